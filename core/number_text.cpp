@@ -1,0 +1,70 @@
+#include "core/number_text.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace tavelle {
+
+std::string integerText(long long value)
+{
+    return std::to_string(value);
+}
+
+namespace {
+
+// Writes the value rounded to `digits` significant digits in plain positional notation.
+std::string significantText(double value, int digits, std::string_view separator)
+{
+    if (std::isnan(value)) return "NaN";
+    if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
+    if (value == 0) return "0";  // also folds -0 into "0"
+
+    char buffer[64];
+    // "%.*e" rounds once, on the exact binary value, to the wanted digits.
+    std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, std::fabs(value));
+    std::string mantissa;
+    const char* p = buffer;
+    for (; *p != 'e'; ++p)
+        if (*p != '.') mantissa.push_back(*p);
+    const int exponent = std::atoi(p + 1);
+
+    while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
+
+    std::string integerPart;
+    std::string fraction;
+    if (exponent >= 0) {
+        const auto intDigits = static_cast<std::size_t>(exponent) + 1;
+        if (mantissa.size() <= intDigits) {
+            integerPart = mantissa + std::string(intDigits - mantissa.size(), '0');
+        } else {
+            integerPart = mantissa.substr(0, intDigits);
+            fraction = mantissa.substr(intDigits);
+        }
+    } else {
+        integerPart = "0";
+        fraction = std::string(static_cast<std::size_t>(-exponent - 1), '0') + mantissa;
+    }
+
+    std::string text = value < 0 ? "-" : "";
+    text += integerPart;
+    if (!fraction.empty()) {
+        text += separator;
+        text += fraction;
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string numberText(float value, std::string_view decimalSeparator)
+{
+    return significantText(static_cast<double>(value), 7, decimalSeparator);
+}
+
+std::string numberText(double value, std::string_view decimalSeparator)
+{
+    return significantText(value, 15, decimalSeparator);
+}
+
+}  // namespace tavelle

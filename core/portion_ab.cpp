@@ -1,0 +1,145 @@
+#include "core/portion_ab.h"
+
+#include "core/hose_reference.h"
+#include "core/number_text.h"
+
+#include <array>
+
+namespace tavelle {
+
+namespace {
+
+struct BranchLabels {
+    std::string_view pressure, j2, hoseLoss, height, total;
+};
+
+constexpr std::array<BranchLabels, 3> kBranchLabels{{
+    {"Label15", "Label2", "Label3", "Label4", "Label5"},
+    {"Label16", "Label6", "Label7", "Label8", "Label9"},
+    {"Label17", "Label10", "Label11", "Label12", "Label13"},
+}};
+
+struct BranchInput {
+    const std::string& type;
+    float flow;
+    float pressure;
+    std::uint8_t hoseCount;
+};
+
+struct HeightTerm {
+    double exact = 0;  // the quotient before rounding, as the height line shows it
+    std::string line;
+};
+
+HeightTerm heightTerm(int nozzle, const ExerciseRecord& r, std::string_view sep)
+{
+    HeightTerm term;
+    if (nozzle == 1 && r.nozzle1Height != 0) {
+        term.exact = r.nozzle1Height * (1.0 / 10.0);
+        term.line = "J hauteur = 1 bar / 10 m x " + numberText(r.nozzle1Height) + " = " + numberText(term.exact, sep) + "b";
+    } else if (nozzle == 2 && r.nozzle2Elevation != r.divisionElevation) {
+        const auto difference = static_cast<std::int16_t>(r.nozzle2Elevation - r.divisionElevation);
+        term.exact = difference / 10.0;
+        term.line = "J hauteur = (" + numberText(r.nozzle2Elevation) + " - " + numberText(r.divisionElevation) +
+                    ") x 1 bar / 10 m  = " + numberText(term.exact, sep) + "b";
+    } else if (nozzle == 3 && r.nozzle3SlopePercent != 0) {
+        term.exact = r.nozzle3SlopePercent / 1000.0;
+        term.line = "J hauteur = (" + numberText(r.nozzle3SlopePercent) + " / 100) / 10 = " +
+                    numberText(term.exact, sep) + "b";
+    }
+    return term;
+}
+
+std::string totalLine(int nozzle, float lengthLoss, float heightLoss, float pressure, float total,
+                      std::string_view sep)
+{
+    std::string line = "Perte de charge totale de la lance " + numberText(nozzle) + " = " + numberText(lengthLoss, sep);
+    if (heightLoss > 0 || (heightLoss < 0 && nozzle == 1))
+        line += " + " + numberText(heightLoss, sep);
+    else if (heightLoss < 0)
+        line += numberText(heightLoss, sep);  // its own minus sign reads as the operator
+    line += " + " + numberText(pressure, sep);
+    line += (nozzle == 2 && heightLoss == 0) ? " =" : " = ";
+    line += numberText(total, sep) + "Bar";
+    return line;
+}
+
+// Works out one branch in use and appends its five labels; returns its total.
+float computeBranch(int nozzle, const BranchInput& in, const ExerciseRecord& r, std::string_view sep,
+                    LabelTexts& labels)
+{
+    const BranchLabels& names = kBranchLabels[nozzle - 1];
+    const HoseReference ref = nozzleHoseReference(in.type).value_or(HoseReference{0.0f, 0.0f});
+
+    const float q2 = static_cast<float>(in.flow / 100.0);
+    const float q1 = static_cast<float>(ref.q1 / 100.0);
+    const float j2 = static_cast<float>(static_cast<double>(q2) * q2 * ref.j1 / (static_cast<double>(q1) * q1));
+
+    labels.push_back({names.pressure, "Pression à l'orifice = " + numberText(in.pressure, sep) + " b"});
+    if (ref.q1 != in.flow)
+        labels.push_back({names.j2, "J2 = J1 x (Q2²/Q1²) = " + numberText(ref.j1, sep) + " x (" +
+                                        numberText(in.flow, sep) + "² / " + numberText(ref.q1, sep) + "²) =" +
+                                        numberText(j2, sep) + " b/hm"});
+    else
+        labels.push_back({names.j2, {}});
+
+    const auto length = static_cast<std::int16_t>(in.hoseCount * hoseLengthMetres);
+    const float lengthLoss = static_cast<float>(j2 / 100.0 * length);
+    labels.push_back({names.hoseLoss, "J =" + numberText(j2, sep) + "/ 100 x " + numberText(length) + " = " +
+                                          numberText(lengthLoss, sep) + "b"});
+
+    HeightTerm height = heightTerm(nozzle, r, sep);
+    const float heightLoss = static_cast<float>(height.exact);
+    labels.push_back({names.height, std::move(height.line)});
+
+    const float total = static_cast<float>((static_cast<double>(heightLoss) + lengthLoss) + in.pressure);
+    labels.push_back({names.total, totalLine(nozzle, lengthLoss, heightLoss, in.pressure, total, sep)});
+    return total;
+}
+
+}  // namespace
+
+LabelTexts loadPortionAb(ExerciseRecord& r, std::string_view sep)
+{
+    LabelTexts labels;
+    labels.reserve(17);
+    labels.push_back({"Label1", r.nozzleCount == 1 ? "Détermination des pertes de charge entre la lance 1 et la division :"
+                                                   : "Détermination de la lance la plus défavorable :"});
+
+    const std::array<BranchInput, 3> branches{{
+        {r.nozzle1Type, r.nozzle1Flow, r.nozzle1Pressure, r.nozzle1HoseCount},
+        {r.nozzle2Type, r.nozzle2Flow, r.nozzle2Pressure, r.nozzle2HoseCount},
+        {r.nozzle3Type, r.nozzle3Flow, r.nozzle3Pressure, r.nozzle3HoseCount},
+    }};
+    std::array<float, 3> totals{};
+    for (int nozzle = 1; nozzle <= 3; ++nozzle) {
+        if (nozzle <= r.nozzleCount) {
+            totals[nozzle - 1] = computeBranch(nozzle, branches[nozzle - 1], r, sep, labels);
+        } else {
+            const BranchLabels& names = kBranchLabels[nozzle - 1];
+            for (std::string_view name : {names.pressure, names.j2, names.hoseLoss, names.height, names.total})
+                labels.push_back({name, {}});
+        }
+    }
+
+    // Strict comparisons in this order settle ties: 1 before 2, 2 before 3, 3 before 1.
+    int chosen = 1;
+    const bool second = r.nozzleCount >= 2;
+    const bool third = r.nozzleCount >= 3;
+    if (second && totals[0] < totals[1]) chosen = 2;
+    if (third && totals[1] < totals[2]) chosen = 3;
+    if (third && totals[2] < totals[0] && totals[1] < totals[2]) chosen = 1;
+
+    r.worstNozzleLoss = totals[chosen - 1];
+    r.worstNozzlePressure = branches[chosen - 1].pressure;
+
+    if (r.nozzleCount == 1)
+        labels.push_back({"Label14", {}});
+    else
+        labels.push_back({"Label14", "Nous tiendrons compte de la lance n°" + numberText(chosen) +
+                                         " comme étant la plus défavorable avec une perte de charge de " +
+                                         numberText(r.worstNozzleLoss, sep) + " b."});
+    return labels;
+}
+
+}  // namespace tavelle

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "core/exercise_record.h"
+#include "core/screen_texts.h"
+
+#include <string_view>
+
+namespace tavelle {
+
+// The portion AB screen's load: the seventeen label texts, in the order they are set, and
+// worstNozzleLoss / worstNozzlePressure written into the record.
+LabelTexts loadPortionAb(ExerciseRecord& record, std::string_view decimalSeparator);
+
+}  // namespace tavelle

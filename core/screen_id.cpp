@@ -1,0 +1,48 @@
+#include "core/screen_id.h"
+
+namespace tavelle {
+
+std::string_view screenName(ScreenId screen)
+{
+    switch (screen) {
+    case ScreenId::f1: return "f1";
+    case ScreenId::f2: return "f2";
+    case ScreenId::fin: return "fin";
+    case ScreenId::Form2: return "Form2";
+    case ScreenId::Lance1: return "Lance1";
+    case ScreenId::Lance2: return "Lance2";
+    case ScreenId::Lance3: return "Lance3";
+    case ScreenId::Don: return "Don";
+    case ScreenId::Dessin: return "Dessin";
+    case ScreenId::Calculs: return "Calculs";
+    case ScreenId::Calculs2: return "Calculs2";
+    }
+    return {};
+}
+
+std::optional<ScreenId> screenFromName(std::string_view name)
+{
+    for (ScreenId screen : allScreens)
+        if (screenName(screen) == name) return screen;
+    return std::nullopt;
+}
+
+std::string_view screenCaption(ScreenId screen)
+{
+    switch (screen) {
+    case ScreenId::f1: return "Vordane";
+    case ScreenId::f2: return "À propos de Tavelle";
+    case ScreenId::fin: return publisherName;
+    case ScreenId::Form2: return "Exercice";
+    case ScreenId::Lance1: return "Lance numéro 1";
+    case ScreenId::Lance2: return "Lance Numéro 2";
+    case ScreenId::Lance3: return "Lance Numéro 3";
+    case ScreenId::Don: return "Problème :";
+    case ScreenId::Dessin: return "Schéma de l'établissement";
+    case ScreenId::Calculs: return "Calcul de la portion AB";
+    case ScreenId::Calculs2: return "Calculs final";
+    }
+    return {};
+}
+
+}  // namespace tavelle

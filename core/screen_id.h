@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace tavelle {
+
+enum class ScreenId { f1, f2, fin, Form2, Lance1, Lance2, Lance3, Don, Dessin, Calculs, Calculs2 };
+
+inline constexpr ScreenId allScreens[] = {ScreenId::f1,     ScreenId::f2,     ScreenId::fin,
+                                          ScreenId::Form2,  ScreenId::Lance1, ScreenId::Lance2,
+                                          ScreenId::Lance3, ScreenId::Don,    ScreenId::Dessin,
+                                          ScreenId::Calculs, ScreenId::Calculs2};
+
+std::string_view screenName(ScreenId screen);
+std::optional<ScreenId> screenFromName(std::string_view name);
+
+// The fixed window caption; the About box builds its own and the closing screen shows the publisher.
+std::string_view screenCaption(ScreenId screen);
+
+inline constexpr std::string_view applicationTitle = "Tavelle";
+inline constexpr std::string_view publisherName = "Projet Tavelle";
+inline constexpr int versionMajor = 1;
+inline constexpr int versionMinor = 0;
+inline constexpr int versionRevision = 0;
+
+}  // namespace tavelle

@@ -1,0 +1,130 @@
+#include "screens/screen_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace tavelle {
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(twips(left), twips(top), twips(width), twips(height));
+}
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QStringList toQStringList(std::span<const std::string_view> items)
+{
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(items.size()));
+    for (std::string_view item : items) list.push_back(toQString(item));
+    return list;
+}
+
+ScreenWindow::ScreenWindow(ScreenId id, ScreenContext& context, QSize clientSize)
+    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
+    , m_id(id)
+    , m_context(context)
+{
+    setObjectName(toQString(screenName(id)));
+    setWindowTitle(toQString(screenCaption(id)));
+    setFixedSize(clientSize);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void ScreenWindow::closeForNavigation()
+{
+    m_closingForNavigation = true;
+    close();
+}
+
+QLabel* ScreenWindow::addLabel(QWidget* parent, const char* name, const QString& text, QRect rect, int pointSize,
+                               bool bold)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(rect);
+    // Start from the window's type, not the parent's: a frame's bold caption type must not spread.
+    QFont labelFont = font();
+    if (pointSize > 0) labelFont.setPointSize(pointSize);
+    labelFont.setBold(bold);
+    label->setFont(labelFont);
+    return label;
+}
+
+QComboBox* ScreenWindow::addList(QWidget* parent, const char* name, std::span<const std::string_view> items, QRect rect)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setEditable(false);
+    list->addItems(toQStringList(items));
+    list->setCurrentIndex(-1);
+    list->setGeometry(rect);
+    return list;
+}
+
+QPushButton* ScreenWindow::addButton(QWidget* parent, const char* name, const QString& caption, QRect rect,
+                                     int pointSize)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(rect);
+    button->setAutoDefault(false);
+    QFont buttonFont = font();
+    if (pointSize > 0) buttonFont.setPointSize(pointSize);
+    button->setFont(buttonFont);
+    return button;
+}
+
+QPushButton* ScreenWindow::addNavigationButton(const char* name, const QString& caption, QRect rect, int pointSize)
+{
+    QPushButton* button = addButton(this, name, caption, rect, pointSize);
+    const std::string control = name;
+    connect(button, &QPushButton::clicked, this, [this, control] { host().navigateFrom(m_id, control); });
+    return button;
+}
+
+QGroupBox* ScreenWindow::addFrame(const char* name, const QString& caption, QRect rect)
+{
+    auto* frame = new QGroupBox(caption, this);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setGeometry(rect);
+    QFont font = frame->font();
+    font.setPointSizeF(9.75);
+    font.setBold(true);
+    frame->setFont(font);
+    return frame;
+}
+
+std::string ScreenWindow::choice(const QComboBox* list)
+{
+    return list->currentIndex() < 0 ? std::string() : list->currentText().toStdString();
+}
+
+void ScreenWindow::showEvent(QShowEvent* event)
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    QDialog::showEvent(event);
+}
+
+void ScreenWindow::closeEvent(QCloseEvent* event)
+{
+    QDialog::closeEvent(event);
+    if (!m_closingForNavigation) host().screenClosedByUser(m_id);
+}
+
+void ScreenWindow::reject() {}
+
+}  // namespace tavelle

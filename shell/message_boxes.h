@@ -1,0 +1,19 @@
+#pragma once
+
+class QString;
+
+namespace tavelle {
+
+// Every modal message of the application goes through this, so tests can record them.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // Warning icon, one OK button, title "ATTENTION !!".
+    virtual void warning(const QString& text) = 0;
+    // Information icon, one OK button.
+    virtual void information(const QString& title, const QString& text) = 0;
+    // No icon, one OK button.
+    virtual void plain(const QString& title, const QString& text) = 0;
+};
+
+}  // namespace tavelle

@@ -1,0 +1,12 @@
+#include "shell/system_locale.h"
+
+#include <QLocale>
+
+namespace tavelle {
+
+std::string systemDecimalSeparator()
+{
+    return QLocale::system().decimalPoint().toStdString();
+}
+
+}  // namespace tavelle

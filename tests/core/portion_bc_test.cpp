@@ -1,0 +1,109 @@
+#include "core/portion_bc.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace tavelle {
+namespace {
+
+ExerciseRecord feedLine(int diameter, float totalFlow, int length, int slope, float worstLoss, float worstPressure,
+                        const char* pump)
+{
+    ExerciseRecord r;
+    r.feedDiameter = static_cast<std::int16_t>(diameter);
+    r.totalFlow = totalFlow;
+    r.feedLength = static_cast<std::int16_t>(length);
+    r.slopePercent = static_cast<std::int16_t>(slope);
+    r.worstNozzleLoss = worstLoss;
+    r.worstNozzlePressure = worstPressure;
+    r.pumpRating = pump;
+    return r;
+}
+
+std::map<std::string, std::string> finalTexts(const ExerciseRecord& r)
+{
+    std::map<std::string, std::string> texts;
+    for (const auto& label : loadFinalCalculation(r, ",")) texts[std::string(label.name)] = label.text;
+    return texts;
+}
+
+TEST(FinalCalculation, PositiveSlopeSufficientPump)
+{
+    auto t = finalTexts(feedLine(70, 1000, 200, 5, 7.5f, 6, "1500/10"));
+    EXPECT_EQ(t["Label2"], "J2 = J1 x (Q2²/Q1²) = 0,55 x (1000² / 500²) =2,2 b/hm");
+    EXPECT_EQ(t["Label3"], "J =2,2/ 100 x 200 = 4,4b");
+    EXPECT_EQ(t["Label4"], "J pente = (5 / 100 x 200) / 10 = 1b");
+    EXPECT_EQ(t["Label5"], "Perte de charge total de la portion BC = 4,4 + 1 = 5,4Bar");
+    EXPECT_EQ(t["Label10"], "Pression à l'orifice, Po = 6 b");
+    EXPECT_EQ(t["Label1"], "Pertes de charge de la portion AB, Jab = 1,5 b");
+    EXPECT_EQ(t["Label6"], "Pertes de charge singulière au point B (division), Js = 1 b");
+    EXPECT_EQ(t["Label7"], "Pertes de charge de la portion BC, Jbc = 5,4 b");
+    EXPECT_EQ(t["Label8"], "Pression à la pompe = Po + Jab + Js + Jbc = 13,9 b");
+    EXPECT_EQ(t["Label9"], "La pompe utilisée est une 1500/10, elle sera suffisamment puissante pour délivrer une "
+                           "pression de 13,9 b, à un débit de 1000 l/min.");
+}
+
+TEST(FinalCalculation, NegativeSlopeInsufficientPump)
+{
+    auto t = finalTexts(feedLine(70, 1000, 200, -5, 7.5f, 6, "1000/10"));
+    EXPECT_EQ(t["Label4"], "J pente = (-5 / 100 x 200) / 10 = -1b");
+    EXPECT_EQ(t["Label5"], "Perte de charge total de la portion BC = 4,4-1 = 3,4Bar");
+    EXPECT_EQ(t["Label8"], "Pression à la pompe = Po + Jab + Js + Jbc = 11,9 b");
+    EXPECT_EQ(t["Label9"], "La pompe utilisée est une 1000/10, elle ne sera pas suffisamment puissante pour délivrer "
+                           "la pression et le débit voulus, cet établissent demandera donc la mise en place d'un "
+                           "relai...");
+}
+
+TEST(FinalCalculation, ReferenceFlowAndNoSlope)
+{
+    auto t = finalTexts(feedLine(45, 250, 100, 0, 5, 3.5f, "1000/10"));
+    EXPECT_EQ(t["Label2"], "");
+    EXPECT_EQ(t["Label3"], "J =1,5/ 100 x 100 = 1,5b");
+    EXPECT_EQ(t["Label4"], "");
+    EXPECT_EQ(t["Label5"], "Perte de charge total de la portion BC = 1,5Bar");
+}
+
+TEST(FinalCalculation, WideFeedAtHighFlow)
+{
+    auto t = finalTexts(feedLine(110, 1500, 400, 3, 6, 6, "2000/15"));
+    EXPECT_NE(t["Label2"].find("=0,63 b/hm"), std::string::npos) << t["Label2"];
+    EXPECT_EQ(t["Label3"], "J =0,63/ 100 x 400 = 2,52b");
+    EXPECT_EQ(t["Label4"], "J pente = (3 / 100 x 400) / 10 = 1,2b");
+    EXPECT_EQ(t["Label5"], "Perte de charge total de la portion BC = 2,52 + 1,2 = 3,72Bar");
+}
+
+struct VerdictCase {
+    const char* name;
+    ExerciseRecord record;
+    bool sufficient;
+};
+
+class PumpVerdict : public ::testing::TestWithParam<VerdictCase> {};
+
+TEST_P(PumpVerdict, JudgesOnPowerAlone)
+{
+    EXPECT_EQ(pumpIsSufficient(GetParam().record), GetParam().sufficient);
+    const std::string verdict = finalTexts(GetParam().record)["Label9"];
+    EXPECT_EQ(verdict.find("ne sera pas") == std::string::npos, GetParam().sufficient) << verdict;
+}
+
+// 70 mm at 1000 L/min over 200 m loses 4.4 bar; 4.6f + 1 + 4.4f is exactly 10 in double precision.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PumpVerdict,
+    ::testing::Values(VerdictCase{"ExactlyEqualProducts", feedLine(70, 1000, 200, 0, 4.6f, 4, "1000/10"), true},
+                      VerdictCase{"FlowAboveRatedButPowerEnough", feedLine(70, 1250, 0, 0, 10, 6, "1000/15"), true},
+                      VerdictCase{"NotEnough", feedLine(70, 1000, 200, 5, 14.7f, 6, "1500/10"), false},
+                      VerdictCase{"BiggestPump", feedLine(110, 2000, 3000, 12, 6.1f, 6.1f, "2000/15"), false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FinalCalculation, WritesNothing)
+{
+    const ExerciseRecord r = feedLine(70, 1000, 200, 5, 7.5f, 6, "1500/10");
+    ExerciseRecord copy = r;
+    loadFinalCalculation(copy, ",");
+    EXPECT_EQ(copy, r);
+}
+
+}  // namespace
+}  // namespace tavelle
