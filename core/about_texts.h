@@ -34,7 +34,7 @@ inline constexpr std::string_view aboutContactLine =
 
 // Closing screen.
 inline constexpr std::string_view closingWebSiteLine = "https://tavelle.example.org";
-inline constexpr std::string_view closingEMailLine = "Courriel : contact@tavelle.example.org";
+inline constexpr std::string_view closingEMailLine = "contact@tavelle.example.org";
 
 }  // namespace aboutTexts
 

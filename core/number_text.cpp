@@ -1,8 +1,7 @@
 #include "core/number_text.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace tavelle {
 
@@ -21,13 +20,15 @@ std::string significantText(double value, int digits, std::string_view separator
     if (value == 0) return "0";  // also folds -0 into "0"
 
     char buffer[64];
-    // "%.*e" rounds once, on the exact binary value, to the wanted digits.
-    std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, std::fabs(value));
+    // Scientific form rounds once, on the exact binary value, to the wanted digits.
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, digits - 1);
     std::string mantissa;
     const char* p = buffer;
     for (; *p != 'e'; ++p)
         if (*p != '.') mantissa.push_back(*p);
-    const int exponent = std::atoi(p + 1);
+    int exponent = 0;
+    std::from_chars(p + (p[1] == '+' ? 2 : 1), written.ptr, exponent);
 
     while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
 

@@ -121,7 +121,8 @@ void ScreenWindow::showEvent(QShowEvent* event)
 
 void ScreenWindow::closeEvent(QCloseEvent* event)
 {
-    QDialog::closeEvent(event);
+    // Not QDialog's: it turns a close into reject(), which a screen ignores, and the window would stay up.
+    event->accept();
     if (!m_closingForNavigation) host().screenClosedByUser(m_id);
 }
 

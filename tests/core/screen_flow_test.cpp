@@ -55,7 +55,11 @@ INSTANTIATE_TEST_SUITE_P(
                       FlowCase{ScreenId::Calculs, "Command3", 1, ScreenId::Dessin, true},
                       FlowCase{ScreenId::Calculs2, "Command1", 1, ScreenId::Form2, true},
                       FlowCase{ScreenId::Calculs2, "Command2", 1, ScreenId::fin, true},
-                      FlowCase{ScreenId::Calculs2, "Command3", 1, ScreenId::Calculs, true}));
+                      FlowCase{ScreenId::Calculs2, "Command3", 1, ScreenId::Calculs, true}),
+    [](const auto& info) {
+        return std::string(screenName(info.param.from)) + "_" + info.param.control + "_" +
+               std::to_string(info.param.nozzleCount);
+    });
 
 TEST(NavigationTable, PrintAndValidationButtonsDoNotNavigateHere)
 {

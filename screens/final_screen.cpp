@@ -1,0 +1,67 @@
+#include "screens/final_screen.h"
+
+#include "core/portion_bc.h"
+#include "screens/loaded_texts.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace tavelle {
+
+namespace {
+
+struct LabelDesign {
+    const char* name;
+    QRect rect;  // pixels, inside the label's container
+    int pointSize = 0;  // 0: the window's type
+    bool wrap = false;
+};
+
+const LabelDesign feedLineLabels[] = {
+    {"Label2", QRect(8, 24, 393, 17)},
+    {"Label3", QRect(8, 40, 617, 17)},
+    {"Label4", QRect(8, 64, 585, 17)},
+    {"Label5", QRect(8, 88, 673, 25), 12},
+};
+
+const LabelDesign pumpPressureLabels[] = {
+    {"Label10", QRect(8, 24, 657, 17)},
+    {"Label1", QRect(8, 48, 665, 17)},
+    {"Label6", QRect(8, 72, 681, 17)},
+    {"Label7", QRect(8, 96, 681, 17)},
+    {"Label8", QRect(8, 128, 681, 33), 12},
+};
+
+// The verdict runs over several lines.
+const LabelDesign verdict{"Label9", QRect(8, 304, 697, 57), 12, true};
+
+}  // namespace
+
+FinalScreen::FinalScreen(ScreenContext& context)
+    : ScreenWindow(ScreenId::Calculs2, context, QSize(712, 423))
+{
+    const auto place = [this](QWidget* parent, const LabelDesign& design) {
+        QLabel* label = addLabel(parent, design.name, QString::fromLatin1(design.name), design.rect, design.pointSize);
+        prepareResultLabel(*label, Qt::AlignLeft, design.wrap);
+    };
+
+    QGroupBox* feedLine =
+        addFrame("Frame1", QStringLiteral("Portion ' BC ' entre la pompe et la division"), QRect(8, 0, 697, 121));
+    for (const LabelDesign& design : feedLineLabels) place(feedLine, design);
+
+    QGroupBox* pumpPressure = addFrame("Frame2", QStringLiteral("Pression à la pompe"), QRect(8, 128, 697, 169));
+    for (const LabelDesign& design : pumpPressureLabels) place(pumpPressure, design);
+
+    place(this, verdict);
+
+    addNavigationButton("Command3", QStringLiteral("<< Retour"), QRect(8, 376, 153, 41), 12);
+    addNavigationButton("Command2", QStringLiteral("Quitter"), QRect(184, 376, 153, 41), 12);
+    QPushButton* print = addButton(this, "Command4", QStringLiteral("Imprimer"), QRect(360, 376, 153, 41), 12);
+    connect(print, &QPushButton::clicked, this, [this] { host().printScreen(*this); });
+    addNavigationButton("Command1", QStringLiteral("Nouvel Exercice"), QRect(536, 376, 153, 41), 12);
+
+    showLabelTexts(*this, loadFinalCalculation(record(), decimalSeparator()));
+}
+
+}  // namespace tavelle

@@ -1,0 +1,151 @@
+#include "screens/schematic_screen.h"
+
+#include "core/about_texts.h"
+#include "core/schematic.h"
+#include "screens/artwork.h"
+#include "screens/clickable_picture.h"
+#include "screens/line_item.h"
+#include "screens/loaded_texts.h"
+#include "screens/shape_item.h"
+
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+
+namespace tavelle {
+
+namespace {
+
+const QColor black(0, 0, 0);
+const QColor darkGrey(64, 64, 64);
+const QColor brown(128, 64, 0);
+const QColor red(192, 0, 0);
+const QColor green(0, 128, 0);
+const QColor blue(0, 0, 255);
+
+struct LineDesign {
+    const char* name;
+    int x1, y1, x2, y2;  // twips
+    QColor colour;
+    int width;
+};
+
+// Drawn first, so that the labels lie above them.
+const LineDesign lines[] = {
+    {"Line1", 1080, 3600, 4560, 3600, blue, 3},  {"Line2", 4560, 3600, 8160, 960, blue, 2},
+    {"Line9", 8160, 960, 8280, 960, black, 5},   {"Line4", 4560, 3600, 8280, 5880, blue, 2},
+    {"Line8", 8280, 5880, 8400, 5880, black, 5}, {"Line3", 4560, 3600, 8160, 3600, blue, 2},
+    {"Line5", 8160, 3600, 8280, 3600, black, 5}, {"Line10", 1080, 4200, 1080, 4440, black, 1},
+    {"Line11", 1080, 4320, 4560, 4320, black, 1}, {"Line12", 4560, 4200, 4560, 4440, black, 1},
+};
+
+struct LabelDesign {
+    const char* name;
+    const char* text;  // the design caption; replaced at load unless fixed
+    int left, top, width, height;  // twips
+    QColor colour;
+    Qt::Alignment alignment = Qt::AlignLeft;
+    qreal pointSize = 0;  // 0: the window's type
+    bool bold = false;
+};
+
+const LabelDesign labels[] = {
+    {"Label31", "Schéma indicatif : Vue de dessus", 1680, 0, 7575, 615, black, Qt::AlignHCenter, 22.5, true},
+    {"Label6", "C", 960, 4560, 255, 495, black, Qt::AlignLeft, 15},
+    {"Label5", "B", 4440, 4560, 255, 495, black, Qt::AlignLeft, 15},
+    {"Label14", "A", 8880, 4440, 255, 495, black, Qt::AlignLeft, 15},
+    {"Label1", "Label1", 120, 3480, 975, 255, black, Qt::AlignHCenter, 9.75, true},
+    {"Label3", "Label3", 1320, 3240, 2535, 255, black, Qt::AlignHCenter},
+    {"Label4", "Label4", 1320, 3720, 2535, 255, black, Qt::AlignHCenter},
+    {"Label2", "Label2", 1800, 4080, 1575, 255, black, Qt::AlignHCenter},
+    {"Label15", "Label15", 960, 4440, 3375, 375, darkGrey, Qt::AlignHCenter},
+    {"Label7", "Lance 1", 8160, 600, 1095, 255, brown, Qt::AlignLeft, 9.75, true},
+    {"Label21", "Label21", 8160, 1080, 1095, 255, brown},
+    {"Label8", "Label8", 8160, 1320, 1095, 255, brown},
+    {"Label9", "Label9", 5880, 960, 1935, 255, brown, Qt::AlignRight},
+    {"Label11", "Label11", 5880, 1320, 1455, 255, brown, Qt::AlignRight},
+    {"Label10", "Label10", 7200, 1680, 1935, 255, brown},
+    {"Label28", "Label28", 4560, 1680, 2295, 255, brown, Qt::AlignRight},
+    {"Label12", "Lance 2", 8280, 5520, 975, 255, red, Qt::AlignLeft, 9.75, true},
+    {"Label22", "Label22", 8280, 6000, 975, 255, red},
+    {"Label19", "Label19", 8280, 6240, 975, 255, red},
+    {"Label16", "Label16", 5160, 5040, 1695, 255, red, Qt::AlignRight},
+    {"Label17", "Label17", 5400, 5400, 2055, 255, red, Qt::AlignRight},
+    {"Label30", "Label30", 7320, 5040, 1815, 255, red},
+    {"Label18", "Label18", 5880, 5760, 2175, 255, red, Qt::AlignRight},
+    {"Label20", "Label20", 3840, 3240, 1095, 255, black},
+    {"Label13", "Lance 3", 8160, 3240, 1095, 255, green, Qt::AlignLeft, 9.75, true},
+    {"Label23", "Label23", 8160, 3720, 1095, 255, green},
+    {"Label24", "Label24", 8160, 3960, 1095, 255, green},
+    {"Label25", "Label25", 5160, 3360, 1455, 255, green, Qt::AlignHCenter},
+    {"Label26", "Label26", 5640, 3720, 2175, 255, green, Qt::AlignHCenter},
+    {"Label29", "Label29", 5640, 3960, 2175, 255, green, Qt::AlignHCenter},
+    {"Label27", "Label27", 6960, 3360, 1095, 255, green},
+};
+
+}  // namespace
+
+SchematicScreen::SchematicScreen(ScreenContext& context)
+    : ScreenWindow(ScreenId::Dessin, context, QSize(twips(9240), twips(7575)))
+{
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+
+    addDrawing();
+    addLabels();
+    addLogo();
+    addButtons();
+
+    applyControlStates(*this, loadSchematic(record(), decimalSeparator()));
+}
+
+void SchematicScreen::addDrawing()
+{
+    new ShapeItem(this, "Shape1", ShapeKind::RoundedRectangle, twipsRect(120, 3240, 975, 735), red);
+    new ShapeItem(this, "Shape2", ShapeKind::Circle, twipsRect(4440, 3480, 255, 255), QColor(32, 32, 32));
+    for (const LineDesign& line : lines) {
+        new LineItem(this, line.name, QPoint(twips(line.x1), twips(line.y1)), QPoint(twips(line.x2), twips(line.y2)),
+                     line.colour, line.width);
+    }
+}
+
+void SchematicScreen::addLabels()
+{
+    for (const LabelDesign& design : labels) {
+        QLabel* label = addLabel(this, design.name, QString::fromUtf8(design.text),
+                                 twipsRect(design.left, design.top, design.width, design.height));
+        if (design.pointSize > 0) setPointSize(*label, design.pointSize, design.bold);
+        setTextColour(*label, design.colour);
+        prepareResultLabel(*label, design.alignment);
+    }
+}
+
+void SchematicScreen::addLogo()
+{
+    auto* logo = new ClickablePicture(this);
+    logo->setObjectName(QStringLiteral("Image1"));
+    logo->setGeometry(twipsRect(0, 0, 1680, 1620));
+    logo->setPixmap(logoPicture(logo->size()));
+    logo->setToolTip(toQString(aboutTexts::logoTooltip));
+    connect(logo, &ClickablePicture::clicked, this, [this] {
+        host().showInformation(QStringLiteral("Pour des Infos"),
+                               QStringLiteral("Site internet ") + toQString(aboutTexts::webSite));
+    });
+}
+
+void SchematicScreen::addButtons()
+{
+    const int top = 6840;
+    const int height = 615;
+    addNavigationButton("Command3", QStringLiteral("<< Retour"), twipsRect(240, top, 1935, height), 12);
+    addNavigationButton("Command2", QStringLiteral("Quitter"), twipsRect(2280, top, 2295, height), 12);
+    QPushButton* print =
+        addButton(this, "Command4", QStringLiteral("Imprimer"), twipsRect(4680, top, 2295, height), 12);
+    print->setToolTip(QStringLiteral("Impression sur votre imprimante par défaut"));
+    connect(print, &QPushButton::clicked, this, [this] { host().printScreen(*this); });
+    addNavigationButton("Command1", QStringLiteral("Calculs >>"), twipsRect(7080, top, 1935, height), 12);
+}
+
+}  // namespace tavelle

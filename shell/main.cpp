@@ -1,0 +1,58 @@
+// Tavelle: the trainee's walk through one fire-fighting hydraulics exercise after another.
+#include "core/exercise_record.h"
+#include "shell/application_look.h"
+#include "shell/navigator.h"
+#include "shell/print_operation.h"
+#include "shell/printer_system.h"
+#include "shell/printer_system.h"
+#include "shell/qt_message_boxes.h"
+#include "shell/system_locale.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+bool displayAvailable()
+{
+    for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0') return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const char* program = argc > 0 ? argv[0] : "tavelle";
+    if (!displayAvailable()) {
+        std::fprintf(stderr, "%s: no display available (DISPLAY is not set); run it under Xvfb: xvfb-run -a %s\n",
+                     program, program);
+        return 1;
+    }
+    // The program takes no arguments; Qt must not read any either.
+    if (argc > 1) std::fprintf(stderr, "%s: takes no arguments; ignoring them\n", program);
+    int qtArgc = 1;
+    char fallbackName[] = "tavelle";
+    char* qtArgv[] = {argc > 0 ? argv[0] : fallbackName, nullptr};
+
+    QApplication application(qtArgc, qtArgv);
+    tavelle::applyApplicationLook();
+    // Between two screens no window is open: only the flow ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    tavelle::ExerciseRecord record;
+    tavelle::QtMessageBoxes messages;
+    tavelle::QtPrinterSystem printers;
+    tavelle::PrintOperation printer(messages, printers);
+    tavelle::Navigator navigator(record, messages, printer, tavelle::systemDecimalSeparator(),
+                                 [] { QCoreApplication::exit(0); });
+    navigator.start();
+    const int status = QApplication::exec();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
+}

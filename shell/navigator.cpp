@@ -1,0 +1,102 @@
+#include "shell/navigator.h"
+
+#include "core/screen_flow.h"
+#include "screens/screen_factory.h"
+#include "shell/message_boxes.h"
+#include "shell/screen_printer.h"
+
+#include <QString>
+
+#include <utility>
+
+namespace tavelle {
+
+Navigator::Navigator(ExerciseRecord& record, MessageBoxes& messages, ScreenPrinter& printer,
+                     std::string decimalSeparator, std::function<void()> endProgram)
+    : m_context{record, *this, std::move(decimalSeparator)}
+    , m_messages(messages)
+    , m_printer(printer)
+    , m_endProgram(std::move(endProgram))
+{
+}
+
+Navigator::~Navigator()
+{
+    delete m_current;
+}
+
+void Navigator::start()
+{
+    open(ScreenId::f1, false);
+}
+
+bool Navigator::isCurrent(ScreenId screen) const
+{
+    return !m_ended && m_current != nullptr && m_current->screenId() == screen;
+}
+
+void Navigator::navigateFrom(ScreenId screen, std::string_view control)
+{
+    if (!isCurrent(screen)) return;
+    const std::optional<Navigation> navigation = navigate(screen, control, m_context.record);
+    if (!navigation) return;
+    if (navigation->kind == Navigation::Kind::EndProgram) {
+        endProgram();
+        return;
+    }
+    closeCurrent();
+    open(navigation->target, navigation->modal);
+}
+
+void Navigator::finishEntry(ScreenId screen, const PressOutcome& outcome)
+{
+    if (!isCurrent(screen)) return;
+    closeCurrent();
+    // One box at a time, each waiting for its OK, with no screen behind them.
+    for (const std::string& warning : outcome.warnings) m_messages.warning(QString::fromStdString(warning));
+    open(outcome.next, true);
+}
+
+void Navigator::printScreen(QWidget& screen)
+{
+    m_printer.printScreen(screen);
+}
+
+void Navigator::showInformation(const QString& title, const QString& text)
+{
+    m_messages.information(title, text);
+}
+
+void Navigator::screenClosedByUser(ScreenId screen)
+{
+    if (!isCurrent(screen)) return;
+    // The window is already closing itself; it only has to go away afterwards.
+    std::exchange(m_current, nullptr)->deleteLater();
+    endProgram();
+}
+
+void Navigator::open(ScreenId screen, bool modal)
+{
+    m_current = createScreen(screen, m_context).release();
+    m_current->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+    m_current->show();
+    m_current->activateWindow();
+}
+
+void Navigator::closeCurrent()
+{
+    if (m_current == nullptr) return;
+    // The screen may be inside one of its own handlers: it is deleted once that handler has returned.
+    ScreenWindow* screen = std::exchange(m_current, nullptr);
+    screen->closeForNavigation();
+    screen->deleteLater();
+}
+
+void Navigator::endProgram()
+{
+    closeCurrent();
+    m_ended = true;
+    if (m_endProgram) m_endProgram();
+}
+
+}  // namespace tavelle

@@ -1,0 +1,208 @@
+#include "tests/app/app_fixture.h"
+
+#include <QKeyEvent>
+#include <QPointer>
+
+#include <optional>
+
+namespace tavelle::testing {
+namespace {
+
+struct NavigationRow {
+    ScreenId from;
+    const char* control;
+    int nozzleCount;
+    std::optional<ScreenId> opens;  // none: the program ends at once
+    bool modal;
+    bool loadWritesRecord;  // the first opening of the schematic and of portion AB derives values
+};
+
+void PrintTo(const NavigationRow& row, std::ostream* out)
+{
+    *out << screenName(row.from) << "." << row.control << " with " << row.nozzleCount << " nozzle(s)";
+}
+
+class ReachingTest : public AppTest {
+protected:
+    // Reaches a screen the way a trainee does, from the home screen.
+    void reach(ScreenId target, int nozzleCount)
+    {
+        switch (target) {
+        case ScreenId::f1: break;
+        case ScreenId::f2: click("Command3"); break;
+        case ScreenId::fin: click("Command2"); break;
+        case ScreenId::Form2: click("Command1"); break;
+        case ScreenId::Lance1:
+            click("Command1");
+            enterExercise(std::to_string(nozzleCount).c_str());
+            break;
+        case ScreenId::Lance2:
+            reach(ScreenId::Lance1, nozzleCount);
+            enterNozzle1();
+            break;
+        case ScreenId::Lance3:
+            reach(ScreenId::Lance2, nozzleCount);
+            enterNozzle2();
+            break;
+        case ScreenId::Don: walkToStatement(nozzleCount); break;
+        case ScreenId::Dessin:
+            walkToStatement(nozzleCount);
+            click("Command1");
+            break;
+        case ScreenId::Calculs:
+            reach(ScreenId::Dessin, nozzleCount);
+            click("Command1");
+            break;
+        case ScreenId::Calculs2:
+            reach(ScreenId::Calculs, nozzleCount);
+            click("Command1");
+            break;
+        }
+    }
+};
+
+class NavigationTableTest : public ReachingTest, public ::testing::WithParamInterface<NavigationRow> {};
+
+TEST_P(NavigationTableTest, ClosesItsScreenAndOpensExactlyOne)
+{
+    const NavigationRow& row = GetParam();
+    reach(row.from, row.nozzleCount);
+    ASSERT_EQ(screenName(), std::string(screenName(row.from)));
+    messages.shown.clear();
+    const ExerciseRecord before = record;
+    const QPointer<ScreenWindow> leaving = screen();
+
+    click(row.control);
+
+    EXPECT_TRUE(leaving.isNull()) << "the screen left behind must be destroyed";
+    EXPECT_TRUE(messages.shown.empty());
+    if (!row.loadWritesRecord) {
+        EXPECT_EQ(record, before);
+    }
+    if (row.opens) {
+        ASSERT_EQ(screenName(), std::string(screenName(*row.opens)));
+        EXPECT_EQ(screen()->windowTitle(), toQString(screenCaption(*row.opens)));
+        EXPECT_EQ(screen()->windowModality(), row.modal ? Qt::ApplicationModal : Qt::NonModal);
+        EXPECT_TRUE(screen()->isVisible());
+        EXPECT_EQ(visibleScreenCount(), 1);
+        EXPECT_EQ(liveScreenCount(), 1);
+        EXPECT_EQ(programEnds, 0);
+    } else {
+        EXPECT_EQ(programEnds, 1);
+        EXPECT_EQ(screen(), nullptr);
+        EXPECT_EQ(liveScreenCount(), 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, NavigationTableTest,
+    ::testing::Values(NavigationRow{ScreenId::f1, "Command1", 1, ScreenId::Form2, false, false},
+                      NavigationRow{ScreenId::f1, "Command2", 1, ScreenId::fin, true, false},
+                      NavigationRow{ScreenId::f1, "Command3", 1, ScreenId::f2, true, false},
+                      NavigationRow{ScreenId::f2, "cmdOK", 1, ScreenId::f1, true, false},
+                      NavigationRow{ScreenId::fin, "Command1", 1, std::nullopt, false, false},
+                      NavigationRow{ScreenId::Form2, "Command2", 1, ScreenId::fin, true, false},
+                      NavigationRow{ScreenId::Lance1, "Command2", 1, ScreenId::Form2, true, false},
+                      NavigationRow{ScreenId::Lance2, "Command2", 2, ScreenId::Lance1, true, false},
+                      NavigationRow{ScreenId::Lance3, "Command2", 3, ScreenId::Lance2, false, false},
+                      NavigationRow{ScreenId::Don, "Command1", 2, ScreenId::Dessin, true, true},
+                      NavigationRow{ScreenId::Don, "Command2", 2, ScreenId::Form2, true, false},
+                      NavigationRow{ScreenId::Don, "Command3", 1, ScreenId::Lance1, true, false},
+                      NavigationRow{ScreenId::Don, "Command3", 2, ScreenId::Lance2, true, false},
+                      NavigationRow{ScreenId::Don, "Command3", 3, ScreenId::Lance3, true, false},
+                      NavigationRow{ScreenId::Dessin, "Command1", 2, ScreenId::Calculs, true, true},
+                      NavigationRow{ScreenId::Dessin, "Command2", 2, std::nullopt, false, false},
+                      NavigationRow{ScreenId::Dessin, "Command3", 2, ScreenId::Don, true, false},
+                      NavigationRow{ScreenId::Calculs, "Command1", 2, ScreenId::Calculs2, true, false},
+                      NavigationRow{ScreenId::Calculs, "Command2", 2, ScreenId::fin, true, false},
+                      NavigationRow{ScreenId::Calculs, "Command3", 2, ScreenId::Dessin, true, false},
+                      NavigationRow{ScreenId::Calculs2, "Command1", 2, ScreenId::Form2, true, false},
+                      NavigationRow{ScreenId::Calculs2, "Command2", 2, ScreenId::fin, true, false},
+                      NavigationRow{ScreenId::Calculs2, "Command3", 2, ScreenId::Calculs, true, false}));
+
+void pressKey(QWidget* widget, int key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &release);
+}
+
+class EveryScreen : public ReachingTest, public ::testing::WithParamInterface<ScreenId> {};
+class EveryWalkScreen : public EveryScreen {};
+
+std::string nameOf(const ::testing::TestParamInfo<ScreenId>& info)
+{
+    return std::string(screenName(info.param));
+}
+
+// Escape would close the screen, and a screen closed by the trainee ends the program.
+TEST_P(EveryWalkScreen, EscapeLeavesItOpen)
+{
+    const ScreenId target = GetParam();
+    reach(target, 3);
+    ASSERT_EQ(screenName(), std::string(screenName(target)));
+    const QPointer<ScreenWindow> open = screen();
+    pressKey(open, Qt::Key_Escape);
+    flush();
+    ASSERT_FALSE(open.isNull());
+    EXPECT_EQ(screen(), open.data());
+    EXPECT_TRUE(open->isVisible());
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_P(EveryScreen, ClosingItThroughTheFrameEndsTheProgram)
+{
+    const ScreenId target = GetParam();
+    reach(target, 3);
+    ASSERT_EQ(screenName(), std::string(screenName(target)));
+    const QPointer<ScreenWindow> open = screen();
+    EXPECT_TRUE(open->close());
+    EXPECT_FALSE(open->isVisible());
+    flush();
+    EXPECT_TRUE(open.isNull());
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_EQ(screen(), nullptr);
+    EXPECT_EQ(liveScreenCount(), 0);  // and the closing screen is not shown
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, EveryScreen, ::testing::ValuesIn(allScreens), nameOf);
+// The About box is left out: Escape is its OK.
+INSTANTIATE_TEST_SUITE_P(Screens, EveryWalkScreen,
+                         ::testing::Values(ScreenId::f1, ScreenId::fin, ScreenId::Form2, ScreenId::Lance1,
+                                           ScreenId::Lance2, ScreenId::Lance3, ScreenId::Don, ScreenId::Dessin,
+                                           ScreenId::Calculs, ScreenId::Calculs2),
+                         nameOf);
+
+TEST_F(ReachingTest, EnterAndEscapeInTheAboutBoxPressOk)
+{
+    for (int key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+        click("Command3");
+        ASSERT_EQ(screenName(), "f2");
+        const QPointer<ScreenWindow> about = screen();
+        pressKey(about, key);
+        flush();
+        EXPECT_TRUE(about.isNull());
+        EXPECT_EQ(screenName(), "f1");
+        EXPECT_EQ(liveScreenCount(), 1);
+    }
+    EXPECT_EQ(programEnds, 0);
+}
+
+TEST_F(ReachingTest, ButtonsThatDoNotNavigateKeepTheScreen)
+{
+    reach(ScreenId::Dessin, 1);
+    const QPointer<ScreenWindow> schematic = screen();
+    click("Command4");
+    EXPECT_EQ(printer.printed, std::vector<std::string>{"Dessin"});
+    navigator.navigateFrom(ScreenId::Dessin, "Command4");  // not a navigation control
+    navigator.navigateFrom(ScreenId::f1, "Command1");      // not the open screen
+    flush();
+    EXPECT_EQ(screen(), schematic.data());
+    EXPECT_EQ(liveScreenCount(), 1);
+}
+
+}  // namespace
+}  // namespace tavelle::testing

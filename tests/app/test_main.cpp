@@ -1,0 +1,19 @@
+// One QApplication for every window test; offscreen unless the caller chose a platform.
+#include "shell/application_look.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    int qtArgc = 1;
+    QApplication application(qtArgc, argv);
+    tavelle::applyApplicationLook();
+    QApplication::setQuitOnLastWindowClosed(false);
+    return RUN_ALL_TESTS();
+}

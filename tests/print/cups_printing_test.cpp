@@ -1,0 +1,312 @@
+#include "printed_page.h"
+#include "private_cups_server.h"
+#include "recording_message_boxes.h"
+#include "screen_session.h"
+
+#include "shell/print_operation.h"
+#include "shell/printer_system.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include <unistd.h>
+
+#include <cmath>
+#include <memory>
+#include <ostream>
+
+namespace tavelle {
+
+// Test names and failure reports name the screen.
+void PrintTo(ScreenId screen, std::ostream* out)
+{
+    *out << screenName(screen);
+}
+
+}  // namespace tavelle
+
+namespace tavelle::test {
+namespace {
+
+const QStringList buttonNames = {"Command1", "Command2", "Command3", "Command4"};
+constexpr int rasterDotsPerInch = 100;
+// The PDF queue's driver prints at 300 dpi or more; a window grabbed from the screen and stretched to
+// the page would come at about 75.
+constexpr int sharpImageResolution = 290;
+
+// Calibration marks for the test: a one-pixel black frame along the window's edges, above everything
+// else, so that the window can be found on the printed page.
+class CalibrationFrame final : public QWidget {
+public:
+    explicit CalibrationFrame(QWidget& window)
+        : QWidget(&window)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(window.rect());
+        raise();
+        show();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+// Where a rectangle of the window went on the page, from the window's place on it.
+class PageMapping {
+public:
+    PageMapping(QRect windowOnPage, QSize windowSize)
+        : m_origin(windowOnPage.topLeft())
+        , m_scaleX(double(windowOnPage.width()) / windowSize.width())
+        , m_scaleY(double(windowOnPage.height()) / windowSize.height())
+    {
+    }
+
+    QRect map(QRect inWindow) const
+    {
+        return QRect(QPoint(m_origin.x() + int(std::lround(inWindow.left() * m_scaleX)),
+                            m_origin.y() + int(std::lround(inWindow.top() * m_scaleY))),
+                     QPoint(m_origin.x() + int(std::lround((inWindow.right() + 1) * m_scaleX)) - 1,
+                            m_origin.y() + int(std::lround((inWindow.bottom() + 1) * m_scaleY)) - 1));
+    }
+
+private:
+    QPoint m_origin;
+    double m_scaleX;
+    double m_scaleY;
+};
+
+bool buttonsVisible(QWidget& screen)
+{
+    for (const QString& name : buttonNames) {
+        const auto* button = screen.findChild<QPushButton*>(name);
+        if (!button || !button->isVisible()) return false;
+    }
+    return true;
+}
+
+void pressPrint(QWidget& screen)
+{
+    screen.findChild<QPushButton*>(QStringLiteral("Command4"))->click();
+}
+
+// What the screen shows besides its buttons: every visible control that draws something.
+std::vector<QWidget*> drawnControls(QWidget& screen, const QWidget& marks)
+{
+    std::vector<QWidget*> controls;
+    for (QWidget* control : screen.findChildren<QWidget*>()) {
+        if (control == &marks || !control->isVisible()) continue;
+        if (buttonNames.contains(control->objectName()) || qobject_cast<QPushButton*>(control->parentWidget())) continue;
+        if (const auto* label = qobject_cast<QLabel*>(control);
+            label && label->text().trimmed().isEmpty() && label->pixmap().isNull())
+            continue;
+        controls.push_back(control);
+    }
+    return controls;
+}
+
+const RecordingMessageBoxes::Shown failureMessage{QStringLiteral("plain"), QStringLiteral("Tavelle"),
+                                                  QStringLiteral("Impossible d'imprimer")};
+
+class CupsPrinting : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (geteuid() != 0) GTEST_SKIP() << "the CUPS-PDF backend runs only under a scheduler started as root";
+        ASSERT_TRUE(server().start());
+        ASSERT_TRUE(server().reset());
+    }
+
+    PrivateCupsServer& server() { return privateCupsServer(); }
+
+    // The application starts: its current printer is the system's default of this moment.
+    void startApplication()
+    {
+        m_operation = std::make_unique<PrintOperation>(messages, m_printers);
+        session = std::make_unique<ScreenSession>(*m_operation);
+        ASSERT_TRUE(session->accepted);
+    }
+    PrintOperation& operation() { return *m_operation; }
+
+    RecordingMessageBoxes messages;
+    std::unique_ptr<ScreenSession> session;
+
+private:
+    QtPrinterSystem m_printers;
+    std::unique_ptr<PrintOperation> m_operation;
+};
+
+class WalkThroughScreenPrint : public CupsPrinting, public ::testing::WithParamInterface<ScreenId> {};
+
+TEST_P(WalkThroughScreenPrint, GivesOneSharpPageOfTheScreenWithoutItsButtons)
+{
+    ASSERT_TRUE(server().addPdfQueue(QStringLiteral("PDF")));
+    ASSERT_TRUE(server().setDefaultQueue(QStringLiteral("PDF")));
+    startApplication();
+    auto screen = session->open(GetParam());
+    const CalibrationFrame marks(*screen);
+    const ExerciseRecord before = session->record;
+
+    pressPrint(*screen);
+
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_TRUE(buttonsVisible(*screen));
+    EXPECT_TRUE(screen->isVisible());
+    EXPECT_EQ(session->record, before);
+    EXPECT_EQ(session->otherRequests, 0);
+
+    ASSERT_TRUE(server().waitForJobs());
+    const QStringList files = server().printedFiles(QStringLiteral("PDF"));
+    ASSERT_EQ(files.size(), 1) << files.join(' ').toStdString();
+    EXPECT_EQ(pdfPageCount(files[0]), 1);
+    // The document the application handed to the print system: the window drawn at the printer's
+    // resolution, not a screen image stretched to the page.
+    const QStringList submitted = server().submittedDocuments();
+    ASSERT_EQ(submitted.size(), 1);
+    EXPECT_EQ(pdfPageCount(submitted[0]), 1);
+    const std::optional<int> resolution = lowestImageResolution(submitted[0]);
+    ASSERT_TRUE(resolution.has_value());
+    EXPECT_GE(*resolution, sharpImageResolution);
+
+    const QImage page = rasterisePage(files[0], rasterDotsPerInch);
+    ASSERT_FALSE(page.isNull());
+    const QRect window = inkBounds(page);
+    ASSERT_FALSE(window.isEmpty());
+
+    // As large as the page allows, its proportions kept, centred.
+    const double windowAspect = double(screen->width()) / screen->height();
+    EXPECT_NEAR(double(window.width()) / window.height(), windowAspect, 0.02 * windowAspect);
+    EXPECT_TRUE(window.width() >= page.width() * 0.95 || window.height() >= page.height() * 0.95)
+        << "window " << window.width() << "x" << window.height() << " on page " << page.width() << "x"
+        << page.height();
+    EXPECT_LE(std::abs(window.left() - (page.width() - 1 - window.right())), 3);
+    EXPECT_LE(std::abs(window.top() - (page.height() - 1 - window.bottom())), 3);
+
+    const PageMapping mapping(window, screen->size());
+    for (const QString& name : buttonNames) {
+        const QRect button = mapping.map(screen->findChild<QPushButton*>(name)->geometry()).adjusted(3, 3, -3, -3);
+        EXPECT_EQ(nonPaperPixels(page, button), 0) << name.toStdString() << " is on the page";
+    }
+    const std::vector<QWidget*> controls = drawnControls(*screen, marks);
+    EXPECT_GE(controls.size(), 2u);
+    for (QWidget* control : controls) {
+        const QRect area = mapping.map(QRect(control->mapTo(screen.get(), QPoint(0, 0)), control->size()));
+        EXPECT_GT(inkPixels(page, area), 0) << control->objectName().toStdString() << " is missing from the page";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, WalkThroughScreenPrint,
+                         ::testing::Values(ScreenId::Don, ScreenId::Dessin, ScreenId::Calculs, ScreenId::Calculs2),
+                         [](const ::testing::TestParamInfo<ScreenId>& info) {
+                             return std::string(screenName(info.param));
+                         });
+
+TEST_F(CupsPrinting, TheDefaultOfTwoQueuesReceivesEachJob)
+{
+    ASSERT_TRUE(server().addPdfQueue(QStringLiteral("Atelier")));
+    ASSERT_TRUE(server().addPdfQueue(QStringLiteral("Bureau")));
+    ASSERT_TRUE(server().setDefaultQueue(QStringLiteral("Bureau")));
+    startApplication();
+    EXPECT_EQ(operation().currentPrinter(), "Bureau");
+    auto screen = session->open(ScreenId::Don);
+
+    pressPrint(*screen);
+    ASSERT_TRUE(server().waitForJobs());
+    EXPECT_EQ(server().printedFiles(QStringLiteral("Bureau")).size(), 1);
+    EXPECT_EQ(server().printedFiles(QStringLiteral("Atelier")).size(), 0);
+
+    ASSERT_TRUE(server().setDefaultQueue(QStringLiteral("Atelier")));
+    pressPrint(*screen);
+    ASSERT_TRUE(server().waitForJobs());
+    EXPECT_EQ(server().printedFiles(QStringLiteral("Atelier")).size(), 1);
+    EXPECT_EQ(server().printedFiles(QStringLiteral("Bureau")).size(), 1);
+    EXPECT_EQ(operation().currentPrinter(), "Atelier");
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(CupsPrinting, WithoutDefaultQueueTheCurrentPrinterStays)
+{
+    ASSERT_TRUE(server().addPdfQueue(QStringLiteral("Atelier")));
+    ASSERT_TRUE(server().addPdfQueue(QStringLiteral("Bureau")));
+    ASSERT_TRUE(server().setDefaultQueue(QStringLiteral("Bureau")));
+    startApplication();
+    // Taken away and put back, the queue is no longer the default, and no other is.
+    ASSERT_TRUE(server().removeQueue(QStringLiteral("Bureau")));
+    ASSERT_TRUE(server().addPdfQueue(QStringLiteral("Bureau")));
+    ASSERT_EQ(server().defaultQueue(), QString());
+    auto screen = session->open(ScreenId::Calculs);
+
+    pressPrint(*screen);
+
+    ASSERT_TRUE(server().waitForJobs());
+    EXPECT_EQ(server().printedFiles(QStringLiteral("Bureau")).size(), 1);
+    EXPECT_EQ(server().printedFiles(QStringLiteral("Atelier")).size(), 0);
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_TRUE(buttonsVisible(*screen));
+}
+
+TEST_F(CupsPrinting, WithoutQueueTheMessageShowsAndTheButtonsComeBack)
+{
+    startApplication();
+    EXPECT_EQ(operation().currentPrinter(), "");
+    auto screen = session->open(ScreenId::Calculs2);
+    const ExerciseRecord before = session->record;
+
+    pressPrint(*screen);
+
+    EXPECT_EQ(messages.shown(), std::vector<RecordingMessageBoxes::Shown>{failureMessage});
+    EXPECT_TRUE(buttonsVisible(*screen));
+    EXPECT_TRUE(screen->isVisible());
+    EXPECT_EQ(session->record, before);
+    EXPECT_TRUE(server().allPrintedFiles().isEmpty());
+}
+
+TEST_F(CupsPrinting, WithThePrintSystemStoppedTheMessageShowsAndTheButtonsComeBack)
+{
+    ASSERT_TRUE(server().addPdfQueue(QStringLiteral("PDF")));
+    ASSERT_TRUE(server().setDefaultQueue(QStringLiteral("PDF")));
+    startApplication();
+    auto screen = session->open(ScreenId::Dessin);
+    const ExerciseRecord before = session->record;
+    server().stop();
+
+    pressPrint(*screen);
+
+    EXPECT_EQ(messages.shown(), std::vector<RecordingMessageBoxes::Shown>{failureMessage});
+    EXPECT_TRUE(buttonsVisible(*screen));
+    EXPECT_EQ(session->record, before);
+
+    // Once the print system is back, the same screen prints.
+    ASSERT_TRUE(server().start());
+    pressPrint(*screen);
+    ASSERT_TRUE(server().waitForJobs());
+    EXPECT_EQ(server().printedFiles(QStringLiteral("PDF")).size(), 1);
+    EXPECT_EQ(messages.shown().size(), 1u);
+}
+
+TEST_F(CupsPrinting, TheCurrentPrinterRemovedWithNoOtherDefaultShowsTheMessage)
+{
+    ASSERT_TRUE(server().addPdfQueue(QStringLiteral("Atelier")));
+    ASSERT_TRUE(server().addPdfQueue(QStringLiteral("PDF")));
+    ASSERT_TRUE(server().setDefaultQueue(QStringLiteral("PDF")));
+    startApplication();
+    ASSERT_TRUE(server().removeQueue(QStringLiteral("PDF")));
+    auto screen = session->open(ScreenId::Don);
+
+    pressPrint(*screen);
+
+    EXPECT_EQ(messages.shown(), std::vector<RecordingMessageBoxes::Shown>{failureMessage});
+    EXPECT_TRUE(buttonsVisible(*screen));
+    ASSERT_TRUE(server().waitForJobs());
+    EXPECT_TRUE(server().allPrintedFiles().isEmpty());
+}
+
+}  // namespace
+}  // namespace tavelle::test

@@ -1,0 +1,253 @@
+#include "recording_message_boxes.h"
+
+#include "shell/print_operation.h"
+#include "shell/printer_system.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tavelle::test {
+namespace {
+
+const QStringList buttonNames = {"Command1", "Command2", "Command3", "Command4"};
+
+class FakePrinterSystem final : public PrinterSystem {
+public:
+    std::vector<InstalledPrinter> printers;
+    bool succeeds = true;
+    int enumerations = 0;
+    std::vector<std::string> printedOn;
+    std::function<void()> whilePrinting;
+
+    std::vector<InstalledPrinter> installedPrinters() override
+    {
+        ++enumerations;
+        return printers;
+    }
+    bool printWindow(const std::string& printerName, QWidget&) override
+    {
+        printedOn.push_back(printerName);
+        if (whilePrinting) whilePrinting();
+        return succeeds;
+    }
+};
+
+// Records, in order, every time one of the four buttons is hidden or shown.
+class VisibilityLog final : public QObject {
+public:
+    QStringList events;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide) events << QStringLiteral("hide ") + watched->objectName();
+        if (event->type() == QEvent::Show) events << QStringLiteral("show ") + watched->objectName();
+        return false;
+    }
+};
+
+// A walk-through screen in miniature: two labels, a list that can take the focus, and the four buttons,
+// Command4 bound to the operation.
+class PrintableWindow final : public QDialog {
+public:
+    explicit PrintableWindow(ScreenPrinter& printer)
+    {
+        setObjectName(QStringLiteral("Don"));
+        setFixedSize(400, 200);
+        title = new QLabel(QStringLiteral("Données du problème :"), this);
+        title->setObjectName(QStringLiteral("Label1"));
+        title->setGeometry(8, 8, 300, 24);
+        hidden = new QLabel(QStringLiteral("caché"), this);
+        hidden->setObjectName(QStringLiteral("Label2"));
+        hidden->setGeometry(8, 40, 300, 24);
+        hidden->hide();
+        list = new QComboBox(this);
+        list->setObjectName(QStringLiteral("Combo1"));
+        list->setGeometry(8, 72, 200, 24);
+        for (int i = 0; i < buttonNames.size(); ++i) {
+            auto* button = new QPushButton(buttonNames[i], this);
+            button->setObjectName(buttonNames[i]);
+            button->setGeometry(8 + 96 * i, 150, 88, 40);
+            button->installEventFilter(&log);
+        }
+        connect(button(QStringLiteral("Command4")), &QPushButton::clicked, this, [this, &printer] {
+            printer.printScreen(*this);
+        });
+    }
+
+    QPushButton* button(const QString& name) { return findChild<QPushButton*>(name); }
+    bool buttonsVisible(bool visible)
+    {
+        for (const QString& name : buttonNames)
+            if (button(name)->isVisible() != visible) return false;
+        return true;
+    }
+
+    VisibilityLog log;
+    QLabel* title = nullptr;
+    QLabel* hidden = nullptr;
+    QComboBox* list = nullptr;
+};
+
+class PrintOperationTest : public ::testing::Test {
+protected:
+    void showWindow()
+    {
+        window = std::make_unique<PrintableWindow>(operation());
+        window->show();
+        window->log.events.clear();
+    }
+    PrintOperation& operation()
+    {
+        if (!m_operation) m_operation = std::make_unique<PrintOperation>(messages, printers);
+        return *m_operation;
+    }
+    void pressPrint() { window->button(QStringLiteral("Command4"))->click(); }
+
+    FakePrinterSystem printers;
+    RecordingMessageBoxes messages;
+    std::unique_ptr<PrintableWindow> window;
+
+private:
+    std::unique_ptr<PrintOperation> m_operation;
+};
+
+const QStringList hiddenThenShown = {"hide Command1", "hide Command2", "hide Command3", "hide Command4",
+                                     "show Command1", "show Command2", "show Command3", "show Command4"};
+
+TEST_F(PrintOperationTest, PrintsWithoutTheButtonsAndBringsThemBackInOrder)
+{
+    printers.printers = {{"Bureau", true}};
+    showWindow();
+    bool hiddenWhilePrinting = false;
+    printers.whilePrinting = [&] { hiddenWhilePrinting = window->buttonsVisible(false); };
+
+    pressPrint();
+
+    EXPECT_EQ(printers.printedOn, std::vector<std::string>{"Bureau"});
+    EXPECT_TRUE(hiddenWhilePrinting);
+    EXPECT_EQ(window->log.events, hiddenThenShown);
+    EXPECT_TRUE(window->buttonsVisible(true));
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(PrintOperationTest, OnlyTheFourButtonsChange)
+{
+    printers.printers = {{"Bureau", true}};
+    showWindow();
+    window->button(QStringLiteral("Command2"))->hide();
+
+    pressPrint();
+
+    EXPECT_TRUE(window->buttonsVisible(true));
+    EXPECT_TRUE(window->title->isVisible());
+    EXPECT_FALSE(window->hidden->isVisible());
+    EXPECT_EQ(window->title->text(), QStringLiteral("Données du problème :"));
+}
+
+TEST_F(PrintOperationTest, RefusedPrintShowsTheMessageBeforeTheButtonsComeBack)
+{
+    printers.printers = {{"Bureau", true}};
+    printers.succeeds = false;
+    showWindow();
+    bool hiddenWhileShown = false;
+    messages.whileShown = [&] { hiddenWhileShown = window->buttonsVisible(false); };
+
+    pressPrint();
+
+    const std::vector<RecordingMessageBoxes::Shown> expected = {
+        {QStringLiteral("plain"), QStringLiteral("Tavelle"), QStringLiteral("Impossible d'imprimer")}};
+    EXPECT_EQ(messages.shown(), expected);
+    EXPECT_TRUE(hiddenWhileShown);
+    EXPECT_EQ(window->log.events, hiddenThenShown);
+    EXPECT_TRUE(window->buttonsVisible(true));
+}
+
+TEST_F(PrintOperationTest, NoPrinterInstalledShowsTheMessageWithoutPrinting)
+{
+    showWindow();
+
+    pressPrint();
+
+    EXPECT_TRUE(printers.printedOn.empty());
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].text, QStringLiteral("Impossible d'imprimer"));
+    EXPECT_TRUE(window->buttonsVisible(true));
+}
+
+TEST_F(PrintOperationTest, EachPrintMakesTheDefaultPrinterOfThatMomentCurrent)
+{
+    printers.printers = {{"Atelier", false}, {"Bureau", true}};
+    showWindow();
+    EXPECT_EQ(operation().currentPrinter(), "Bureau");  // the system default at start
+
+    pressPrint();
+    printers.printers = {{"Atelier", true}, {"Bureau", false}};
+    pressPrint();
+    printers.printers = {{"Atelier", true}, {"Bureau", false}, {"Salle", true}};
+    pressPrint();
+
+    EXPECT_EQ(printers.printedOn, (std::vector<std::string>{"Bureau", "Atelier", "Salle"}));
+    EXPECT_EQ(operation().currentPrinter(), "Salle");
+    EXPECT_EQ(printers.enumerations, 4);
+}
+
+TEST_F(PrintOperationTest, WithoutDefaultPrinterTheCurrentOneStays)
+{
+    printers.printers = {{"Atelier", false}, {"Bureau", true}};
+    showWindow();
+    pressPrint();
+
+    printers.printers = {{"Atelier", false}, {"Bureau", false}};
+    pressPrint();
+    printers.printers = {};
+    printers.succeeds = false;
+    pressPrint();
+
+    EXPECT_EQ(printers.printedOn, (std::vector<std::string>{"Bureau", "Bureau", "Bureau"}));
+    EXPECT_EQ(messages.shown().size(), 1u);
+}
+
+TEST_F(PrintOperationTest, WithoutAnyDefaultPrinterSinceStartNothingIsPrinted)
+{
+    printers.printers = {{"Atelier", false}, {"Bureau", false}};
+    showWindow();
+    EXPECT_EQ(operation().currentPrinter(), "");
+
+    pressPrint();
+
+    EXPECT_TRUE(printers.printedOn.empty());
+    EXPECT_EQ(messages.shown().size(), 1u);
+    EXPECT_TRUE(window->buttonsVisible(true));
+}
+
+TEST_F(PrintOperationTest, ThePressedButtonGetsItsFocusBack)
+{
+    printers.printers = {{"Bureau", true}};
+    showWindow();
+    QApplication::setActiveWindow(window.get());
+    window->button(QStringLiteral("Command4"))->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), window->button(QStringLiteral("Command4")));
+
+    QWidget* focusWhilePrinting = nullptr;
+    printers.whilePrinting = [&] { focusWhilePrinting = QApplication::focusWidget(); };
+
+    pressPrint();
+
+    EXPECT_EQ(focusWhilePrinting, window->list);
+    EXPECT_EQ(QApplication::focusWidget(), window->button(QStringLiteral("Command4")));
+}
+
+}  // namespace
+}  // namespace tavelle::test

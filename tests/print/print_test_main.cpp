@@ -1,0 +1,51 @@
+#include "private_cups_server.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+
+#include <cstdlib>
+#include <memory>
+
+namespace tavelle::test {
+
+namespace {
+PrivateCupsServer* theServer = nullptr;
+}
+
+PrivateCupsServer& privateCupsServer()
+{
+    return *theServer;
+}
+
+}  // namespace tavelle::test
+
+// Every test process has a CUPS scheduler of its own, started when a test first needs it and ended with
+// the process, so these tests never reach the machine's print system and may run side by side.
+int main(int argc, char** argv)
+{
+    // A short path: the scheduler's socket lives there, and socket paths are limited to 107 bytes.
+    char folderTemplate[] = "/tmp/tavelle-cups-XXXXXX";
+    if (!mkdtemp(folderTemplate)) return EXIT_FAILURE;
+    const QString folder = QString::fromLocal8Bit(folderTemplate);
+    tavelle::test::PrivateCupsServer::prepareEnvironment(folder);
+
+    int status = EXIT_FAILURE;
+    {
+        auto server = std::make_unique<tavelle::test::PrivateCupsServer>(folder);
+        tavelle::test::theServer = server.get();
+
+        ::testing::InitGoogleTest(&argc, argv);
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication application(argc, argv);
+        QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+        status = RUN_ALL_TESTS();
+
+        server->stop();
+        tavelle::test::theServer = nullptr;
+    }
+    QDir(folder).removeRecursively();
+    return status;
+}

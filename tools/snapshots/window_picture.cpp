@@ -1,0 +1,41 @@
+#include "tools/snapshots/window_picture.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPixmap>
+#include <QWidget>
+
+namespace tavelle {
+
+namespace {
+
+constexpr int border = 1;
+constexpr int captionHeight = 24;
+const QColor frameColour(60, 90, 130);
+
+}  // namespace
+
+QImage windowPicture(QWidget& window)
+{
+    const QPixmap client = window.grab();
+    const QSize clientSize = client.size() / client.devicePixelRatio();
+
+    QImage picture(clientSize.width() + 2 * border, clientSize.height() + captionHeight + border,
+                   QImage::Format_RGB32);
+    picture.fill(frameColour);
+
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    QFont captionFont = window.font();
+    captionFont.setBold(true);
+    captionFont.setPointSizeF(9);
+    painter.setFont(captionFont);
+    painter.setPen(Qt::white);
+    const QRect caption(border + 8, 0, clientSize.width() - 16, captionHeight);
+    painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter,
+                     QFontMetrics(captionFont).elidedText(window.windowTitle(), Qt::ElideRight, caption.width()));
+    painter.drawPixmap(QRect(QPoint(border, captionHeight), clientSize), client);
+    return picture;
+}
+
+}  // namespace tavelle
