@@ -1,17 +1,17 @@
 #pragma once
 
-#include "screens/screen_window.h"
+#include "screens/entry_screen.h"
 
 namespace tavelle {
 
 // The first screen of an exercise: pump, feed line, slope and number of nozzles.
-class ExerciseScreen : public ScreenWindow {
+class ExerciseScreen : public EntryScreen {
     Q_OBJECT
 public:
     explicit ExerciseScreen(ScreenContext& context);
 
 private:
-    void pressSuite();
+    void pressSuite() override;
 
     QComboBox* m_pump = nullptr;
     QComboBox* m_diameter = nullptr;

@@ -1,30 +1,23 @@
 #include "screens/nozzle1_screen.h"
 
 #include "core/list_items.h"
-#include "screens/entry_layout.h"
 
 #include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
 
 namespace tavelle {
 
 Nozzle1Screen::Nozzle1Screen(ScreenContext& context)
-    : ScreenWindow(ScreenId::Lance1, context, QSize(383, 305))
+    : EntryScreen(ScreenId::Lance1, context, QSize(383, 305))
 {
-    makeEntryTitle(addLabel(this, "Label1", QStringLiteral("Lance 1 :"), QRect(16, 12, 200, 28)));
+    addTitle("Label1", QStringLiteral("Lance 1 :"));
 
-    constexpr int labelLeft = 16;
-    constexpr int labelWidth = 250;
     constexpr int listLeft = 276;
     constexpr int listWidth = 92;
-    constexpr int firstRow = 52;
-    constexpr int rowStep = 46;
     const auto row = [&](const char* labelName, const QString& text, const char* listName,
                          std::span<const std::string_view> items, int index) {
-        const int top = firstRow + index * rowStep;
-        makeRowLabel(addLabel(this, labelName, text, QRect(labelLeft, top - 6, labelWidth, 34)));
-        return addList(this, listName, items, QRect(listLeft, top, listWidth, entryListHeight));
+        const int top = 52 + index * 46;
+        return addRow(labelName, text, QRect(16, top - 6, 250, 34), listName, items,
+                      QRect(listLeft, top, listWidth, listHeight));
     };
 
     m_type = row("Label2", QStringLiteral("- Type de lance :"), "Combo1", listItems::nozzleTypes, 0);
@@ -34,15 +27,7 @@ Nozzle1Screen::Nozzle1Screen(ScreenContext& context)
     m_height = row("Label6", QStringLiteral("- Hauteur de la lance par rapport à la division en mètre :"), "Combo3",
                    listItems::nozzle1Heights, 3);
 
-    constexpr int buttonTop = 256;
-    addNavigationButton("Command2", QStringLiteral("<< Retour"),
-                        QRect(listLeft + listWidth - 2 * entryButtonWidth - 12, buttonTop, entryButtonWidth,
-                              entryButtonHeight));
-    QPushButton* suite = addButton(this, "Command1", QStringLiteral("Suite >>"),
-                                   QRect(listLeft + listWidth - entryButtonWidth, buttonTop, entryButtonWidth,
-                                         entryButtonHeight));
-    connect(suite, &QPushButton::clicked, this, &Nozzle1Screen::pressSuite);
-
+    addButtons("Command2", QStringLiteral("<< Retour"), listLeft + listWidth, 256);
     m_type->setFocus();
 }
 

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "screens/screen_window.h"
+#include "screens/entry_screen.h"
 
 namespace tavelle {
 
 // Nozzle 1: type, flow, hoses and its height above the division in metres.
-class Nozzle1Screen : public ScreenWindow {
+class Nozzle1Screen : public EntryScreen {
     Q_OBJECT
 public:
     explicit Nozzle1Screen(ScreenContext& context);
 
 private:
-    void pressSuite();
+    void pressSuite() override;
 
     QComboBox* m_type = nullptr;
     QComboBox* m_flow = nullptr;

@@ -1,25 +1,23 @@
 #include "screens/nozzle2_screen.h"
 
 #include "core/list_items.h"
-#include "screens/entry_layout.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
 
 namespace tavelle {
 
 Nozzle2Screen::Nozzle2Screen(ScreenContext& context)
-    : ScreenWindow(ScreenId::Lance2, context, QSize(336, 369))
+    : EntryScreen(ScreenId::Lance2, context, QSize(336, 369))
 {
-    makeEntryTitle(addLabel(this, "Label1", QStringLiteral("Lance 2 :"), QRect(16, 12, 200, 28)));
+    addTitle("Label1", QStringLiteral("Lance 2 :"));
 
     constexpr int listLeft = 232;
     constexpr int listWidth = 88;
     const auto row = [&](const char* labelName, const QString& text, const char* listName,
                          std::span<const std::string_view> items, int left, int top) {
-        makeRowLabel(addLabel(this, labelName, text, QRect(left, top - 6, listLeft - 10 - left, 34)));
-        return addList(this, listName, items, QRect(listLeft, top, listWidth, entryListHeight));
+        return addRow(labelName, text, QRect(left, top - 6, listLeft - 10 - left, 34), listName, items,
+                      QRect(listLeft, top, listWidth, listHeight));
     };
 
     m_type = row("Label2", QStringLiteral("- Type de lance :"), "Combo1", listItems::nozzleTypes, 16, 52);
@@ -27,20 +25,14 @@ Nozzle2Screen::Nozzle2Screen(ScreenContext& context)
     m_hoseCount = row("Label5", QStringLiteral("- Nombre de tuyaux entre la division et la lance :"), "Combo4",
                       listItems::hoseCounts, 16, 136);
     // The two elevations are indented under their heading.
-    makeRowLabel(addLabel(this, "Label10", QStringLiteral("- Différence de hauteur entre la division et la lance 2 :"),
-                          QRect(16, 176, listLeft + listWidth - 16, 34)));
+    QLabel* heading = addLabel(this, "Label10", QStringLiteral("- Différence de hauteur entre la division et la lance 2 :"),
+                               QRect(16, 176, listLeft + listWidth - 16, 34));
+    heading->setWordWrap(true);
+    heading->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_divisionElevation = row("Label7", QStringLiteral("Cote de la division :"), "Combo6", listItems::elevations, 40, 220);
     m_nozzleElevation = row("Label4", QStringLiteral("Cote de la lance :"), "Combo3", listItems::elevations, 40, 258);
 
-    constexpr int buttonTop = 316;
-    addNavigationButton("Command2", QStringLiteral("<< Retour"),
-                        QRect(listLeft + listWidth - 2 * entryButtonWidth - 12, buttonTop, entryButtonWidth,
-                              entryButtonHeight));
-    QPushButton* suite = addButton(this, "Command1", QStringLiteral("Suite >>"),
-                                   QRect(listLeft + listWidth - entryButtonWidth, buttonTop, entryButtonWidth,
-                                         entryButtonHeight));
-    connect(suite, &QPushButton::clicked, this, &Nozzle2Screen::pressSuite);
-
+    addButtons("Command2", QStringLiteral("<< Retour"), listLeft + listWidth, 316);
     m_type->setFocus();
 }
 

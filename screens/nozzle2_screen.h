@@ -1,17 +1,17 @@
 #pragma once
 
-#include "screens/screen_window.h"
+#include "screens/entry_screen.h"
 
 namespace tavelle {
 
 // Nozzle 2: type, flow, hoses and the elevations of the division and of the nozzle.
-class Nozzle2Screen : public ScreenWindow {
+class Nozzle2Screen : public EntryScreen {
     Q_OBJECT
 public:
     explicit Nozzle2Screen(ScreenContext& context);
 
 private:
-    void pressSuite();
+    void pressSuite() override;
 
     QComboBox* m_type = nullptr;
     QComboBox* m_flow = nullptr;

@@ -1,0 +1,45 @@
+#include "screens/entry_screen.h"
+
+#include "core/list_items.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace tavelle {
+
+void EntryScreen::addTitle(const char* name, const QString& text)
+{
+    addLabel(this, name, text, QRect(16, 12, width() - 32, 28), 12, true);
+}
+
+QComboBox* EntryScreen::addRow(const char* labelName, const QString& text, QRect labelRect, const char* listName,
+                               std::span<const std::string_view> items, QRect listRect)
+{
+    QLabel* label = addLabel(this, labelName, text, labelRect);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return addList(this, listName, items, listRect);
+}
+
+QComboBox* EntryScreen::addSlopePercent(const char* ofName, const char* listName, const char* percentName, int left,
+                                        int top)
+{
+    QLabel* of = addLabel(this, ofName, QStringLiteral("de"), QRect(left, top, 24, listHeight));
+    of->setAlignment(Qt::AlignCenter);
+    QComboBox* percent = addList(this, listName, listItems::slopePercents, QRect(left + 28, top, 64, listHeight));
+    QLabel* sign = addLabel(this, percentName, QStringLiteral("%"), QRect(left + 96, top, 20, listHeight));
+    sign->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return percent;
+}
+
+void EntryScreen::addButtons(const char* leaveName, const QString& leaveCaption, int right, int top)
+{
+    addNavigationButton(leaveName, leaveCaption,
+                        QRect(right - 2 * buttonWidth - 12, top, buttonWidth, buttonHeight));
+    QPushButton* suite = addButton(this, "Command1", QStringLiteral("Suite >>"),
+                                   QRect(right - buttonWidth, top, buttonWidth, buttonHeight));
+    connect(suite, &QPushButton::clicked, this, &EntryScreen::pressSuite);
+}
+
+}  // namespace tavelle

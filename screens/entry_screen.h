@@ -1,0 +1,34 @@
+#pragma once
+
+#include "screens/screen_window.h"
+
+#include <span>
+#include <string_view>
+
+namespace tavelle {
+
+// The entry screens share one look: a larger bold title, rows of a wrapped label and its list,
+// and "Suite >>" at the bottom right beside the button that leaves.
+class EntryScreen : public ScreenWindow {
+    Q_OBJECT
+public:
+    using ScreenWindow::ScreenWindow;
+
+protected:
+    static constexpr int listHeight = 22;
+    static constexpr int buttonWidth = 100;
+    static constexpr int buttonHeight = 30;
+
+    void addTitle(const char* name, const QString& text);
+    // A label on the left and its list; the label wraps and centres vertically on the list.
+    QComboBox* addRow(const char* labelName, const QString& text, QRect labelRect, const char* listName,
+                      std::span<const std::string_view> items, QRect listRect);
+    // The sentence end of a slope row: "de" [percent] "%", right of the kind's list.
+    QComboBox* addSlopePercent(const char* ofName, const char* listName, const char* percentName, int left, int top);
+    // The leaving button, then "Suite >>" on its right ending at `right`; "Suite >>" calls pressSuite().
+    void addButtons(const char* leaveName, const QString& leaveCaption, int right, int top);
+
+    virtual void pressSuite() = 0;
+};
+
+}  // namespace tavelle
