@@ -10,6 +10,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  gcovr
 )
 
 missing=()

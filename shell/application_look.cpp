@@ -7,14 +7,25 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QPixmapCache>
 
 namespace tavelle {
+
+namespace {
+
+constexpr int pixmapCacheKiB = 1024;
+
+}  // namespace
 
 void applyApplicationLook()
 {
     QApplication::setApplicationName(toQString(applicationTitle));
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
     QApplication::setWindowIcon(QIcon(logoPicture(QSize(64, 64))));
+    // The style keeps pictures of buttons and lists for each palette, and every screen opened brings
+    // palettes of its own: with Qt's 10 MB default the cache only fills up with pictures of closed
+    // screens over a session. One screen's pictures fit well within this.
+    QPixmapCache::setCacheLimit(pixmapCacheKiB);
 }
 
 }  // namespace tavelle

@@ -1,9 +1,10 @@
 // Tavelle: the trainee's walk through one fire-fighting hydraulics exercise after another.
 #include "core/exercise_record.h"
+#include "shell/after_first_expose.h"
 #include "shell/application_look.h"
+#include "shell/deferred_print_operation.h"
+#include "shell/first_expose_report.h"
 #include "shell/navigator.h"
-#include "shell/print_operation.h"
-#include "shell/printer_system.h"
 #include "shell/printer_system.h"
 #include "shell/qt_message_boxes.h"
 #include "shell/system_locale.h"
@@ -44,13 +45,16 @@ int main(int argc, char** argv)
     tavelle::applyApplicationLook();
     // Between two screens no window is open: only the flow ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    // For bench/run_all.sh only, and only when asked (see first_expose_report.h).
+    tavelle::reportFirstExposeWhenAsked();
 
     tavelle::ExerciseRecord record;
     tavelle::QtMessageBoxes messages;
     tavelle::QtPrinterSystem printers;
-    tavelle::PrintOperation printer(messages, printers);
+    tavelle::DeferredPrintOperation printer(messages, printers);
     tavelle::Navigator navigator(record, messages, printer, tavelle::systemDecimalSeparator(),
                                  [] { QCoreApplication::exit(0); });
+    tavelle::afterFirstExpose([&printer] { printer.setUp(); });
     navigator.start();
     const int status = QApplication::exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

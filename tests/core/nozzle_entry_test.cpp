@@ -17,6 +17,7 @@ const std::string kFlowMissing = "Affectation du débit de la lance obligatoire 
 const std::string kHoseMissing = "Affectation du nombre de tuyau obligatoire !!!";
 const std::string kF1 = "une 40/14 à un débit de 250 L/min !!!";
 const std::string kF4 = "Le débit maximum d'un LDV500 est de 500 L/min !!!";
+const std::string kF5 = "Le débit maximum d'un LDV1000 est de 1000 L/min !!!";
 const std::string kDiameter =
     "Le diamêtre du tuyaux d'alimentation de la division est inférieur au diamètre du tuyau de la lance !!!";
 const std::string kDiameterNozzle1 = kDiameter + "!!!";
@@ -73,6 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
         Nozzle1Case{"Ldv500At600", {"LDV 500", "600", "", "1"}, 45, 1, {kF4}, ScreenId::Lance1},
         Nozzle1Case{"Ldv500At500", {"LDV 500", "500", "", "1"}, 45, 1, {}, ScreenId::Don},
         Nozzle1Case{"Ldv1000OnSeventy", {"LDV 1000", "1000", "", "1"}, 70, 1, {}, ScreenId::Don},
+        // No flow item exceeds 1000: the rule guards flows from anywhere else than the list.
+        Nozzle1Case{"Ldv1000Above1000", {"LDV 1000", "1250", "", "1"}, 70, 1, {kF5}, ScreenId::Lance1},
         Nozzle1Case{"Ldv1000OnFortyFive", {"LDV 1000", "750", "", "1"}, 45, 1, {kDiameterNozzle1}, ScreenId::Lance1},
         Nozzle1Case{"HeightTwentyTwoOneHose", {"40/14", "200", "22", "1"}, 45, 1, {kHeight22, kF1}, ScreenId::Lance1},
         Nozzle1Case{"HeightTwentyOneHose", {"40/14", "250", "20", "1"}, 45, 1, {}, ScreenId::Don},

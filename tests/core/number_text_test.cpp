@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <limits>
 
 namespace tavelle {
 namespace {
@@ -32,7 +33,11 @@ INSTANTIATE_TEST_SUITE_P(Values, SinglePrecisionText,
                                            FloatCase{1234567.0f, ",", "1234567"},
                                            FloatCase{12345678.0f, ",", "12345680"},
                                            FloatCase{1.0f / 3.0f, ",", "0,3333333"},
-                                           FloatCase{0.0945f, "٫", "0٫0945"}));
+                                           FloatCase{0.0945f, "٫", "0٫0945"},
+                                           // What a reference flow of 0 would make of a loss.
+                                           FloatCase{std::numeric_limits<float>::quiet_NaN(), ",", "NaN"},
+                                           FloatCase{std::numeric_limits<float>::infinity(), ",", "Infinity"},
+                                           FloatCase{-std::numeric_limits<float>::infinity(), ",", "-Infinity"}));
 
 struct DoubleCase {
     double value;
@@ -50,7 +55,9 @@ INSTANTIATE_TEST_SUITE_P(Values, DoublePrecisionText,
                          ::testing::Values(DoubleCase{3 * 0.1, "0,3"}, DoubleCase{7 * 0.1, "0,7"},
                                            DoubleCase{-5 / 1000.0, "-0,005"}, DoubleCase{-16 / 10.0, "-1,6"},
                                            DoubleCase{0.55, "0,55"}, DoubleCase{1.0 / 3.0, "0,333333333333333"},
-                                           DoubleCase{-326 / 10.0, "-32,6"}, DoubleCase{1.0, "1"}));
+                                           DoubleCase{-326 / 10.0, "-32,6"}, DoubleCase{1.0, "1"},
+                                           DoubleCase{std::numeric_limits<double>::quiet_NaN(), "NaN"},
+                                           DoubleCase{-std::numeric_limits<double>::infinity(), "-Infinity"}));
 
 TEST(IntegerText, PlainDigitsWithLeadingMinus)
 {

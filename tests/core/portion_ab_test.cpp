@@ -133,6 +133,18 @@ INSTANTIATE_TEST_SUITE_P(
                    "Perte de charge totale de la lance 2 = 0,22-32,6 + 5,7 = -26,68Bar"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The nozzle 1 screen offers no negative height; a record that holds one still gets the trade's
+// form for nozzle 1, with the height added as a term of its own.
+TEST(PortionAb, NozzleOneBelowTheDivisionKeepsTheAddedTermForm)
+{
+    ExerciseRecord r = oneSixtyFiveAt600();
+    r.nozzle1Height = -5;
+    auto texts = byName(loadPortionAb(r, ","));
+    EXPECT_EQ(texts["Label4"], "J hauteur = 1 bar / 10 m x -5 = -0,5b");
+    EXPECT_EQ(texts["Label5"], "Perte de charge totale de la lance 1 = 0,3168 + -0,5 + 5,7 = 5,5168Bar");
+    EXPECT_EQ(r.worstNozzleLoss, 5.5168f);
+}
+
 TEST(PortionAb, PositiveSlopeOnNozzle3IgnoresTheHoseLength)
 {
     ExerciseRecord r = threeNozzles();
@@ -200,6 +212,17 @@ TEST(PortionAb, AbsentNozzlesKeepEmptyLabelsWhateverTheirStaleFields)
     auto texts = byName(loadPortionAb(r, ","));
     for (const char* name : {"Label17", "Label10", "Label11", "Label12", "Label13"}) EXPECT_EQ(texts[name], "") << name;
     EXPECT_NE(texts["Label14"].find("lance n°2"), std::string::npos);
+}
+
+TEST(PortionAb, LabelsAreFoundByNameAndOnlyThoseSet)
+{
+    ExerciseRecord r = oneSixtyFiveAt600();
+    const LabelTexts labels = loadPortionAb(r, ",");
+    const std::string* total = findText(labels, "Label5");
+    ASSERT_NE(total, nullptr);
+    EXPECT_EQ(*total, "Perte de charge totale de la lance 1 = 0,3168 + 0,5 + 5,7 = 6,5168Bar");
+    EXPECT_EQ(findText(labels, "Label18"), nullptr);
+    EXPECT_EQ(findText(labels, "label5"), nullptr) << "control names are case-sensitive";
 }
 
 TEST(PortionAb, LeavesTheFlowsAsTheyWere)

@@ -97,6 +97,27 @@ INSTANTIATE_TEST_SUITE_P(
                       VerdictCase{"BiggestPump", feedLine(110, 2000, 3000, 12, 6.1f, 6.1f, "2000/15"), false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Neither can pass the exercise screen; the screen must still show numbers, and never praise a pump it
+// does not know.
+TEST(FinalCalculation, UnknownFeedDiameterIsALosslessLine)
+{
+    auto t = finalTexts(feedLine(50, 1000, 200, 0, 7.5f, 6, "1500/10"));
+    EXPECT_EQ(t["Label3"], "J =0/ 100 x 200 = 0b");
+    EXPECT_EQ(t["Label7"], "Pertes de charge de la portion BC, Jbc = 0 b");
+    EXPECT_EQ(t["Label8"], "Pression à la pompe = Po + Jab + Js + Jbc = 8,5 b");
+    for (const auto& [name, text] : t) {
+        EXPECT_EQ(text.find("NaN"), std::string::npos) << name << ": " << text;
+        EXPECT_EQ(text.find("Infinity"), std::string::npos) << name << ": " << text;
+    }
+}
+
+TEST(FinalCalculation, UnknownPumpIsNeverSufficient)
+{
+    const ExerciseRecord r = feedLine(70, 250, 20, 0, 3.5f, 3.5f, "3000/20");
+    EXPECT_FALSE(pumpIsSufficient(r));
+    EXPECT_NE(finalTexts(r)["Label9"].find("ne sera pas suffisamment puissante"), std::string::npos);
+}
+
 TEST(FinalCalculation, WritesNothing)
 {
     const ExerciseRecord r = feedLine(70, 1000, 200, 5, 7.5f, 6, "1500/10");

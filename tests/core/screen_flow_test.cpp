@@ -1,3 +1,4 @@
+#include "core/about_texts.h"
 #include "core/screen_flow.h"
 
 #include <gtest/gtest.h>
@@ -70,10 +71,55 @@ TEST(NavigationTable, PrintAndValidationButtonsDoNotNavigateHere)
         EXPECT_FALSE(navigate(screen, "Command1", record).has_value());
 }
 
+TEST(NavigationTable, OtherControlsDoNotNavigate)
+{
+    const ExerciseRecord record;
+    const struct {
+        ScreenId from;
+        const char* control;
+    } rows[] = {
+        {ScreenId::f1, "Label1"},       {ScreenId::f1, "Command4"},     {ScreenId::f2, "Command1"},
+        {ScreenId::f2, "cmdok"},        {ScreenId::fin, "Command2"},    {ScreenId::Form2, "Command3"},
+        {ScreenId::Lance1, "Command3"}, {ScreenId::Lance2, "Command3"}, {ScreenId::Lance3, "Command3"},
+        {ScreenId::Don, "command1"},    {ScreenId::Dessin, ""},         {ScreenId::Calculs2, "Command5"},
+    };
+    for (const auto& row : rows)
+        EXPECT_FALSE(navigate(row.from, row.control, record).has_value()) << screenName(row.from) << " " << row.control;
+}
+
 TEST(ScreenNames, RoundTrip)
 {
     for (ScreenId screen : allScreens) EXPECT_EQ(screenFromName(screenName(screen)), screen);
     EXPECT_FALSE(screenFromName("Form3").has_value());
+    EXPECT_FALSE(screenFromName("form2").has_value());
+}
+
+TEST(ScreenCaptions, FixedCaptionOfEveryWindow)
+{
+    const std::pair<ScreenId, std::string> captions[] = {
+        {ScreenId::f1, "Vordane"},
+        {ScreenId::f2, aboutCaption()},
+        {ScreenId::fin, std::string(publisherName)},
+        {ScreenId::Form2, "Exercice"},
+        {ScreenId::Lance1, "Lance numéro 1"},
+        {ScreenId::Lance2, "Lance Numéro 2"},
+        {ScreenId::Lance3, "Lance Numéro 3"},
+        {ScreenId::Don, "Problème :"},
+        {ScreenId::Dessin, "Schéma de l'établissement"},
+        {ScreenId::Calculs, "Calcul de la portion AB"},
+        {ScreenId::Calculs2, "Calculs final"},
+    };
+    ASSERT_EQ(std::size(captions), std::size(allScreens));
+    for (const auto& [screen, caption] : captions) EXPECT_EQ(screenCaption(screen), caption) << screenName(screen);
+}
+
+// An id beyond the eleven screens names nothing and leads nowhere.
+TEST(ScreenNames, UnknownScreenIdHasNoNameCaptionOrNavigation)
+{
+    const auto unknown = static_cast<ScreenId>(std::size(allScreens));
+    EXPECT_EQ(screenName(unknown), "");
+    EXPECT_EQ(screenCaption(unknown), "");
+    EXPECT_FALSE(navigate(unknown, "Command1", ExerciseRecord{}).has_value());
 }
 
 }  // namespace

@@ -107,7 +107,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "200m. Sur cette portion, l'établissement présente une pente de 5%. Cette division alimente 1 lance. "
                    "La première lance"},
         PhraseCase{"VariableFlowUsesTheSeparator", [](ExerciseRecord& r) { r.nozzle1Flow = 437.5f; },
-                   "réglée à un débit de 437,5 L/min On utilise"}),
+                   "réglée à un débit de 437,5 L/min On utilise"},
+        // The entry screens refuse both; the statement still reads without a nozzle sentence or hose phrase.
+        PhraseCase{"NoNozzleCount", [](ExerciseRecord& r) { r.nozzleCount = 0; },
+                   "pente de 5%. Cette division alimente 0 lances.Les établissements sont sans réserve."},
+        PhraseCase{"NoHoseCount", [](ExerciseRecord& r) { r.nozzle2HoseCount = 0; },
+                   " située à la cote 326.Les établissements sont sans réserve."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,0 +1,89 @@
+// How long each of the eleven screens takes to open: built from its design with its load work, shown,
+// and exposed and painted on the display. The record first goes through a three-nozzle exercise, so
+// that the statement, schematic and calculations show real values. The openings go round the eleven
+// screens, as navigation does, so that no screen is measured only against its own warm caches.
+// Prints one line per screen: "screen <name> <median ms> <first ms> <slowest ms>".
+#include "bench/bench_screens.h"
+#include "core/screen_id.h"
+#include "core/walkthrough.h"
+#include "screens/screen_factory.h"
+#include "shell/application_look.h"
+#include "shell/system_locale.h"
+#include "tools/snapshots/silent_host.h"
+
+#include <QApplication>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+constexpr int defaultOpenings = 50;
+
+tavelle::ExerciseInput threeNozzles()
+{
+    tavelle::ExerciseInput input;
+    input.exercise = {"1000/15", "70", "200", "3", "nulle", "0"};
+    input.nozzle1 = {"65/18", "500", "10", "2"};
+    input.nozzle2 = {"40/14", "250", "314", "310", "1"};
+    input.nozzle3 = {"LDV 500", "400", "3", "négative", "5"};
+    return input;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    int qtArgc = 1;
+    QApplication application(qtArgc, argv);
+    tavelle::applyApplicationLook();
+    QApplication::setQuitOnLastWindowClosed(false);
+    const int openings = argc > 1 ? std::max(1, std::atoi(argv[1])) : defaultOpenings;
+
+    tavelle::ExerciseRecord record;
+    const std::string separator = tavelle::systemDecimalSeparator();
+    if (!tavelle::walkExercise(threeNozzles(), record, separator).accepted) {
+        std::fprintf(stderr, "screen_open_bench: the three-nozzle exercise was refused\n");
+        return 1;
+    }
+    tavelle::SilentHost host;
+    tavelle::ScreenContext context{record, host, separator};
+
+    constexpr std::size_t screenCount = std::size(tavelle::allScreens);
+    std::array<std::vector<double>, screenCount> times;
+    for (int round = 0; round < openings; ++round) {
+        for (std::size_t i = 0; i < screenCount; ++i) {
+            const auto start = std::chrono::steady_clock::now();
+            std::unique_ptr<tavelle::ScreenWindow> screen = tavelle::createScreen(tavelle::allScreens[i], context);
+            screen->show();
+            if (!tavelle::bench::waitUntilPainted(*screen)) {
+                std::fprintf(stderr, "screen_open_bench: %s was never exposed\n",
+                             screen->objectName().toUtf8().constData());
+                return 1;
+            }
+            const auto painted = std::chrono::steady_clock::now();
+            times[i].push_back(std::chrono::duration<double, std::milli>(painted - start).count());
+            screen->closeForNavigation();
+            screen.reset();
+            QCoreApplication::processEvents();
+        }
+    }
+
+    for (std::size_t i = 0; i < screenCount; ++i) {
+        const std::string name(tavelle::screenName(tavelle::allScreens[i]));
+        std::printf("screen %s %.3f %.3f %.3f\n", name.c_str(), median(times[i]), times[i].front(),
+                    *std::max_element(times[i].begin(), times[i].end()));
+    }
+    return 0;
+}

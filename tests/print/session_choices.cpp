@@ -1,0 +1,187 @@
+#include "session_choices.h"
+
+#include "core/list_items.h"
+
+#include <array>
+#include <charconv>
+#include <stdexcept>
+
+namespace tavelle::test {
+
+namespace {
+
+namespace items = listItems;
+
+constexpr std::array<EntryList, 6> exerciseLists{{{"Combo1", items::pumpRatings},
+                                                  {"Combo2", items::feedDiameters},
+                                                  {"Combo4", items::feedLengths},
+                                                  {"Combo3", items::nozzleCounts},
+                                                  {"Combo11", items::feedSlopeKinds},
+                                                  {"Combo5", items::slopePercents}}};
+constexpr std::array<EntryList, 4> nozzle1Lists{{{"Combo1", items::nozzleTypes},
+                                                 {"Combo2", items::nozzleFlows},
+                                                 {"Combo4", items::hoseCounts},
+                                                 {"Combo3", items::nozzle1Heights}}};
+constexpr std::array<EntryList, 5> nozzle2Lists{{{"Combo1", items::nozzleTypes},
+                                                 {"Combo2", items::nozzleFlows},
+                                                 {"Combo4", items::hoseCounts},
+                                                 {"Combo6", items::elevations},
+                                                 {"Combo3", items::elevations}}};
+constexpr std::array<EntryList, 5> nozzle3Lists{{{"Combo1", items::nozzleTypes},
+                                                 {"Combo2", items::nozzleFlows},
+                                                 {"Combo4", items::hoseCounts},
+                                                 {"Combo3", items::nozzle3SlopeKinds},
+                                                 {"Combo6", items::slopePercents}}};
+
+int number(std::string_view text)
+{
+    int value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+// The trade's rules, as a trainee who knows them applies them.
+int diameterNeeded(std::string_view type)
+{
+    if (type == "100/25") return 110;
+    if (type == "65/18" || type == "LDV 1000") return 70;
+    return 45;
+}
+
+bool flowFits(std::string_view type, int flow)
+{
+    if (type == "40/14") return flow == 250;
+    if (type == "65/18") return flow == 500;
+    if (type == "100/25") return flow == 1000;
+    if (type == "LDV 500") return flow <= 500;
+    return flow <= 1000;
+}
+
+std::string pickWhere(SessionRandom& random, std::span<const std::string_view> all, auto&& accepted)
+{
+    std::vector<std::string_view> fitting;
+    for (std::string_view item : all)
+        if (accepted(item)) fitting.push_back(item);
+    return fitting.empty() ? random.pick(all) : random.pick(fitting);
+}
+
+// Type, flow and hose count of a nozzle that the rules accept on this feed diameter.
+void drawAcceptedNozzle(std::vector<ListChoice>& choices, int feedDiameter, SessionRandom& random)
+{
+    const std::string type =
+        pickWhere(random, items::nozzleTypes, [&](std::string_view t) { return diameterNeeded(t) <= feedDiameter; });
+    choices.push_back({"Combo1", type});
+    choices.push_back(
+        {"Combo2", pickWhere(random, items::nozzleFlows, [&](std::string_view f) { return flowFits(type, number(f)); })});
+    choices.push_back({"Combo4", random.pick(items::hoseCounts)});
+}
+
+std::vector<ListChoice> drawAcceptedChoices(ScreenId screen, const ExerciseRecord& record, SessionRandom& random)
+{
+    std::vector<ListChoice> choices;
+    switch (screen) {
+    case ScreenId::Form2:
+        choices = {{"Combo1", random.pick(items::pumpRatings)},
+                   {"Combo2", random.pick(items::feedDiameters)},
+                   {"Combo4", random.pick(items::feedLengths)},
+                   {"Combo3", random.pick(items::nozzleCounts)},
+                   {"Combo11", random.pickOrNothing(items::feedSlopeKinds)},
+                   {"Combo5", random.pickOrNothing(items::slopePercents)}};
+        break;
+    case ScreenId::Lance1: {
+        drawAcceptedNozzle(choices, record.feedDiameter, random);
+        const bool oneHose = choices.back().item == "1";
+        std::string height = random.pickOrNothing(items::nozzle1Heights);
+        if (oneHose && number(height) > 20)
+            height = pickWhere(random, items::nozzle1Heights, [](std::string_view h) { return number(h) <= 20; });
+        choices.push_back({"Combo3", height});
+        break;
+    }
+    case ScreenId::Lance2: {
+        drawAcceptedNozzle(choices, record.feedDiameter, random);
+        // Both elevations or neither.
+        const bool elevations = !random.percent(15);
+        choices.push_back({"Combo6", elevations ? random.pick(items::elevations) : std::string()});
+        choices.push_back({"Combo3", elevations ? random.pick(items::elevations) : std::string()});
+        break;
+    }
+    case ScreenId::Lance3:
+        drawAcceptedNozzle(choices, record.feedDiameter, random);
+        choices.push_back({"Combo3", random.pickOrNothing(items::nozzle3SlopeKinds)});
+        choices.push_back({"Combo6", random.pickOrNothing(items::slopePercents)});
+        break;
+    default:
+        break;
+    }
+    return choices;
+}
+
+const std::string& chosenItem(const ChosenItems& chosen, const char* list)
+{
+    static const std::string nothing;
+    const auto found = chosen.find(list);
+    return found == chosen.end() ? nothing : found->second;
+}
+
+}  // namespace
+
+bool isEntryScreen(ScreenId screen)
+{
+    return !entryLists(screen).empty();
+}
+
+std::span<const EntryList> entryLists(ScreenId screen)
+{
+    switch (screen) {
+    case ScreenId::Form2: return exerciseLists;
+    case ScreenId::Lance1: return nozzle1Lists;
+    case ScreenId::Lance2: return nozzle2Lists;
+    case ScreenId::Lance3: return nozzle3Lists;
+    default: return {};
+    }
+}
+
+std::vector<ListChoice> drawEntryChoices(ScreenId screen, const ExerciseRecord& record, SessionRandom& random)
+{
+    if (random.percent(70)) return drawAcceptedChoices(screen, record, random);
+    std::vector<ListChoice> choices;
+    for (const EntryList& list : entryLists(screen)) choices.push_back({list.name, random.pickOrNothing(list.items)});
+    return choices;
+}
+
+PressOutcome pressSuite(ScreenId screen, const ChosenItems& chosen, ExerciseRecord& record)
+{
+    const auto item = [&](const char* list) { return chosenItem(chosen, list); };
+    switch (screen) {
+    case ScreenId::Form2:
+        return pressExerciseSuite({.pumpRating = item("Combo1"),
+                                   .feedDiameter = item("Combo2"),
+                                   .feedLength = item("Combo4"),
+                                   .nozzleCount = item("Combo3"),
+                                   .slopeKind = item("Combo11"),
+                                   .slopePercent = item("Combo5")},
+                                  record);
+    case ScreenId::Lance1:
+        return pressNozzle1Suite(
+            {.type = item("Combo1"), .flow = item("Combo2"), .height = item("Combo3"), .hoseCount = item("Combo4")},
+            record);
+    case ScreenId::Lance2:
+        return pressNozzle2Suite({.type = item("Combo1"),
+                                  .flow = item("Combo2"),
+                                  .nozzleElevation = item("Combo3"),
+                                  .divisionElevation = item("Combo6"),
+                                  .hoseCount = item("Combo4")},
+                                 record);
+    case ScreenId::Lance3:
+        return pressNozzle3Suite({.type = item("Combo1"),
+                                  .flow = item("Combo2"),
+                                  .hoseCount = item("Combo4"),
+                                  .slopeKind = item("Combo3"),
+                                  .slopePercent = item("Combo6")},
+                                 record);
+    default:
+        throw std::logic_error("not an entry screen");
+    }
+}
+
+}  // namespace tavelle::test
