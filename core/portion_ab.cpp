@@ -73,7 +73,9 @@ float computeBranch(int nozzle, const BranchInput& in, const ExerciseRecord& r, 
 
     const float q2 = static_cast<float>(in.flow / 100.0);
     const float q1 = static_cast<float>(ref.q1 / 100.0);
-    const float j2 = static_cast<float>(static_cast<double>(q2) * q2 * ref.j1 / (static_cast<double>(q1) * q1));
+    // A type outside the table cannot pass the nozzle screens; its hoses then count as lossless.
+    const float j2 =
+        q1 == 0 ? 0.0f : static_cast<float>(static_cast<double>(q2) * q2 * ref.j1 / (static_cast<double>(q1) * q1));
 
     labels.push_back({names.pressure, "Pression à l'orifice = " + numberText(in.pressure, sep) + " b"});
     if (ref.q1 != in.flow)

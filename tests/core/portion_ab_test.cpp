@@ -236,5 +236,19 @@ TEST(PortionAb, LeavesTheFlowsAsTheyWere)
     EXPECT_EQ(r, before);
 }
 
+TEST(PortionAb, TypeOutsideTheTableCountsAsALosslessHose)
+{
+    ExerciseRecord r;
+    r.nozzleCount = 1;
+    r.nozzle1Type = "50/16";
+    r.nozzle1Flow = 300;
+    r.nozzle1HoseCount = 2;
+    r.nozzle1Pressure = 4;
+    auto texts = byName(loadPortionAb(r, ","));
+    EXPECT_EQ(texts["Label3"], "J =0/ 100 x 40 = 0b");
+    EXPECT_EQ(texts["Label5"], "Perte de charge totale de la lance 1 = 0 + 4 = 4Bar");
+    EXPECT_EQ(r.worstNozzleLoss, 4.0f);
+}
+
 }  // namespace
 }  // namespace tavelle
