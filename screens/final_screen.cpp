@@ -5,7 +5,6 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 
 namespace tavelle {
 
@@ -57,8 +56,7 @@ FinalScreen::FinalScreen(ScreenContext& context)
 
     addNavigationButton("Command3", QStringLiteral("<< Retour"), QRect(8, 376, 153, 41), 12);
     addNavigationButton("Command2", QStringLiteral("Quitter"), QRect(184, 376, 153, 41), 12);
-    QPushButton* print = addButton(this, "Command4", QStringLiteral("Imprimer"), QRect(360, 376, 153, 41), 12);
-    connect(print, &QPushButton::clicked, this, [this] { host().printScreen(*this); });
+    addPrintButton(QRect(360, 376, 153, 41));
     addNavigationButton("Command1", QStringLiteral("Nouvel Exercice"), QRect(536, 376, 153, 41), 12);
 
     showLabelTexts(*this, loadFinalCalculation(record(), decimalSeparator()));

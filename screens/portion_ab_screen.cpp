@@ -5,7 +5,6 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 
 namespace tavelle {
 
@@ -73,9 +72,7 @@ PortionAbScreen::PortionAbScreen(ScreenContext& context)
     const int height = 615;
     addNavigationButton("Command3", QStringLiteral("<< Retour"), twipsRect(120, top, 2175, height), 12);
     addNavigationButton("Command2", QStringLiteral("Quitter"), twipsRect(2640, top, 2535, height), 12);
-    QPushButton* print =
-        addButton(this, "Command4", QStringLiteral("Imprimer"), twipsRect(5520, top, 2535, height), 12);
-    connect(print, &QPushButton::clicked, this, [this] { host().printScreen(*this); });
+    addPrintButton(twipsRect(5520, top, 2535, height));
     addNavigationButton("Command1", QStringLiteral("Suite>>"), twipsRect(8400, top, 2175, height), 12);
 
     showLabelTexts(*this, loadPortionAb(record(), decimalSeparator()));

@@ -141,10 +141,8 @@ void SchematicScreen::addButtons()
     const int height = 615;
     addNavigationButton("Command3", QStringLiteral("<< Retour"), twipsRect(240, top, 1935, height), 12);
     addNavigationButton("Command2", QStringLiteral("Quitter"), twipsRect(2280, top, 2295, height), 12);
-    QPushButton* print =
-        addButton(this, "Command4", QStringLiteral("Imprimer"), twipsRect(4680, top, 2295, height), 12);
+    QPushButton* print = addPrintButton(twipsRect(4680, top, 2295, height));
     print->setToolTip(QStringLiteral("Impression sur votre imprimante par défaut"));
-    connect(print, &QPushButton::clicked, this, [this] { host().printScreen(*this); });
     addNavigationButton("Command1", QStringLiteral("Calculs >>"), twipsRect(7080, top, 1935, height), 12);
 }
 

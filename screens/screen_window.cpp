@@ -92,6 +92,13 @@ QPushButton* ScreenWindow::addNavigationButton(const char* name, const QString& 
     return button;
 }
 
+QPushButton* ScreenWindow::addPrintButton(QRect rect)
+{
+    QPushButton* print = addButton(this, "Command4", QStringLiteral("Imprimer"), rect, 12);
+    connect(print, &QPushButton::clicked, this, [this] { host().printScreen(*this); });
+    return print;
+}
+
 QGroupBox* ScreenWindow::addFrame(const char* name, const QString& caption, QRect rect)
 {
     auto* frame = new QGroupBox(caption, this);

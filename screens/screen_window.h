@@ -45,6 +45,8 @@ protected:
     QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, QRect rect, int pointSize = 0);
     // A button that hands its name to the shell's navigation.
     QPushButton* addNavigationButton(const char* name, const QString& caption, QRect rect, int pointSize = 0);
+    // "Imprimer" (Command4): prints this screen through the shell; the screen stays open.
+    QPushButton* addPrintButton(QRect rect);
     QGroupBox* addFrame(const char* name, const QString& caption, QRect rect);
 
     // The current text of a list; empty when nothing is chosen.

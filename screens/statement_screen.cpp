@@ -4,7 +4,6 @@
 #include "screens/loaded_texts.h"
 
 #include <QLabel>
-#include <QPushButton>
 
 namespace tavelle {
 
@@ -20,8 +19,7 @@ StatementScreen::StatementScreen(ScreenContext& context)
 
     addNavigationButton("Command3", QStringLiteral("<< Retour"), QRect(8, 352, 129, 41), 12);
     addNavigationButton("Command2", QStringLiteral("Nouveau problème"), QRect(144, 352, 153, 41), 12);
-    QPushButton* print = addButton(this, "Command4", QStringLiteral("Imprimer"), QRect(304, 352, 153, 41), 12);
-    connect(print, &QPushButton::clicked, this, [this] { host().printScreen(*this); });
+    addPrintButton(QRect(304, 352, 153, 41));
     addNavigationButton("Command1", QStringLiteral("Schema >>"), QRect(464, 352, 129, 41), 12);
 
     statement->setText(toQString(problemStatement(record(), decimalSeparator())));
