@@ -28,11 +28,7 @@ QFrame* addSeparatorLine(QWidget* parent, const char* name, QRect rect, const QC
 AboutScreen::AboutScreen(ScreenContext& context)
     : ScreenWindow(ScreenId::f2, context, QSize(twips(6690), twips(4785)))
 {
-    auto* icon = new QLabel(this);
-    icon->setObjectName(QStringLiteral("picIcon"));
-    icon->setGeometry(twipsRect(120, 120, 495, 495));
-    icon->setPixmap(logoPicture(icon->size()));
-    icon->setToolTip(toQString(aboutTexts::logoTooltip));
+    addPicture("picIcon", twipsRect(120, 120, 495, 495), logoPicture, toQString(aboutTexts::logoTooltip));
 
     QLabel* title = addLabel(this, "lblTitle", QString(), twipsRect(1080, 240, 3885, 240));
     QLabel* version = addLabel(this, "lblVersion", QString(), twipsRect(1080, 720, 3885, 225));
@@ -56,11 +52,7 @@ AboutScreen::AboutScreen(ScreenContext& context)
     disclaimer->setWordWrap(true);
     disclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    m_ok = addNavigationButton("cmdOK", QStringLiteral("OK"), twipsRect(5160, 3600, 1332, 852));
-    QFont okFont = m_ok->font();
-    okFont.setPointSizeF(13.5);
-    okFont.setBold(true);
-    m_ok->setFont(okFont);
+    m_ok = addNavigationButton("cmdOK", QStringLiteral("OK"), twipsRect(5160, 3600, 1332, 852), 13.5, true);
     m_ok->setDefault(true);
     m_ok->setFocus();
 

@@ -10,14 +10,10 @@ namespace tavelle {
 
 namespace {
 
-void setLook(QLabel* label, const QColor& colour, qreal pointSize)
+// Colour and placing of a line's text; its type is set when the label is added.
+void setLook(QLabel* label, const QColor& colour)
 {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-    QFont font = label->font();
-    font.setPointSizeF(pointSize);
-    label->setFont(font);
+    setTextColour(*label, colour);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setWordWrap(true);
 }
@@ -32,30 +28,21 @@ ClosingScreen::ClosingScreen(ScreenContext& context)
     background.setColor(QPalette::Window, Qt::white);
     setPalette(background);
 
-    auto* logo = new QLabel(this);
-    logo->setObjectName(QStringLiteral("Image1"));
-    logo->setGeometry(twipsRect(120, 2280, 1680, 1620));
-    logo->setPixmap(logoPicture(logo->size()));
-    logo->setToolTip(toQString(aboutTexts::logoTooltip));
+    addPicture("Image1", twipsRect(120, 2280, 1680, 1620), logoPicture, toQString(aboutTexts::logoTooltip));
 
     setLook(addLabel(this, "Label1", QStringLiteral("Vous venez d'utiliser le logiciel gratuit "),
-                     twipsRect(0, 240, 7572, 732), 0, true),
-            QColor(0, 0, 192), 16.5);
-    setLook(addLabel(this, "Label2", toQString(closingTitleText()), twipsRect(0, 840, 7575, 615), 0, true),
-            QColor(255, 0, 0), 24);
-    setLook(addLabel(this, "Label5", QStringLiteral("Version 1.00"), twipsRect(120, 1320, 7575, 375), 0, true),
-            QColor(255, 0, 0), 15.75);
-    setLook(addLabel(this, "Label3", toQString(aboutTexts::closingWebSiteLine), twipsRect(0, 1920, 7572, 492), 0, true),
-            QColor(0, 0, 255), 13.5);
-    setLook(addLabel(this, "Label4", toQString(aboutTexts::closingEMailLine), twipsRect(0, 2640, 7572, 492), 0, true),
-            QColor(0, 0, 255), 13.5);
+                     twipsRect(0, 240, 7572, 732), 16.5, true),
+            QColor(0, 0, 192));
+    setLook(addLabel(this, "Label2", toQString(closingTitleText()), twipsRect(0, 840, 7575, 615), 24, true),
+            QColor(255, 0, 0));
+    setLook(addLabel(this, "Label5", QStringLiteral("Version 1.00"), twipsRect(120, 1320, 7575, 375), 15.75, true),
+            QColor(255, 0, 0));
+    setLook(addLabel(this, "Label3", toQString(aboutTexts::closingWebSiteLine), twipsRect(0, 1920, 7572, 492), 13.5, true),
+            QColor(0, 0, 255));
+    setLook(addLabel(this, "Label4", toQString(aboutTexts::closingEMailLine), twipsRect(0, 2640, 7572, 492), 13.5, true),
+            QColor(0, 0, 255));
 
-    QPushButton* quit = addNavigationButton("Command1", QStringLiteral("Quittez"), twipsRect(2160, 3360, 3132, 492));
-    QFont quitFont = quit->font();
-    quitFont.setPointSizeF(13.5);
-    quitFont.setBold(true);
-    quit->setFont(quitFont);
-    quit->setFocus();
+    addNavigationButton("Command1", QStringLiteral("Quittez"), twipsRect(2160, 3360, 3132, 492), 13.5, true)->setFocus();
 }
 
 }  // namespace tavelle

@@ -3,7 +3,6 @@
 #include "screens/screen_window.h"
 
 #include <QLabel>
-#include <QPalette>
 
 namespace tavelle {
 
@@ -36,21 +35,6 @@ void applyControlStates(QWidget& screen, const std::vector<ControlState>& states
         }
         target->setVisible(state.visible);
     }
-}
-
-void setTextColour(QLabel& label, QColor colour)
-{
-    QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label.setPalette(palette);
-}
-
-void setPointSize(QLabel& label, qreal pointSize, bool bold)
-{
-    QFont font = label.font();
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    label.setFont(font);
 }
 
 void prepareResultLabel(QLabel& label, Qt::Alignment horizontal, bool wrap)

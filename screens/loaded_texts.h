@@ -2,7 +2,7 @@
 
 #include "core/screen_texts.h"
 
-#include <QColor>
+#include <Qt>
 
 #include <vector>
 
@@ -15,9 +15,6 @@ namespace tavelle {
 void showLabelTexts(QWidget& screen, const LabelTexts& texts);
 void applyControlStates(QWidget& screen, const std::vector<ControlState>& states);
 
-// Looks shared by the labels of the result screens.
-void setTextColour(QLabel& label, QColor colour);
-void setPointSize(QLabel& label, qreal pointSize, bool bold = false);
 // A label whose text is set at load: shown as plain text from its top edge, as designed.
 void prepareResultLabel(QLabel& label, Qt::Alignment horizontal = Qt::AlignLeft, bool wrap = false);
 

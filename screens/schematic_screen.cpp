@@ -115,8 +115,8 @@ void SchematicScreen::addLabels()
 {
     for (const LabelDesign& design : labels) {
         QLabel* label = addLabel(this, design.name, QString::fromUtf8(design.text),
-                                 twipsRect(design.left, design.top, design.width, design.height));
-        if (design.pointSize > 0) setPointSize(*label, design.pointSize, design.bold);
+                                 twipsRect(design.left, design.top, design.width, design.height),
+                                 design.pointSize, design.bold);
         setTextColour(*label, design.colour);
         prepareResultLabel(*label, design.alignment);
     }

@@ -46,7 +46,21 @@ void ScreenWindow::closeForNavigation()
     close();
 }
 
-QLabel* ScreenWindow::addLabel(QWidget* parent, const char* name, const QString& text, QRect rect, int pointSize,
+void setTextColour(QWidget& widget, QColor colour)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget.setPalette(palette);
+}
+
+void setItalic(QWidget& widget)
+{
+    QFont font = widget.font();
+    font.setItalic(true);
+    widget.setFont(font);
+}
+
+QLabel* ScreenWindow::addLabel(QWidget* parent, const char* name, const QString& text, QRect rect, qreal pointSize,
                                bool bold)
 {
     auto* label = new QLabel(text, parent);
@@ -54,7 +68,7 @@ QLabel* ScreenWindow::addLabel(QWidget* parent, const char* name, const QString&
     label->setGeometry(rect);
     // Start from the window's type, not the parent's: a frame's bold caption type must not spread.
     QFont labelFont = font();
-    if (pointSize > 0) labelFont.setPointSize(pointSize);
+    if (pointSize > 0) labelFont.setPointSizeF(pointSize);
     labelFont.setBold(bold);
     label->setFont(labelFont);
     return label;
@@ -72,21 +86,23 @@ QComboBox* ScreenWindow::addList(QWidget* parent, const char* name, std::span<co
 }
 
 QPushButton* ScreenWindow::addButton(QWidget* parent, const char* name, const QString& caption, QRect rect,
-                                     int pointSize)
+                                     qreal pointSize, bool bold)
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(rect);
     button->setAutoDefault(false);
     QFont buttonFont = font();
-    if (pointSize > 0) buttonFont.setPointSize(pointSize);
+    if (pointSize > 0) buttonFont.setPointSizeF(pointSize);
+    buttonFont.setBold(bold);
     button->setFont(buttonFont);
     return button;
 }
 
-QPushButton* ScreenWindow::addNavigationButton(const char* name, const QString& caption, QRect rect, int pointSize)
+QPushButton* ScreenWindow::addNavigationButton(const char* name, const QString& caption, QRect rect, qreal pointSize,
+                                               bool bold)
 {
-    QPushButton* button = addButton(this, name, caption, rect, pointSize);
+    QPushButton* button = addButton(this, name, caption, rect, pointSize, bold);
     const std::string control = name;
     connect(button, &QPushButton::clicked, this, [this, control] { host().navigateFrom(m_id, control); });
     return button;
@@ -97,6 +113,16 @@ QPushButton* ScreenWindow::addPrintButton(QRect rect)
     QPushButton* print = addButton(this, "Command4", QStringLiteral("Imprimer"), rect, 12);
     connect(print, &QPushButton::clicked, this, [this] { host().printScreen(*this); });
     return print;
+}
+
+QLabel* ScreenWindow::addPicture(const char* name, QRect rect, QPixmap (*draw)(QSize), const QString& tooltip)
+{
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QString::fromLatin1(name));
+    picture->setGeometry(rect);
+    picture->setPixmap(draw(rect.size()));
+    picture->setToolTip(tooltip);
+    return picture;
 }
 
 QGroupBox* ScreenWindow::addFrame(const char* name, const QString& caption, QRect rect)

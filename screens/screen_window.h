@@ -20,6 +20,9 @@ constexpr int twips(int value) { return (value + 7) / 15; }
 QRect twipsRect(int left, int top, int width, int height);
 
 QString toQString(std::string_view text);
+
+void setTextColour(QWidget& widget, QColor colour);
+void setItalic(QWidget& widget);
 QStringList toQStringList(std::span<const std::string_view> items);
 
 // A fixed-size, centred window of the walk-through, named after its screen.
@@ -39,14 +42,19 @@ protected:
     ScreenHost& host() { return m_context.host; }
     const std::string& decimalSeparator() const { return m_context.decimalSeparator; }
 
-    QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect rect, int pointSize = 0,
+    // A point size of 0 keeps the window's type; the design's sizes are often fractional (17.25, 13.5).
+    QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect rect, qreal pointSize = 0,
                      bool bold = false);
     QComboBox* addList(QWidget* parent, const char* name, std::span<const std::string_view> items, QRect rect);
-    QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, QRect rect, int pointSize = 0);
+    QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, QRect rect, qreal pointSize = 0,
+                           bool bold = false);
     // A button that hands its name to the shell's navigation.
-    QPushButton* addNavigationButton(const char* name, const QString& caption, QRect rect, int pointSize = 0);
+    QPushButton* addNavigationButton(const char* name, const QString& caption, QRect rect, qreal pointSize = 0,
+                                     bool bold = false);
     // "Imprimer" (Command4): prints this screen through the shell; the screen stays open.
     QPushButton* addPrintButton(QRect rect);
+    // A picture drawn by the application, with a tooltip naming it.
+    QLabel* addPicture(const char* name, QRect rect, QPixmap (*draw)(QSize), const QString& tooltip);
     QGroupBox* addFrame(const char* name, const QString& caption, QRect rect);
 
     // The current text of a list; empty when nothing is chosen.

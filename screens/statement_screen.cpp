@@ -10,8 +10,7 @@ namespace tavelle {
 StatementScreen::StatementScreen(ScreenContext& context)
     : ScreenWindow(ScreenId::Don, context, QSize(603, 397))
 {
-    QLabel* heading = addLabel(this, "Label1", QStringLiteral("Données du problème :"), QRect(8, 8, 393, 33));
-    setPointSize(*heading, 17.25);
+    QLabel* heading = addLabel(this, "Label1", QStringLiteral("Données du problème :"), QRect(8, 8, 393, 33), 17.25);
     prepareResultLabel(*heading);
 
     QLabel* statement = addLabel(this, "Label2", QStringLiteral("Label2"), QRect(8, 48, 585, 305), 12);
