@@ -28,7 +28,7 @@ QPixmap transparentPixmap(QSize size)
 }
 
 // Maps a design of designWidth x designHeight units onto the pixmap, centred and uniformly scaled.
-void fitDesign(QPainter& painter, QSize size, qreal designWidth, qreal designHeight)
+void fitDesign(QPainter& painter, QSizeF size, qreal designWidth, qreal designHeight)
 {
     const qreal scale = std::min(size.width() / designWidth, size.height() / designHeight);
     painter.translate((size.width() - designWidth * scale) / 2, (size.height() - designHeight * scale) / 2);
@@ -59,7 +59,9 @@ void drawCoupling(QPainter& painter, qreal x, qreal y, qreal length, qreal heigh
     painter.drawLine(QPointF(x, y - height / 2), QPointF(x, y + height / 2));
 }
 
-void drawJet(QPainter& painter, qreal startX, qreal endX, qreal halfWidthStart, qreal halfWidthEnd)
+// `within` bounds the jet's cone and droplets.
+void drawJet(QPainter& painter, const QPainterPath& within, qreal startX, qreal endX, qreal halfWidthStart,
+             qreal halfWidthEnd)
 {
     QPainterPath cone;
     cone.moveTo(startX, -halfWidthStart);
@@ -73,7 +75,7 @@ void drawJet(QPainter& painter, qreal startX, qreal endX, qreal halfWidthStart, 
     water.setColorAt(1.0, QColor(150, 200, 255, 40));
     painter.setPen(Qt::NoPen);
     painter.setBrush(water);
-    painter.drawPath(cone);
+    painter.drawPath(cone.intersected(within));
 
     // Spray streaks and droplets that break up at the end of the jet.
     painter.setPen(QPen(QColor(255, 255, 255, 200), 0.8, Qt::SolidLine, Qt::RoundCap));
@@ -87,7 +89,11 @@ void drawJet(QPainter& painter, qreal startX, qreal endX, qreal halfWidthStart, 
     const QPointF drops[] = {{endX + 1, -halfWidthEnd - 2}, {endX + 4, -halfWidthEnd * 0.4},
                              {endX + 3, halfWidthEnd * 0.5}, {endX - 1, halfWidthEnd + 2.5},
                              {endX + 6, 0.5}, {endX - 4, -halfWidthEnd - 3.5}};
-    for (const QPointF& drop : drops) painter.drawEllipse(drop, 1.1, 1.1);
+    for (const QPointF& drop : drops) {
+        QPainterPath droplet;
+        droplet.addEllipse(drop, 1.1, 1.1);
+        painter.drawPath(droplet.intersected(within));
+    }
 }
 
 // A branch nozzle along the x axis, coupling at the left, tip at tipX.
@@ -147,8 +153,15 @@ QPixmap logoPicture(QSize size)
 {
     QPixmap pixmap = transparentPixmap(size);
     QPainter painter(&pixmap);
+    drawLogo(painter, pixmap.size());
+    return pixmap;
+}
+
+void drawLogo(QPainter& painter, QSizeF size)
+{
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    fitDesign(painter, pixmap.size(), 100, 100);
+    fitDesign(painter, size, 100, 100);
 
     const QPointF centre(50, 50);
     // Brass ring.
@@ -169,13 +182,15 @@ QPixmap logoPicture(QSize size)
     painter.setBrush(field);
     painter.drawEllipse(centre, 41, 41);
 
-    QPainterPath disc;
-    disc.addEllipse(centre, 40, 40);
-    painter.setClipPath(disc);
-
-    // Everything else runs along the nozzle's axis, rising to the right.
-    painter.translate(centre + QPointF(-2, 4));
-    painter.rotate(-38);
+    // Everything else runs along the nozzle's axis, rising to the right, and stays within the red
+    // field. The shapes are cut to it rather than clipped, since an SVG icon keeps no clipping.
+    QTransform axis;
+    axis.translate(centre.x() - 2, centre.y() + 4);
+    axis.rotate(-38);
+    painter.setTransform(axis, true);
+    QPainterPath redDisc;
+    redDisc.addEllipse(centre, 40, 40);
+    const QPainterPath within = axis.inverted().map(redDisc);
 
     // The hose that feeds the nozzle.
     QLinearGradient hose(0, -5, 0, 5);
@@ -184,11 +199,13 @@ QPixmap logoPicture(QSize size)
     hose.setColorAt(1.0, QColor(160, 148, 118));
     painter.setPen(QPen(QColor(120, 110, 90), 0.6));
     painter.setBrush(hose);
-    painter.drawRect(QRectF(-60, -4.5, 32, 9));
+    QPainterPath hoseShape;
+    hoseShape.addRect(QRectF(-60, -4.5, 32, 9));
+    painter.drawPath(hoseShape.intersected(within));
 
-    drawJet(painter, 12, 42, 3, 13);
+    drawJet(painter, within, 12, 42, 3, 13);
     drawNozzle(painter, -26, 12);
-    return pixmap;
+    painter.restore();
 }
 
 QPixmap pumpPicture(QSize size)

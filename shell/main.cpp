@@ -1,7 +1,10 @@
 // Tavelle: the trainee's walk through one fire-fighting hydraulics exercise after another.
 #include "core/exercise_record.h"
 #include "shell/after_first_expose.h"
+#include "shell/application_id.h"
 #include "shell/application_look.h"
+#include "shell/application_start.h"
+#include "shell/command_line.h"
 #include "shell/deferred_print_operation.h"
 #include "shell/first_expose_report.h"
 #include "shell/navigator.h"
@@ -11,37 +14,27 @@
 
 #include <QApplication>
 
-#include <cstdio>
-#include <cstdlib>
-
-namespace {
-
-bool displayAvailable()
-{
-    for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-        const char* value = std::getenv(variable);
-        if (value != nullptr && *value != '\0') return true;
-    }
-    return false;
-}
-
-}  // namespace
+#include <algorithm>
+#include <iterator>
+#include <memory>
+#include <optional>
 
 int main(int argc, char** argv)
 {
-    const char* program = argc > 0 ? argv[0] : "tavelle";
-    if (!displayAvailable()) {
-        std::fprintf(stderr, "%s: no display available (DISPLAY is not set); run it under Xvfb: xvfb-run -a %s\n",
-                     program, program);
-        return 1;
-    }
-    // The program takes no arguments; Qt must not read any either.
-    if (argc > 1) std::fprintf(stderr, "%s: takes no arguments; ignoring them\n", program);
-    int qtArgc = 1;
-    char fallbackName[] = "tavelle";
-    char* qtArgv[] = {argc > 0 ? argv[0] : fallbackName, nullptr};
+    if (const std::optional<int> status = tavelle::answerCommandLine(argc, argv)) return *status;
 
-    QApplication application(qtArgc, qtArgv);
+    // Qt reads no arguments of the user's; its "-name" gives the windows the application id as their
+    // X11 class, which the desktop entry's StartupWMClass names.
+    int qtArgc = 3;
+    char programName[] = "tavelle";
+    char nameOption[] = "-name";
+    char applicationId[sizeof tavelle::applicationId];
+    std::copy(std::begin(tavelle::applicationId), std::end(tavelle::applicationId), applicationId);
+    char* qtArgv[] = {programName, nameOption, applicationId, nullptr};
+
+    const std::unique_ptr<QApplication> application = tavelle::openApplication(qtArgc, qtArgv, programName);
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(tavelle::applicationId));
+    tavelle::warnWhenNoFontIsUsable(programName);
     tavelle::applyApplicationLook();
     // Between two screens no window is open: only the flow ends the program.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/application_start.h"
+
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QString>
+#include <QtGlobal>
+
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+namespace tavelle {
+
+namespace {
+
+struct HeldMessage {
+    QtMsgType type;
+    const char* category;  // Qt's categories are static strings
+    QString text;
+};
+
+// A message handler is a plain function: what it needs lives here while the display opens.
+struct OpeningState {
+    const char* programName = nullptr;
+    std::vector<HeldMessage> held;
+};
+std::optional<OpeningState> opening;
+
+QString oneLine(QString text)
+{
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text.trimmed();
+}
+
+[[noreturn]] void reportNoDisplay(const QString& fatalText)
+{
+    // The first thing Qt said is the cause ("could not connect to display :99"); its last words only
+    // suggest reinstalling it.
+    const QString reason = opening->held.empty() ? fatalText : opening->held.front().text;
+    std::fprintf(stderr,
+                 "%s: no display could be opened (%s); to run it without a screen, start it under a virtual X "
+                 "server: xvfb-run -a %s\n",
+                 opening->programName, qPrintable(oneLine(reason)), opening->programName);
+    std::fflush(stderr);
+    // Qt is half-way through its start-up: none of it may run again, not even its clean-up.
+    std::_Exit(1);
+}
+
+void holdOpeningMessages(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtFatalMsg) reportNoDisplay(text);
+    opening->held.push_back({type, context.category, text});
+}
+
+}  // namespace
+
+std::unique_ptr<QApplication> openApplication(int& argc, char** argv, const char* programName)
+{
+    opening.emplace(OpeningState{programName, {}});
+    const QtMessageHandler previousHandler = qInstallMessageHandler(holdOpeningMessages);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previousHandler);
+    for (const HeldMessage& message : opening->held) {
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category);
+        qt_message_output(message.type, context, message.text);
+    }
+    opening.reset();
+    return application;
+}
+
+void warnWhenNoFontIsUsable(const char* programName)
+{
+    // Qt lists its generic families ("Sans Serif") even then, but none of them resolves to a face.
+    if (!QFontInfo(QGuiApplication::font()).family().isEmpty()) return;
+    std::fprintf(stderr,
+                 "%s: warning: no usable font was found, so texts will show as empty boxes; install the package "
+                 "fonts-liberation2 (or fonts-dejavu-core)\n",
+                 programName);
+}
+
+}  // namespace tavelle

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/command_line.h"
+
+#include "core/about_texts.h"
+#include "core/number_text.h"
+#include "core/screen_id.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <cstdio>
+#include <string>
+
+namespace tavelle {
+
+namespace {
+
+constexpr int usageErrorStatus = 2;
+constexpr const char* programName = "tavelle";
+
+std::string versionNumber()
+{
+    return numberText(versionMajor) + "." + numberText(versionMinor) + "." + numberText(versionRevision);
+}
+
+}  // namespace
+
+std::optional<int> answerCommandLine(int argc, char** argv)
+{
+    QStringList arguments(QString::fromLatin1(programName));
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Tavelle: exercises in fire-fighting hydraulics (head losses of a hose layout, "
+                       "step by step, in French). Takes no arguments: the exercise is set up in its windows.\n"
+                       "Without a display, run it under a virtual X server: xvfb-run -a %1")
+            .arg(QString::fromLatin1(programName)));
+    // Not addHelpOption(): its --help-all would offer Qt's own options, which this program does not take.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays help on commandline options."));
+    parser.addOption(help);
+    const QCommandLineOption version = parser.addVersionOption();
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "%s: %s (try --help)\n", programName, qPrintable(parser.errorText()));
+        return usageErrorStatus;
+    }
+    if (parser.isSet(help)) {
+        // Without a QCoreApplication yet, the parser cannot name the program itself.
+        QString text = parser.helpText();
+        text.replace(QStringLiteral("<executable_name>"), QString::fromLatin1(programName));
+        std::fputs(qPrintable(text), stdout);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::printf("%s %s\n", programName, versionNumber().c_str());
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "%s: takes no arguments, but was given \"%s\" (try --help)\n", programName,
+                     qPrintable(parser.positionalArguments().constFirst()));
+        return usageErrorStatus;
+    }
+    return std::nullopt;
+}
+
+}  // namespace tavelle

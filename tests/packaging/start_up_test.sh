@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The application as started from a terminal: --help and --version need no display; anything else
+# on the command line is refused in one line; with no display it says so in one line, with how to run
+# it under xvfb-run, instead of Qt's abort; with no font it warns in one line, names the package, and
+# still shows its first screen.
+set -euo pipefail
+tavelle=$1
+version=$2
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# Qt warns when the session has none.
+mkdir -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR="$work/runtime"
+failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+
+# Runs tavelle with the environment assignments and arguments given (before and after "--"), without
+# the caller's display, platform or Wayland session; sets status, out and err.
+run() {
+  local assignments=()
+  while [ "$1" != "--" ]; do assignments+=("$1"); shift; done
+  shift
+  set +e
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE "${assignments[@]}" \
+    timeout 60 "$tavelle" "$@" >"$work/out" 2>"$work/err"
+  status=$?
+  set -e
+  out=$(cat "$work/out")
+  err=$(cat "$work/err")
+}
+
+# Checks that the last run ended with STATUS and wrote exactly one line on standard error holding
+# every PATTERN (fixed strings).
+expect_one_error_line() {
+  local what=$1 wanted=$2
+  shift 2
+  [ "$status" -eq "$wanted" ] || fail "$what: exit status $status, not $wanted"
+  [ "$(wc -l <"$work/err")" -eq 1 ] || fail "$what: standard error is not one line: $err"
+  local pattern
+  for pattern in "$@"; do
+    grep -qF -- "$pattern" "$work/err" || fail "$what: \"$pattern\" missing from: $err"
+  done
+}
+
+run -- --version
+[ "$status" -eq 0 ] && [ "$out" = "tavelle $version" ] && [ -z "$err" ] ||
+  fail "--version: status $status, printed \"$out\" \"$err\""
+
+run -- --help
+[ "$status" -eq 0 ] && [ "$(head -n 1 "$work/out")" = "Usage: tavelle [options]" ] &&
+  grep -q -- '--version' "$work/out" && grep -q 'xvfb-run -a tavelle' "$work/out" ||
+  fail "--help: status $status, printed: $out"
+
+run -- exercise.json
+expect_one_error_line "an argument" 2 "takes no arguments" "exercise.json" "--help"
+run -- --platform=offscreen
+expect_one_error_line "an unknown option" 2 "platform" "--help"
+
+# A display number no X server here listens on.
+number=99
+while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
+run DISPLAY=":$number" -- 
+expect_one_error_line "DISPLAY=:$number with no X server" 1 "no display could be opened" ":$number" "xvfb-run -a tavelle"
+run --
+expect_one_error_line "no DISPLAY" 1 "no display could be opened" "xvfb-run -a tavelle"
+run QT_QPA_PLATFORM=nowhere --
+expect_one_error_line "a platform plugin that is not there" 1 "no display could be opened" "nowhere" "xvfb-run -a tavelle"
+
+# The first screen shown, the program ends at once (see shell/first_expose_report.h).
+printf '<?xml version="1.0"?>\n<fontconfig></fontconfig>\n' >"$work/no-fonts.conf"
+run QT_QPA_PLATFORM=offscreen TAVELLE_REPORT_FIRST_EXPOSE=1 FONTCONFIG_FILE="$work/no-fonts.conf" \
+  XDG_CACHE_HOME="$work/cache" --
+expect_one_error_line "an empty font configuration" 0 "warning" "font" "fonts-liberation2"
+grep -q '^first-expose ' "$work/out" || fail "with no font, the first screen was not shown: $out"
+
+run QT_QPA_PLATFORM=offscreen TAVELLE_REPORT_FIRST_EXPOSE=1 --
+[ "$status" -eq 0 ] && [ -z "$err" ] && grep -q '^first-expose ' "$work/out" ||
+  fail "a plain start: status $status, standard error: $err"
+exit "$failed"
