@@ -30,6 +30,8 @@ expect_field Section education
 [ -n "$(field Maintainer)" ] || { echo "no Maintainer"; failed=1; }
 # A summary line, then the long description.
 [ "$(field Description | wc -l)" -gt 3 ] || { echo "the description is not a summary and a text"; failed=1; }
+# CPack writes some characters of the description as XML entities.
+if field Description | grep -E '&[a-z]+;'; then echo "the description holds XML entities"; failed=1; fi
 
 depends=$(field Depends | tr ',' '\n' | sed 's/[[:space:]]*(.*//; s/[[:space:]]//g; /^$/d' | LC_ALL=C sort)
 for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 fonts-liberation2; do

@@ -3,10 +3,12 @@
 # The application as started from a terminal: --help and --version need no display; anything else
 # on the command line is refused in one line; with no display it says so in one line, with how to run
 # it under xvfb-run, instead of Qt's abort; with no font it warns in one line, names the package, and
-# still shows its first screen.
+# still shows its first screen; on X11 its windows carry the application id as their class, which the
+# desktop entry's StartupWMClass names.
 set -euo pipefail
 tavelle=$1
 version=$2
+id=$3
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -78,4 +80,21 @@ grep -q '^first-expose ' "$work/out" || fail "with no font, the first screen was
 run QT_QPA_PLATFORM=offscreen TAVELLE_REPORT_FIRST_EXPOSE=1 --
 [ "$status" -eq 0 ] && [ -z "$err" ] && grep -q '^first-expose ' "$work/out" ||
   fail "a plain start: status $status, standard error: $err"
+
+# Under a private X server: the first window's WM_CLASS, whichever window that is.
+cat >"$work/window_class.sh" <<'SCRIPT'
+"$1" & program=$!
+for attempt in $(seq 200); do
+  for window in $(xwininfo -root -children | awk '/^ +0x/ {print $1}'); do
+    class=$(xprop -id "$window" WM_CLASS)
+    case "$class" in *'"'*) echo "$class"; kill "$program"; exit 0 ;; esac
+  done
+  sleep 0.05
+done
+kill "$program"
+exit 1
+SCRIPT
+class=$(env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY timeout 60 xvfb-run -a bash "$work/window_class.sh" "$tavelle") ||
+  fail "no window of tavelle showed under xvfb-run"
+[ "$class" = "WM_CLASS(STRING) = \"$id\", \"Tavelle\"" ] || fail "the window's class is $class, not $id"
 exit "$failed"
