@@ -61,7 +61,7 @@ run -- --platform=offscreen
 expect_one_error_line "an unknown option" 2 "platform" "--help"
 
 # A display number no X server here listens on.
-number=99
+number=850
 while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
 run DISPLAY=":$number" -- 
 expect_one_error_line "DISPLAY=:$number with no X server" 1 "no display could be opened" ":$number" "xvfb-run -a tavelle"
