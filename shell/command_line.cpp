@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/command_line.h"
 
-#include "core/about_texts.h"
 #include "core/number_text.h"
 #include "core/screen_id.h"
 
@@ -17,6 +16,22 @@ namespace {
 
 constexpr int usageErrorStatus = 2;
 constexpr const char* programName = "tavelle";
+
+constexpr qsizetype longestEcho = 60;
+
+// What the user typed, as one short line: control characters escaped, a long argument cut.
+QString echoed(const QString& text)
+{
+    QString line;
+    for (const QChar character : text.left(longestEcho)) {
+        if (character.unicode() < 0x20 || character.unicode() == 0x7f)
+            line += QStringLiteral("\\x%1").arg(character.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            line += character;
+    }
+    if (text.size() > longestEcho) line += QStringLiteral("…");
+    return line;
+}
 
 std::string versionNumber()
 {
@@ -42,7 +57,7 @@ std::optional<int> answerCommandLine(int argc, char** argv)
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "%s: %s (try --help)\n", programName, qPrintable(parser.errorText()));
+        std::fprintf(stderr, "%s: %s (try --help)\n", programName, qPrintable(echoed(parser.errorText())));
         return usageErrorStatus;
     }
     if (parser.isSet(help)) {
@@ -58,7 +73,7 @@ std::optional<int> answerCommandLine(int argc, char** argv)
     }
     if (!parser.positionalArguments().isEmpty()) {
         std::fprintf(stderr, "%s: takes no arguments, but was given \"%s\" (try --help)\n", programName,
-                     qPrintable(parser.positionalArguments().constFirst()));
+                     qPrintable(echoed(parser.positionalArguments().constFirst())));
         return usageErrorStatus;
     }
     return std::nullopt;

@@ -59,6 +59,8 @@ run -- exercise.json
 expect_one_error_line "an argument" 2 "takes no arguments" "exercise.json" "--help"
 run -- --platform=offscreen
 expect_one_error_line "an unknown option" 2 "platform" "--help"
+run -- $'two\nlines\e[2J'
+expect_one_error_line "an argument with control characters" 2 'two\x0alines\x1b[2J'
 
 # A display number no X server here listens on.
 number=850
