@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth x11-utils
-  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  libcups2-dev cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   gcovr
   desktop-file-utils appstream dpkg-dev
 )

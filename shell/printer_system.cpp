@@ -5,6 +5,8 @@
 #include <QPrinterInfo>
 #include <QWidget>
 
+#include <cups/cups.h>
+
 #include <algorithm>
 
 namespace tavelle {
@@ -20,6 +22,11 @@ bool printerFailed(const QPrinter& printer)
     const QPrinter::PrinterState state = printer.printerState();
     return state == QPrinter::Error || state == QPrinter::Aborted;
 }
+
+// Qt's CUPS engine submits the job when the painter ends, on this thread, and keeps the print system's
+// answer to itself; libcups keeps the answer to the thread's last request, which is that submission.
+// A queue that refuses jobs ("cupsreject") answers with an error and prints nothing.
+bool printSystemAcceptedTheJob() { return cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE; }
 
 }  // namespace
 
@@ -63,7 +70,7 @@ bool QtPrinterSystem::printWindow(const std::string& printerName, QWidget& windo
     window.render(&painter, QPoint(), QRegion(), flags);
 
     const bool ended = painter.end();
-    return ended && !printerFailed(printer);
+    return ended && !printerFailed(printer) && printSystemAcceptedTheJob();
 }
 
 }  // namespace tavelle

@@ -291,6 +291,22 @@ TEST_F(CupsPrinting, WithThePrintSystemStoppedTheMessageShowsAndTheButtonsComeBa
     EXPECT_EQ(messages.shown().size(), 1u);
 }
 
+TEST_F(CupsPrinting, AQueueThatRefusesJobsShowsTheMessage)
+{
+    ASSERT_TRUE(server().addPdfQueue(QStringLiteral("PDF")));
+    ASSERT_TRUE(server().setDefaultQueue(QStringLiteral("PDF")));
+    ASSERT_TRUE(server().rejectJobs(QStringLiteral("PDF")));
+    startApplication();
+    auto screen = session->open(ScreenId::Calculs);
+
+    pressPrint(*screen);
+
+    EXPECT_EQ(messages.shown(), std::vector<RecordingMessageBoxes::Shown>{failureMessage});
+    EXPECT_TRUE(buttonsVisible(*screen));
+    ASSERT_TRUE(server().waitForJobs());
+    EXPECT_TRUE(server().allPrintedFiles().isEmpty());
+}
+
 TEST_F(CupsPrinting, TheCurrentPrinterRemovedWithNoOtherDefaultShowsTheMessage)
 {
     ASSERT_TRUE(server().addPdfQueue(QStringLiteral("Atelier")));

@@ -120,6 +120,11 @@ bool PrivateCupsServer::isRunning() const
     return commandSucceeded(lpadmin(), {QStringLiteral("-x"), name});
 }
 
+::testing::AssertionResult PrivateCupsServer::rejectJobs(const QString& name)
+{
+    return commandSucceeded(QStringLiteral("cupsreject"), {name});
+}
+
 ::testing::AssertionResult PrivateCupsServer::setDefaultQueue(const QString& name)
 {
     return commandSucceeded(lpadmin(), {QStringLiteral("-d"), name});

@@ -36,6 +36,8 @@ public:
     ::testing::AssertionResult addPdfQueue(const QString& name);
     ::testing::AssertionResult removeQueue(const QString& name);
     ::testing::AssertionResult setDefaultQueue(const QString& name);
+    // The queue stays, but refuses every job from now on.
+    ::testing::AssertionResult rejectJobs(const QString& name);
     // Removes every queue and every printed file.
     ::testing::AssertionResult reset();
     // The queue the scheduler names as the system default, empty when there is none.
