@@ -10,6 +10,8 @@
 #include <cmath>
 #include <cstring>
 
+#include <unistd.h>
+
 namespace tavelle {
 
 namespace {
@@ -101,11 +103,14 @@ ExerciseReader::ExerciseReader(std::string_view text)
 
 void ExerciseReader::refill()
 {
-    const std::size_t count = std::fread(m_buffer.data(), 1, m_buffer.size(), m_file);
-    if (count == 0) {
-        if (std::ferror(m_file)) throw InputError("cannot read " + m_name + ": " + std::strerror(errno));
-        m_atEnd = true;
-    }
+    if (m_beforeWaiting) m_beforeWaiting();
+    // read() rather than fread(): it returns what has arrived instead of waiting for a full buffer.
+    ssize_t count = 0;
+    do {
+        count = ::read(::fileno(m_file), m_buffer.data(), m_buffer.size());
+    } while (count < 0 && errno == EINTR);
+    if (count < 0) throw InputError("cannot read " + m_name + ": " + std::strerror(errno));
+    if (count == 0) m_atEnd = true;
     m_position = m_buffer.data();
     m_end = m_position + count;
 }

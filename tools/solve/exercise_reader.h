@@ -3,6 +3,7 @@
 #include "core/walkthrough.h"
 
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -31,6 +32,10 @@ public:
     // Reads `text`, which must outlive the reader.
     explicit ExerciseReader(std::string_view text);
 
+    // Called before the reader waits for more input: a filter flushes its output there, so that a
+    // result is out before the next exercise is awaited.
+    void beforeWaiting(std::function<void()> action) { m_beforeWaiting = std::move(action); }
+
     // Reads up to the first exercise; true when the document is an array, which is one run: the
     // record carries over from one exercise to the next.
     bool readStart();
@@ -58,6 +63,7 @@ private:
     std::string exerciseName() const;
 
     std::FILE* m_file = nullptr;
+    std::function<void()> m_beforeWaiting;
     std::string m_name;
     std::vector<char> m_buffer;
     const char* m_position = nullptr;

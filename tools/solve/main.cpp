@@ -85,6 +85,7 @@ void writeRandom(std::uint64_t count, std::uint64_t seed, tavelle::OutputFile& o
 // Returns the exit status: 0 when every exercise was accepted, 1 when one was refused.
 int solve(tavelle::ExerciseReader& reader, bool text, tavelle::OutputFile& output)
 {
+    reader.beforeWaiting([&output] { output.flush(); });
     const bool isArray = reader.readStart();
     const std::string separator = tavelle::systemDecimalSeparator();
 

@@ -12,6 +12,11 @@ void OutputFile::write(std::string_view text)
     if (std::fwrite(text.data(), 1, text.size(), m_file) != text.size()) fail();
 }
 
+void OutputFile::flush()
+{
+    if (std::fflush(m_file) != 0) fail();
+}
+
 void OutputFile::close()
 {
     std::FILE* file = m_file;

@@ -21,6 +21,7 @@ public:
     OutputFile(std::FILE* file, std::string name) : m_file(file), m_name(std::move(name)) {}
 
     void write(std::string_view text);
+    void flush();
     // Flushes and closes the stream; only then is everything known to be written.
     void close();
 
