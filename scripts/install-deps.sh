@@ -11,6 +11,8 @@ packages=(
   xvfb xauth
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   gcovr
+  clang libclang-rt-14-dev
+  time
 )
 
 missing=()
