@@ -92,11 +92,11 @@ int main(int argc, char** argv)
     try {
         tavelle::ToolCommandLine commandLine(
             "tavelle-snapshots", "usage: tavelle-snapshots [-platform NAME] OUTDIR [FILE]\n",
-            "Walks the exercise in FILE (tavelle-solve's JSON input; - for standard input; a built-in "
-            "three-nozzle exercise when FILE is not given) and writes a picture of each of the eleven screens "
-            "to OUTDIR/<screen>.png. An array of exercises is walked as one run; the pictures show the last "
-            "exercise, which must be accepted by the entry screens. Renders off screen unless -platform NAME "
-            "or QT_QPA_PLATFORM names another platform.");
+            "Walks the exercise in FILE (tavelle-solve's JSON input; - for standard input; a built-in\n"
+            "three-nozzle exercise when FILE is not given) and writes a picture of each of the eleven\n"
+            "screens to OUTDIR/<screen>.png. An array of exercises is walked as one run; the pictures show\n"
+            "the last exercise, which must be accepted by the entry screens. Renders off screen unless\n"
+            "-platform NAME or QT_QPA_PLATFORM names another platform.");
         // Qt's own spelling, -platform, as well as --platform.
         commandLine.parser().setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         const QCommandLineOption platformOption(QStringLiteral("platform"),

@@ -128,9 +128,9 @@ int run(int argc, char** argv)
         "tavelle-solve",
         "usage: tavelle-solve [--text] [FILE]\n"
         "       tavelle-solve --random N [--seed S]\n",
-        "Reads exercises as JSON from FILE, or from standard input when FILE is - or not given, and "
-        "writes what every screen shows: JSON, or with --text a French answer key. With --random, "
-        "writes N exercises that every entry rule accepts instead.");
+        "Reads exercises as JSON from FILE, or from standard input when FILE is - or not given, and\n"
+        "writes what every screen shows: JSON, or with --text a French answer key. With --random,\n"
+        "writes N exercises that every entry rule accepts instead. Formats: docs/answer_key_format.md.");
     const QCommandLineOption text(QStringLiteral("text"), QStringLiteral("Write a French answer key instead of JSON."));
     const QCommandLineOption random(QStringLiteral("random"), QStringLiteral("Write N random exercises."),
                                     QStringLiteral("N"));
