@@ -29,7 +29,8 @@ void check(bool condition, const char* what)
 void checkOneLine(std::string_view message)
 {
     check(!message.empty(), "an empty refusal");
-    for (const char c : message) check(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F, "a control character in a refusal");
+    for (const char c : message)
+        check(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F, "a control character in a refusal");
 }
 
 void solveWith(std::string_view input, std::string_view separator)

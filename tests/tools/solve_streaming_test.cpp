@@ -50,7 +50,10 @@ public:
         ::waitpid(m_pid, nullptr, 0);
     }
 
-    void write(const std::string& text) { ASSERT_EQ(::write(m_input, text.data(), text.size()), static_cast<ssize_t>(text.size())); }
+    void write(const std::string& text)
+    {
+        ASSERT_EQ(::write(m_input, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+    }
 
     // What the tool writes until `marker` appears, or everything read when ten seconds pass first.
     std::string readUntil(const std::string& marker)

@@ -71,7 +71,8 @@ int pictureScreens(tavelle::ExerciseRecord& record, const std::string& separator
                                                static_cast<qsizetype>(tavelle::screenName(id).size()));
         const QString path = directory.filePath(name + QStringLiteral(".png"));
         if (!tavelle::windowPicture(*screen).save(path, "PNG")) {
-            std::fprintf(stderr, "tavelle-snapshots: cannot write %s\n", tavelle::printableText(path.toStdString()).c_str());
+            const std::string shown = tavelle::printableText(path.toStdString(), tavelle::kLongestPathShown);
+            std::fprintf(stderr, "tavelle-snapshots: cannot write %s\n", shown.c_str());
             ++failures;
         }
         screen->closeForNavigation();
@@ -126,18 +127,18 @@ int main(int argc, char** argv)
         } else if (arguments[1] == "-") {
             reader.emplace(stdin, "standard input");
         } else {
+            const std::string shown = tavelle::printableText(arguments[1], tavelle::kLongestPathShown);
             file.reset(std::fopen(arguments[1].c_str(), "rb"));
-            if (!file)
-                throw tavelle::InputError("cannot read " + tavelle::printableText(arguments[1]) + ": " +
-                                          std::strerror(errno));
-            reader.emplace(file.get(), tavelle::printableText(arguments[1]));
+            if (!file) throw tavelle::InputError("cannot read " + shown + ": " + std::strerror(errno));
+            reader.emplace(file.get(), shown);
         }
         separator = tavelle::systemDecimalSeparator();
         const std::optional<std::string> refusal = walk(*reader, record, separator);
 
         directory.setPath(QString::fromLocal8Bit(arguments[0].c_str()));
         if (!directory.mkpath(QStringLiteral(".")))
-            throw UsageError("cannot create the directory " + tavelle::printableText(arguments[0]));
+            throw UsageError("cannot create the directory " +
+                             tavelle::printableText(arguments[0], tavelle::kLongestPathShown));
         if (refusal) {
             std::fprintf(stderr, "tavelle-snapshots: %s\n", refusal->c_str());
             return 1;

@@ -160,11 +160,10 @@ int run(int argc, char** argv)
         tavelle::ExerciseReader reader(stdin, "standard input");
         status = solve(reader, options.text, output);
     } else {
+        const std::string shown = tavelle::printableText(*options.file, tavelle::kLongestPathShown);
         const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(options.file->c_str(), "rb"));
-        if (!file)
-            throw tavelle::InputError("cannot read " + tavelle::printableText(*options.file) + ": " +
-                                      std::strerror(errno));
-        tavelle::ExerciseReader reader(file.get(), tavelle::printableText(*options.file));
+        if (!file) throw tavelle::InputError("cannot read " + shown + ": " + std::strerror(errno));
+        tavelle::ExerciseReader reader(file.get(), shown);
         status = solve(reader, options.text, output);
     }
     output.close();

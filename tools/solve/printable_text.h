@@ -11,4 +11,7 @@ namespace tavelle {
 // everything after `limit` characters cut and replaced by "…".
 std::string printableText(std::string_view text, std::size_t limit = 60);
 
+// File names are cut later than values: their end is what tells them apart.
+inline constexpr std::size_t kLongestPathShown = 400;
+
 }  // namespace tavelle

@@ -36,11 +36,12 @@ void ToolCommandLine::parse(int argc, char** argv)
     const QStringList unknown = m_parser.unknownOptionNames();
     if (!unknown.isEmpty()) {
         // The option as typed, with its dashes, rather than the bare name Qt keeps.
-        QString typed = unknown.first();
+        const QString& name = unknown.first();
+        QString typed = (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
         for (const QString& argument : m_arguments.mid(1)) {
-            const QString name = argument.section(QLatin1Char('='), 0, 0);
-            if (name.startsWith(QLatin1Char('-')) && name.mid(name.startsWith(QStringLiteral("--")) ? 2 : 1) == typed) {
-                typed = name;
+            const QString option = argument.section(QLatin1Char('='), 0, 0);
+            if (option.startsWith(QLatin1Char('-')) && option.mid(option.startsWith(QStringLiteral("--")) ? 2 : 1) == name) {
+                typed = option;
                 break;
             }
         }
