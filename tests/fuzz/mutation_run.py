@@ -20,6 +20,28 @@ TOKENS = [b"1e400", b"-0", b"5e2", b"250.5", b"null", b"true", b"[", b"]", b"{",
           b"\\u0000", b"\\u001b[2J", b"\\ud800", b"\x00", b"\n", b"\xff", b"\xc3\xa9", b"[" * 5000,
           b'"pumpRating"', b'"nozzleCount"', b'"nozzle3SlopeKind"', b'"feedLength": 3000', b'"LDV 1000"', b"\t"]
 SANITIZER_EXIT = 86
+KEYS = ["pumpRating", "feedDiameter", "feedLength", "nozzleCount", "slopeKind", "slopePercent", "nozzle1Type",
+        "nozzle1Flow", "nozzle1Height", "nozzle1HoseCount", "nozzle2Type", "nozzle2Flow", "divisionElevation",
+        "nozzle2Elevation", "nozzle2HoseCount", "nozzle3Type", "nozzle3Flow", "nozzle3HoseCount",
+        "nozzle3SlopeKind", "nozzle3SlopePercent"]
+VALUES = ["1000/10", "2000/15", 45, 70, 110, 20, 3000, 1, 2, 3, "nulle", "positive", "Positive", "négative", 0, 5, 12,
+          "40/14", "65/18", "100/25", "LDV 500", "LDV 1000", 125, 250, 500, 1000, 22, 32, 310, 326, None, "", 7, 3.5]
+
+
+def rewrite(document, rng: random.Random) -> bytes:
+    """Changes the choices of a well-formed exercise document, keeping it well-formed."""
+    exercises = document if isinstance(document, list) else [document]
+    for exercise in exercises:
+        for _ in range(rng.randint(1, 4)):
+            key = rng.choice(KEYS)
+            if rng.random() < 0.2:
+                exercise.pop(key, None)
+            else:
+                exercise[key] = rng.choice(VALUES)
+    if rng.random() < 0.3:
+        exercises = exercises * rng.randint(2, 20)
+    return json.dumps(exercises if isinstance(document, list) or len(exercises) > 1 else exercises[0],
+                      ensure_ascii=rng.random() < 0.5, indent=rng.choice([None, 1])).encode()
 
 
 def mutate(data: bytes, rng: random.Random, seeds: list) -> bytes:
@@ -44,8 +66,8 @@ def mutate(data: bytes, rng: random.Random, seeds: list) -> bytes:
     return bytes(data)
 
 
-def check(solve: str, data: bytes, rng: random.Random) -> str:
-    """Returns what is wrong with the run on `data`, or an empty string."""
+def check(solve: str, data: bytes, rng: random.Random):
+    """Returns the exit status and what is wrong with the run on `data` (an empty string when nothing)."""
     text = rng.random() < 0.3
     arguments = [solve] + (["--text"] if text else [])
     environment = dict(os.environ, LC_ALL=rng.choice(["C", "fr_FR.UTF-8"]),
@@ -54,30 +76,30 @@ def check(solve: str, data: bytes, rng: random.Random) -> str:
     try:
         run = subprocess.run(arguments, input=data, capture_output=True, timeout=30, env=environment)
     except subprocess.TimeoutExpired:
-        return "hang (more than 30 s)"
+        return None, "hang (more than 30 s)"
     err = run.stderr
     if run.returncode not in (0, 1, 2):
-        return f"exit status {run.returncode}: {err[-2000:].decode(errors='replace')}"
+        return run.returncode, f"exit status {run.returncode}: {err[-2000:].decode(errors='replace')}"
     if run.returncode == 2:
         if not err.endswith(b"\n") or err.count(b"\n") != 1 or not err.startswith(b"tavelle-solve: "):
-            return f"not exactly one line on standard error: {err[:2000]!r}"
+            return run.returncode, f"not exactly one line on standard error: {err[:2000]!r}"
         if any(byte < 0x20 or byte == 0x7F for byte in err[:-1]):
-            return f"a control character on standard error: {err[:2000]!r}"
-        return ""
+            return run.returncode, f"a control character on standard error: {err[:2000]!r}"
+        return run.returncode, ""
     if err:
-        return f"standard error not empty with status {run.returncode}: {err[:2000]!r}"
+        return run.returncode, f"standard error not empty with status {run.returncode}: {err[:2000]!r}"
     if not text:
         try:
             results = json.loads(run.stdout)
         except ValueError as error:
-            return f"output is not JSON: {error}"
+            return run.returncode, f"output is not JSON: {error}"
         if isinstance(results, dict):
             results = [results]
         if not all(isinstance(r, dict) and isinstance(r.get("accepted"), bool) for r in results):
-            return "a result without its outcome"
+            return run.returncode, "a result without its outcome"
         if run.returncode != (0 if all(r["accepted"] for r in results) else 1):
-            return "exit status does not match the results"
-    return ""
+            return run.returncode, "exit status does not match the results"
+    return run.returncode, ""
 
 
 def main() -> int:
@@ -91,20 +113,28 @@ def main() -> int:
 
     def one(index: int):
         rng = random.Random(seed * 1_000_003 + index)
-        data = mutate(rng.choice(seeds), rng, seeds)
-        return index, data, check(solve, data, rng)
+        seed_data = rng.choice(seeds)
+        if rng.random() < 0.5:
+            try:
+                seed_data = rewrite(json.loads(seed_data), rng)
+            except ValueError:
+                pass
+        data = mutate(seed_data, rng, seeds) if rng.random() < 0.5 else seed_data
+        return (index, data) + check(solve, data, rng)
 
     failures = 0
     statuses = {}
     with concurrent.futures.ThreadPoolExecutor(max_workers=2) as pool:
-        for index, data, problem in pool.map(one, range(count)):
+        for index, data, status, problem in pool.map(one, range(count)):
+            statuses[status] = statuses.get(status, 0) + 1
             if problem:
                 failures += 1
                 findings.mkdir(parents=True, exist_ok=True)
                 path = findings / f"input-{index}"
                 path.write_bytes(data)
                 print(f"mutation run: input {index} ({path}): {problem}", file=sys.stderr)
-    print(f"mutation run: {count - failures} of {count} inputs handled well")
+    shown = ", ".join(f"{n} with status {status}" for status, n in sorted(statuses.items(), key=str))
+    print(f"mutation run: {count - failures} of {count} inputs handled well ({shown})")
     return 1 if failures else 0
 
 
