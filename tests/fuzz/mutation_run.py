@@ -117,7 +117,7 @@ def main() -> int:
         if rng.random() < 0.5:
             try:
                 seed_data = rewrite(json.loads(seed_data), rng)
-            except ValueError:
+            except (ValueError, RecursionError):
                 pass
         data = mutate(seed_data, rng, seeds) if rng.random() < 0.5 else seed_data
         return (index, data) + check(solve, data, rng)
