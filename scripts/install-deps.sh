@@ -12,6 +12,8 @@ packages=(
   libcups2-dev cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   gcovr
   desktop-file-utils appstream dpkg-dev
+  clang libclang-rt-14-dev
+  time
 )
 
 missing=()

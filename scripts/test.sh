@@ -2,7 +2,9 @@
 # Installs what is missing, then builds and runs every test twice: in build/ as shipped (Release), and in
 # build-sanitize/ instrumented with AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer, where
 # any finding fails the run. In between, scripts/coverage.sh checks in build-coverage/ that the core and
-# tool tests take every line and branch of core/. The trees are kept between runs: a second run only
+# tool tests take every line and branch of core/. Last, scripts/fuzz.sh fuzzes the answer-key path in
+# build-fuzz/ (clang, libFuzzer) for a fixed number of inputs, and tests/fuzz/mutation_run.py feeds mutated
+# exercise files to the sanitizer build of tavelle-solve. The trees are kept between runs: a second run only
 # rebuilds what changed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -37,4 +39,10 @@ build_and_test "$root/build" -DCMAKE_BUILD_TYPE=Release
 (
   sanitizer_environment
   build_and_test "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DTAVELLE_SANITIZE=ON -DTAVELLE_BUILD_BENCH=OFF
+)
+
+"$root/scripts/fuzz.sh"
+(
+  sanitizer_environment
+  python3 "$root/tests/fuzz/mutation_run.py" "$root/build-sanitize/tools/tavelle-solve" 2000
 )

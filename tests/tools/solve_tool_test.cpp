@@ -1,55 +1,18 @@
+#include "tests/tools/tool_run.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <set>
 #include <string>
-#include <unistd.h>
+#include <vector>
 
 namespace {
 
 using nlohmann::ordered_json;
-namespace fs = std::filesystem;
-
-struct SolveRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string slurp(const fs::path& path)
-{
-    std::ifstream stream(path, std::ios::binary);
-    std::ostringstream content;
-    content << stream.rdbuf();
-    return content.str();
-}
-
-// Runs tavelle-solve with `arguments`, `input` on standard input, under the locale `locale`.
-SolveRun solve(const std::string& arguments, const std::string& input, const std::string& locale = "C")
-{
-    const fs::path dir = fs::temp_directory_path() / ("tavelle-solve-test-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    { std::ofstream(dir / "in") << input; }
-    const std::string command = "env -u LC_NUMERIC -u LANG LC_ALL=" + locale + " " TAVELLE_SOLVE_PATH " " + arguments +
-                                " < " + (dir / "in").string() + " > " + (dir / "out").string() + " 2> " +
-                                (dir / "err").string();
-    SolveRun run;
-    const int raw = std::system(command.c_str());
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = slurp(dir / "out");
-    run.err = slurp(dir / "err");
-    fs::remove_all(dir);
-    return run;
-}
-
-std::string example(const char* name) { return slurp(fs::path(TAVELLE_EXAMPLES_DIR) / name); }
+using tavelle::test::example;
+using tavelle::test::solve;
+using SolveRun = tavelle::test::ToolRun;
 
 TEST(SolveTool, AcceptedExerciseFollowsTheOutputContract)
 {
@@ -110,41 +73,6 @@ TEST(SolveTool, ArrayIsOneRunAndRefusalsExitOne)
     EXPECT_EQ(results[2]["record"]["nozzle3Flow"], 0);
     EXPECT_EQ(results[2]["record"]["totalFlow"], 250);
 }
-
-struct BadInput {
-    const char* name;
-    const char* arguments;
-    const char* input;
-    std::vector<const char*> mentions;
-};
-
-class SolveToolBadInput : public ::testing::TestWithParam<BadInput> {};
-
-TEST_P(SolveToolBadInput, ExitsTwoWithOneClearLine)
-{
-    const SolveRun run = solve(GetParam().arguments, GetParam().input);
-    EXPECT_EQ(run.status, 2);
-    EXPECT_TRUE(run.out.empty()) << run.out;
-    ASSERT_FALSE(run.err.empty());
-    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
-    for (const char* mention : GetParam().mentions) EXPECT_NE(run.err.find(mention), std::string::npos) << run.err;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SolveToolBadInput,
-    ::testing::Values(
-        BadInput{"Malformed", "", R"({"pumpRating": )", {"malformed JSON"}},
-        BadInput{"UnknownKey", "", R"([{}, {"pumprating": "1000/10"}])", {"exercise 1", "\"pumprating\"", "pumpRating"}},
-        BadInput{"ValueNotAnItem", "", R"({"feedDiameter": 50})", {"exercise 0", "feedDiameter", "50", "45, 70, 110"}},
-        BadInput{"TextNotAnItem", "", R"({"slopeKind": "Positive"})", {"slopeKind", "\"Positive\"", "nulle, positive, négative"}},
-        BadInput{"FractionalFlow", "", R"({"nozzle1Flow": 250.5})", {"nozzle1Flow", "250.5"}},
-        BadInput{"NotAnObject", "", R"([{"nozzleCount": 1}, 3])", {"exercise 1", "expected an object"}},
-        BadInput{"TopLevelString", "", R"("1000/10")", {"expected an exercise object"}},
-        BadInput{"UnknownOption", "--fast", "{}", {"unknown option", "--fast"}},
-        BadInput{"RandomWithoutCount", "--random", "", {"--random"}},
-        BadInput{"SeedNotANumber", "--random 3 --seed abc", "", {"--seed", "abc"}},
-        BadInput{"MissingFile", "/nonexistent/exercise.json", "", {"cannot read", "/nonexistent/exercise.json"}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SolveTool, EmptyListsAndNullAreNoChoice)
 {

@@ -8,87 +8,46 @@
 #include "tools/snapshots/built_in_exercise.h"
 #include "tools/snapshots/silent_host.h"
 #include "tools/snapshots/window_picture.h"
-#include "tools/solve/exercise_json.h"
+#include "tools/solve/exercise_reader.h"
+#include "tools/solve/output_file.h"
+#include "tools/solve/printable_text.h"
+#include "tools/solve/tool_command_line.h"
 
 #include <QApplication>
 #include <QDir>
 
+#include <cerrno>
 #include <cstdio>
-#include <fstream>
-#include <iostream>
+#include <cstring>
+#include <memory>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: tavelle-snapshots OUTDIR [FILE]\n"
-    "Walks the exercise in FILE (tavelle-solve's JSON input; a built-in three-nozzle exercise when\n"
-    "FILE is not given) and writes a picture of each of the eleven screens to OUTDIR/<screen>.png.\n"
-    "An array of exercises is walked as one run; the pictures show the last exercise, which must be\n"
-    "accepted by the entry screens.\n"
-    "Renders off screen unless -platform NAME or QT_QPA_PLATFORM names another platform.\n";
+using tavelle::UsageError;
 
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-struct Options {
-    bool help = false;
-    std::string outputDirectory;
-    std::optional<std::string> file;
-    std::optional<std::string> platform;
-};
-
-Options parseOptions(int argc, char** argv)
-{
-    Options options;
-    std::vector<std::string> positional;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (argument == "--help" || argument == "-h") {
-            options.help = true;
-        } else if (argument == "-platform" || argument == "--platform") {
-            if (i + 1 >= argc) throw UsageError("option " + argument + " needs a value");
-            options.platform = argv[++i];
-        } else if (argument.size() > 1 && argument[0] == '-') {
-            throw UsageError("unknown option \"" + argument + "\"");
-        } else {
-            positional.push_back(argument);
-        }
-    }
-    if (options.help) return options;
-    if (positional.empty()) throw UsageError("missing OUTDIR");
-    if (positional.size() > 2) throw UsageError("too many arguments: give OUTDIR and at most one FILE");
-    options.outputDirectory = positional[0];
-    if (positional.size() == 2) options.file = positional[1];
-    return options;
-}
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream stream(path, std::ios::binary);
-    if (!stream) throw tavelle::InputError("cannot read " + path);
-    std::ostringstream content;
-    content << stream.rdbuf();
-    return content.str();
-}
-
-// Walks every exercise on one record, as one run of the application would: an exercise refused on
-// the way is part of the run, as when the trainee starts again. Returns an explanation when the
-// last one is refused, since the screens would then show no finished exercise.
-std::optional<std::string> walk(const tavelle::ExerciseBatch& batch, tavelle::ExerciseRecord& record,
+// Walks every exercise on one record as it is read, as one run of the application would: an
+// exercise refused on the way is part of the run, as when the trainee starts again. Returns an
+// explanation when the last one is refused, since the screens would then show no finished exercise.
+std::optional<std::string> walk(tavelle::ExerciseReader& reader, tavelle::ExerciseRecord& record,
                                 const std::string& separator)
 {
     tavelle::WalkResult result;
-    for (const tavelle::ExerciseInput& exercise : batch.exercises)
-        result = tavelle::walkExercise(exercise, record, separator);
+    std::size_t count = 0;
+    while (const std::optional<tavelle::ExerciseInput> exercise = reader.next()) {
+        result = tavelle::walkExercise(*exercise, record, separator);
+        ++count;
+    }
+    if (count == 0) throw tavelle::InputError("the file holds no exercise");
     if (result.accepted) return std::nullopt;
 
-    std::string reason = "exercise " + std::to_string(batch.exercises.size()) + " is refused by screen " +
+    std::string reason = "exercise " + std::to_string(count) + " is refused by screen " +
                          std::string(tavelle::screenName(*result.refusedAt));
     for (const auto& message : result.messages) {
         if (message.screen == *result.refusedAt) {
@@ -112,7 +71,8 @@ int pictureScreens(tavelle::ExerciseRecord& record, const std::string& separator
                                                static_cast<qsizetype>(tavelle::screenName(id).size()));
         const QString path = directory.filePath(name + QStringLiteral(".png"));
         if (!tavelle::windowPicture(*screen).save(path, "PNG")) {
-            std::cerr << "tavelle-snapshots: cannot write " << path.toStdString() << '\n';
+            const std::string shown = tavelle::printableText(path.toStdString(), tavelle::kLongestPathShown);
+            std::fprintf(stderr, "tavelle-snapshots: cannot write %s\n", shown.c_str());
             ++failures;
         }
         screen->closeForNavigation();
@@ -129,37 +89,73 @@ int main(int argc, char** argv)
     tavelle::ExerciseRecord record;
     std::string separator;
     QDir directory;
-    std::optional<std::string> platform;
+    std::string platform;
     try {
-        const Options options = parseOptions(argc, argv);
-        if (options.help) {
-            std::fputs(kUsage, stdout);
+        tavelle::ToolCommandLine commandLine(
+            "tavelle-snapshots", "usage: tavelle-snapshots [-platform NAME] OUTDIR [FILE]\n",
+            "Walks the exercise in FILE (tavelle-solve's JSON input; - for standard input; a built-in\n"
+            "three-nozzle exercise when FILE is not given) and writes a picture of each of the eleven\n"
+            "screens to OUTDIR/<screen>.png. An array of exercises is walked as one run; the pictures show\n"
+            "the last exercise, which must be accepted by the entry screens. Renders off screen unless\n"
+            "-platform NAME or QT_QPA_PLATFORM names another platform.");
+        // Qt's own spelling, -platform, as well as --platform.
+        commandLine.parser().setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        const QCommandLineOption platformOption(QStringLiteral("platform"),
+                                                QStringLiteral("The Qt platform plugin to render with."),
+                                                QStringLiteral("NAME"));
+        commandLine.parser().addOption(platformOption);
+        commandLine.parser().addPositionalArgument(QStringLiteral("OUTDIR"),
+                                                   QStringLiteral("Folder of the pictures, made if missing."));
+        commandLine.parser().addPositionalArgument(
+            QStringLiteral("FILE"), QStringLiteral("Exercises as JSON; - for standard input."), QStringLiteral("[FILE]"));
+        commandLine.parse(argc, argv);
+        if (commandLine.wantsHelp() || commandLine.wantsVersion()) {
+            tavelle::OutputFile output(stdout, "standard output");
+            output.write(commandLine.wantsHelp() ? commandLine.helpText() : commandLine.versionText());
+            output.close();
             return 0;
         }
-        platform = options.platform;
-        const tavelle::ExerciseBatch batch =
-            tavelle::parseExercises(options.file ? readFile(*options.file) : std::string(tavelle::builtInExercise));
-        if (batch.exercises.empty()) throw tavelle::InputError("the file holds no exercise");
+        if (commandLine.isSet(platformOption)) platform = commandLine.value(platformOption);
+        const std::vector<std::string> arguments = commandLine.positionalArguments();
+        if (arguments.empty()) throw UsageError("missing OUTDIR");
+        if (arguments.size() > 2) throw UsageError("too many arguments: give OUTDIR and at most one FILE");
 
-        directory.setPath(QString::fromStdString(options.outputDirectory));
-        if (!directory.mkpath(QStringLiteral(".")))
-            throw UsageError("cannot create the directory " + options.outputDirectory);
-
+        std::unique_ptr<std::FILE, FileCloser> file;
+        std::optional<tavelle::ExerciseReader> reader;
+        if (arguments.size() == 1) {
+            reader.emplace(tavelle::builtInExercise);
+        } else if (arguments[1] == "-") {
+            reader.emplace(stdin, "standard input");
+        } else {
+            const std::string shown = tavelle::printableText(arguments[1], tavelle::kLongestPathShown);
+            file.reset(std::fopen(arguments[1].c_str(), "rb"));
+            if (!file) throw tavelle::InputError("cannot read " + shown + ": " + std::strerror(errno));
+            reader.emplace(file.get(), shown);
+        }
         separator = tavelle::systemDecimalSeparator();
-        if (const auto refusal = walk(batch, record, separator)) {
-            std::cerr << "tavelle-snapshots: " << *refusal << '\n';
+        const std::optional<std::string> refusal = walk(*reader, record, separator);
+
+        directory.setPath(QString::fromLocal8Bit(arguments[0].c_str()));
+        if (!directory.mkpath(QStringLiteral(".")))
+            throw UsageError("cannot create the directory " +
+                             tavelle::printableText(arguments[0], tavelle::kLongestPathShown));
+        if (refusal) {
+            std::fprintf(stderr, "tavelle-snapshots: %s\n", refusal->c_str());
             return 1;
         }
     } catch (const UsageError& error) {
-        std::cerr << "tavelle-snapshots: " << error.what() << "; run tavelle-snapshots --help for usage\n";
+        std::fprintf(stderr, "tavelle-snapshots: %s; run tavelle-snapshots --help for usage\n", error.what());
         return 2;
     } catch (const tavelle::InputError& error) {
-        std::cerr << "tavelle-snapshots: " << error.what() << '\n';
+        std::fprintf(stderr, "tavelle-snapshots: %s\n", error.what());
+        return 2;
+    } catch (const tavelle::WriteError& error) {
+        std::fprintf(stderr, "tavelle-snapshots: %s\n", error.what());
         return 2;
     }
 
     // Pictures need no screen: render off screen unless a platform is asked for.
-    if (platform) qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(*platform));
+    if (!platform.empty()) qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(platform));
     else if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // The tool's own arguments are not Qt's: the application gets the program name only.
     int qtArgc = 1;

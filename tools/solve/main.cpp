@@ -1,41 +1,40 @@
 // tavelle-solve: the instructor's answer key. Walks exercises through the same entry rules and
-// calculations as the application's screens and writes what each screen would show.
+// calculations as the application's screens and writes what each screen would show, one exercise
+// at a time: each is read, walked and written before the next is read.
 #include "core/walkthrough.h"
 #include "shell/system_locale.h"
 #include "tools/solve/answer_key.h"
-#include "tools/solve/exercise_json.h"
+#include "tools/solve/exercise_reader.h"
+#include "tools/solve/output_file.h"
+#include "tools/solve/printable_text.h"
 #include "tools/solve/random_exercises.h"
 #include "tools/solve/result_json.h"
+#include "tools/solve/tool_command_line.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
-#include <fstream>
-#include <iostream>
-#include <iterator>
+#include <cstring>
+#include <memory>
 #include <optional>
 #include <random>
-#include <sstream>
 #include <string>
-#include <vector>
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: tavelle-solve [--text] [FILE]\n"
-    "       tavelle-solve --random N [--seed S]\n"
-    "Reads exercises as JSON from FILE or standard input and writes what every screen shows.\n";
+using tavelle::UsageError;
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+constexpr std::uint64_t kMostRandomExercises = 10'000'000;
 
 struct Options {
     bool text = false;
-    bool help = false;
     std::optional<std::string> file;
     std::optional<std::uint64_t> randomCount;
     std::optional<std::uint64_t> seed;
-};
-
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
 };
 
 std::uint64_t wholeNumber(const std::string& option, const std::string& value)
@@ -43,79 +42,132 @@ std::uint64_t wholeNumber(const std::string& option, const std::string& value)
     std::uint64_t number = 0;
     const auto result = std::from_chars(value.data(), value.data() + value.size(), number);
     if (value.empty() || result.ec != std::errc() || result.ptr != value.data() + value.size())
-        throw UsageError("option " + option + " takes a whole number, not \"" + value + "\"");
+        throw UsageError("option " + option + " takes a whole number, not \"" + tavelle::printableText(value) + "\"");
     return number;
 }
 
-Options parseOptions(int argc, char** argv)
+Options readOptions(const tavelle::ToolCommandLine& commandLine, const QCommandLineOption& text,
+                    const QCommandLineOption& random, const QCommandLineOption& seed)
 {
     Options options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        const auto value = [&]() -> std::string {
-            if (i + 1 >= argc) throw UsageError("option " + argument + " needs a value");
-            return argv[++i];
-        };
-        if (argument == "--text") options.text = true;
-        else if (argument == "--help" || argument == "-h") options.help = true;
-        else if (argument == "--random") options.randomCount = wholeNumber(argument, value());
-        else if (argument == "--seed") options.seed = wholeNumber(argument, value());
-        else if (argument.size() > 1 && argument[0] == '-') throw UsageError("unknown option \"" + argument + "\"");
-        else if (options.file) throw UsageError("only one FILE may be given");
-        else options.file = argument;
-    }
+    options.text = commandLine.isSet(text);
+    if (commandLine.isSet(random)) options.randomCount = wholeNumber("--random", commandLine.value(random));
+    if (commandLine.isSet(seed)) options.seed = wholeNumber("--seed", commandLine.value(seed));
+    const std::vector<std::string> files = commandLine.positionalArguments();
+    if (files.size() > 1) throw UsageError("only one FILE may be given");
+    if (!files.empty()) options.file = files.front();
+
     if (options.randomCount && (options.text || options.file))
         throw UsageError("--random takes no FILE and no --text");
     if (options.seed && !options.randomCount) throw UsageError("--seed goes with --random");
-    if (options.randomCount && *options.randomCount > 10'000'000)
-        throw UsageError("--random takes at most 10000000 exercises");
+    if (options.randomCount && *options.randomCount > kMostRandomExercises)
+        throw UsageError("--random takes at most " + std::to_string(kMostRandomExercises) + " exercises");
     return options;
 }
 
-std::string readInput(const std::optional<std::string>& file)
+void writeRandom(std::uint64_t count, std::uint64_t seed, tavelle::OutputFile& output)
 {
-    if (!file) return {std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
-    std::ifstream stream(*file, std::ios::binary);
-    if (!stream) throw tavelle::InputError("cannot read " + *file);
-    std::ostringstream content;
-    content << stream.rdbuf();
-    return content.str();
+    tavelle::RandomExercises draw(seed);
+    tavelle::JsonWriter json;
+    json.beginArray();
+    for (std::uint64_t i = 0; i < count; ++i) {
+        json.nextLine();
+        tavelle::writeExercise(json, draw.next());
+        output.write(json.text());
+        json.text().clear();
+    }
+    json.newline();
+    json.endArray();
+    json.newline();
+    output.write(json.text());
 }
 
-int solve(const Options& options)
+// Returns the exit status: 0 when every exercise was accepted, 1 when one was refused.
+int solve(tavelle::ExerciseReader& reader, bool text, tavelle::OutputFile& output)
 {
-    const tavelle::ExerciseBatch batch = tavelle::parseExercises(readInput(options.file));
+    reader.beforeWaiting([&output] { output.flush(); });
+    const bool isArray = reader.readStart();
     const std::string separator = tavelle::systemDecimalSeparator();
 
-    // One record for the whole batch, as for one run of the application.
+    // One record for the whole input, as for one run of the application.
     tavelle::ExerciseRecord record;
     bool anyRefused = false;
-    std::string output;
-    if (options.text) {
-        for (std::size_t i = 0; i < batch.exercises.size(); ++i) {
-            const tavelle::WalkResult walk = tavelle::walkExercise(batch.exercises[i], record, separator);
-            anyRefused |= !walk.accepted;
-            if (i > 0) output += "\n\n";
-            output += tavelle::answerKey(walk, i + 1);
+    std::size_t number = 0;
+    tavelle::JsonWriter json;
+    std::string answer;
+    if (!text && isArray) json.beginArray();
+    while (const std::optional<tavelle::ExerciseInput> exercise = reader.next()) {
+        const tavelle::WalkResult walk = tavelle::walkExercise(*exercise, record, separator);
+        anyRefused |= !walk.accepted;
+        ++number;
+        if (text) {
+            answer = number > 1 ? "\n\n" : "";
+            answer += tavelle::answerKey(walk, number);
+            output.write(answer);
+        } else {
+            if (isArray) json.nextLine();
+            tavelle::writeWalkResult(json, walk, record);
+            output.write(json.text());
+            json.text().clear();
         }
-    } else {
-        tavelle::JsonWriter out;
-        if (batch.isArray) out.beginArray();
-        for (const auto& exercise : batch.exercises) {
-            const tavelle::WalkResult walk = tavelle::walkExercise(exercise, record, separator);
-            anyRefused |= !walk.accepted;
-            if (batch.isArray) out.nextLine();
-            tavelle::writeWalkResult(out, walk, record);
-        }
-        if (batch.isArray) {
-            out.newline();
-            out.endArray();
-        }
-        out.newline();
-        output = std::move(out.text());
     }
-    std::fwrite(output.data(), 1, output.size(), stdout);
+    if (!text) {
+        if (isArray) {
+            json.newline();
+            json.endArray();
+        }
+        json.newline();
+        output.write(json.text());
+    }
     return anyRefused ? 1 : 0;
+}
+
+int run(int argc, char** argv)
+{
+    tavelle::ToolCommandLine commandLine(
+        "tavelle-solve",
+        "usage: tavelle-solve [--text] [FILE]\n"
+        "       tavelle-solve --random N [--seed S]\n",
+        "Reads exercises as JSON from FILE, or from standard input when FILE is - or not given, and\n"
+        "writes what every screen shows: JSON, or with --text a French answer key. With --random,\n"
+        "writes N exercises that every entry rule accepts instead. Formats: docs/answer_key_format.md.");
+    const QCommandLineOption text(QStringLiteral("text"), QStringLiteral("Write a French answer key instead of JSON."));
+    const QCommandLineOption random(QStringLiteral("random"), QStringLiteral("Write N random exercises."),
+                                    QStringLiteral("N"));
+    const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Seed of --random (default: any)."),
+                                  QStringLiteral("S"));
+    commandLine.parser().addOptions({text, random, seed});
+    commandLine.parser().addPositionalArgument(QStringLiteral("FILE"),
+                                               QStringLiteral("Exercises as JSON; - for standard input."),
+                                               QStringLiteral("[FILE]"));
+    commandLine.parse(argc, argv);
+
+    tavelle::OutputFile output(stdout, "standard output");
+    if (commandLine.wantsHelp() || commandLine.wantsVersion()) {
+        output.write(commandLine.wantsHelp() ? commandLine.helpText() : commandLine.versionText());
+        output.close();
+        return 0;
+    }
+    const Options options = readOptions(commandLine, text, random, seed);
+    if (options.randomCount) {
+        writeRandom(*options.randomCount, options.seed ? *options.seed : std::random_device{}(), output);
+        output.close();
+        return 0;
+    }
+
+    int status = 0;
+    if (!options.file || *options.file == "-") {
+        tavelle::ExerciseReader reader(stdin, "standard input");
+        status = solve(reader, options.text, output);
+    } else {
+        const std::string shown = tavelle::printableText(*options.file, tavelle::kLongestPathShown);
+        const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(options.file->c_str(), "rb"));
+        if (!file) throw tavelle::InputError("cannot read " + shown + ": " + std::strerror(errno));
+        tavelle::ExerciseReader reader(file.get(), shown);
+        status = solve(reader, options.text, output);
+    }
+    output.close();
+    return status;
 }
 
 }  // namespace
@@ -123,22 +175,13 @@ int solve(const Options& options)
 int main(int argc, char** argv)
 {
     try {
-        const Options options = parseOptions(argc, argv);
-        if (options.help) {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
-        if (options.randomCount) {
-            const std::uint64_t seed = options.seed ? *options.seed : std::random_device{}();
-            const std::string json = tavelle::exercisesJson(tavelle::randomExercises(*options.randomCount, seed));
-            std::fwrite(json.data(), 1, json.size(), stdout);
-            return 0;
-        }
-        return solve(options);
+        return run(argc, argv);
     } catch (const UsageError& error) {
-        std::cerr << "tavelle-solve: " << error.what() << "; run tavelle-solve --help for usage\n";
+        std::fprintf(stderr, "tavelle-solve: %s; run tavelle-solve --help for usage\n", error.what());
     } catch (const tavelle::InputError& error) {
-        std::cerr << "tavelle-solve: " << error.what() << '\n';
+        std::fprintf(stderr, "tavelle-solve: %s\n", error.what());
+    } catch (const tavelle::WriteError& error) {
+        std::fprintf(stderr, "tavelle-solve: %s\n", error.what());
     }
     return 2;
 }

@@ -1,7 +1,7 @@
 #include "tools/solve/random_exercises.h"
 
 #include "core/list_items.h"
-#include "tools/solve/exercise_json.h"
+#include "tools/solve/input_keys.h"
 #include "tools/solve/json_writer.h"
 
 #include <charconv>
@@ -12,10 +12,14 @@ namespace tavelle {
 
 namespace {
 
+
 // splitmix64: small, fast, and the same sequence on every platform.
 class Random {
 public:
     explicit Random(std::uint64_t seed) : m_state(seed) {}
+
+    // Where the sequence stands: a Random made from it goes on with the same sequence.
+    std::uint64_t state() const { return m_state; }
 
     std::uint64_t next()
     {
@@ -113,36 +117,46 @@ bool isWholeNumber(const std::string& text)
 
 }  // namespace
 
+ExerciseInput RandomExercises::next()
+{
+    Random random(m_state);
+    ExerciseInput input = drawExercise(random);
+    m_state = random.state();
+    ExerciseRecord scratch;
+    if (!walkExercise(input, scratch, ".").accepted)
+        throw std::logic_error("a drawn exercise was refused by the entry rules");
+    return input;
+}
+
 std::vector<ExerciseInput> randomExercises(std::size_t count, std::uint64_t seed)
 {
-    Random random(seed);
+    RandomExercises draw(seed);
     std::vector<ExerciseInput> exercises;
     exercises.reserve(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        ExerciseInput input = drawExercise(random);
-        ExerciseRecord scratch;
-        if (!walkExercise(input, scratch, ".").accepted)
-            throw std::logic_error("a drawn exercise was refused by the entry rules");
-        exercises.push_back(std::move(input));
-    }
+    for (std::size_t i = 0; i < count; ++i) exercises.push_back(draw.next());
     return exercises;
+}
+
+void writeExercise(JsonWriter& out, ExerciseInput exercise)
+{
+    out.beginObject();
+    for (const InputKey& key : inputKeys()) {
+        const std::string& choice = key.choice(exercise);
+        if (choice.empty()) continue;
+        out.key(key.name);
+        if (isWholeNumber(choice)) out.integer(std::stoll(choice));
+        else out.string(choice);
+    }
+    out.endObject();
 }
 
 std::string exercisesJson(const std::vector<ExerciseInput>& exercises)
 {
     JsonWriter out;
     out.beginArray();
-    for (ExerciseInput exercise : exercises) {
+    for (const ExerciseInput& exercise : exercises) {
         out.nextLine();
-        out.beginObject();
-        for (const InputKey& key : inputKeys()) {
-            const std::string& choice = key.choice(exercise);
-            if (choice.empty()) continue;
-            out.key(key.name);
-            if (isWholeNumber(choice)) out.integer(std::stoll(choice));
-            else out.string(choice);
-        }
-        out.endObject();
+        writeExercise(out, exercise);
     }
     out.newline();
     out.endArray();

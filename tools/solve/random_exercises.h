@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/walkthrough.h"
+#include "tools/solve/json_writer.h"
 
 #include <cstdint>
 #include <string>
@@ -9,9 +10,22 @@
 namespace tavelle {
 
 // Exercises that every entry rule accepts, drawn over all list items; one seed, one sequence.
+class RandomExercises {
+public:
+    explicit RandomExercises(std::uint64_t seed) : m_state(seed) {}
+
+    ExerciseInput next();
+
+private:
+    std::uint64_t m_state;
+};
+
 std::vector<ExerciseInput> randomExercises(std::size_t count, std::uint64_t seed);
 
-// The input format of tavelle-solve: an array of objects, numbers for numeric items.
+// One exercise in the input format of tavelle-solve: numbers for numeric items.
+void writeExercise(JsonWriter& out, ExerciseInput exercise);
+
+// An array of exercises in the input format, one a line.
 std::string exercisesJson(const std::vector<ExerciseInput>& exercises);
 
 }  // namespace tavelle

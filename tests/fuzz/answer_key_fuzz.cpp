@@ -1,0 +1,77 @@
+// The whole answer-key path on any bytes: read, walk with both decimal separators, write the JSON
+// results and the French answer key, then read the JSON back. Input the reader refuses must be
+// refused with one printable line; input it accepts must give one well-formed result per exercise.
+#include "core/walkthrough.h"
+#include "tools/solve/answer_key.h"
+#include "tools/solve/exercise_reader.h"
+#include "tools/solve/json_writer.h"
+#include "tools/solve/result_json.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+namespace {
+
+void check(bool condition, const char* what)
+{
+    if (!condition) {
+        std::fprintf(stderr, "answer-key fuzz: %s\n", what);
+        std::abort();
+    }
+}
+
+void checkOneLine(std::string_view message)
+{
+    check(!message.empty(), "an empty refusal");
+    for (const char c : message)
+        check(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F, "a control character in a refusal");
+}
+
+void solveWith(std::string_view input, std::string_view separator)
+{
+    tavelle::ExerciseReader reader(input);
+    tavelle::ExerciseRecord record;
+    tavelle::JsonWriter json;
+    std::string answerKey;
+    std::size_t count = 0;
+    bool isArray = false;
+    try {
+        isArray = reader.readStart();
+        if (isArray) json.beginArray();
+        while (const auto exercise = reader.next()) {
+            const tavelle::WalkResult walk = tavelle::walkExercise(*exercise, record, separator);
+            check(walk.accepted != walk.refusedAt.has_value(), "a walk both accepted and refused");
+            ++count;
+            if (isArray) json.nextLine();
+            tavelle::writeWalkResult(json, walk, record);
+            answerKey += tavelle::answerKey(walk, count);
+        }
+    } catch (const tavelle::InputError& error) {
+        checkOneLine(error.what());
+        return;
+    }
+    if (isArray) json.endArray();
+
+    const nlohmann::json results = nlohmann::json::parse(json.text());
+    check(isArray ? results.is_array() && results.size() == count : results.is_object() && count == 1,
+          "not one result per exercise");
+    for (const auto& result : isArray ? results : nlohmann::json::array({results}))
+        check(result.at("accepted").is_boolean() && result.at("record").is_object(), "a result without its outcome");
+    check(answerKey.empty() == (count == 0), "an exercise without its answer key");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    solveWith(input, ".");
+    solveWith(input, ",");
+    return 0;
+}
