@@ -5,10 +5,11 @@
 // Prints one line per screen: "screen <name> <median ms> <first ms> <slowest ms>".
 #include "bench/bench_screens.h"
 #include "core/screen_id.h"
+#include "core/screen_load.h"
 #include "core/walkthrough.h"
 #include "screens/screen_factory.h"
 #include "shell/application_look.h"
-#include "shell/system_locale.h"
+#include "platform/system_locale.h"
 #include "tools/snapshots/silent_host.h"
 
 #include <QApplication>
@@ -58,14 +59,15 @@ int main(int argc, char** argv)
         return 1;
     }
     tavelle::SilentHost host;
-    tavelle::ScreenContext context{record, host, separator};
 
     constexpr std::size_t screenCount = std::size(tavelle::allScreens);
     std::array<std::vector<double>, screenCount> times;
     for (int round = 0; round < openings; ++round) {
         for (std::size_t i = 0; i < screenCount; ++i) {
             const auto start = std::chrono::steady_clock::now();
-            std::unique_ptr<tavelle::ScreenWindow> screen = tavelle::createScreen(tavelle::allScreens[i], context);
+            const tavelle::ScreenId id = tavelle::allScreens[i];
+            std::unique_ptr<tavelle::ScreenWindow> screen = tavelle::createScreen(id, host);
+            screen->showLoad(tavelle::loadScreen(id, record, separator));
             screen->show();
             if (!tavelle::bench::waitUntilPainted(*screen)) {
                 std::fprintf(stderr, "screen_open_bench: %s was never exposed\n",

@@ -4,7 +4,6 @@
 // before the next click. tavelle_bench_launch measures the peak from outside. Fails (status 1, with
 // the reason on the error output) when the walk does not go where it should.
 #include "bench/bench_screens.h"
-#include "core/exercise_record.h"
 #include "screens/screen_window.h"
 #include "shell/after_first_expose.h"
 #include "shell/application_look.h"
@@ -12,7 +11,7 @@
 #include "shell/navigator.h"
 #include "shell/printer_system.h"
 #include "shell/qt_message_boxes.h"
-#include "shell/system_locale.h"
+#include "platform/system_locale.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -111,12 +110,11 @@ int main(int argc, char** argv)
     tavelle::applyApplicationLook();
     QApplication::setQuitOnLastWindowClosed(false);
 
-    tavelle::ExerciseRecord record;
     tavelle::QtMessageBoxes messages;
     tavelle::QtPrinterSystem printers;
     tavelle::DeferredPrintOperation printer(messages, printers);
     bool ended = false;
-    tavelle::Navigator navigator(record, messages, printer, tavelle::systemDecimalSeparator(), [&] { ended = true; });
+    tavelle::Navigator navigator(messages, printer, tavelle::systemDecimalSeparator(), [&] { ended = true; });
     tavelle::afterFirstExpose([&printer] { printer.setUp(); });
 
     try {

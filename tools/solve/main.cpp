@@ -1,7 +1,7 @@
 // tavelle-solve: the instructor's answer key. Walks exercises through the same entry rules and
 // calculations as the application's screens and writes what each screen would show.
 #include "core/walkthrough.h"
-#include "shell/system_locale.h"
+#include "platform/system_locale.h"
 #include "tools/solve/answer_key.h"
 #include "tools/solve/exercise_json.h"
 #include "tools/solve/random_exercises.h"
