@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
         Nozzle1Case{"HeightThirtyTwoTwoHoses", {"40/14", "250", "32", "2"}, 45, 1, {}, ScreenId::Don},
         Nozzle1Case{"SixtyFiveOnFortyFiveFlowWrong", {"65/18", "250", "", ""}, 45, 1,
                     {"une 65/18 à un débit de 500 L/min !!!", kDiameter, kHoseMissing}, ScreenId::Lance1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 struct Nozzle2Case {
     const char* name;
@@ -117,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
         Nozzle2Case{"ElevationAfterMissingLists", {"", "", "", "310", ""}, 2,
                     {kTypeMissing, kFlowMissing, kHoseMissing, kNozzleElevationMissing}, ScreenId::Lance2, 0, 310},
         Nozzle2Case{"HundredOnSeventy", {"100/25", "1000", "", "", "2"}, 2, {kDiameter}, ScreenId::Lance2, 0, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(Nozzle2Press, Ldv1000DiameterMessageEndsInThreeMarks)
 {
@@ -155,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Nozzle3Case{"EmptyEmpty", {"40/14", "250", "1", "", ""}, {}, "coco", 0},
                       Nozzle3Case{"PositiveZero", {"40/14", "250", "1", "Positive", "0"}, {kZeroNotice}, "Positive", 0},
                       Nozzle3Case{"LdvAndNotice", {"LDV 1000", "750", "2", "nulle", "12"}, {kNulleNotice}, "nulle", 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(Nozzle3Press, DiameterAndMissingRulesRefuse)
 {
