@@ -1,5 +1,7 @@
 #include "tests/app/app_fixture.h"
 
+#include <QCoreApplication>
+
 #include <QKeyEvent>
 #include <QPointer>
 
@@ -131,9 +133,9 @@ void pressKey(QWidget* widget, int key)
 class EveryScreen : public ReachingTest, public ::testing::WithParamInterface<ScreenId> {};
 class EveryWalkScreen : public EveryScreen {};
 
-std::string nameOf(const ::testing::TestParamInfo<ScreenId>& info)
+std::string nameOf(const ::testing::TestParamInfo<ScreenId>& row)
 {
-    return std::string(screenName(info.param));
+    return std::string(screenName(row.param));
 }
 
 // Escape would close the screen, and a screen closed by the trainee ends the program.
