@@ -25,7 +25,6 @@ add_executable(tavelle_session_tests
   print/session_choices.cpp print/session_choices.h
   print/session_expectations.cpp print/session_expectations.h
   print/session_invariants.cpp print/session_invariants.h
-  print/session_probes.h
   print/session_random.h
   print/session_test.cpp
   print/session_trainee.cpp print/session_trainee.h)

@@ -144,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"RandomWithoutCount", "--random", "", {"--random"}},
         BadInput{"SeedNotANumber", "--random 3 --seed abc", "", {"--seed", "abc"}},
         BadInput{"MissingFile", "/nonexistent/exercise.json", "", {"cannot read", "/nonexistent/exercise.json"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(SolveTool, EmptyListsAndNullAreNoChoice)
 {
