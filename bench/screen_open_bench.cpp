@@ -10,6 +10,7 @@
 #include "screens/screen_factory.h"
 #include "shell/application_look.h"
 #include "platform/system_locale.h"
+#include "tests/support/named_exercises.h"
 #include "tools/snapshots/silent_host.h"
 
 #include <QApplication>
@@ -24,16 +25,6 @@
 namespace {
 
 constexpr int defaultOpenings = 50;
-
-tavelle::ExerciseInput threeNozzles()
-{
-    tavelle::ExerciseInput input;
-    input.exercise = {"1000/15", "70", "200", "3", "nulle", "0"};
-    input.nozzle1 = {"65/18", "500", "10", "2"};
-    input.nozzle2 = {"40/14", "250", "314", "310", "1"};
-    input.nozzle3 = {"LDV 500", "400", "3", "négative", "5"};
-    return input;
-}
 
 double median(std::vector<double> values)
 {
@@ -54,7 +45,7 @@ int main(int argc, char** argv)
 
     tavelle::ExerciseRecord record;
     const std::string separator = tavelle::systemDecimalSeparator();
-    if (!tavelle::walkExercise(threeNozzles(), record, separator).accepted) {
+    if (!tavelle::walkExercise(tavelle::testing::walkThroughExercise(3), record, separator).accepted) {
         std::fprintf(stderr, "screen_open_bench: the three-nozzle exercise was refused\n");
         return 1;
     }

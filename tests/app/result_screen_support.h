@@ -19,6 +19,19 @@
 
 namespace tavelle::testing {
 
+// The record as the entry screens leave it, before the result screens have loaded; fails the test when
+// an entry screen refuses the exercise.
+inline ExerciseRecord enteredRecord(const ExerciseInput& input, ExerciseRecord record = {})
+{
+    for (ScreenId screen = ScreenId::Form2; isEntryScreen(screen);) {
+        const PressOutcome outcome = pressEntryScreen(screen, input, record);
+        EXPECT_TRUE(outcome.accepted) << screenName(screen);
+        if (!outcome.accepted) break;
+        screen = outcome.next;
+    }
+    return record;
+}
+
 // Builds a screen and loads it on the fixture's record, as the shell opens one.
 class ResultScreenTest : public ::testing::Test {
 protected:

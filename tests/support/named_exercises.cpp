@@ -1,7 +1,5 @@
 #include "tests/support/named_exercises.h"
 
-#include <gtest/gtest.h>
-
 #include <string>
 
 namespace tavelle::testing {
@@ -41,17 +39,6 @@ ExerciseInput threeNozzles()
     input.nozzle2 = {"65/18", "500", "310", "326", "2"};
     input.nozzle3 = {"LDV 1000", "750", "3", "négative", "5"};
     return input;
-}
-
-ExerciseRecord enteredRecord(const ExerciseInput& input, ExerciseRecord record)
-{
-    for (ScreenId screen = ScreenId::Form2; isEntryScreen(screen);) {
-        const PressOutcome outcome = pressEntryScreen(screen, input, record);
-        EXPECT_TRUE(outcome.accepted) << screenName(screen);
-        if (!outcome.accepted) break;
-        screen = outcome.next;
-    }
-    return record;
 }
 
 }  // namespace tavelle::testing

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/entry_screens.h"
-#include "core/exercise_record.h"
 
 namespace tavelle::testing {
 
@@ -14,9 +13,5 @@ ExerciseInput oneNozzle();
 ExerciseInput twoNozzles();
 // Three nozzles of three kinds at different heights, so that every part of every result screen shows.
 ExerciseInput threeNozzles();
-
-// The record as the entry screens leave it, before the result screens have loaded; fails the test when
-// an entry screen refuses the exercise.
-ExerciseRecord enteredRecord(const ExerciseInput& input, ExerciseRecord record = {});
 
 }  // namespace tavelle::testing
