@@ -92,8 +92,8 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    const double cpuMs = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
-                         (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+    const double cpuMs = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+                         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
     const std::string marker = "first-expose ";
     const std::size_t at = output.find(marker);
     if (at == std::string::npos) {

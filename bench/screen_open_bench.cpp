@@ -5,10 +5,12 @@
 // Prints one line per screen: "screen <name> <median ms> <first ms> <slowest ms>".
 #include "bench/bench_screens.h"
 #include "core/screen_id.h"
+#include "core/screen_load.h"
 #include "core/walkthrough.h"
 #include "screens/screen_factory.h"
 #include "shell/application_look.h"
-#include "shell/system_locale.h"
+#include "platform/system_locale.h"
+#include "tests/support/named_exercises.h"
 #include "tools/snapshots/silent_host.h"
 
 #include <QApplication>
@@ -23,16 +25,6 @@
 namespace {
 
 constexpr int defaultOpenings = 50;
-
-tavelle::ExerciseInput threeNozzles()
-{
-    tavelle::ExerciseInput input;
-    input.exercise = {"1000/15", "70", "200", "3", "nulle", "0"};
-    input.nozzle1 = {"65/18", "500", "10", "2"};
-    input.nozzle2 = {"40/14", "250", "314", "310", "1"};
-    input.nozzle3 = {"LDV 500", "400", "3", "négative", "5"};
-    return input;
-}
 
 double median(std::vector<double> values)
 {
@@ -53,19 +45,20 @@ int main(int argc, char** argv)
 
     tavelle::ExerciseRecord record;
     const std::string separator = tavelle::systemDecimalSeparator();
-    if (!tavelle::walkExercise(threeNozzles(), record, separator).accepted) {
+    if (!tavelle::walkExercise(tavelle::testing::walkThroughExercise(3), record, separator).accepted) {
         std::fprintf(stderr, "screen_open_bench: the three-nozzle exercise was refused\n");
         return 1;
     }
     tavelle::SilentHost host;
-    tavelle::ScreenContext context{record, host, separator};
 
     constexpr std::size_t screenCount = std::size(tavelle::allScreens);
     std::array<std::vector<double>, screenCount> times;
     for (int round = 0; round < openings; ++round) {
         for (std::size_t i = 0; i < screenCount; ++i) {
             const auto start = std::chrono::steady_clock::now();
-            std::unique_ptr<tavelle::ScreenWindow> screen = tavelle::createScreen(tavelle::allScreens[i], context);
+            const tavelle::ScreenId id = tavelle::allScreens[i];
+            std::unique_ptr<tavelle::ScreenWindow> screen = tavelle::createScreen(id, host);
+            screen->showLoad(tavelle::loadScreen(id, record, separator));
             screen->show();
             if (!tavelle::bench::waitUntilPainted(*screen)) {
                 std::fprintf(stderr, "screen_open_bench: %s was never exposed\n",

@@ -4,7 +4,7 @@
 // before the next click. tavelle_bench_launch measures the peak from outside. Fails (status 1, with
 // the reason on the error output) when the walk does not go where it should.
 #include "bench/bench_screens.h"
-#include "core/exercise_record.h"
+#include "core/entry_screens.h"
 #include "screens/screen_window.h"
 #include "shell/after_first_expose.h"
 #include "shell/application_look.h"
@@ -12,17 +12,16 @@
 #include "shell/navigator.h"
 #include "shell/printer_system.h"
 #include "shell/qt_message_boxes.h"
-#include "shell/system_locale.h"
+#include "platform/system_locale.h"
+#include "tests/support/named_exercises.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 
 #include <cstdio>
-#include <initializer_list>
 #include <stdexcept>
 #include <string>
-#include <utility>
 
 namespace {
 
@@ -55,14 +54,19 @@ public:
         if (next != nullptr) expect(next);
     }
 
-    void choose(std::initializer_list<std::pair<const char*, const char*>> choices)
+    // Chooses the exercise's items on the open entry screen, then presses "Suite >>".
+    void enter(tavelle::ExerciseInput input, const char* next)
     {
-        for (const auto& [list, item] : choices) {
-            auto* combo = m_navigator.currentScreen()->findChild<QComboBox*>(QLatin1String(list));
-            const int index = combo == nullptr ? -1 : combo->findText(QString::fromUtf8(item), Qt::MatchExactly);
-            if (index < 0) throw std::runtime_error(std::string("cannot choose ") + item + " in " + list);
+        const tavelle::ScreenWindow* screen = m_navigator.currentScreen();
+        for (const tavelle::EntryList& list : tavelle::entryLists(screen->screenId())) {
+            const std::string control(list.control);
+            const std::string& item = list.choice(input);
+            auto* combo = screen->findChild<QComboBox*>(QString::fromStdString(control));
+            const int index = combo == nullptr ? -1 : combo->findText(QString::fromStdString(item), Qt::MatchExactly);
+            if (index < 0) throw std::runtime_error("cannot choose " + item + " in " + control);
             combo->setCurrentIndex(index);
         }
+        click("Command1", next);
     }
 
     // From the exercise screen to the final screen of a three-nozzle exercise, then back to the
@@ -89,15 +93,11 @@ public:
 private:
     void enterExercise()
     {
-        choose({{"Combo1", "1000/15"}, {"Combo2", "70"}, {"Combo4", "200"}, {"Combo3", "3"}, {"Combo11", "nulle"},
-                {"Combo5", "0"}});
-        click("Command1", "Lance1");
-        choose({{"Combo1", "65/18"}, {"Combo2", "500"}, {"Combo4", "2"}, {"Combo3", "10"}});
-        click("Command1", "Lance2");
-        choose({{"Combo1", "40/14"}, {"Combo2", "250"}, {"Combo4", "1"}, {"Combo6", "310"}, {"Combo3", "314"}});
-        click("Command1", "Lance3");
-        choose({{"Combo1", "LDV 500"}, {"Combo2", "400"}, {"Combo4", "3"}, {"Combo3", "négative"}, {"Combo6", "5"}});
-        click("Command1", "Don");
+        const tavelle::ExerciseInput exercise = tavelle::testing::walkThroughExercise(3);
+        enter(exercise, "Lance1");
+        enter(exercise, "Lance2");
+        enter(exercise, "Lance3");
+        enter(exercise, "Don");
     }
 
     tavelle::Navigator& m_navigator;
@@ -111,12 +111,11 @@ int main(int argc, char** argv)
     tavelle::applyApplicationLook();
     QApplication::setQuitOnLastWindowClosed(false);
 
-    tavelle::ExerciseRecord record;
     tavelle::QtMessageBoxes messages;
     tavelle::QtPrinterSystem printers;
     tavelle::DeferredPrintOperation printer(messages, printers);
     bool ended = false;
-    tavelle::Navigator navigator(record, messages, printer, tavelle::systemDecimalSeparator(), [&] { ended = true; });
+    tavelle::Navigator navigator(messages, printer, tavelle::systemDecimalSeparator(), [&] { ended = true; });
     tavelle::afterFirstExpose([&printer] { printer.setUp(); });
 
     try {

@@ -47,8 +47,9 @@ struct NozzleInput {
     bool hoseCountMissing;
 };
 
-// Rules F1-F5, D1-D3, M1-M3 in their order; returns how many refused.
-int applyNozzleRules(const NozzleInput& nozzle, std::int16_t feedDiameter, std::string_view d3Warning,
+// The flow of each nozzle type, then a feed narrower than the nozzle's hose, then the missing choices,
+// in that order; returns how many refused. The LDV 1000's feed warning is worded per screen.
+int applyNozzleRules(const NozzleInput& nozzle, std::int16_t feedDiameter, std::string_view ldv1000FeedWarning,
                      std::vector<std::string>& warnings)
 {
     const auto refuse = [&](std::string_view text) { warnings.emplace_back(text); return 1; };
@@ -64,7 +65,7 @@ int applyNozzleRules(const NozzleInput& nozzle, std::int16_t feedDiameter, std::
         refusals += refuse("Le débit maximum d'un LDV1000 est de 1000 L/min !!!");
     if (type == "65/18" && feedDiameter < 70) refusals += refuse(kDiameterWarning);
     if (type == "100/25" && feedDiameter < 110) refusals += refuse(kDiameterWarning);
-    if (type == "LDV 1000" && feedDiameter < 70) refusals += refuse(d3Warning);
+    if (type == "LDV 1000" && feedDiameter < 70) refusals += refuse(ldv1000FeedWarning);
     if (nozzle.typeMissing) refusals += refuse("Affectation du type de la lance obligatoire !!!");
     if (nozzle.flowMissing) refusals += refuse("Affectation du débit de la lance obligatoire !!!");
     if (nozzle.hoseCountMissing) refusals += refuse("Affectation du nombre de tuyau obligatoire !!!");

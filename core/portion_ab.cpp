@@ -4,6 +4,7 @@
 #include "core/number_text.h"
 
 #include <array>
+#include <cstddef>
 
 namespace tavelle {
 
@@ -64,11 +65,14 @@ std::string totalLine(int nozzle, float lengthLoss, float heightLoss, float pres
     return line;
 }
 
+// Nozzles are numbered from 1; their branches are kept from 0.
+std::size_t slot(int nozzle) { return static_cast<std::size_t>(nozzle - 1); }
+
 // Works out one branch in use and appends its five labels; returns its total.
 float computeBranch(int nozzle, const BranchInput& in, const ExerciseRecord& r, std::string_view sep,
                     LabelTexts& labels)
 {
-    const BranchLabels& names = kBranchLabels[nozzle - 1];
+    const BranchLabels& names = kBranchLabels[slot(nozzle)];
     const HoseReference ref = nozzleHoseReference(in.type).value_or(HoseReference{0.0f, 0.0f});
 
     const float q2 = static_cast<float>(in.flow / 100.0);
@@ -116,9 +120,9 @@ LabelTexts loadPortionAb(ExerciseRecord& r, std::string_view sep)
     std::array<float, 3> totals{};
     for (int nozzle = 1; nozzle <= 3; ++nozzle) {
         if (nozzle <= r.nozzleCount) {
-            totals[nozzle - 1] = computeBranch(nozzle, branches[nozzle - 1], r, sep, labels);
+            totals[slot(nozzle)] = computeBranch(nozzle, branches[slot(nozzle)], r, sep, labels);
         } else {
-            const BranchLabels& names = kBranchLabels[nozzle - 1];
+            const BranchLabels& names = kBranchLabels[slot(nozzle)];
             for (std::string_view name : {names.pressure, names.j2, names.hoseLoss, names.height, names.total})
                 labels.push_back({name, {}});
         }
@@ -132,8 +136,8 @@ LabelTexts loadPortionAb(ExerciseRecord& r, std::string_view sep)
     if (third && totals[1] < totals[2]) chosen = 3;
     if (third && totals[2] < totals[0] && totals[1] < totals[2]) chosen = 1;
 
-    r.worstNozzleLoss = totals[chosen - 1];
-    r.worstNozzlePressure = branches[chosen - 1].pressure;
+    r.worstNozzleLoss = totals[slot(chosen)];
+    r.worstNozzlePressure = branches[slot(chosen)].pressure;
 
     if (r.nozzleCount == 1)
         labels.push_back({"Label14", {}});

@@ -4,8 +4,11 @@ namespace tavelle {
 
 namespace {
 
-Navigation open(ScreenId target, bool modal = true) { return {Navigation::Kind::Open, target, modal}; }
-Navigation endProgram() { return {Navigation::Kind::EndProgram, ScreenId::f1, false}; }
+Navigation open(ScreenId target, Modality modality = Modality::Modal)
+{
+    return {Navigation::Kind::Open, target, modality};
+}
+Navigation endProgram() { return {Navigation::Kind::EndProgram, ScreenId::f1, Modality::Modeless}; }
 
 ScreenId lastNozzleScreen(const ExerciseRecord& record)
 {
@@ -23,7 +26,7 @@ std::optional<Navigation> navigate(ScreenId from, std::string_view control, cons
     const bool c3 = control == "Command3";
     switch (from) {
     case ScreenId::f1:
-        if (c1) return open(ScreenId::Form2, false);
+        if (c1) return open(ScreenId::Form2, Modality::Modeless);
         if (c2) return open(ScreenId::fin);
         if (c3) return open(ScreenId::f2);
         break;
@@ -43,7 +46,7 @@ std::optional<Navigation> navigate(ScreenId from, std::string_view control, cons
         if (c2) return open(ScreenId::Lance1);
         break;
     case ScreenId::Lance3:
-        if (c2) return open(ScreenId::Lance2, false);
+        if (c2) return open(ScreenId::Lance2, Modality::Modeless);
         break;
     case ScreenId::Don:
         if (c1) return open(ScreenId::Dessin);

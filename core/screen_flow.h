@@ -8,13 +8,16 @@
 
 namespace tavelle {
 
+// A modal screen keeps the rest of the application from input while it is open.
+enum class Modality { Modal, Modeless };
+
 // Where a navigation button leads. Every handler closes its own screen first (except where
 // the program ends at once), then opens at most one screen.
 struct Navigation {
     enum class Kind { Open, EndProgram };
     Kind kind = Kind::Open;
     ScreenId target = ScreenId::f1;
-    bool modal = true;
+    Modality modality = Modality::Modal;
 };
 
 // The navigation of the buttons that do not validate; "Suite >>" of the entry screens goes

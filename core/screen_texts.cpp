@@ -2,7 +2,7 @@
 
 namespace tavelle {
 
-const std::string* findText(const LabelTexts& labels, std::string_view name)
+const std::string* findText(const ScreenLoad& labels, std::string_view name)
 {
     for (const auto& label : labels)
         if (label.name == name) return &label.text;

@@ -6,13 +6,7 @@
 
 namespace tavelle {
 
-// The caption a screen's load gives one of its labels.
-struct LabelText {
-    std::string_view name;
-    std::string text;
-};
-
-// A control whose text, visibility or both the schematic sets at load.
+// A control whose text, visibility or both a screen's load sets.
 struct ControlState {
     std::string_view name;
     std::string text;
@@ -20,9 +14,12 @@ struct ControlState {
     bool visible = true;
 };
 
-// Label texts in the order the screen sets them.
-using LabelTexts = std::vector<LabelText>;
+// What a screen's load sets, in the order it sets it.
+using ScreenLoad = std::vector<ControlState>;
+// A load that sets label texts only.
+using LabelText = ControlState;
+using LabelTexts = ScreenLoad;
 
-const std::string* findText(const LabelTexts& labels, std::string_view name);
+const std::string* findText(const ScreenLoad& load, std::string_view name);
 
 }  // namespace tavelle

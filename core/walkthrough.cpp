@@ -1,33 +1,17 @@
 #include "core/walkthrough.h"
 
-#include "core/portion_ab.h"
-#include "core/portion_bc.h"
-#include "core/problem_statement.h"
-#include "core/schematic.h"
+#include "core/screen_flow.h"
+#include "core/screen_load.h"
 
 namespace tavelle {
-
-namespace {
-
-PressOutcome press(ScreenId screen, const ExerciseInput& input, ExerciseRecord& record)
-{
-    switch (screen) {
-    case ScreenId::Form2: return pressExerciseSuite(input.exercise, record);
-    case ScreenId::Lance1: return pressNozzle1Suite(input.nozzle1, record);
-    case ScreenId::Lance2: return pressNozzle2Suite(input.nozzle2, record);
-    default: return pressNozzle3Suite(input.nozzle3, record);
-    }
-}
-
-}  // namespace
 
 WalkResult walkExercise(const ExerciseInput& input, ExerciseRecord& record, std::string_view sep)
 {
     WalkResult result;
     ScreenId screen = ScreenId::Form2;
-    while (screen != ScreenId::Don) {
+    while (isEntryScreen(screen)) {
         result.screens.push_back(screen);
-        PressOutcome outcome = press(screen, input, record);
+        PressOutcome outcome = pressEntryScreen(screen, input, record);
         for (auto& text : outcome.warnings) result.messages.push_back({screen, std::move(text)});
         if (!outcome.accepted) {
             result.refusedAt = screen;
@@ -36,12 +20,18 @@ WalkResult walkExercise(const ExerciseInput& input, ExerciseRecord& record, std:
         screen = outcome.next;
     }
 
+    // The result screens in the order their forward buttons open them, from the statement to the end.
     result.accepted = true;
-    result.screens.insert(result.screens.end(), {ScreenId::Don, ScreenId::Dessin, ScreenId::Calculs, ScreenId::Calculs2});
-    result.statement = problemStatement(record, sep);
-    result.schematic = loadSchematic(record, sep);
-    result.portionAb = loadPortionAb(record, sep);
-    result.finalCalculation = loadFinalCalculation(record, sep);
+    std::vector<ScreenLoad> loads;
+    while (loads.size() < 4) {
+        result.screens.push_back(screen);
+        loads.push_back(loadScreen(screen, record, sep));
+        screen = navigate(screen, "Command1", record)->target;
+    }
+    result.statement = loads[0].front().text;
+    result.schematic = std::move(loads[1]);
+    result.portionAb = std::move(loads[2]);
+    result.finalCalculation = std::move(loads[3]);
     return result;
 }
 

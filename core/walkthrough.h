@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/entry_rules.h"
+#include "core/entry_screens.h"
 #include "core/exercise_record.h"
 #include "core/screen_texts.h"
 
@@ -10,14 +10,6 @@
 #include <vector>
 
 namespace tavelle {
-
-// One exercise as a trainee enters it: the choices of every entry screen.
-struct ExerciseInput {
-    ExerciseChoices exercise;
-    Nozzle1Choices nozzle1;
-    Nozzle2Choices nozzle2;
-    Nozzle3Choices nozzle3;
-};
 
 struct ShownMessage {
     ScreenId screen;
@@ -31,9 +23,9 @@ struct WalkResult {
     std::vector<ScreenId> screens;
     std::vector<ShownMessage> messages;
     std::string statement;
-    std::vector<ControlState> schematic;
-    LabelTexts portionAb;
-    LabelTexts finalCalculation;
+    ScreenLoad schematic;
+    ScreenLoad portionAb;
+    ScreenLoad finalCalculation;
 };
 
 // "Suite >>" on the exercise screen and on each nozzle screen up to the nozzle count, stopping at

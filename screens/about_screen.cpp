@@ -25,8 +25,8 @@ QFrame* addSeparatorLine(QWidget* parent, const char* name, QRect rect, const QC
 
 }  // namespace
 
-AboutScreen::AboutScreen(ScreenContext& context)
-    : ScreenWindow(ScreenId::f2, context, QSize(twips(6690), twips(4785)))
+AboutScreen::AboutScreen(ScreenHost& screenHost)
+    : ScreenWindow(ScreenId::f2, screenHost, QSize(twips(6690), twips(4785)))
 {
     addPicture("picIcon", twipsRect(120, 120, 495, 495), logoPicture, toQString(aboutTexts::logoTooltip));
 

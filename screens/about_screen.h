@@ -8,7 +8,7 @@ namespace tavelle {
 class AboutScreen : public ScreenWindow {
     Q_OBJECT
 public:
-    explicit AboutScreen(ScreenContext& context);
+    explicit AboutScreen(ScreenHost& screenHost);
 
 protected:
     void reject() override;  // Escape presses OK

@@ -20,8 +20,8 @@ void setLook(QLabel* label, const QColor& colour)
 
 }  // namespace
 
-ClosingScreen::ClosingScreen(ScreenContext& context)
-    : ScreenWindow(ScreenId::fin, context, QSize(twips(7575), twips(4050)))
+ClosingScreen::ClosingScreen(ScreenHost& screenHost)
+    : ScreenWindow(ScreenId::fin, screenHost, QSize(twips(7575), twips(4050)))
 {
     setAutoFillBackground(true);
     QPalette background = palette();

@@ -8,7 +8,7 @@ namespace tavelle {
 class ClosingScreen : public ScreenWindow {
     Q_OBJECT
 public:
-    explicit ClosingScreen(ScreenContext& context);
+    explicit ClosingScreen(ScreenHost& screenHost);
 };
 
 }  // namespace tavelle

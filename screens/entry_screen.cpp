@@ -1,7 +1,5 @@
 #include "screens/entry_screen.h"
 
-#include "core/list_items.h"
-
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -13,13 +11,30 @@ void EntryScreen::addTitle(const char* name, const QString& text)
     addLabel(this, name, text, QRect(16, 12, width() - 32, 28), 12, true);
 }
 
+QComboBox* EntryScreen::addEntryList(const char* name, QRect rect)
+{
+    const EntryList* list = findEntryList(screenId(), name);
+    if (list == nullptr) qFatal("Screen %s has no list %s in its entry table", qPrintable(objectName()), name);
+    QComboBox* combo = addList(this, name, list->items, rect);
+    m_lists.emplace_back(list, combo);
+    return combo;
+}
+
+void EntryScreen::enterChoices(ExerciseInput& input) const
+{
+    if (m_lists.size() != entryLists(screenId()).size())
+        qFatal("Screen %s shows %zu of the %zu lists of its entry table", qPrintable(objectName()), m_lists.size(),
+               entryLists(screenId()).size());
+    for (const auto& [list, combo] : m_lists) list->choice(input) = choice(combo);
+}
+
 QComboBox* EntryScreen::addRow(const char* labelName, const QString& text, QRect labelRect, const char* listName,
-                               std::span<const std::string_view> items, QRect listRect)
+                               QRect listRect)
 {
     QLabel* label = addLabel(this, labelName, text, labelRect);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return addList(this, listName, items, listRect);
+    return addEntryList(listName, listRect);
 }
 
 QComboBox* EntryScreen::addSlopePercent(const char* ofName, const char* listName, const char* percentName, int left,
@@ -27,7 +42,7 @@ QComboBox* EntryScreen::addSlopePercent(const char* ofName, const char* listName
 {
     QLabel* of = addLabel(this, ofName, QStringLiteral("de"), QRect(left, top, 24, listHeight));
     of->setAlignment(Qt::AlignCenter);
-    QComboBox* percent = addList(this, listName, listItems::slopePercents, QRect(left + 28, top, 64, listHeight));
+    QComboBox* percent = addEntryList(listName, QRect(left + 28, top, 64, listHeight));
     QLabel* sign = addLabel(this, percentName, QStringLiteral("%"), QRect(left + 96, top, 20, listHeight));
     sign->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return percent;
@@ -39,7 +54,7 @@ void EntryScreen::addButtons(const char* leaveName, const QString& leaveCaption,
                         QRect(right - 2 * buttonWidth - 12, top, buttonWidth, buttonHeight));
     QPushButton* suite = addButton(this, "Command1", QStringLiteral("Suite >>"),
                                    QRect(right - buttonWidth, top, buttonWidth, buttonHeight));
-    connect(suite, &QPushButton::clicked, this, &EntryScreen::pressSuite);
+    connect(suite, &QPushButton::clicked, this, [this] { host().pressSuite(screenId()); });
 }
 
 }  // namespace tavelle

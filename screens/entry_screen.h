@@ -1,9 +1,10 @@
 #pragma once
 
+#include "core/entry_screens.h"
 #include "screens/screen_window.h"
 
-#include <span>
-#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace tavelle {
 
@@ -14,6 +15,9 @@ class EntryScreen : public ScreenWindow {
 public:
     using ScreenWindow::ScreenWindow;
 
+    // Writes the current text of each of the screen's lists (empty when none is chosen) into the input.
+    void enterChoices(ExerciseInput& input) const;
+
 protected:
     static constexpr int listHeight = 22;
     static constexpr int buttonWidth = 100;
@@ -22,13 +26,17 @@ protected:
     void addTitle(const char* name, const QString& text);
     // A label on the left and its list; the label wraps and centres vertically on the list.
     QComboBox* addRow(const char* labelName, const QString& text, QRect labelRect, const char* listName,
-                      std::span<const std::string_view> items, QRect listRect);
+                      QRect listRect);
     // The sentence end of a slope row: "de" [percent] "%", right of the kind's list.
     QComboBox* addSlopePercent(const char* ofName, const char* listName, const char* percentName, int left, int top);
-    // The leaving button, then "Suite >>" on its right ending at `right`; "Suite >>" calls pressSuite().
+    // The leaving button, then "Suite >>" on its right ending at `right`.
     void addButtons(const char* leaveName, const QString& leaveCaption, int right, int top);
 
-    virtual void pressSuite() = 0;
+private:
+    // A list of the screen's entry table, with its items.
+    QComboBox* addEntryList(const char* name, QRect rect);
+
+    std::vector<std::pair<const EntryList*, QComboBox*>> m_lists;
 };
 
 }  // namespace tavelle

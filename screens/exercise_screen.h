@@ -8,17 +8,7 @@ namespace tavelle {
 class ExerciseScreen : public EntryScreen {
     Q_OBJECT
 public:
-    explicit ExerciseScreen(ScreenContext& context);
-
-private:
-    void pressSuite() override;
-
-    QComboBox* m_pump = nullptr;
-    QComboBox* m_diameter = nullptr;
-    QComboBox* m_length = nullptr;
-    QComboBox* m_nozzleCount = nullptr;
-    QComboBox* m_slopeKind = nullptr;
-    QComboBox* m_slopePercent = nullptr;
+    explicit ExerciseScreen(ScreenHost& screenHost);
 };
 
 }  // namespace tavelle

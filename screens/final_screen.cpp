@@ -1,6 +1,5 @@
 #include "screens/final_screen.h"
 
-#include "core/portion_bc.h"
 #include "screens/loaded_texts.h"
 
 #include <QGroupBox>
@@ -37,12 +36,13 @@ const LabelDesign verdict{"Label9", QRect(8, 304, 697, 57), 12, true};
 
 }  // namespace
 
-FinalScreen::FinalScreen(ScreenContext& context)
-    : ScreenWindow(ScreenId::Calculs2, context, QSize(712, 423))
+FinalScreen::FinalScreen(ScreenHost& screenHost)
+    : ScreenWindow(ScreenId::Calculs2, screenHost, QSize(712, 423))
 {
     const auto place = [this](QWidget* parent, const LabelDesign& design) {
         QLabel* label = addLabel(parent, design.name, QString::fromLatin1(design.name), design.rect, design.pointSize);
         prepareResultLabel(*label, Qt::AlignLeft, design.wrap);
+        bindForLoad(*label);
     };
 
     QGroupBox* feedLine =
@@ -58,8 +58,6 @@ FinalScreen::FinalScreen(ScreenContext& context)
     addNavigationButton("Command2", QStringLiteral("Quitter"), QRect(184, 376, 153, 41), 12);
     addPrintButton(QRect(360, 376, 153, 41));
     addNavigationButton("Command1", QStringLiteral("Nouvel Exercice"), QRect(536, 376, 153, 41), 12);
-
-    showLabelTexts(*this, loadFinalCalculation(record(), decimalSeparator()));
 }
 
 }  // namespace tavelle

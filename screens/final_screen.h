@@ -9,7 +9,7 @@ namespace tavelle {
 class FinalScreen : public ScreenWindow {
     Q_OBJECT
 public:
-    explicit FinalScreen(ScreenContext& context);
+    explicit FinalScreen(ScreenHost& screenHost);
 };
 
 }  // namespace tavelle

@@ -21,8 +21,8 @@ void setLook(QLabel* label, const QColor& colour, Qt::Alignment alignment)
 
 }  // namespace
 
-HomeScreen::HomeScreen(ScreenContext& context)
-    : ScreenWindow(ScreenId::f1, context, QSize(twips(8115), twips(7065)))
+HomeScreen::HomeScreen(ScreenHost& screenHost)
+    : ScreenWindow(ScreenId::f1, screenHost, QSize(twips(8115), twips(7065)))
 {
     addPicture("Image1", twipsRect(120, 240, 1335, 1335), logoPicture, toQString(aboutTexts::logoTooltip));
 

@@ -8,7 +8,7 @@ namespace tavelle {
 class HomeScreen : public ScreenWindow {
     Q_OBJECT
 public:
-    explicit HomeScreen(ScreenContext& context);
+    explicit HomeScreen(ScreenHost& screenHost);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -8,15 +8,7 @@ namespace tavelle {
 class Nozzle1Screen : public EntryScreen {
     Q_OBJECT
 public:
-    explicit Nozzle1Screen(ScreenContext& context);
-
-private:
-    void pressSuite() override;
-
-    QComboBox* m_type = nullptr;
-    QComboBox* m_flow = nullptr;
-    QComboBox* m_hoseCount = nullptr;
-    QComboBox* m_height = nullptr;
+    explicit Nozzle1Screen(ScreenHost& screenHost);
 };
 
 }  // namespace tavelle

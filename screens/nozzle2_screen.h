@@ -8,16 +8,7 @@ namespace tavelle {
 class Nozzle2Screen : public EntryScreen {
     Q_OBJECT
 public:
-    explicit Nozzle2Screen(ScreenContext& context);
-
-private:
-    void pressSuite() override;
-
-    QComboBox* m_type = nullptr;
-    QComboBox* m_flow = nullptr;
-    QComboBox* m_hoseCount = nullptr;
-    QComboBox* m_divisionElevation = nullptr;
-    QComboBox* m_nozzleElevation = nullptr;
+    explicit Nozzle2Screen(ScreenHost& screenHost);
 };
 
 }  // namespace tavelle

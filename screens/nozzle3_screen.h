@@ -8,16 +8,7 @@ namespace tavelle {
 class Nozzle3Screen : public EntryScreen {
     Q_OBJECT
 public:
-    explicit Nozzle3Screen(ScreenContext& context);
-
-private:
-    void pressSuite() override;
-
-    QComboBox* m_type = nullptr;
-    QComboBox* m_flow = nullptr;
-    QComboBox* m_hoseCount = nullptr;
-    QComboBox* m_slopeKind = nullptr;
-    QComboBox* m_slopePercent = nullptr;
+    explicit Nozzle3Screen(ScreenHost& screenHost);
 };
 
 }  // namespace tavelle

@@ -1,6 +1,5 @@
 #include "screens/portion_ab_screen.h"
 
-#include "core/portion_ab.h"
 #include "screens/loaded_texts.h"
 
 #include <QGroupBox>
@@ -51,13 +50,14 @@ const LabelDesign conclusion{"Label14", 120, 6720, 10335, 735, 12, true};
 
 }  // namespace
 
-PortionAbScreen::PortionAbScreen(ScreenContext& context)
-    : ScreenWindow(ScreenId::Calculs, context, QSize(twips(10695), twips(8385)))
+PortionAbScreen::PortionAbScreen(ScreenHost& screenHost)
+    : ScreenWindow(ScreenId::Calculs, screenHost, QSize(twips(10695), twips(8385)))
 {
     const auto place = [this](QWidget* parent, const LabelDesign& design) {
         QLabel* label = addLabel(parent, design.name, QString::fromLatin1(design.name),
                                  twipsRect(design.left, design.top, design.width, design.height), design.pointSize);
         prepareResultLabel(*label, Qt::AlignLeft, design.wrap);
+        bindForLoad(*label);
     };
 
     place(this, heading);
@@ -74,8 +74,6 @@ PortionAbScreen::PortionAbScreen(ScreenContext& context)
     addNavigationButton("Command2", QStringLiteral("Quitter"), twipsRect(2640, top, 2535, height), 12);
     addPrintButton(twipsRect(5520, top, 2535, height));
     addNavigationButton("Command1", QStringLiteral("Suite>>"), twipsRect(8400, top, 2175, height), 12);
-
-    showLabelTexts(*this, loadPortionAb(record(), decimalSeparator()));
 }
 
 }  // namespace tavelle

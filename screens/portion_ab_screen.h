@@ -9,7 +9,7 @@ namespace tavelle {
 class PortionAbScreen : public ScreenWindow {
     Q_OBJECT
 public:
-    explicit PortionAbScreen(ScreenContext& context);
+    explicit PortionAbScreen(ScreenHost& screenHost);
 };
 
 }  // namespace tavelle

@@ -85,8 +85,8 @@ const LabelDesign labels[] = {
 
 }  // namespace
 
-SchematicScreen::SchematicScreen(ScreenContext& context)
-    : ScreenWindow(ScreenId::Dessin, context, QSize(twips(9240), twips(7575)))
+SchematicScreen::SchematicScreen(ScreenHost& screenHost)
+    : ScreenWindow(ScreenId::Dessin, screenHost, QSize(twips(9240), twips(7575)))
 {
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -97,8 +97,6 @@ SchematicScreen::SchematicScreen(ScreenContext& context)
     addLabels();
     addLogo();
     addButtons();
-
-    applyControlStates(*this, loadSchematic(record(), decimalSeparator()));
 }
 
 void SchematicScreen::addDrawing()
@@ -106,8 +104,8 @@ void SchematicScreen::addDrawing()
     new ShapeItem(this, "Shape1", ShapeKind::RoundedRectangle, twipsRect(120, 3240, 975, 735), red);
     new ShapeItem(this, "Shape2", ShapeKind::Circle, twipsRect(4440, 3480, 255, 255), QColor(32, 32, 32));
     for (const LineDesign& line : lines) {
-        new LineItem(this, line.name, QPoint(twips(line.x1), twips(line.y1)), QPoint(twips(line.x2), twips(line.y2)),
-                     line.colour, line.width);
+        bindForLoad(*new LineItem(this, line.name, QPoint(twips(line.x1), twips(line.y1)),
+                                  QPoint(twips(line.x2), twips(line.y2)), line.colour, line.width));
     }
 }
 
@@ -119,6 +117,7 @@ void SchematicScreen::addLabels()
                                  design.pointSize, design.bold);
         setTextColour(*label, design.colour);
         prepareResultLabel(*label, design.alignment);
+        bindForLoad(*label);
     }
 }
 

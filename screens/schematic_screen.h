@@ -9,7 +9,7 @@ namespace tavelle {
 class SchematicScreen : public ScreenWindow {
     Q_OBJECT
 public:
-    explicit SchematicScreen(ScreenContext& context);
+    explicit SchematicScreen(ScreenHost& screenHost);
 
 private:
     void addDrawing();

@@ -14,20 +14,20 @@
 
 namespace tavelle {
 
-std::unique_ptr<ScreenWindow> createScreen(ScreenId screen, ScreenContext& context)
+std::unique_ptr<ScreenWindow> createScreen(ScreenId screen, ScreenHost& screenHost)
 {
     switch (screen) {
-    case ScreenId::f1: return std::make_unique<HomeScreen>(context);
-    case ScreenId::f2: return std::make_unique<AboutScreen>(context);
-    case ScreenId::fin: return std::make_unique<ClosingScreen>(context);
-    case ScreenId::Form2: return std::make_unique<ExerciseScreen>(context);
-    case ScreenId::Lance1: return std::make_unique<Nozzle1Screen>(context);
-    case ScreenId::Lance2: return std::make_unique<Nozzle2Screen>(context);
-    case ScreenId::Lance3: return std::make_unique<Nozzle3Screen>(context);
-    case ScreenId::Don: return std::make_unique<StatementScreen>(context);
-    case ScreenId::Dessin: return std::make_unique<SchematicScreen>(context);
-    case ScreenId::Calculs: return std::make_unique<PortionAbScreen>(context);
-    case ScreenId::Calculs2: return std::make_unique<FinalScreen>(context);
+    case ScreenId::f1: return std::make_unique<HomeScreen>(screenHost);
+    case ScreenId::f2: return std::make_unique<AboutScreen>(screenHost);
+    case ScreenId::fin: return std::make_unique<ClosingScreen>(screenHost);
+    case ScreenId::Form2: return std::make_unique<ExerciseScreen>(screenHost);
+    case ScreenId::Lance1: return std::make_unique<Nozzle1Screen>(screenHost);
+    case ScreenId::Lance2: return std::make_unique<Nozzle2Screen>(screenHost);
+    case ScreenId::Lance3: return std::make_unique<Nozzle3Screen>(screenHost);
+    case ScreenId::Don: return std::make_unique<StatementScreen>(screenHost);
+    case ScreenId::Dessin: return std::make_unique<SchematicScreen>(screenHost);
+    case ScreenId::Calculs: return std::make_unique<PortionAbScreen>(screenHost);
+    case ScreenId::Calculs2: return std::make_unique<FinalScreen>(screenHost);
     }
     return nullptr;
 }

@@ -7,6 +7,6 @@
 namespace tavelle {
 
 // Builds a screen afresh from its design; its load work has run when this returns.
-std::unique_ptr<ScreenWindow> createScreen(ScreenId screen, ScreenContext& context);
+std::unique_ptr<ScreenWindow> createScreen(ScreenId screen, ScreenHost& screenHost);
 
 }  // namespace tavelle

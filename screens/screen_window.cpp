@@ -28,11 +28,11 @@ QStringList toQStringList(std::span<const std::string_view> items)
     return list;
 }
 
-ScreenWindow::ScreenWindow(ScreenId id, ScreenContext& context, QSize clientSize)
+ScreenWindow::ScreenWindow(ScreenId id, ScreenHost& host, QSize clientSize)
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
     , m_id(id)
-    , m_context(context)
+    , m_host(host)
 {
     setObjectName(toQString(screenName(id)));
     setWindowTitle(toQString(screenCaption(id)));
@@ -44,6 +44,35 @@ void ScreenWindow::closeForNavigation()
 {
     m_closingForNavigation = true;
     close();
+}
+
+void ScreenWindow::bindForLoad(QWidget& control)
+{
+    m_loadedControls.emplace(control.objectName().toStdString(), &control);
+}
+
+void ScreenWindow::showLoad(const ScreenLoad& load)
+{
+    for (const ControlState& state : load) {
+        const auto bound = m_loadedControls.find(state.name);
+        if (bound == m_loadedControls.end())
+            qFatal("Screen %s has no control %.*s bound for its load", qPrintable(objectName()),
+                   static_cast<int>(state.name.size()), state.name.data());
+        QWidget* control = bound->second;
+        if (state.hasText) {
+            auto* label = qobject_cast<QLabel*>(control);
+            if (label == nullptr)
+                qFatal("Screen %s loads a text into %s, which is no label", qPrintable(objectName()),
+                       qPrintable(control->objectName()));
+            label->setText(toQString(state.text));
+        }
+        control->setVisible(state.visible);
+    }
+}
+
+void ScreenWindow::setButtonsVisible(bool visible)
+{
+    for (QPushButton* button : m_buttons) button->setVisible(visible);
 }
 
 void setTextColour(QWidget& widget, QColor colour)
@@ -103,6 +132,7 @@ QPushButton* ScreenWindow::addNavigationButton(const char* name, const QString& 
                                                bool bold)
 {
     QPushButton* button = addButton(this, name, caption, rect, pointSize, bold);
+    m_buttons.push_back(button);
     const std::string control = name;
     connect(button, &QPushButton::clicked, this, [this, control] { host().navigateFrom(m_id, control); });
     return button;
@@ -111,6 +141,7 @@ QPushButton* ScreenWindow::addNavigationButton(const char* name, const QString& 
 QPushButton* ScreenWindow::addPrintButton(QRect rect)
 {
     QPushButton* print = addButton(this, "Command4", QStringLiteral("Imprimer"), rect, 12);
+    m_buttons.push_back(print);
     connect(print, &QPushButton::clicked, this, [this] { host().printScreen(*this); });
     return print;
 }

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "core/screen_texts.h"
 #include "screens/screen_host.h"
 
 #include <QDialog>
 #include <QStringList>
 
+#include <map>
 #include <span>
 #include <string_view>
+#include <vector>
 
 class QComboBox;
 class QGroupBox;
@@ -29,18 +32,25 @@ QStringList toQStringList(std::span<const std::string_view> items);
 class ScreenWindow : public QDialog {
     Q_OBJECT
 public:
-    ScreenWindow(ScreenId id, ScreenContext& context, QSize clientSize);
+    ScreenWindow(ScreenId id, ScreenHost& host, QSize clientSize);
 
     ScreenId screenId() const { return m_id; }
 
     // The shell closes screens through this, so that only a close through the frame ends the program.
     void closeForNavigation();
 
+    // Shows what opening the screen on the record set. A control the screen did not bind for its load
+    // is a design fault: the program stops with its name, in every build.
+    void showLoad(const ScreenLoad& load);
+
+    // The printed page shows the screen without its buttons.
+    void setButtonsVisible(bool visible);
+
 protected:
-    ScreenContext& context() { return m_context; }
-    ExerciseRecord& record() { return m_context.record; }
-    ScreenHost& host() { return m_context.host; }
-    const std::string& decimalSeparator() const { return m_context.decimalSeparator; }
+    ScreenHost& host() { return m_host; }
+
+    // A control whose text or visibility the screen's load sets, found by its name.
+    void bindForLoad(QWidget& control);
 
     // A point size of 0 keeps the window's type; the design's sizes are often fractional (17.25, 13.5).
     QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect rect, qreal pointSize = 0,
@@ -66,8 +76,10 @@ protected:
 
 private:
     ScreenId m_id;
-    ScreenContext& m_context;
+    ScreenHost& m_host;
     bool m_closingForNavigation = false;
+    std::map<std::string, QWidget*, std::less<>> m_loadedControls;
+    std::vector<QPushButton*> m_buttons;
 };
 
 }  // namespace tavelle

@@ -8,7 +8,7 @@ namespace tavelle {
 class StatementScreen : public ScreenWindow {
     Q_OBJECT
 public:
-    explicit StatementScreen(ScreenContext& context);
+    explicit StatementScreen(ScreenHost& screenHost);
 };
 
 }  // namespace tavelle

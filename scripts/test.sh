@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test twice: in build/ as shipped (Release), and in
-# build-sanitize/ instrumented with AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer, where
-# any finding fails the run. In between, scripts/coverage.sh checks in build-coverage/ that the core and
-# tool tests take every line and branch of core/. Last, scripts/fuzz.sh fuzzes the answer-key path in
-# build-fuzz/ (clang, libFuzzer) for a fixed number of inputs, and tests/fuzz/mutation_run.py feeds mutated
-# exercise files to the sanitizer build of tavelle-solve. The trees are kept between runs: a second run only
+# Installs what is missing, then builds and runs every test twice, any compiler warning failing the
+# build: in build/ as shipped (Release), and in build-sanitize/ instrumented with AddressSanitizer,
+# LeakSanitizer and UndefinedBehaviorSanitizer, where any finding fails the run. In between,
+# scripts/coverage.sh checks in build-coverage/ that the core and tool tests take every line and branch of
+# core/. Last, scripts/fuzz.sh fuzzes the answer-key path in build-fuzz/ (clang, libFuzzer) for a fixed
+# number of inputs, and tests/fuzz/mutation_run.py feeds mutated exercise files to the sanitizer build of
+# tavelle-solve. The trees are kept between runs: a second run only
 # rebuilds what changed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -30,7 +31,7 @@ sanitizer_environment() {
 
 "$root/scripts/install-deps.sh"
 
-build_and_test "$root/build" -DCMAKE_BUILD_TYPE=Release
+build_and_test "$root/build" -DCMAKE_BUILD_TYPE=Release -DTAVELLE_WERROR=ON
 
 # Under a minute from scratch: the core and tool suites again, instrumented for gcov.
 "$root/scripts/coverage.sh"
@@ -38,7 +39,7 @@ build_and_test "$root/build" -DCMAKE_BUILD_TYPE=Release
 # The sanitizer variables must be set while building too: test discovery runs the test programs.
 (
   sanitizer_environment
-  build_and_test "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DTAVELLE_SANITIZE=ON -DTAVELLE_BUILD_BENCH=OFF
+  build_and_test "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DTAVELLE_SANITIZE=ON -DTAVELLE_BUILD_BENCH=OFF -DTAVELLE_WERROR=ON
 )
 
 "$root/scripts/fuzz.sh"

@@ -13,7 +13,7 @@ void DeferredPrintOperation::setUp()
     if (!m_operation) m_operation.emplace(m_messages, m_printers);
 }
 
-void DeferredPrintOperation::printScreen(QWidget& screen)
+void DeferredPrintOperation::printScreen(ScreenWindow& screen)
 {
     setUp();
     m_operation->printScreen(screen);

@@ -21,7 +21,7 @@ public:
     void setUp();
     bool isSetUp() const { return m_operation.has_value(); }
 
-    void printScreen(QWidget& screen) override;
+    void printScreen(ScreenWindow& screen) override;
 
 private:
     MessageBoxes& m_messages;

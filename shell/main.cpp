@@ -1,5 +1,4 @@
 // Tavelle: the trainee's walk through one fire-fighting hydraulics exercise after another.
-#include "core/exercise_record.h"
 #include "shell/after_first_expose.h"
 #include "shell/application_id.h"
 #include "shell/application_look.h"
@@ -10,7 +9,7 @@
 #include "shell/navigator.h"
 #include "shell/printer_system.h"
 #include "shell/qt_message_boxes.h"
-#include "shell/system_locale.h"
+#include "platform/system_locale.h"
 
 #include <QApplication>
 
@@ -41,11 +40,10 @@ int main(int argc, char** argv)
     // For bench/run_all.sh only, and only when asked (see first_expose_report.h).
     tavelle::reportFirstExposeWhenAsked();
 
-    tavelle::ExerciseRecord record;
     tavelle::QtMessageBoxes messages;
     tavelle::QtPrinterSystem printers;
     tavelle::DeferredPrintOperation printer(messages, printers);
-    tavelle::Navigator navigator(record, messages, printer, tavelle::systemDecimalSeparator(),
+    tavelle::Navigator navigator(messages, printer, tavelle::systemDecimalSeparator(),
                                  [] { QCoreApplication::exit(0); });
     tavelle::afterFirstExpose([&printer] { printer.setUp(); });
     navigator.start();

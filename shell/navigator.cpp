@@ -1,6 +1,8 @@
 #include "shell/navigator.h"
 
-#include "core/screen_flow.h"
+#include "core/entry_screens.h"
+#include "core/screen_load.h"
+#include "screens/entry_screen.h"
 #include "screens/screen_factory.h"
 #include "shell/message_boxes.h"
 #include "shell/screen_printer.h"
@@ -11,9 +13,9 @@
 
 namespace tavelle {
 
-Navigator::Navigator(ExerciseRecord& record, MessageBoxes& messages, ScreenPrinter& printer,
-                     std::string decimalSeparator, std::function<void()> endProgram)
-    : m_context{record, *this, std::move(decimalSeparator)}
+Navigator::Navigator(MessageBoxes& messages, ScreenPrinter& printer, std::string decimalSeparator,
+                     std::function<void()> endProgram)
+    : m_decimalSeparator(std::move(decimalSeparator))
     , m_messages(messages)
     , m_printer(printer)
     , m_endProgram(std::move(endProgram))
@@ -27,7 +29,7 @@ Navigator::~Navigator()
 
 void Navigator::start()
 {
-    open(ScreenId::f1, false);
+    open(ScreenId::f1, Modality::Modeless);
 }
 
 bool Navigator::isCurrent(ScreenId screen) const
@@ -38,26 +40,30 @@ bool Navigator::isCurrent(ScreenId screen) const
 void Navigator::navigateFrom(ScreenId screen, std::string_view control)
 {
     if (!isCurrent(screen)) return;
-    const std::optional<Navigation> navigation = navigate(screen, control, m_context.record);
+    const std::optional<Navigation> navigation = navigate(screen, control, m_record);
     if (!navigation) return;
     if (navigation->kind == Navigation::Kind::EndProgram) {
         endProgram();
         return;
     }
     closeCurrent();
-    open(navigation->target, navigation->modal);
+    open(navigation->target, navigation->modality);
 }
 
-void Navigator::finishEntry(ScreenId screen, const PressOutcome& outcome)
+void Navigator::pressSuite(ScreenId screen)
 {
-    if (!isCurrent(screen)) return;
+    const auto* entry = qobject_cast<const EntryScreen*>(m_current);
+    if (!isCurrent(screen) || entry == nullptr) return;
+    ExerciseInput input;
+    entry->enterChoices(input);
+    const PressOutcome outcome = pressEntryScreen(screen, input, m_record);
     closeCurrent();
     // One box at a time, each waiting for its OK, with no screen behind them.
     for (const std::string& warning : outcome.warnings) m_messages.warning(QString::fromStdString(warning));
-    open(outcome.next, true);
+    open(outcome.next, Modality::Modal);
 }
 
-void Navigator::printScreen(QWidget& screen)
+void Navigator::printScreen(ScreenWindow& screen)
 {
     m_printer.printScreen(screen);
 }
@@ -75,10 +81,11 @@ void Navigator::screenClosedByUser(ScreenId screen)
     endProgram();
 }
 
-void Navigator::open(ScreenId screen, bool modal)
+void Navigator::open(ScreenId screen, Modality modality)
 {
-    m_current = createScreen(screen, m_context).release();
-    m_current->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+    m_current = createScreen(screen, *this).release();
+    m_current->showLoad(loadScreen(screen, m_record, m_decimalSeparator));
+    m_current->setWindowModality(modality == Modality::Modal ? Qt::ApplicationModal : Qt::NonModal);
     m_current->show();
     m_current->activateWindow();
 }

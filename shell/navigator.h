@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/exercise_record.h"
+#include "core/screen_flow.h"
 #include "screens/screen_host.h"
 
 #include <functional>
@@ -13,9 +15,11 @@ class ScreenWindow;
 
 // Keeps exactly one screen open and moves between screens as the flow says. Screens are shown,
 // never exec()'d, so that a day of navigation neither deepens the stack nor keeps old windows.
+// It owns the run's one record: entry screens give it their choices for the entry rules, and each
+// screen opens with what its load on the record says.
 class Navigator final : public ScreenHost {
 public:
-    Navigator(ExerciseRecord& record, MessageBoxes& messages, ScreenPrinter& printer, std::string decimalSeparator,
+    Navigator(MessageBoxes& messages, ScreenPrinter& printer, std::string decimalSeparator,
               std::function<void()> endProgram);
     ~Navigator() override;
     Navigator(const Navigator&) = delete;
@@ -26,20 +30,22 @@ public:
 
     ScreenWindow* currentScreen() const { return m_current; }
     bool programEnded() const { return m_ended; }
+    const ExerciseRecord& record() const { return m_record; }
 
     void navigateFrom(ScreenId screen, std::string_view control) override;
-    void finishEntry(ScreenId screen, const PressOutcome& outcome) override;
-    void printScreen(QWidget& screen) override;
+    void pressSuite(ScreenId screen) override;
+    void printScreen(ScreenWindow& screen) override;
     void showInformation(const QString& title, const QString& text) override;
     void screenClosedByUser(ScreenId screen) override;
 
 private:
     bool isCurrent(ScreenId screen) const;
-    void open(ScreenId screen, bool modal);
+    void open(ScreenId screen, Modality modality);
     void closeCurrent();
     void endProgram();
 
-    ScreenContext m_context;
+    ExerciseRecord m_record;
+    std::string m_decimalSeparator;
     MessageBoxes& m_messages;
     ScreenPrinter& m_printer;
     std::function<void()> m_endProgram;

@@ -16,7 +16,7 @@ class PrintOperation final : public ScreenPrinter {
 public:
     PrintOperation(MessageBoxes& messages, PrinterSystem& printers);
 
-    void printScreen(QWidget& screen) override;
+    void printScreen(ScreenWindow& screen) override;
 
     // Empty when there is none.
     const std::string& currentPrinter() const { return m_currentPrinter; }

@@ -1,14 +1,14 @@
 #pragma once
 
+#include "core/entry_screens.h"
 #include "core/exercise_record.h"
 #include "screens/screen_window.h"
-#include "shell/message_boxes.h"
 #include "shell/navigator.h"
-#include "shell/screen_printer.h"
+#include "tests/support/fake_shell.h"
+#include "tests/support/named_exercises.h"
+#include "tests/support/screen_probes.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -16,74 +16,12 @@
 #include <initializer_list>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace tavelle::testing {
-
-inline int visibleScreenCount()
-{
-    int count = 0;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (qobject_cast<ScreenWindow*>(widget) != nullptr && widget->isVisible()) ++count;
-    return count;
-}
-
-inline int liveScreenCount()
-{
-    int count = 0;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (qobject_cast<ScreenWindow*>(widget) != nullptr) ++count;
-    return count;
-}
-
-struct ShownBox {
-    enum class Kind { Warning, Information, Plain };
-    Kind kind;
-    QString title;
-    QString text;
-    int screensBehind;  // screens visible while the box was up
-};
-
-class RecordingMessageBoxes final : public MessageBoxes {
-public:
-    void warning(const QString& text) override { record(ShownBox::Kind::Warning, QStringLiteral("ATTENTION !!"), text); }
-    void information(const QString& title, const QString& text) override
-    {
-        record(ShownBox::Kind::Information, title, text);
-    }
-    void plain(const QString& title, const QString& text) override { record(ShownBox::Kind::Plain, title, text); }
-
-    std::vector<ShownBox> shown;
-
-    std::vector<std::string> warningTexts() const
-    {
-        std::vector<std::string> texts;
-        for (const ShownBox& box : shown)
-            if (box.kind == ShownBox::Kind::Warning) texts.push_back(box.text.toStdString());
-        return texts;
-    }
-
-private:
-    void record(ShownBox::Kind kind, const QString& title, const QString& text)
-    {
-        shown.push_back({kind, title, text, visibleScreenCount()});
-    }
-};
-
-class RecordingPrinter final : public ScreenPrinter {
-public:
-    void printScreen(QWidget& screen) override { printed.push_back(screen.objectName().toStdString()); }
-    std::vector<std::string> printed;
-};
 
 // Drives the real navigator and screens by their controls' names, as a trainee would.
 class AppTest : public ::testing::Test {
 protected:
-    AppTest()
-        : navigator(record, messages, printer, ",", [this] { ++programEnds; })
-    {
-    }
-
     void SetUp() override
     {
         navigator.start();
@@ -92,8 +30,7 @@ protected:
 
     void TearDown() override { flush(); }
 
-    // Windows closed by a navigation go away once their handler has returned.
-    static void flush() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    static void flush() { flushClosedScreens(); }
 
     ScreenWindow* screen() const { return navigator.currentScreen(); }
 
@@ -119,11 +56,11 @@ protected:
         flush();
     }
 
-    void choose(const char* list, const char* item)
+    void choose(const char* list, const std::string& item)
     {
         auto* combo = control<QComboBox>(list);
         ASSERT_NE(combo, nullptr) << list << " on " << screenName();
-        const int index = combo->findText(QString::fromUtf8(item), Qt::MatchExactly | Qt::MatchCaseSensitive);
+        const int index = combo->findText(QString::fromStdString(item), Qt::MatchExactly | Qt::MatchCaseSensitive);
         ASSERT_GE(index, 0) << item << " in " << list << " on " << screenName();
         combo->setCurrentIndex(index);
     }
@@ -134,6 +71,19 @@ protected:
             choose(list, item);
             if (::testing::Test::HasFatalFailure()) return;
         }
+    }
+
+    // Chooses the input's items on the open entry screen (an empty one is left without a choice), then
+    // presses "Suite >>".
+    void enter(ExerciseInput input)
+    {
+        ASSERT_NE(screen(), nullptr);
+        for (const EntryList& list : entryLists(screen()->screenId())) {
+            if (list.choice(input).empty()) continue;
+            choose(std::string(list.control).c_str(), list.choice(input));
+            if (::testing::Test::HasFatalFailure()) return;
+        }
+        click("Command1");
     }
 
     // Every list of the open screen is without a choice, as a fresh screen is.
@@ -149,44 +99,25 @@ protected:
         }
     }
 
-    // The one valid exercise of the walk-through: pump 1000/15, 70 mm over 200 m, no slope.
-    void enterExercise(const char* nozzleCount)
-    {
-        chooseAll({{"Combo1", "1000/15"}, {"Combo2", "70"}, {"Combo4", "200"}, {"Combo3", nozzleCount},
-                   {"Combo11", "nulle"}, {"Combo5", "0"}});
-        click("Command1");
-    }
-    void enterNozzle1()
-    {
-        chooseAll({{"Combo1", "65/18"}, {"Combo2", "500"}, {"Combo4", "2"}, {"Combo3", "10"}});
-        click("Command1");
-    }
-    void enterNozzle2()
-    {
-        chooseAll({{"Combo1", "40/14"}, {"Combo2", "250"}, {"Combo4", "1"}, {"Combo6", "310"}, {"Combo3", "314"}});
-        click("Command1");
-    }
-    void enterNozzle3()
-    {
-        chooseAll({{"Combo1", "LDV 500"}, {"Combo2", "400"}, {"Combo4", "3"}, {"Combo3", "négative"}, {"Combo6", "5"}});
-        click("Command1");
-    }
+    // The walk-through's exercise, one entry screen at a time.
+    void enterExercise(const char* nozzleCount) { enter(walkThroughExercise(std::stoi(nozzleCount))); }
+    void enterNozzle1() { enter(walkThroughExercise(3)); }
+    void enterNozzle2() { enter(walkThroughExercise(3)); }
+    void enterNozzle3() { enter(walkThroughExercise(3)); }
 
     // From the home screen to the statement of an exercise with the given number of nozzles.
     void walkToStatement(int nozzleCount)
     {
         click("Command1");
-        enterExercise(std::to_string(nozzleCount).c_str());
-        enterNozzle1();
-        if (nozzleCount >= 2) enterNozzle2();
-        if (nozzleCount >= 3) enterNozzle3();
+        for (int entered = 0; entered <= nozzleCount && !HasFatalFailure(); ++entered)
+            enter(walkThroughExercise(nozzleCount));
     }
 
-    ExerciseRecord record;
     RecordingMessageBoxes messages;
     RecordingPrinter printer;
     int programEnds = 0;
-    Navigator navigator;
+    Navigator navigator{messages, printer, ",", [this] { ++programEnds; }};
+    const ExerciseRecord& record = navigator.record();
 };
 
 }  // namespace tavelle::testing

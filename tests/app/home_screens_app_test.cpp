@@ -1,5 +1,7 @@
 #include "tests/app/app_fixture.h"
 
+#include <QCoreApplication>
+
 #include "core/about_texts.h"
 
 #include <QLabel>

@@ -86,8 +86,8 @@ TEST_P(LayoutTest, NoTextIsClipped)
 INSTANTIATE_TEST_SUITE_P(Screens, LayoutTest,
                          ::testing::Values(ScreenId::f1, ScreenId::f2, ScreenId::fin, ScreenId::Form2,
                                            ScreenId::Lance1, ScreenId::Lance2, ScreenId::Lance3),
-                         [](const ::testing::TestParamInfo<ScreenId>& info) {
-                             return std::string(screenName(info.param));
+                         [](const ::testing::TestParamInfo<ScreenId>& row) {
+                             return std::string(screenName(row.param));
                          });
 
 TEST_F(AppTest, EntryScreensKeepTheirDesignedSize)

@@ -1,6 +1,8 @@
 #include "tests/app/app_fixture.h"
 #include "tests/app/result_screen_support.h"
 
+#include <QCoreApplication>
+
 #include "core/about_texts.h"
 #include "screens/line_item.h"
 #include "screens/schematic_screen.h"

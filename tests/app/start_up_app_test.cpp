@@ -1,9 +1,9 @@
 // What the application leaves until its first screen shows: work queued for after the first expose,
 // and the print operation, whose printer look-up loads the print system.
+#include "screens/screen_factory.h"
 #include "shell/after_first_expose.h"
 #include "shell/deferred_print_operation.h"
-#include "shell/message_boxes.h"
-#include "shell/printer_system.h"
+#include "tests/support/fake_shell.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -51,35 +51,10 @@ TEST(AfterFirstExpose, RunsOnceTheWindowShowsInTheOrderOfTheCalls)
     EXPECT_EQ(ran.size(), 2u) << "ran again on a later expose";
 }
 
-class SilentBoxes final : public MessageBoxes {
-public:
-    void warning(const QString&) override { ++shown; }
-    void information(const QString&, const QString&) override { ++shown; }
-    void plain(const QString&, const QString&) override { ++shown; }
-    int shown = 0;
-};
-
-class CountingPrinters final : public PrinterSystem {
-public:
-    std::vector<InstalledPrinter> installedPrinters() override
-    {
-        ++enumerations;
-        return printers;
-    }
-    bool printWindow(const std::string& printerName, QWidget&) override
-    {
-        printedOn.push_back(printerName);
-        return true;
-    }
-    std::vector<InstalledPrinter> printers;
-    int enumerations = 0;
-    std::vector<std::string> printedOn;
-};
-
 TEST(DeferredPrintOperation, LooksThePrintersUpOnceWhenSetUp)
 {
-    SilentBoxes boxes;
-    CountingPrinters printers;
+    RecordingMessageBoxes boxes;
+    FakePrinterSystem printers;
     printers.printers = {{"Atelier", false}, {"Bureau", true}};
     DeferredPrintOperation operation(boxes, printers);
     EXPECT_EQ(printers.enumerations, 0);
@@ -92,27 +67,27 @@ TEST(DeferredPrintOperation, LooksThePrintersUpOnceWhenSetUp)
 
     // The default at set-up stays current when there is none at the time of the print.
     printers.printers = {{"Atelier", false}, {"Bureau", false}};
-    QWidget screen;
-    screen.resize(200, 100);
-    operation.printScreen(screen);
+    RecordingHost host;
+    const auto screen = createScreen(ScreenId::Don, host);
+    operation.printScreen(*screen);
     EXPECT_EQ(printers.printedOn, std::vector<std::string>{"Bureau"});
-    EXPECT_EQ(boxes.shown, 0);
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST(DeferredPrintOperation, APrintBeforeTheSetUpSetsItUpFirst)
 {
-    SilentBoxes boxes;
-    CountingPrinters printers;
+    RecordingMessageBoxes boxes;
+    FakePrinterSystem printers;
     printers.printers = {{"Bureau", true}};
     DeferredPrintOperation operation(boxes, printers);
-    QWidget screen;
-    screen.resize(200, 100);
+    RecordingHost host;
+    const auto screen = createScreen(ScreenId::Don, host);
 
-    operation.printScreen(screen);
+    operation.printScreen(*screen);
 
     EXPECT_TRUE(operation.isSetUp());
     EXPECT_EQ(printers.printedOn, std::vector<std::string>{"Bureau"});
-    EXPECT_EQ(boxes.shown, 0);
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 }  // namespace

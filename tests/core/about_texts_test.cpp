@@ -36,7 +36,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "Ce logiciel n'a rien d'officiel et ne doit pas être utilisé sur intervention. Cette version "
                       "doit être utilisée lors d'exercices de simulation ou pour des révisions avant examen."},
         AboutCase{"ClosingTitle", closingTitleText, "\"Tavelle\" "}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace tavelle

@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         ExerciseCase{"NegativeSix", {"1500/10", "45", "20", "1", "négative", "6"}, {}, true, "1500/10", "négative", -6},
         ExerciseCase{"NulleSixPumpMissing", {"", "70", "200", "1", "nulle", "6"}, {kNulleNotice, kPumpMissing}, false, "0", "nulle", 0},
         ExerciseCase{"OnlyLengthMissing", {"1000/10", "45", "", "3", "nulle", "0"}, {kLengthMissing}, false, "1000/10", "nulle", 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ExerciseScreenPress, ResetsTheFieldsOfAnEarlierPressFirst)
 {

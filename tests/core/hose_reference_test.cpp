@@ -44,9 +44,9 @@ INSTANTIATE_TEST_SUITE_P(Types, NozzleTypeTables,
                                            NozzleTypeCase{"100/25", 0.28f, 1000, 6.1f, 110},
                                            NozzleTypeCase{"LDV 500", 1.5f, 250, 6.0f, 45},
                                            NozzleTypeCase{"LDV 1000", 0.55f, 500, 6.0f, 70}),
-                         [](const auto& info) {
+                         [](const auto& row) {
                              std::string name;
-                             for (char ch : std::string(info.param.type))
+                             for (char ch : std::string(row.param.type))
                                  if (std::isalnum(static_cast<unsigned char>(ch))) name += ch;
                              return name;
                          });
@@ -67,7 +67,7 @@ TEST(FeedHoseReference, KeepsJ1InDoublePrecision)
 {
     EXPECT_EQ(feedHoseReference(70)->j1, 0.55);
     EXPECT_EQ(feedHoseReference(110)->j1, 0.28);
-    for (std::int16_t diameter : {0, 44, 46, 100, -45}) EXPECT_FALSE(feedHoseReference(diameter).has_value()) << diameter;
+    for (std::int16_t diameter : std::initializer_list<std::int16_t>{0, 44, 46, 100, -45}) EXPECT_FALSE(feedHoseReference(diameter).has_value()) << diameter;
 }
 
 TEST(PumpRatedProduct, FlowTimesPressureOfEveryRating)

@@ -15,9 +15,9 @@ using Warnings = std::vector<std::string>;
 const std::string kTypeMissing = "Affectation du type de la lance obligatoire !!!";
 const std::string kFlowMissing = "Affectation du débit de la lance obligatoire !!!";
 const std::string kHoseMissing = "Affectation du nombre de tuyau obligatoire !!!";
-const std::string kF1 = "une 40/14 à un débit de 250 L/min !!!";
-const std::string kF4 = "Le débit maximum d'un LDV500 est de 500 L/min !!!";
-const std::string kF5 = "Le débit maximum d'un LDV1000 est de 1000 L/min !!!";
+const std::string kFortyFourteenFlow = "une 40/14 à un débit de 250 L/min !!!";
+const std::string kLdv500Flow = "Le débit maximum d'un LDV500 est de 500 L/min !!!";
+const std::string kLdv1000Flow = "Le débit maximum d'un LDV1000 est de 1000 L/min !!!";
 const std::string kDiameter =
     "Le diamêtre du tuyaux d'alimentation de la division est inférieur au diamètre du tuyau de la lance !!!";
 const std::string kDiameterNozzle1 = kDiameter + "!!!";
@@ -65,24 +65,24 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, Nozzle1Press,
     ::testing::Values(
         Nozzle1Case{"AllEmpty", {}, 70, 1, {kTypeMissing, kFlowMissing, kHoseMissing}, ScreenId::Lance1},
-        Nozzle1Case{"FortyFourteenFlowEmpty", {"40/14", "", "", "1"}, 70, 1, {kF1, kFlowMissing}, ScreenId::Lance1},
+        Nozzle1Case{"FortyFourteenFlowEmpty", {"40/14", "", "", "1"}, 70, 1, {kFortyFourteenFlow, kFlowMissing}, ScreenId::Lance1},
         Nozzle1Case{"FortyFourteenAt250", {"40/14", "250", "", "1"}, 45, 1, {}, ScreenId::Don},
-        Nozzle1Case{"FortyFourteenAt200", {"40/14", "200", "", "1"}, 45, 1, {kF1}, ScreenId::Lance1},
+        Nozzle1Case{"FortyFourteenAt200", {"40/14", "200", "", "1"}, 45, 1, {kFortyFourteenFlow}, ScreenId::Lance1},
         Nozzle1Case{"SixtyFiveAt500", {"65/18", "500", "0", "2"}, 70, 2, {}, ScreenId::Lance2},
         Nozzle1Case{"HundredAt1000", {"100/25", "1000", "", "3"}, 110, 3, {}, ScreenId::Lance2},
         Nozzle1Case{"HundredOnSeventy", {"100/25", "1000", "", "3"}, 70, 1, {kDiameter}, ScreenId::Lance1},
-        Nozzle1Case{"Ldv500At600", {"LDV 500", "600", "", "1"}, 45, 1, {kF4}, ScreenId::Lance1},
+        Nozzle1Case{"Ldv500At600", {"LDV 500", "600", "", "1"}, 45, 1, {kLdv500Flow}, ScreenId::Lance1},
         Nozzle1Case{"Ldv500At500", {"LDV 500", "500", "", "1"}, 45, 1, {}, ScreenId::Don},
         Nozzle1Case{"Ldv1000OnSeventy", {"LDV 1000", "1000", "", "1"}, 70, 1, {}, ScreenId::Don},
         // No flow item exceeds 1000: the rule guards flows from anywhere else than the list.
-        Nozzle1Case{"Ldv1000Above1000", {"LDV 1000", "1250", "", "1"}, 70, 1, {kF5}, ScreenId::Lance1},
+        Nozzle1Case{"Ldv1000Above1000", {"LDV 1000", "1250", "", "1"}, 70, 1, {kLdv1000Flow}, ScreenId::Lance1},
         Nozzle1Case{"Ldv1000OnFortyFive", {"LDV 1000", "750", "", "1"}, 45, 1, {kDiameterNozzle1}, ScreenId::Lance1},
-        Nozzle1Case{"HeightTwentyTwoOneHose", {"40/14", "200", "22", "1"}, 45, 1, {kHeight22, kF1}, ScreenId::Lance1},
+        Nozzle1Case{"HeightTwentyTwoOneHose", {"40/14", "200", "22", "1"}, 45, 1, {kHeight22, kFortyFourteenFlow}, ScreenId::Lance1},
         Nozzle1Case{"HeightTwentyOneHose", {"40/14", "250", "20", "1"}, 45, 1, {}, ScreenId::Don},
         Nozzle1Case{"HeightThirtyTwoTwoHoses", {"40/14", "250", "32", "2"}, 45, 1, {}, ScreenId::Don},
         Nozzle1Case{"SixtyFiveOnFortyFiveFlowWrong", {"65/18", "250", "", ""}, 45, 1,
                     {"une 65/18 à un débit de 500 L/min !!!", kDiameter, kHoseMissing}, ScreenId::Lance1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 struct Nozzle2Case {
     const char* name;
@@ -117,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
         Nozzle2Case{"ElevationAfterMissingLists", {"", "", "", "310", ""}, 2,
                     {kTypeMissing, kFlowMissing, kHoseMissing, kNozzleElevationMissing}, ScreenId::Lance2, 0, 310},
         Nozzle2Case{"HundredOnSeventy", {"100/25", "1000", "", "", "2"}, 2, {kDiameter}, ScreenId::Lance2, 0, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(Nozzle2Press, Ldv1000DiameterMessageEndsInThreeMarks)
 {
@@ -155,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Nozzle3Case{"EmptyEmpty", {"40/14", "250", "1", "", ""}, {}, "coco", 0},
                       Nozzle3Case{"PositiveZero", {"40/14", "250", "1", "Positive", "0"}, {kZeroNotice}, "Positive", 0},
                       Nozzle3Case{"LdvAndNotice", {"LDV 1000", "750", "2", "nulle", "12"}, {kNulleNotice}, "nulle", 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(Nozzle3Press, DiameterAndMissingRulesRefuse)
 {

@@ -131,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
         HeightCase{"Level", 310, 310, "", "Perte de charge totale de la lance 2 = 0,22 + 5,7 =5,92Bar"},
         HeightCase{"ElevationLeftEmpty", 0, 326, "J hauteur = (0 - 326) x 1 bar / 10 m  = -32,6b",
                    "Perte de charge totale de la lance 2 = 0,22-32,6 + 5,7 = -26,68Bar"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 // The nozzle 1 screen offers no negative height; a record that holds one still gets the trade's
 // form for nozzle 1, with the height added as a term of its own.
@@ -203,7 +203,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, WorstNozzle,
                                            SelectionCase{"SecondHighest", 3, 3, 8, 4, 2},
                                            SelectionCase{"StaleThirdIgnored", 2, 3, 4, 99, 2},
                                            SelectionCase{"StaleSecondIgnored", 1, 3, 99, 99, 1}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(PortionAb, AbsentNozzlesKeepEmptyLabelsWhateverTheirStaleFields)
 {

@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
                       VerdictCase{"FlowAboveRatedButPowerEnough", feedLine(70, 1250, 0, 0, 10, 6, "1000/15"), true},
                       VerdictCase{"NotEnough", feedLine(70, 1000, 200, 5, 14.7f, 6, "1500/10"), false},
                       VerdictCase{"BiggestPump", feedLine(110, 2000, 3000, 12, 6.1f, 6.1f, "2000/15"), false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 // Neither can pass the exercise screen; the screen must still show numbers, and never praise a pump it
 // does not know.

@@ -35,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceCase{"NoDefaultKeepsCurrent", {{"Atelier", false}, {"Bureau", false}}, "Bureau", "Bureau"},
         ChoiceCase{"NoDefaultKeepsVanishedCurrent", {{"Atelier", false}}, "Bureau", "Bureau"},
         ChoiceCase{"NoDefaultAndNoCurrentLeavesNone", {{"Atelier", false}, {"Bureau", false}}, "", ""}),
-    [](const ::testing::TestParamInfo<ChoiceCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<ChoiceCase>& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace tavelle

@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
         VisibilityCase{"NegativeFeedSlope", [](ExerciseRecord& r) { r.slopePercent = -5; }, {}, {"Label15"}},
         VisibilityCase{"LevelThirdNozzle", [](ExerciseRecord& r) { r.nozzle3SlopePercent = 0; }, {"Label27"}, {"Label23"}},
         VisibilityCase{"NozzleOneAtAHeight", [](ExerciseRecord& r) { r.nozzle1Height = 12; }, {}, {"Label11"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(Schematic, StaleTypesStillDeriveButStayHidden)
 {

@@ -11,7 +11,7 @@ struct FlowCase {
     const char* control;
     int nozzleCount;
     std::optional<ScreenId> opens;  // none: the program ends
-    bool modal;
+    Modality modality;
 };
 
 class NavigationTable : public ::testing::TestWithParam<FlowCase> {};
@@ -26,7 +26,7 @@ TEST_P(NavigationTable, LeadsWhereTheFlowSays)
     if (c.opens) {
         EXPECT_EQ(navigation->kind, Navigation::Kind::Open);
         EXPECT_EQ(navigation->target, *c.opens);
-        EXPECT_EQ(navigation->modal, c.modal);
+        EXPECT_EQ(navigation->modality, c.modality);
     } else {
         EXPECT_EQ(navigation->kind, Navigation::Kind::EndProgram);
     }
@@ -34,32 +34,32 @@ TEST_P(NavigationTable, LeadsWhereTheFlowSays)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, NavigationTable,
-    ::testing::Values(FlowCase{ScreenId::f1, "Command1", 0, ScreenId::Form2, false},
-                      FlowCase{ScreenId::f1, "Command2", 0, ScreenId::fin, true},
-                      FlowCase{ScreenId::f1, "Command3", 0, ScreenId::f2, true},
-                      FlowCase{ScreenId::f2, "cmdOK", 0, ScreenId::f1, true},
-                      FlowCase{ScreenId::fin, "Command1", 0, std::nullopt, false},
-                      FlowCase{ScreenId::Form2, "Command2", 0, ScreenId::fin, true},
-                      FlowCase{ScreenId::Lance1, "Command2", 1, ScreenId::Form2, true},
-                      FlowCase{ScreenId::Lance2, "Command2", 2, ScreenId::Lance1, true},
-                      FlowCase{ScreenId::Lance3, "Command2", 3, ScreenId::Lance2, false},
-                      FlowCase{ScreenId::Don, "Command1", 1, ScreenId::Dessin, true},
-                      FlowCase{ScreenId::Don, "Command2", 1, ScreenId::Form2, true},
-                      FlowCase{ScreenId::Don, "Command3", 1, ScreenId::Lance1, true},
-                      FlowCase{ScreenId::Don, "Command3", 2, ScreenId::Lance2, true},
-                      FlowCase{ScreenId::Don, "Command3", 3, ScreenId::Lance3, true},
-                      FlowCase{ScreenId::Dessin, "Command1", 1, ScreenId::Calculs, true},
-                      FlowCase{ScreenId::Dessin, "Command2", 1, std::nullopt, false},
-                      FlowCase{ScreenId::Dessin, "Command3", 1, ScreenId::Don, true},
-                      FlowCase{ScreenId::Calculs, "Command1", 1, ScreenId::Calculs2, true},
-                      FlowCase{ScreenId::Calculs, "Command2", 1, ScreenId::fin, true},
-                      FlowCase{ScreenId::Calculs, "Command3", 1, ScreenId::Dessin, true},
-                      FlowCase{ScreenId::Calculs2, "Command1", 1, ScreenId::Form2, true},
-                      FlowCase{ScreenId::Calculs2, "Command2", 1, ScreenId::fin, true},
-                      FlowCase{ScreenId::Calculs2, "Command3", 1, ScreenId::Calculs, true}),
-    [](const auto& info) {
-        return std::string(screenName(info.param.from)) + "_" + info.param.control + "_" +
-               std::to_string(info.param.nozzleCount);
+    ::testing::Values(FlowCase{ScreenId::f1, "Command1", 0, ScreenId::Form2, Modality::Modeless},
+                      FlowCase{ScreenId::f1, "Command2", 0, ScreenId::fin, Modality::Modal},
+                      FlowCase{ScreenId::f1, "Command3", 0, ScreenId::f2, Modality::Modal},
+                      FlowCase{ScreenId::f2, "cmdOK", 0, ScreenId::f1, Modality::Modal},
+                      FlowCase{ScreenId::fin, "Command1", 0, std::nullopt, Modality::Modeless},
+                      FlowCase{ScreenId::Form2, "Command2", 0, ScreenId::fin, Modality::Modal},
+                      FlowCase{ScreenId::Lance1, "Command2", 1, ScreenId::Form2, Modality::Modal},
+                      FlowCase{ScreenId::Lance2, "Command2", 2, ScreenId::Lance1, Modality::Modal},
+                      FlowCase{ScreenId::Lance3, "Command2", 3, ScreenId::Lance2, Modality::Modeless},
+                      FlowCase{ScreenId::Don, "Command1", 1, ScreenId::Dessin, Modality::Modal},
+                      FlowCase{ScreenId::Don, "Command2", 1, ScreenId::Form2, Modality::Modal},
+                      FlowCase{ScreenId::Don, "Command3", 1, ScreenId::Lance1, Modality::Modal},
+                      FlowCase{ScreenId::Don, "Command3", 2, ScreenId::Lance2, Modality::Modal},
+                      FlowCase{ScreenId::Don, "Command3", 3, ScreenId::Lance3, Modality::Modal},
+                      FlowCase{ScreenId::Dessin, "Command1", 1, ScreenId::Calculs, Modality::Modal},
+                      FlowCase{ScreenId::Dessin, "Command2", 1, std::nullopt, Modality::Modeless},
+                      FlowCase{ScreenId::Dessin, "Command3", 1, ScreenId::Don, Modality::Modal},
+                      FlowCase{ScreenId::Calculs, "Command1", 1, ScreenId::Calculs2, Modality::Modal},
+                      FlowCase{ScreenId::Calculs, "Command2", 1, ScreenId::fin, Modality::Modal},
+                      FlowCase{ScreenId::Calculs, "Command3", 1, ScreenId::Dessin, Modality::Modal},
+                      FlowCase{ScreenId::Calculs2, "Command1", 1, ScreenId::Form2, Modality::Modal},
+                      FlowCase{ScreenId::Calculs2, "Command2", 1, ScreenId::fin, Modality::Modal},
+                      FlowCase{ScreenId::Calculs2, "Command3", 1, ScreenId::Calculs, Modality::Modal}),
+    [](const auto& row) {
+        return std::string(screenName(row.param.from)) + "_" + row.param.control + "_" +
+               std::to_string(row.param.nozzleCount);
     });
 
 TEST(NavigationTable, PrintAndValidationButtonsDoNotNavigateHere)

@@ -113,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "pente de 5%. Cette division alimente 0 lances.Les établissements sont sans réserve."},
         PhraseCase{"NoHoseCount", [](ExerciseRecord& r) { r.nozzle2HoseCount = 0; },
                    " située à la cote 326.Les établissements sont sans réserve."}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace tavelle

@@ -2,7 +2,7 @@
 
 #include <QProcess>
 
-namespace tavelle::test {
+namespace tavelle::testing {
 
 CommandResult runCommand(const QString& program, const QStringList& arguments, int timeoutMs)
 {
@@ -26,4 +26,4 @@ CommandResult runCommand(const QString& program, const QStringList& arguments, i
     return result;
 }
 
-}  // namespace tavelle::test
+}  // namespace tavelle::testing

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace tavelle::test {
+namespace tavelle::testing {
 
 struct CommandResult {
     bool finished = false;  // started and ended by itself within the time allowed
@@ -15,4 +15,4 @@ struct CommandResult {
 // Runs a program to its end (or kills it after the timeout), in the process's environment.
 CommandResult runCommand(const QString& program, const QStringList& arguments, int timeoutMs = 30000);
 
-}  // namespace tavelle::test
+}  // namespace tavelle::testing

@@ -1,6 +1,5 @@
 #include "printed_page.h"
 #include "private_cups_server.h"
-#include "recording_message_boxes.h"
 #include "screen_session.h"
 
 #include "shell/print_operation.h"
@@ -28,7 +27,7 @@ void PrintTo(ScreenId screen, std::ostream* out)
 
 }  // namespace tavelle
 
-namespace tavelle::test {
+namespace tavelle::testing {
 namespace {
 
 const QStringList buttonNames = {"Command1", "Command2", "Command3", "Command4"};
@@ -112,8 +111,7 @@ std::vector<QWidget*> drawnControls(QWidget& screen, const QWidget& marks)
     return controls;
 }
 
-const RecordingMessageBoxes::Shown failureMessage{QStringLiteral("plain"), QStringLiteral("Tavelle"),
-                                                  QStringLiteral("Impossible d'imprimer")};
+const ShownBox failureMessage{ShownBox::Kind::Plain, QStringLiteral("Tavelle"), QStringLiteral("Impossible d'imprimer")};
 
 class CupsPrinting : public ::testing::Test {
 protected:
@@ -156,11 +154,11 @@ TEST_P(WalkThroughScreenPrint, GivesOneSharpPageOfTheScreenWithoutItsButtons)
 
     pressPrint(*screen);
 
-    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_TRUE(messages.shown.empty());
     EXPECT_TRUE(buttonsVisible(*screen));
     EXPECT_TRUE(screen->isVisible());
     EXPECT_EQ(session->record, before);
-    EXPECT_EQ(session->otherRequests, 0);
+    EXPECT_EQ(session->otherRequests(), 0u);
 
     ASSERT_TRUE(server().waitForJobs());
     const QStringList files = server().printedFiles(QStringLiteral("PDF"));
@@ -204,8 +202,8 @@ TEST_P(WalkThroughScreenPrint, GivesOneSharpPageOfTheScreenWithoutItsButtons)
 
 INSTANTIATE_TEST_SUITE_P(Screens, WalkThroughScreenPrint,
                          ::testing::Values(ScreenId::Don, ScreenId::Dessin, ScreenId::Calculs, ScreenId::Calculs2),
-                         [](const ::testing::TestParamInfo<ScreenId>& info) {
-                             return std::string(screenName(info.param));
+                         [](const ::testing::TestParamInfo<ScreenId>& row) {
+                             return std::string(screenName(row.param));
                          });
 
 TEST_F(CupsPrinting, TheDefaultOfTwoQueuesReceivesEachJob)
@@ -228,7 +226,7 @@ TEST_F(CupsPrinting, TheDefaultOfTwoQueuesReceivesEachJob)
     EXPECT_EQ(server().printedFiles(QStringLiteral("Atelier")).size(), 1);
     EXPECT_EQ(server().printedFiles(QStringLiteral("Bureau")).size(), 1);
     EXPECT_EQ(operation().currentPrinter(), "Atelier");
-    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(CupsPrinting, WithoutDefaultQueueTheCurrentPrinterStays)
@@ -248,7 +246,7 @@ TEST_F(CupsPrinting, WithoutDefaultQueueTheCurrentPrinterStays)
     ASSERT_TRUE(server().waitForJobs());
     EXPECT_EQ(server().printedFiles(QStringLiteral("Bureau")).size(), 1);
     EXPECT_EQ(server().printedFiles(QStringLiteral("Atelier")).size(), 0);
-    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_TRUE(messages.shown.empty());
     EXPECT_TRUE(buttonsVisible(*screen));
 }
 
@@ -261,7 +259,7 @@ TEST_F(CupsPrinting, WithoutQueueTheMessageShowsAndTheButtonsComeBack)
 
     pressPrint(*screen);
 
-    EXPECT_EQ(messages.shown(), std::vector<RecordingMessageBoxes::Shown>{failureMessage});
+    EXPECT_EQ(messages.shown, std::vector<ShownBox>{failureMessage});
     EXPECT_TRUE(buttonsVisible(*screen));
     EXPECT_TRUE(screen->isVisible());
     EXPECT_EQ(session->record, before);
@@ -279,7 +277,7 @@ TEST_F(CupsPrinting, WithThePrintSystemStoppedTheMessageShowsAndTheButtonsComeBa
 
     pressPrint(*screen);
 
-    EXPECT_EQ(messages.shown(), std::vector<RecordingMessageBoxes::Shown>{failureMessage});
+    EXPECT_EQ(messages.shown, std::vector<ShownBox>{failureMessage});
     EXPECT_TRUE(buttonsVisible(*screen));
     EXPECT_EQ(session->record, before);
 
@@ -288,7 +286,7 @@ TEST_F(CupsPrinting, WithThePrintSystemStoppedTheMessageShowsAndTheButtonsComeBa
     pressPrint(*screen);
     ASSERT_TRUE(server().waitForJobs());
     EXPECT_EQ(server().printedFiles(QStringLiteral("PDF")).size(), 1);
-    EXPECT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown.size(), 1u);
 }
 
 TEST_F(CupsPrinting, AQueueThatRefusesJobsShowsTheMessage)
@@ -301,7 +299,7 @@ TEST_F(CupsPrinting, AQueueThatRefusesJobsShowsTheMessage)
 
     pressPrint(*screen);
 
-    EXPECT_EQ(messages.shown(), std::vector<RecordingMessageBoxes::Shown>{failureMessage});
+    EXPECT_EQ(messages.shown, std::vector<ShownBox>{failureMessage});
     EXPECT_TRUE(buttonsVisible(*screen));
     ASSERT_TRUE(server().waitForJobs());
     EXPECT_TRUE(server().allPrintedFiles().isEmpty());
@@ -318,11 +316,11 @@ TEST_F(CupsPrinting, TheCurrentPrinterRemovedWithNoOtherDefaultShowsTheMessage)
 
     pressPrint(*screen);
 
-    EXPECT_EQ(messages.shown(), std::vector<RecordingMessageBoxes::Shown>{failureMessage});
+    EXPECT_EQ(messages.shown, std::vector<ShownBox>{failureMessage});
     EXPECT_TRUE(buttonsVisible(*screen));
     ASSERT_TRUE(server().waitForJobs());
     EXPECT_TRUE(server().allPrintedFiles().isEmpty());
 }
 
 }  // namespace
-}  // namespace tavelle::test
+}  // namespace tavelle::testing

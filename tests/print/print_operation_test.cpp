@@ -1,7 +1,6 @@
-#include "recording_message_boxes.h"
-
+#include "screens/screen_window.h"
 #include "shell/print_operation.h"
-#include "shell/printer_system.h"
+#include "tests/support/fake_shell.h"
 
 #include <gtest/gtest.h>
 
@@ -16,31 +15,10 @@
 #include <string>
 #include <vector>
 
-namespace tavelle::test {
+namespace tavelle::testing {
 namespace {
 
 const QStringList buttonNames = {"Command1", "Command2", "Command3", "Command4"};
-
-class FakePrinterSystem final : public PrinterSystem {
-public:
-    std::vector<InstalledPrinter> printers;
-    bool succeeds = true;
-    int enumerations = 0;
-    std::vector<std::string> printedOn;
-    std::function<void()> whilePrinting;
-
-    std::vector<InstalledPrinter> installedPrinters() override
-    {
-        ++enumerations;
-        return printers;
-    }
-    bool printWindow(const std::string& printerName, QWidget&) override
-    {
-        printedOn.push_back(printerName);
-        if (whilePrinting) whilePrinting();
-        return succeeds;
-    }
-};
 
 // Records, in order, every time one of the four buttons is hidden or shown.
 class VisibilityLog final : public QObject {
@@ -56,33 +34,23 @@ protected:
     }
 };
 
-// A walk-through screen in miniature: two labels, a list that can take the focus, and the four buttons,
-// Command4 bound to the operation.
-class PrintableWindow final : public QDialog {
+// A walk-through screen in miniature: two labels, a list that can take the focus, three navigation
+// buttons and "Imprimer", which its host hands to the operation.
+class PrintableWindow final : public ScreenWindow {
 public:
-    explicit PrintableWindow(ScreenPrinter& printer)
+    explicit PrintableWindow(ScreenHost& host)
+        : ScreenWindow(ScreenId::Don, host, QSize(400, 200))
     {
-        setObjectName(QStringLiteral("Don"));
-        setFixedSize(400, 200);
-        title = new QLabel(QStringLiteral("Données du problème :"), this);
-        title->setObjectName(QStringLiteral("Label1"));
-        title->setGeometry(8, 8, 300, 24);
-        hidden = new QLabel(QStringLiteral("caché"), this);
-        hidden->setObjectName(QStringLiteral("Label2"));
-        hidden->setGeometry(8, 40, 300, 24);
+        title = addLabel(this, "Label1", QStringLiteral("Données du problème :"), QRect(8, 8, 300, 24));
+        hidden = addLabel(this, "Label2", QStringLiteral("caché"), QRect(8, 40, 300, 24));
         hidden->hide();
-        list = new QComboBox(this);
-        list->setObjectName(QStringLiteral("Combo1"));
-        list->setGeometry(8, 72, 200, 24);
-        for (int i = 0; i < buttonNames.size(); ++i) {
-            auto* button = new QPushButton(buttonNames[i], this);
-            button->setObjectName(buttonNames[i]);
-            button->setGeometry(8 + 96 * i, 150, 88, 40);
-            button->installEventFilter(&log);
+        list = addList(this, "Combo1", {}, QRect(8, 72, 200, 24));
+        for (int i = 0; i < 3; ++i) {
+            const QByteArray name = buttonNames[i].toLatin1();
+            addNavigationButton(name.constData(), buttonNames[i], QRect(8 + 96 * i, 150, 88, 40));
         }
-        connect(button(QStringLiteral("Command4")), &QPushButton::clicked, this, [this, &printer] {
-            printer.printScreen(*this);
-        });
+        addPrintButton(QRect(8 + 96 * 3, 150, 88, 40));
+        for (const QString& name : buttonNames) button(name)->installEventFilter(&log);
     }
 
     QPushButton* button(const QString& name) { return findChild<QPushButton*>(name); }
@@ -103,7 +71,8 @@ class PrintOperationTest : public ::testing::Test {
 protected:
     void showWindow()
     {
-        window = std::make_unique<PrintableWindow>(operation());
+        m_host = std::make_unique<RecordingHost>(&operation());
+        window = std::make_unique<PrintableWindow>(*m_host);
         window->show();
         window->log.events.clear();
     }
@@ -116,10 +85,13 @@ protected:
 
     FakePrinterSystem printers;
     RecordingMessageBoxes messages;
-    std::unique_ptr<PrintableWindow> window;
 
 private:
     std::unique_ptr<PrintOperation> m_operation;
+    std::unique_ptr<RecordingHost> m_host;
+
+protected:
+    std::unique_ptr<PrintableWindow> window;
 };
 
 const QStringList hiddenThenShown = {"hide Command1", "hide Command2", "hide Command3", "hide Command4",
@@ -138,7 +110,7 @@ TEST_F(PrintOperationTest, PrintsWithoutTheButtonsAndBringsThemBackInOrder)
     EXPECT_TRUE(hiddenWhilePrinting);
     EXPECT_EQ(window->log.events, hiddenThenShown);
     EXPECT_TRUE(window->buttonsVisible(true));
-    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_TRUE(messages.shown.empty());
     EXPECT_TRUE(window->isVisible());
 }
 
@@ -166,9 +138,9 @@ TEST_F(PrintOperationTest, RefusedPrintShowsTheMessageBeforeTheButtonsComeBack)
 
     pressPrint();
 
-    const std::vector<RecordingMessageBoxes::Shown> expected = {
-        {QStringLiteral("plain"), QStringLiteral("Tavelle"), QStringLiteral("Impossible d'imprimer")}};
-    EXPECT_EQ(messages.shown(), expected);
+    const std::vector<ShownBox> expected = {
+        {ShownBox::Kind::Plain, QStringLiteral("Tavelle"), QStringLiteral("Impossible d'imprimer")}};
+    EXPECT_EQ(messages.shown, expected);
     EXPECT_TRUE(hiddenWhileShown);
     EXPECT_EQ(window->log.events, hiddenThenShown);
     EXPECT_TRUE(window->buttonsVisible(true));
@@ -181,8 +153,8 @@ TEST_F(PrintOperationTest, NoPrinterInstalledShowsTheMessageWithoutPrinting)
     pressPrint();
 
     EXPECT_TRUE(printers.printedOn.empty());
-    ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_EQ(messages.shown()[0].text, QStringLiteral("Impossible d'imprimer"));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Impossible d'imprimer"));
     EXPECT_TRUE(window->buttonsVisible(true));
 }
 
@@ -216,7 +188,7 @@ TEST_F(PrintOperationTest, WithoutDefaultPrinterTheCurrentOneStays)
     pressPrint();
 
     EXPECT_EQ(printers.printedOn, (std::vector<std::string>{"Bureau", "Bureau", "Bureau"}));
-    EXPECT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown.size(), 1u);
 }
 
 TEST_F(PrintOperationTest, WithoutAnyDefaultPrinterSinceStartNothingIsPrinted)
@@ -228,7 +200,7 @@ TEST_F(PrintOperationTest, WithoutAnyDefaultPrinterSinceStartNothingIsPrinted)
     pressPrint();
 
     EXPECT_TRUE(printers.printedOn.empty());
-    EXPECT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(window->buttonsVisible(true));
 }
 
@@ -250,4 +222,4 @@ TEST_F(PrintOperationTest, ThePressedButtonGetsItsFocusBack)
 }
 
 }  // namespace
-}  // namespace tavelle::test
+}  // namespace tavelle::testing

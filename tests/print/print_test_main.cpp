@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <memory>
 
-namespace tavelle::test {
+namespace tavelle::testing {
 
 namespace {
 PrivateCupsServer* theServer = nullptr;
@@ -20,7 +20,7 @@ PrivateCupsServer& privateCupsServer()
     return *theServer;
 }
 
-}  // namespace tavelle::test
+}  // namespace tavelle::testing
 
 // Every test process has a CUPS scheduler of its own, started when a test first needs it and ended with
 // the process, so these tests never reach the machine's print system and may run side by side.
@@ -30,12 +30,12 @@ int main(int argc, char** argv)
     char folderTemplate[] = "/tmp/tavelle-cups-XXXXXX";
     if (!mkdtemp(folderTemplate)) return EXIT_FAILURE;
     const QString folder = QString::fromLocal8Bit(folderTemplate);
-    tavelle::test::PrivateCupsServer::prepareEnvironment(folder);
+    tavelle::testing::PrivateCupsServer::prepareEnvironment(folder);
 
     int status = EXIT_FAILURE;
     {
-        auto server = std::make_unique<tavelle::test::PrivateCupsServer>(folder);
-        tavelle::test::theServer = server.get();
+        auto server = std::make_unique<tavelle::testing::PrivateCupsServer>(folder);
+        tavelle::testing::theServer = server.get();
 
         ::testing::InitGoogleTest(&argc, argv);
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -44,7 +44,7 @@ int main(int argc, char** argv)
         status = RUN_ALL_TESTS();
 
         server->stop();
-        tavelle::test::theServer = nullptr;
+        tavelle::testing::theServer = nullptr;
     }
     QDir(folder).removeRecursively();
     return status;

@@ -1,28 +1,32 @@
 # Printing tests: each test process runs a CUPS scheduler of its own with CUPS-PDF queues, in a folder
 # under /tmp, and ends it when it ends (see print_test_main.cpp). Needs root for the CUPS-PDF backend and
 # the packages cups, cups-client, printer-driver-cups-pdf and poppler-utils.
-set(CMAKE_AUTOMOC ON)
 
-# The long random session (session_*) runs in a program of its own, for a time limit of its own; it
-# shares the private scheduler harness (the files that are not tests).
-set(TAVELLE_SESSION_TESTS ${TAVELLE_PRINT_TESTS})
-list(FILTER TAVELLE_SESSION_TESTS INCLUDE REGEX "/session_[^/]*$")
-list(FILTER TAVELLE_PRINT_TESTS EXCLUDE REGEX "/session_[^/]*$")
-set(TAVELLE_PRINT_HARNESS ${TAVELLE_PRINT_TESTS})
-list(FILTER TAVELLE_PRINT_HARNESS EXCLUDE REGEX "_test\\.cpp$")
+# The private scheduler and the pages it prints, shared by both printing programs.
+add_library(tavelle_print_harness STATIC
+  print/command.cpp print/command.h
+  print/print_test_main.cpp
+  print/printed_page.cpp print/printed_page.h
+  print/private_cups_server.cpp print/private_cups_server.h)
+target_link_libraries(tavelle_print_harness PUBLIC tavelle_test_support)
+target_compile_definitions(tavelle_print_harness PUBLIC TAVELLE_PRINT_TEST_DIR="${CMAKE_CURRENT_SOURCE_DIR}/print")
 
-add_executable(tavelle_print_tests ${TAVELLE_PRINT_TESTS})
-target_link_libraries(tavelle_print_tests PRIVATE tavelle_shell GTest::gtest)
-target_compile_definitions(tavelle_print_tests PRIVATE TAVELLE_PRINT_TEST_DIR="${CMAKE_CURRENT_SOURCE_DIR}/print")
-gtest_discover_tests(tavelle_print_tests DISCOVERY_TIMEOUT 120
-  PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120 LABELS print)
+add_executable(tavelle_print_tests
+  print/cups_printing_test.cpp
+  print/print_operation_test.cpp
+  print/screen_session.h)
+target_link_libraries(tavelle_print_tests PRIVATE tavelle_print_harness)
+tavelle_discover_tests(tavelle_print_tests print 120)
 
-if(TAVELLE_SESSION_TESTS)
-  add_executable(tavelle_session_tests ${TAVELLE_SESSION_TESTS} ${TAVELLE_PRINT_HARNESS})
-  target_link_libraries(tavelle_session_tests PRIVATE tavelle_shell GTest::gtest)
-  target_compile_definitions(tavelle_session_tests PRIVATE TAVELLE_PRINT_TEST_DIR="${CMAKE_CURRENT_SOURCE_DIR}/print")
-  # Ten thousand actions with a few dozen prints take under a minute in a release build on two cores, and
-  # up to three times as long under the sanitizers or beside other tests.
-  gtest_discover_tests(tavelle_session_tests DISCOVERY_TIMEOUT 120
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 600 LABELS print)
-endif()
+# The long random session runs in a program of its own, for a time limit of its own. Ten thousand
+# actions with a few dozen prints take under a minute in a release build on two cores, and up to three
+# times as long under the sanitizers or beside other tests.
+add_executable(tavelle_session_tests
+  print/session_choices.cpp print/session_choices.h
+  print/session_expectations.cpp print/session_expectations.h
+  print/session_invariants.cpp print/session_invariants.h
+  print/session_random.h
+  print/session_test.cpp
+  print/session_trainee.cpp print/session_trainee.h)
+target_link_libraries(tavelle_session_tests PRIVATE tavelle_print_harness)
+tavelle_discover_tests(tavelle_session_tests print 600)

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-namespace tavelle::test {
+namespace tavelle::testing {
 
 std::optional<int> pdfPageCount(const QString& pdf)
 {
@@ -94,4 +94,4 @@ QRect inkBounds(const QImage& page)
     return bounds;
 }
 
-}  // namespace tavelle::test
+}  // namespace tavelle::testing

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace tavelle::test {
+namespace tavelle::testing {
 
 // What poppler-utils tell of a printed PDF file.
 std::optional<int> pdfPageCount(const QString& pdf);
@@ -23,4 +23,4 @@ int nonPaperPixels(const QImage& page, QRect area);
 // The smallest rectangle holding all ink of the page; empty when the page is blank.
 QRect inkBounds(const QImage& page);
 
-}  // namespace tavelle::test
+}  // namespace tavelle::testing

@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <utility>
 
-namespace tavelle::test {
+namespace tavelle::testing {
 
 namespace {
 
@@ -198,4 +198,4 @@ QStringList PrivateCupsServer::submittedDocuments() const
     return documents;
 }
 
-}  // namespace tavelle::test
+}  // namespace tavelle::testing

@@ -9,7 +9,7 @@
 
 class QProcess;
 
-namespace tavelle::test {
+namespace tavelle::testing {
 
 // A CUPS scheduler of the test process's own, in a directory of its own (private_cupsd.sh), with CUPS-PDF
 // queues whose files land in that directory (add_pdf_queue.sh). The environment must name it before
@@ -61,4 +61,4 @@ private:
 // The one scheduler of the test process, made by the test program's main.
 PrivateCupsServer& privateCupsServer();
 
-}  // namespace tavelle::test
+}  // namespace tavelle::testing

@@ -1,51 +1,44 @@
 #pragma once
 
 #include "core/exercise_record.h"
+#include "core/screen_load.h"
 #include "core/walkthrough.h"
 #include "screens/screen_factory.h"
-#include "screens/screen_host.h"
-#include "shell/screen_printer.h"
+#include "tests/support/fake_shell.h"
+#include "tests/support/named_exercises.h"
 
 #include <memory>
 
-namespace tavelle::test {
+namespace tavelle::testing {
 
-// The walk-through screens of one exercise, with a shell that only prints: the record is filled as the
-// trainee's road through the entry screens leaves it, and every screen opens on that record.
-class ScreenSession final : public ScreenHost {
+// The walk-through screens of the three-nozzle exercise, so that every part of the schematic is drawn,
+// with a shell that only prints: every screen opens on the record the walk left.
+class ScreenSession {
 public:
     explicit ScreenSession(ScreenPrinter& printer)
-        : m_printer(printer)
+        : host(&printer)
+        , accepted(walkExercise(threeNozzles(), record, ",").accepted)
     {
-        // Three nozzles, so that every part of the schematic is drawn.
-        ExerciseInput input;
-        input.exercise = {"2000/15", "110", "200", "3", "", ""};
-        input.nozzle1 = {"65/18", "500", "5", "2"};
-        input.nozzle2 = {"40/14", "250", "", "", "1"};
-        input.nozzle3 = {"100/25", "1000", "3", "Positive", "5"};
-        accepted = walkExercise(input, record, ",").accepted;
     }
 
     std::unique_ptr<ScreenWindow> open(ScreenId screen)
     {
-        auto window = createScreen(screen, m_context);
+        auto window = createScreen(screen, host);
+        window->showLoad(loadScreen(screen, record, ","));
         window->show();
         return window;
     }
 
-    void navigateFrom(ScreenId, std::string_view) override { ++otherRequests; }
-    void finishEntry(ScreenId, const PressOutcome&) override { ++otherRequests; }
-    void printScreen(QWidget& screen) override { m_printer.printScreen(screen); }
-    void showInformation(const QString&, const QString&) override { ++otherRequests; }
-    void screenClosedByUser(ScreenId) override { ++otherRequests; }
+    // What the screens asked of the shell besides printing.
+    std::size_t otherRequests() const
+    {
+        return host.navigations.size() + host.suitesPressed.size() + host.informations.size() +
+               static_cast<std::size_t>(host.closedByUser);
+    }
 
+    RecordingHost host;
     ExerciseRecord record;
-    bool accepted = false;
-    int otherRequests = 0;
-
-private:
-    ScreenPrinter& m_printer;
-    ScreenContext m_context{record, *this, ","};
+    bool accepted;
 };
 
-}  // namespace tavelle::test
+}  // namespace tavelle::testing

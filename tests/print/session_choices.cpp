@@ -4,34 +4,12 @@
 
 #include <array>
 #include <charconv>
-#include <stdexcept>
 
-namespace tavelle::test {
+namespace tavelle::testing {
 
 namespace {
 
 namespace items = listItems;
-
-constexpr std::array<EntryList, 6> exerciseLists{{{"Combo1", items::pumpRatings},
-                                                  {"Combo2", items::feedDiameters},
-                                                  {"Combo4", items::feedLengths},
-                                                  {"Combo3", items::nozzleCounts},
-                                                  {"Combo11", items::feedSlopeKinds},
-                                                  {"Combo5", items::slopePercents}}};
-constexpr std::array<EntryList, 4> nozzle1Lists{{{"Combo1", items::nozzleTypes},
-                                                 {"Combo2", items::nozzleFlows},
-                                                 {"Combo4", items::hoseCounts},
-                                                 {"Combo3", items::nozzle1Heights}}};
-constexpr std::array<EntryList, 5> nozzle2Lists{{{"Combo1", items::nozzleTypes},
-                                                 {"Combo2", items::nozzleFlows},
-                                                 {"Combo4", items::hoseCounts},
-                                                 {"Combo6", items::elevations},
-                                                 {"Combo3", items::elevations}}};
-constexpr std::array<EntryList, 5> nozzle3Lists{{{"Combo1", items::nozzleTypes},
-                                                 {"Combo2", items::nozzleFlows},
-                                                 {"Combo4", items::hoseCounts},
-                                                 {"Combo3", items::nozzle3SlopeKinds},
-                                                 {"Combo6", items::slopePercents}}};
 
 int number(std::string_view text)
 {
@@ -116,72 +94,25 @@ std::vector<ListChoice> drawAcceptedChoices(ScreenId screen, const ExerciseRecor
     return choices;
 }
 
-const std::string& chosenItem(const ChosenItems& chosen, const char* list)
-{
-    static const std::string nothing;
-    const auto found = chosen.find(list);
-    return found == chosen.end() ? nothing : found->second;
-}
-
 }  // namespace
-
-bool isEntryScreen(ScreenId screen)
-{
-    return !entryLists(screen).empty();
-}
-
-std::span<const EntryList> entryLists(ScreenId screen)
-{
-    switch (screen) {
-    case ScreenId::Form2: return exerciseLists;
-    case ScreenId::Lance1: return nozzle1Lists;
-    case ScreenId::Lance2: return nozzle2Lists;
-    case ScreenId::Lance3: return nozzle3Lists;
-    default: return {};
-    }
-}
 
 std::vector<ListChoice> drawEntryChoices(ScreenId screen, const ExerciseRecord& record, SessionRandom& random)
 {
     if (random.percent(70)) return drawAcceptedChoices(screen, record, random);
     std::vector<ListChoice> choices;
-    for (const EntryList& list : entryLists(screen)) choices.push_back({list.name, random.pickOrNothing(list.items)});
+    for (const EntryList& list : entryLists(screen))
+        choices.push_back({std::string(list.control), random.pickOrNothing(list.items)});
     return choices;
 }
 
 PressOutcome pressSuite(ScreenId screen, const ChosenItems& chosen, ExerciseRecord& record)
 {
-    const auto item = [&](const char* list) { return chosenItem(chosen, list); };
-    switch (screen) {
-    case ScreenId::Form2:
-        return pressExerciseSuite({.pumpRating = item("Combo1"),
-                                   .feedDiameter = item("Combo2"),
-                                   .feedLength = item("Combo4"),
-                                   .nozzleCount = item("Combo3"),
-                                   .slopeKind = item("Combo11"),
-                                   .slopePercent = item("Combo5")},
-                                  record);
-    case ScreenId::Lance1:
-        return pressNozzle1Suite(
-            {.type = item("Combo1"), .flow = item("Combo2"), .height = item("Combo3"), .hoseCount = item("Combo4")},
-            record);
-    case ScreenId::Lance2:
-        return pressNozzle2Suite({.type = item("Combo1"),
-                                  .flow = item("Combo2"),
-                                  .nozzleElevation = item("Combo3"),
-                                  .divisionElevation = item("Combo6"),
-                                  .hoseCount = item("Combo4")},
-                                 record);
-    case ScreenId::Lance3:
-        return pressNozzle3Suite({.type = item("Combo1"),
-                                  .flow = item("Combo2"),
-                                  .hoseCount = item("Combo4"),
-                                  .slopeKind = item("Combo3"),
-                                  .slopePercent = item("Combo6")},
-                                 record);
-    default:
-        throw std::logic_error("not an entry screen");
+    ExerciseInput input;
+    for (const EntryList& list : entryLists(screen)) {
+        const auto found = chosen.find(std::string(list.control));
+        if (found != chosen.end()) list.choice(input) = found->second;
     }
+    return pressEntryScreen(screen, input, record);
 }
 
-}  // namespace tavelle::test
+}  // namespace tavelle::testing

@@ -1,27 +1,16 @@
 #pragma once
 
-#include "core/entry_rules.h"
+#include "core/entry_screens.h"
 #include "core/exercise_record.h"
 #include "core/screen_id.h"
 #include "session_random.h"
 
 #include <map>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace tavelle::test {
-
-// A drop-down list of an entry screen, by its control name, with the items it offers.
-struct EntryList {
-    const char* name;
-    std::span<const std::string_view> items;
-};
-
-bool isEntryScreen(ScreenId screen);
-// The lists of an entry screen in the order they are read; none for the other screens.
-std::span<const EntryList> entryLists(ScreenId screen);
+namespace tavelle::testing {
 
 // One list and the item taken from it; an empty item leaves the list without a choice, as a trainee
 // who never opens it does.
@@ -41,4 +30,4 @@ using ChosenItems = std::map<std::string, std::string>;
 // What "Suite >>" of that screen does with those items, by the entry rules.
 PressOutcome pressSuite(ScreenId screen, const ChosenItems& chosen, ExerciseRecord& record);
 
-}  // namespace tavelle::test
+}  // namespace tavelle::testing

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace tavelle::test {
+namespace tavelle::testing {
 
 bool isResultScreen(ScreenId screen);
 
@@ -23,8 +23,7 @@ struct ExpectedLoad {
     ExerciseRecord record;                            // as the load leaves it
 };
 
-// The statement, schematic and calculation screens opened on `record`, as the core computes them:
-// problemStatement, loadSchematic, loadPortionAb and loadFinalCalculation run on this copy.
+// A screen opened on `record`, as the core's load of it computes on this copy.
 ExpectedLoad expectedLoad(ScreenId screen, ExerciseRecord record, std::string_view decimalSeparator);
 
-}  // namespace tavelle::test
+}  // namespace tavelle::testing

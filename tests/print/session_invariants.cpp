@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-namespace tavelle::test {
+namespace tavelle::testing {
 
 namespace {
 
@@ -87,4 +87,4 @@ std::vector<std::string> entryInvariantBreaches(const ExerciseRecord& record, in
     return breaches;
 }
 
-}  // namespace tavelle::test
+}  // namespace tavelle::testing

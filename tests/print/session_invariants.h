@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace tavelle::test {
+namespace tavelle::testing {
 
 // What the record must hold once the exercise screen and the first `nozzlesEntered` nozzle screens
 // have accepted their "Suite >>": the exercise is set, and every nozzle entered so far has a type, a
@@ -14,4 +14,4 @@ namespace tavelle::test {
 // Each breach found is described in a line; none when the record is sound.
 std::vector<std::string> entryInvariantBreaches(const ExerciseRecord& record, int nozzlesEntered);
 
-}  // namespace tavelle::test
+}  // namespace tavelle::testing

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace tavelle::test {
+namespace tavelle::testing {
 
 // splitmix64: one seed gives the same session with every compiler and standard library, so that a
 // failing seed can be replayed anywhere.
@@ -52,4 +52,4 @@ private:
     std::uint64_t m_state;
 };
 
-}  // namespace tavelle::test
+}  // namespace tavelle::testing

@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-namespace tavelle::test {
+namespace tavelle::testing {
 
 namespace {
 
@@ -115,7 +115,7 @@ void TraineeModel::screenOpened(ScreenId screen, const ExerciseRecord& record)
     for (const ListChoice& choice : plan) {
         if (m_random.percent(15)) {
             const auto list = std::find_if(lists.begin(), lists.end(),
-                                           [&](const EntryList& l) { return choice.list == l.name; });
+                                           [&](const EntryList& l) { return choice.list == l.control; });
             m_pending.push_back({choice.list, m_random.pick(list->items)});
         }
         m_pending.push_back(choice);
@@ -169,4 +169,4 @@ void TraineeModel::noteAction(ScreenId screen, const TraineeAction& action)
     m_longestBackChain = std::max(m_longestBackChain, m_backChain);
 }
 
-}  // namespace tavelle::test
+}  // namespace tavelle::testing

@@ -8,7 +8,7 @@
 #include <deque>
 #include <string>
 
-namespace tavelle::test {
+namespace tavelle::testing {
 
 // One thing a trainee does on the open screen.
 struct TraineeAction {
@@ -60,4 +60,4 @@ private:
 // The control that goes back one screen, empty on screens without one.
 std::string backButton(ScreenId screen);
 
-}  // namespace tavelle::test
+}  // namespace tavelle::testing

@@ -1,6 +1,6 @@
 // tavelle-solve as a filter: results come out as exercises go in, and no failure to write passes
 // for success.
-#include "tests/tools/tool_run.h"
+#include "tool_run.h"
 
 #include <gtest/gtest.h>
 

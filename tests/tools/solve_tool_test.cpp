@@ -1,4 +1,4 @@
-#include "tests/tools/tool_run.h"
+#include "tool_run.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

@@ -1,6 +1,6 @@
 // Hostile and unlucky input to both command-line tools: every refusal is exit status 2 and exactly one
 // printable line on standard error, naming what is wrong.
-#include "tests/tools/tool_run.h"
+#include "tool_run.h"
 
 #include <gtest/gtest.h>
 

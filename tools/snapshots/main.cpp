@@ -1,10 +1,11 @@
 // tavelle-snapshots: pictures every screen of the application, as it shows after a walk through
 // an exercise, one PNG file per screen. Needs no display: it renders off screen by default.
 #include "core/screen_id.h"
+#include "core/screen_load.h"
 #include "core/walkthrough.h"
 #include "screens/screen_factory.h"
 #include "shell/application_look.h"
-#include "shell/system_locale.h"
+#include "platform/system_locale.h"
 #include "tools/snapshots/built_in_exercise.h"
 #include "tools/snapshots/silent_host.h"
 #include "tools/snapshots/window_picture.h"
@@ -62,10 +63,10 @@ std::optional<std::string> walk(tavelle::ExerciseReader& reader, tavelle::Exerci
 int pictureScreens(tavelle::ExerciseRecord& record, const std::string& separator, const QDir& directory)
 {
     tavelle::SilentHost host;
-    tavelle::ScreenContext context{record, host, separator};
     int failures = 0;
     for (const tavelle::ScreenId id : tavelle::allScreens) {
-        std::unique_ptr<tavelle::ScreenWindow> screen = tavelle::createScreen(id, context);
+        std::unique_ptr<tavelle::ScreenWindow> screen = tavelle::createScreen(id, host);
+        screen->showLoad(tavelle::loadScreen(id, record, separator));
         screen->show();
         const QString name = QString::fromUtf8(tavelle::screenName(id).data(),
                                                static_cast<qsizetype>(tavelle::screenName(id).size()));

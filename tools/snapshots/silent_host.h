@@ -8,8 +8,8 @@ namespace tavelle {
 class SilentHost final : public ScreenHost {
 public:
     void navigateFrom(ScreenId, std::string_view) override {}
-    void finishEntry(ScreenId, const PressOutcome&) override {}
-    void printScreen(QWidget&) override {}
+    void pressSuite(ScreenId) override {}
+    void printScreen(ScreenWindow&) override {}
     void showInformation(const QString&, const QString&) override {}
     void screenClosedByUser(ScreenId) override {}
 };

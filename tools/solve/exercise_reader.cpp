@@ -1,6 +1,6 @@
 #include "tools/solve/exercise_reader.h"
 
-#include "tools/solve/input_keys.h"
+#include "core/entry_screens.h"
 #include "tools/solve/printable_text.h"
 
 #include <algorithm>
@@ -45,9 +45,9 @@ std::string joined(std::span<const std::string_view> items)
 std::string allKeyNames()
 {
     std::string text;
-    for (const InputKey& key : inputKeys()) {
+    for (const EntryList& key : allEntryLists()) {
         if (!text.empty()) text += ", ";
-        text += key.name;
+        text += key.key;
     }
     return text;
 }
@@ -251,12 +251,12 @@ ExerciseInput ExerciseReader::readExercise()
             skipBlanks();
             if (peek() != '"') malformed("expected a key in double quotes");
             const std::string name = readString();
-            const InputKey* key = findInputKey(name);
+            const EntryList* key = findEntryListByKey(name);
             if (!key)
                 throw InputError(exerciseName() + ": unknown key \"" + printableText(name) +
                                  "\"; allowed keys: " + allKeyNames());
-            const auto index = static_cast<std::size_t>(key - inputKeys().data());
-            const std::string where = exerciseName() + ", key \"" + std::string(key->name) + "\"";
+            const auto index = static_cast<std::size_t>(key - allEntryLists().data());
+            const std::string where = exerciseName() + ", key \"" + std::string(key->key) + "\"";
             if (seen.test(index)) throw InputError(where + ": the key is given twice; give each key once");
             seen.set(index);
 

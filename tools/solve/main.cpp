@@ -2,7 +2,7 @@
 // calculations as the application's screens and writes what each screen would show, one exercise
 // at a time: each is read, walked and written before the next is read.
 #include "core/walkthrough.h"
-#include "shell/system_locale.h"
+#include "platform/system_locale.h"
 #include "tools/solve/answer_key.h"
 #include "tools/solve/exercise_reader.h"
 #include "tools/solve/output_file.h"

@@ -1,7 +1,7 @@
 #include "tools/solve/random_exercises.h"
 
 #include "core/list_items.h"
-#include "tools/solve/input_keys.h"
+#include "core/entry_screens.h"
 #include "tools/solve/json_writer.h"
 
 #include <charconv>
@@ -140,10 +140,10 @@ std::vector<ExerciseInput> randomExercises(std::size_t count, std::uint64_t seed
 void writeExercise(JsonWriter& out, ExerciseInput exercise)
 {
     out.beginObject();
-    for (const InputKey& key : inputKeys()) {
+    for (const EntryList& key : allEntryLists()) {
         const std::string& choice = key.choice(exercise);
         if (choice.empty()) continue;
-        out.key(key.name);
+        out.key(key.key);
         if (isWholeNumber(choice)) out.integer(std::stoll(choice));
         else out.string(choice);
     }

@@ -1,4 +1,4 @@
-#include "shell/system_locale.h"
+#include "platform/system_locale.h"
 
 #include <QLocale>
 
