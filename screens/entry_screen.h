@@ -23,12 +23,15 @@ protected:
     // A label on the left and its list; the label wraps and centres vertically on the list.
     QComboBox* addRow(const char* labelName, const QString& text, QRect labelRect, const char* listName,
                       std::span<const std::string_view> items, QRect listRect);
-    // The sentence end of a slope row: "de" [percent] "%", right of the kind's list.
+    // The sentence end of a slope row: "de" [percent] "%", right of the kind's list, the row added last.
     QComboBox* addSlopePercent(const char* ofName, const char* listName, const char* percentName, int left, int top);
     // The leaving button, then "Suite >>" on its right ending at `right`; "Suite >>" calls pressSuite().
     void addButtons(const char* leaveName, const QString& leaveCaption, int right, int top);
 
     virtual void pressSuite() = 0;
+
+private:
+    QString m_lastRowLabel;
 };
 
 }  // namespace tavelle

@@ -53,14 +53,18 @@ protected:
                                      bool bold = false);
     // "Imprimer" (Command4): prints this screen through the shell; the screen stays open.
     QPushButton* addPrintButton(QRect rect);
-    // A picture drawn by the application, with a tooltip naming it.
+    // A picture drawn by the application, with a tooltip naming it; a screen reader names it the same.
     QLabel* addPicture(const char* name, QRect rect, QPixmap (*draw)(QSize), const QString& tooltip);
     QGroupBox* addFrame(const char* name, const QString& caption, QRect rect);
 
     // The current text of a list; empty when nothing is chosen.
     static std::string choice(const QComboBox* list);
 
+    // For the windows that only pass by (the About box, the closing screen): no task-bar entry.
+    void keepOffTaskBar() { m_offTaskBar = true; }
+
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;  // Escape must not close a screen: closing would end the program
 
@@ -68,6 +72,7 @@ private:
     ScreenId m_id;
     ScreenContext& m_context;
     bool m_closingForNavigation = false;
+    bool m_offTaskBar = false;
 };
 
 }  // namespace tavelle

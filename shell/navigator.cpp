@@ -59,6 +59,7 @@ void Navigator::finishEntry(ScreenId screen, const PressOutcome& outcome)
 
 void Navigator::printScreen(QWidget& screen)
 {
+    followScreen(screen);
     m_printer.printScreen(screen);
 }
 
@@ -78,6 +79,7 @@ void Navigator::screenClosedByUser(ScreenId screen)
 void Navigator::open(ScreenId screen, bool modal)
 {
     m_current = createScreen(screen, m_context).release();
+    if (m_screen) m_current->setScreen(m_screen);
     m_current->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
     m_current->show();
     m_current->activateWindow();
@@ -88,8 +90,15 @@ void Navigator::closeCurrent()
     if (m_current == nullptr) return;
     // The screen may be inside one of its own handlers: it is deleted once that handler has returned.
     ScreenWindow* screen = std::exchange(m_current, nullptr);
+    followScreen(*screen);
     screen->closeForNavigation();
     screen->deleteLater();
+}
+
+void Navigator::followScreen(const QWidget& window)
+{
+    m_screen = window.screen();
+    m_messages.placeOn(m_screen);
 }
 
 void Navigator::endProgram()

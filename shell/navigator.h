@@ -2,6 +2,9 @@
 
 #include "screens/screen_host.h"
 
+#include <QPointer>
+#include <QScreen>
+
 #include <functional>
 #include <string>
 
@@ -37,6 +40,7 @@ private:
     bool isCurrent(ScreenId screen) const;
     void open(ScreenId screen, bool modal);
     void closeCurrent();
+    void followScreen(const QWidget& window);
     void endProgram();
 
     ScreenContext m_context;
@@ -44,6 +48,8 @@ private:
     ScreenPrinter& m_printer;
     std::function<void()> m_endProgram;
     ScreenWindow* m_current = nullptr;
+    // The monitor the user works on: where the last screen was. The next one opens there.
+    QPointer<QScreen> m_screen;
     bool m_ended = false;
 };
 
