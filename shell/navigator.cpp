@@ -2,6 +2,7 @@
 
 #include "core/screen_flow.h"
 #include "screens/screen_factory.h"
+#include "screens/window_placement.h"
 #include "shell/message_boxes.h"
 #include "shell/screen_printer.h"
 
@@ -79,7 +80,11 @@ void Navigator::screenClosedByUser(ScreenId screen)
 void Navigator::open(ScreenId screen, bool modal)
 {
     m_current = createScreen(screen, m_context).release();
-    if (m_screen) m_current->setScreen(m_screen);
+    if (m_screen) {
+        // A window takes the screen its place lies on: the place must be there before it is created.
+        m_current->setScreen(m_screen);
+        centreOnScreen(*m_current, m_screen);
+    }
     m_current->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
     m_current->show();
     m_current->activateWindow();
