@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth x11-utils icewm libxcb1-dev
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   gcovr
 )
