@@ -4,9 +4,8 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
-
-#include <algorithm>
 
 namespace tavelle {
 
@@ -16,7 +15,7 @@ constexpr qreal titleBarPointSize = 12;
 constexpr int titleBarButtonRoom = 48;  // the window's icon on one side, its close button on the other
 constexpr int titleBarMargin = 16;
 
-// Placed and sized once Qt has fitted the box to its text, which it does only as the box is shown.
+// A box as wide as its caption needs, placed once Qt has fitted it to its text as it is shown.
 class PlacedMessageBox final : public QMessageBox {
 public:
     PlacedMessageBox(Icon icon, const QString& title, const QString& text, QScreen* screen)
@@ -26,13 +25,20 @@ public:
         setDefaultButton(QMessageBox::Ok);
         setEscapeButton(QMessageBox::Ok);
         if (m_screen != nullptr) setScreen(m_screen);
+        // The box sizes itself to its layout's minimum whenever it lays out again: a strut across
+        // its grid keeps the caption's room through every one of those.
+        if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
+            const QMargins margins = grid->contentsMargins();
+            const int strut = QtMessageBoxes::widthForCaption(title) - margins.left() - margins.right();
+            grid->addItem(new QSpacerItem(strut, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                          grid->columnCount());
+        }
     }
 
 protected:
     void showEvent(QShowEvent* event) override
     {
         QMessageBox::showEvent(event);
-        setFixedWidth(std::max(width(), QtMessageBoxes::widthForCaption(windowTitle())));
         centreOnScreen(*this, m_screen);
     }
 

@@ -209,6 +209,7 @@ void inspectBox(const std::function<void()>& show, const std::function<void(QMes
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
         seen = true;
+        QCoreApplication::processEvents();  // the box lays itself out again after showing
         inspect(*box);
         box->button(QMessageBox::Ok)->click();
     });
