@@ -9,6 +9,15 @@ namespace tavelle {
 
 namespace {
 
+bool changesPixelDensity([[maybe_unused]] const QEvent& event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    return event.type() == QEvent::DevicePixelRatioChange;
+#else
+    return false;  // older Qt tells only of a change of screen
+#endif
+}
+
 class PictureRedrawer final : public QObject {
 public:
     PictureRedrawer(QLabel& label, PictureDrawing draw)
@@ -23,7 +32,8 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         // Before the window is shown the label only guesses its screen; after a move it has another.
-        if (watched == &m_label && (event->type() == QEvent::Show || event->type() == QEvent::ScreenChangeInternal))
+        if (watched == &m_label && (event->type() == QEvent::Show || event->type() == QEvent::ScreenChangeInternal ||
+                                    changesPixelDensity(*event)))
             redrawIfBlurred();
         return false;
     }
