@@ -22,6 +22,8 @@ inline constexpr std::string_view homeTitleTooltip = "contact@tavelle.example.or
 inline constexpr std::string_view homePictureTooltip = "Écrivez-nous : contact@tavelle.example.org";
 inline constexpr std::string_view legalNotice = "Projet Tavelle — logiciel libre de formation, fourni sans garantie.";
 inline constexpr std::string_view logoTooltip = "Emblème du Projet Tavelle";
+// What a screen reader says for the home screen's picture; its tooltip is an address, not a name.
+inline constexpr std::string_view pumpPictureName = "Dessin d'une pompe à incendie";
 
 // What the double-click on the home screen's web-site line shows.
 inline constexpr std::string_view webSitesTitle = "Tavelle sur le web";

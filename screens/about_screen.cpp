@@ -28,6 +28,7 @@ QFrame* addSeparatorLine(QWidget* parent, const char* name, QRect rect, const QC
 AboutScreen::AboutScreen(ScreenHost& screenHost)
     : ScreenWindow(ScreenId::f2, screenHost, QSize(twips(6690), twips(4785)))
 {
+    keepOffTaskBar();
     addPicture("picIcon", twipsRect(120, 120, 495, 495), logoPicture, toQString(aboutTexts::logoTooltip));
 
     QLabel* title = addLabel(this, "lblTitle", QString(), twipsRect(1080, 240, 3885, 240));

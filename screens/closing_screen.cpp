@@ -23,6 +23,7 @@ void setLook(QLabel* label, const QColor& colour)
 ClosingScreen::ClosingScreen(ScreenHost& screenHost)
     : ScreenWindow(ScreenId::fin, screenHost, QSize(twips(7575), twips(4050)))
 {
+    keepOffTaskBar();
     setAutoFillBackground(true);
     QPalette background = palette();
     background.setColor(QPalette::Window, Qt::white);

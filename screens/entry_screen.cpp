@@ -1,5 +1,7 @@
 #include "screens/entry_screen.h"
 
+#include "core/spoken_names.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -34,7 +36,11 @@ QComboBox* EntryScreen::addRow(const char* labelName, const QString& text, QRect
     QLabel* label = addLabel(this, labelName, text, labelRect);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return addEntryList(listName, listRect);
+    QComboBox* list = addEntryList(listName, listRect);
+    label->setBuddy(list);
+    list->setAccessibleName(toQString(spokenListName(text.toStdString())));
+    m_lastRowLabel = text;
+    return list;
 }
 
 QComboBox* EntryScreen::addSlopePercent(const char* ofName, const char* listName, const char* percentName, int left,
@@ -43,6 +49,8 @@ QComboBox* EntryScreen::addSlopePercent(const char* ofName, const char* listName
     QLabel* of = addLabel(this, ofName, QStringLiteral("de"), QRect(left, top, 24, listHeight));
     of->setAlignment(Qt::AlignCenter);
     QComboBox* percent = addEntryList(listName, QRect(left + 28, top, 64, listHeight));
+    // "de" alone says nothing: the percent is named after the slope row it ends.
+    percent->setAccessibleName(toQString(spokenSlopePercentName(m_lastRowLabel.toStdString())));
     QLabel* sign = addLabel(this, percentName, QStringLiteral("%"), QRect(left + 96, top, 20, listHeight));
     sign->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return percent;

@@ -27,7 +27,7 @@ protected:
     // A label on the left and its list; the label wraps and centres vertically on the list.
     QComboBox* addRow(const char* labelName, const QString& text, QRect labelRect, const char* listName,
                       QRect listRect);
-    // The sentence end of a slope row: "de" [percent] "%", right of the kind's list.
+    // The sentence end of a slope row: "de" [percent] "%", right of the kind's list, the row added last.
     QComboBox* addSlopePercent(const char* ofName, const char* listName, const char* percentName, int left, int top);
     // The leaving button, then "Suite >>" on its right ending at `right`.
     void addButtons(const char* leaveName, const QString& leaveCaption, int right, int top);
@@ -37,6 +37,7 @@ private:
     QComboBox* addEntryList(const char* name, QRect rect);
 
     std::vector<std::pair<const EntryList*, QComboBox*>> m_lists;
+    QString m_lastRowLabel;
 };
 
 }  // namespace tavelle

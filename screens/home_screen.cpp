@@ -2,6 +2,7 @@
 
 #include "core/about_texts.h"
 #include "screens/artwork.h"
+#include "screens/sharp_picture.h"
 #include "screens/wrapping_button.h"
 
 #include <QEvent>
@@ -42,8 +43,9 @@ HomeScreen::HomeScreen(ScreenHost& screenHost)
     photograph->setGeometry(twipsRect(480, 1920, 2415, 3495));
     photograph->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     photograph->setLineWidth(2);
-    photograph->setPixmap(pumpPicture(photograph->contentsRect().size()));
+    showSharpPicture(*photograph, pumpPicture);
     photograph->setToolTip(toQString(aboutTexts::homePictureTooltip));
+    photograph->setAccessibleName(toQString(aboutTexts::pumpPictureName));
 
     QLabel* version = addLabel(this, "nom", QStringLiteral("Version 1.00"), twipsRect(3120, 3240, 4695, 735),
                               17.25, true);

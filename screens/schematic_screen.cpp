@@ -6,6 +6,7 @@
 #include "screens/clickable_picture.h"
 #include "screens/line_item.h"
 #include "screens/loaded_texts.h"
+#include "screens/sharp_picture.h"
 #include "screens/shape_item.h"
 
 #include <QLabel>
@@ -126,8 +127,9 @@ void SchematicScreen::addLogo()
     auto* logo = new ClickablePicture(this);
     logo->setObjectName(QStringLiteral("Image1"));
     logo->setGeometry(twipsRect(0, 0, 1680, 1620));
-    logo->setPixmap(logoPicture(logo->size()));
+    showSharpPicture(*logo, logoPicture);
     logo->setToolTip(toQString(aboutTexts::logoTooltip));
+    logo->setAccessibleName(toQString(aboutTexts::logoTooltip));
     connect(logo, &ClickablePicture::clicked, this, [this] {
         host().showInformation(QStringLiteral("Pour des Infos"),
                                QStringLiteral("Site internet ") + toQString(aboutTexts::webSite));

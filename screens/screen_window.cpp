@@ -1,12 +1,16 @@
 #include "screens/screen_window.h"
 
+#include "screens/choice_list.h"
+#include "screens/sharp_picture.h"
+#include "screens/task_bar_hint.h"
+#include "screens/window_placement.h"
+
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace tavelle {
 
@@ -95,9 +99,10 @@ QLabel* ScreenWindow::addLabel(QWidget* parent, const char* name, const QString&
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(rect);
-    // Start from the window's type, not the parent's: a frame's bold caption type must not spread.
+    // Start from the window's type, not the parent's: a frame's bold caption type must not spread. Every
+    // attribute left unset would still come from the parent, so the size is set even when it is the window's.
     QFont labelFont = font();
-    if (pointSize > 0) labelFont.setPointSizeF(pointSize);
+    labelFont.setPointSizeF(pointSize > 0 ? pointSize : font().pointSizeF());
     labelFont.setBold(bold);
     label->setFont(labelFont);
     return label;
@@ -105,7 +110,7 @@ QLabel* ScreenWindow::addLabel(QWidget* parent, const char* name, const QString&
 
 QComboBox* ScreenWindow::addList(QWidget* parent, const char* name, std::span<const std::string_view> items, QRect rect)
 {
-    auto* list = new QComboBox(parent);
+    auto* list = new ChoiceList(parent);
     list->setObjectName(QString::fromLatin1(name));
     list->setEditable(false);
     list->addItems(toQStringList(items));
@@ -122,7 +127,7 @@ QPushButton* ScreenWindow::addButton(QWidget* parent, const char* name, const QS
     button->setGeometry(rect);
     button->setAutoDefault(false);
     QFont buttonFont = font();
-    if (pointSize > 0) buttonFont.setPointSizeF(pointSize);
+    buttonFont.setPointSizeF(pointSize > 0 ? pointSize : font().pointSizeF());
     buttonFont.setBold(bold);
     button->setFont(buttonFont);
     return button;
@@ -151,8 +156,9 @@ QLabel* ScreenWindow::addPicture(const char* name, QRect rect, QPixmap (*draw)(Q
     auto* picture = new QLabel(this);
     picture->setObjectName(QString::fromLatin1(name));
     picture->setGeometry(rect);
-    picture->setPixmap(draw(rect.size()));
+    showSharpPicture(*picture, draw);
     picture->setToolTip(tooltip);
+    picture->setAccessibleName(tooltip);
     return picture;
 }
 
@@ -175,12 +181,24 @@ std::string ScreenWindow::choice(const QComboBox* list)
 
 void ScreenWindow::showEvent(QShowEvent* event)
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    // On the screen the shell chose: the one where the previous window was.
+    centreOnScreen(*this);
+    if (m_offTaskBar) askToStayOffTaskBar(*this);
     QDialog::showEvent(event);
+}
+
+void ScreenWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Enter presses the button that has the focus, as in every dialog. The buttons are not auto-default:
+    // that would make Enter on a list press whichever button Qt picked as the default.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button != nullptr && button->isEnabled()) {
+            button->click();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void ScreenWindow::closeEvent(QCloseEvent* event)

@@ -63,14 +63,18 @@ protected:
                                      bool bold = false);
     // "Imprimer" (Command4): prints this screen through the shell; the screen stays open.
     QPushButton* addPrintButton(QRect rect);
-    // A picture drawn by the application, with a tooltip naming it.
+    // A picture drawn by the application, with a tooltip naming it; a screen reader names it the same.
     QLabel* addPicture(const char* name, QRect rect, QPixmap (*draw)(QSize), const QString& tooltip);
     QGroupBox* addFrame(const char* name, const QString& caption, QRect rect);
 
     // The current text of a list; empty when nothing is chosen.
     static std::string choice(const QComboBox* list);
 
+    // For the windows that only pass by (the About box, the closing screen): no task-bar entry.
+    void keepOffTaskBar() { m_offTaskBar = true; }
+
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;  // Escape must not close a screen: closing would end the program
 
@@ -80,6 +84,7 @@ private:
     bool m_closingForNavigation = false;
     std::map<std::string, QWidget*, std::less<>> m_loadedControls;
     std::vector<QPushButton*> m_buttons;
+    bool m_offTaskBar = false;
 };
 
 }  // namespace tavelle

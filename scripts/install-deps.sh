@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth x11-utils
+  xvfb xauth x11-utils icewm libxcb1-dev
   libcups2-dev cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   gcovr
   desktop-file-utils appstream dpkg-dev

@@ -1,5 +1,6 @@
 #pragma once
 
+class QScreen;
 class QString;
 
 namespace tavelle {
@@ -14,6 +15,8 @@ public:
     virtual void information(const QString& title, const QString& text) = 0;
     // No icon, one OK button.
     virtual void plain(const QString& title, const QString& text) = 0;
+    // The screen (monitor) the user works on: boxes open in its middle, as the windows do.
+    virtual void placeOn(QScreen* screen) { static_cast<void>(screen); }
 };
 
 }  // namespace tavelle

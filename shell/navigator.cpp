@@ -4,6 +4,7 @@
 #include "core/screen_load.h"
 #include "screens/entry_screen.h"
 #include "screens/screen_factory.h"
+#include "screens/window_placement.h"
 #include "shell/message_boxes.h"
 #include "shell/screen_printer.h"
 
@@ -65,6 +66,7 @@ void Navigator::pressSuite(ScreenId screen)
 
 void Navigator::printScreen(ScreenWindow& screen)
 {
+    followScreen(screen);
     m_printer.printScreen(screen);
 }
 
@@ -85,6 +87,11 @@ void Navigator::open(ScreenId screen, Modality modality)
 {
     m_current = createScreen(screen, *this).release();
     m_current->showLoad(loadScreen(screen, m_record, m_decimalSeparator));
+    if (m_screen) {
+        // A window takes the screen its place lies on: the place must be there before it is created.
+        m_current->setScreen(m_screen);
+        centreOnScreen(*m_current, m_screen);
+    }
     m_current->setWindowModality(modality == Modality::Modal ? Qt::ApplicationModal : Qt::NonModal);
     m_current->show();
     m_current->activateWindow();
@@ -95,8 +102,15 @@ void Navigator::closeCurrent()
     if (m_current == nullptr) return;
     // The screen may be inside one of its own handlers: it is deleted once that handler has returned.
     ScreenWindow* screen = std::exchange(m_current, nullptr);
+    followScreen(*screen);
     screen->closeForNavigation();
     screen->deleteLater();
+}
+
+void Navigator::followScreen(const QWidget& window)
+{
+    m_screen = window.screen();
+    m_messages.placeOn(m_screen);
 }
 
 void Navigator::endProgram()

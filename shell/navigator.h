@@ -4,6 +4,9 @@
 #include "core/screen_flow.h"
 #include "screens/screen_host.h"
 
+#include <QPointer>
+#include <QScreen>
+
 #include <functional>
 #include <string>
 
@@ -42,6 +45,7 @@ private:
     bool isCurrent(ScreenId screen) const;
     void open(ScreenId screen, Modality modality);
     void closeCurrent();
+    void followScreen(const QWidget& window);
     void endProgram();
 
     ExerciseRecord m_record;
@@ -50,6 +54,8 @@ private:
     ScreenPrinter& m_printer;
     std::function<void()> m_endProgram;
     ScreenWindow* m_current = nullptr;
+    // The monitor the user works on: where the last screen was. The next one opens there.
+    QPointer<QScreen> m_screen;
     bool m_ended = false;
 };
 

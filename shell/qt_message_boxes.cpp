@@ -1,35 +1,81 @@
 #include "shell/qt_message_boxes.h"
 
+#include "screens/window_placement.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace tavelle {
 
 namespace {
 
+constexpr qreal titleBarPointSize = 12;
+constexpr int titleBarButtonRoom = 48;  // the window's icon on one side, its close button on the other
+constexpr int titleBarMargin = 16;
+
+// A box as wide as its caption needs, placed once Qt has fitted it to its text as it is shown.
+class PlacedMessageBox final : public QMessageBox {
+public:
+    PlacedMessageBox(Icon icon, const QString& title, const QString& text, QScreen* screen)
+        : QMessageBox(icon, title, text, QMessageBox::Ok)
+        , m_screen(screen)
+    {
+        setDefaultButton(QMessageBox::Ok);
+        setEscapeButton(QMessageBox::Ok);
+        if (m_screen != nullptr) setScreen(m_screen);
+        // The box sizes itself to its layout's minimum whenever it lays out again: a strut across
+        // its grid keeps the caption's room through every one of those.
+        if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
+            const QMargins margins = grid->contentsMargins();
+            const int strut = QtMessageBoxes::widthForCaption(title) - margins.left() - margins.right();
+            grid->addItem(new QSpacerItem(strut, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                          grid->columnCount());
+        }
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event);
+        centreOnScreen(*this, m_screen);
+    }
+
+private:
+    QScreen* m_screen;
+};
+
 // Without a parent: the entry screens' warnings come after their screen has closed.
-void showBox(QMessageBox::Icon icon, const QString& title, const QString& text)
+void showBox(QMessageBox::Icon icon, const QString& title, const QString& text, QScreen* screen)
 {
-    QMessageBox box(icon, title, text, QMessageBox::Ok);
-    box.setDefaultButton(QMessageBox::Ok);
-    box.setEscapeButton(QMessageBox::Ok);
+    PlacedMessageBox box(icon, title, text, screen);
     box.exec();
 }
 
 }  // namespace
 
+int QtMessageBoxes::widthForCaption(const QString& caption)
+{
+    QFont titleFont = QApplication::font();
+    titleFont.setPointSizeF(titleBarPointSize);
+    titleFont.setBold(true);
+    return QFontMetrics(titleFont).horizontalAdvance(caption) + 2 * (titleBarButtonRoom + titleBarMargin);
+}
+
 void QtMessageBoxes::warning(const QString& text)
 {
-    showBox(QMessageBox::Warning, QStringLiteral("ATTENTION !!"), text);
+    showBox(QMessageBox::Warning, QStringLiteral("ATTENTION !!"), text, m_screen);
 }
 
 void QtMessageBoxes::information(const QString& title, const QString& text)
 {
-    showBox(QMessageBox::Information, title, text);
+    showBox(QMessageBox::Information, title, text, m_screen);
 }
 
 void QtMessageBoxes::plain(const QString& title, const QString& text)
 {
-    showBox(QMessageBox::NoIcon, title, text);
+    showBox(QMessageBox::NoIcon, title, text, m_screen);
 }
 
 }  // namespace tavelle

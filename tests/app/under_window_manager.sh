@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Runs a command on a private Xvfb display managed by IceWM, then stops both. IceWM has a task bar
+# and honours the hints Qt and the application give: the window type and states (EWMH) and the
+# functions a window allows (Motif), and tells in _NET_WM_ALLOWED_ACTIONS what it offers. Usage: under_window_manager.sh COMMAND [ARGUMENT...]
+set -euo pipefail
+
+for tool in Xvfb icewm xprop; do
+  if ! command -v "$tool" >/dev/null 2>&1; then
+    echo "under_window_manager: $tool is missing; scripts/install-deps.sh installs it" >&2
+    exit 1
+  fi
+done
+
+workdir=$(mktemp -d)
+x_pid=""
+wm_pid=""
+cleanup() {
+  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
+  [ -n "$x_pid" ] && kill "$x_pid" 2>/dev/null && wait "$x_pid" 2>/dev/null
+  rm -rf "$workdir"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$workdir/display" 2>"$workdir/xvfb.log" &
+x_pid=$!
+for _ in $(seq 200); do
+  [ -s "$workdir/display" ] && break
+  sleep 0.05
+done
+if [ ! -s "$workdir/display" ]; then
+  echo "under_window_manager: Xvfb did not start:" >&2
+  cat "$workdir/xvfb.log" >&2
+  exit 1
+fi
+export DISPLAY=":$(head -n1 "$workdir/display")"
+
+# The stock configuration, not the user's.
+HOME="$workdir" icewm 2>"$workdir/icewm.log" &
+wm_pid=$!
+for _ in $(seq 200); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.05
+done
+if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+  echo "under_window_manager: icewm did not take the display:" >&2
+  cat "$workdir/icewm.log" >&2
+  exit 1
+fi
+
+QT_QPA_PLATFORM=xcb "$@"
