@@ -96,41 +96,37 @@ void ExamSheets::drawScreen(QWidget& screen, QPointF origin, qreal scale)
 
 void ExamSheets::addTraineePage(const SheetExercise& exercise)
 {
-    const QRectF area = beginPage(sheetHeading(exercise.number, m_seed));
-
-    // Loading the screens writes the record as the walk did; the caller's copy stays as it was.
-    ExerciseRecord record = exercise.record;
-    SilentHost host;
-    ScreenContext context{record, host, m_decimalSeparator};
-    const std::unique_ptr<ScreenWindow> statement = createScreen(ScreenId::Don, context);
-    const std::unique_ptr<ScreenWindow> schematic = createScreen(ScreenId::Dessin, context);
-
-    const qreal scale = stackScale(area, {statement->size(), schematic->size()}, area.height() * (1 - workingShare));
-    QPointF origin = area.topLeft();
-    drawScreen(*statement, origin, scale);
-    origin.ry() += statement->height() * scale + gap;
-    drawScreen(*schematic, origin, scale);
-    origin.ry() += schematic->height() * scale + gap;
-
+    const QRectF left = addScreensPage(sheetHeading(exercise.number, m_seed), exercise, ScreenId::Don,
+                                       ScreenId::Dessin, workingShare);
     m_painter.setPen(QPen(QColor(170, 170, 170), 0.75));
-    m_painter.drawRect(QRectF(origin, QPointF(area.right(), area.bottom())));
+    m_painter.drawRect(left);
 }
 
 void ExamSheets::addKeyPage(const SheetExercise& exercise)
 {
-    const QRectF area = beginPage(answerHeading(exercise.number, m_seed));
+    addScreensPage(answerHeading(exercise.number, m_seed), exercise, ScreenId::Calculs, ScreenId::Calculs2, 0);
+}
 
+QRectF ExamSheets::addScreensPage(const std::string& heading, const SheetExercise& exercise, ScreenId first,
+                                  ScreenId second, qreal freeShare)
+{
+    const QRectF area = beginPage(heading);
+
+    // Loading the screens writes the record as the walk did; the caller's copy stays as it was.
+    // The order matters: each screen reads what the one before it wrote.
     ExerciseRecord record = exercise.record;
     SilentHost host;
     ScreenContext context{record, host, m_decimalSeparator};
-    const std::unique_ptr<ScreenWindow> portionAb = createScreen(ScreenId::Calculs, context);
-    const std::unique_ptr<ScreenWindow> finalCalculation = createScreen(ScreenId::Calculs2, context);
+    const std::unique_ptr<ScreenWindow> upper = createScreen(first, context);
+    const std::unique_ptr<ScreenWindow> lower = createScreen(second, context);
 
-    const qreal scale = stackScale(area, {portionAb->size(), finalCalculation->size()}, area.height());
+    const qreal scale = stackScale(area, {upper->size(), lower->size()}, area.height() * (1 - freeShare));
     QPointF origin = area.topLeft();
-    drawScreen(*portionAb, origin, scale);
-    origin.ry() += portionAb->height() * scale + gap;
-    drawScreen(*finalCalculation, origin, scale);
+    drawScreen(*upper, origin, scale);
+    origin.ry() += upper->height() * scale + gap;
+    drawScreen(*lower, origin, scale);
+    origin.ry() += lower->height() * scale + gap;
+    return QRectF(origin, area.bottomRight());
 }
 
 bool ExamSheets::finish() { return m_painter.end(); }

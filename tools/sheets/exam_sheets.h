@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/exercise_record.h"
+#include "core/screen_id.h"
 
 #include <QFont>
 #include <QPainter>
@@ -39,6 +40,10 @@ public:
 private:
     // Returns the area left below the heading and above the footer.
     QRectF beginPage(const std::string& heading);
+    // A page of two screens stacked, as large as they fit above `freeShare` of the page left free;
+    // returns the area left below them.
+    QRectF addScreensPage(const std::string& heading, const SheetExercise& exercise, ScreenId first, ScreenId second,
+                          qreal freeShare);
     // Draws the screen at `scale` with its top-left corner at `origin`, as it shows on screen.
     void drawScreen(QWidget& screen, QPointF origin, qreal scale);
 
