@@ -47,5 +47,8 @@ dpkg-deb --extract "$deb" "$work/root"
 "$here/check_tree.sh" "$work/root/usr" "$expected" || failed=1
 shown=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$work/root/usr/bin/tavelle" --version)
 [ "$shown" = "tavelle $version" ] || { echo "tavelle --version printed \"$shown\""; failed=1; }
-"$work/root/usr/bin/tavelle-solve" --help >/dev/null || { echo "the packaged tavelle-solve does not run"; failed=1; }
+for tool in tavelle-solve tavelle-sheets; do
+  shown=$("$work/root/usr/bin/$tool" --version)
+  [ "$shown" = "$tool $version" ] || { echo "$tool --version printed \"$shown\""; failed=1; }
+done
 exit "$failed"

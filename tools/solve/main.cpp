@@ -12,7 +12,6 @@
 #include "tools/solve/tool_command_line.h"
 
 #include <cerrno>
-#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -37,22 +36,13 @@ struct Options {
     std::optional<std::uint64_t> seed;
 };
 
-std::uint64_t wholeNumber(const std::string& option, const std::string& value)
-{
-    std::uint64_t number = 0;
-    const auto result = std::from_chars(value.data(), value.data() + value.size(), number);
-    if (value.empty() || result.ec != std::errc() || result.ptr != value.data() + value.size())
-        throw UsageError("option " + option + " takes a whole number, not \"" + tavelle::printableText(value) + "\"");
-    return number;
-}
-
 Options readOptions(const tavelle::ToolCommandLine& commandLine, const QCommandLineOption& text,
                     const QCommandLineOption& random, const QCommandLineOption& seed)
 {
     Options options;
     options.text = commandLine.isSet(text);
-    if (commandLine.isSet(random)) options.randomCount = wholeNumber("--random", commandLine.value(random));
-    if (commandLine.isSet(seed)) options.seed = wholeNumber("--seed", commandLine.value(seed));
+    if (commandLine.isSet(random)) options.randomCount = tavelle::wholeNumber("--random", commandLine.value(random));
+    if (commandLine.isSet(seed)) options.seed = tavelle::wholeNumber("--seed", commandLine.value(seed));
     const std::vector<std::string> files = commandLine.positionalArguments();
     if (files.size() > 1) throw UsageError("only one FILE may be given");
     if (!files.empty()) options.file = files.front();
@@ -130,7 +120,8 @@ int run(int argc, char** argv)
         "       tavelle-solve --random N [--seed S]\n",
         "Reads exercises as JSON from FILE, or from standard input when FILE is - or not given, and\n"
         "writes what every screen shows: JSON, or with --text a French answer key. With --random,\n"
-        "writes N exercises that every entry rule accepts instead. Formats: docs/answer_key_format.md.");
+        "writes N exercises that every entry rule accepts instead. Formats: docs/answer_key_format.md.\n"
+        "tavelle-sheets makes printable A4 exam sheets of the same exercises.");
     const QCommandLineOption text(QStringLiteral("text"), QStringLiteral("Write a French answer key instead of JSON."));
     const QCommandLineOption random(QStringLiteral("random"), QStringLiteral("Write N random exercises."),
                                     QStringLiteral("N"));

@@ -3,6 +3,8 @@
 #include "core/screen_id.h"
 #include "tools/solve/printable_text.h"
 
+#include <charconv>
+
 namespace tavelle {
 
 static_assert(versionMajor == TAVELLE_VERSION_MAJOR && versionMinor == TAVELLE_VERSION_MINOR &&
@@ -14,6 +16,15 @@ namespace {
 std::string toStd(const QString& text) { return text.toLocal8Bit().toStdString(); }
 
 }  // namespace
+
+std::uint64_t wholeNumber(const std::string& option, const std::string& value)
+{
+    std::uint64_t number = 0;
+    const auto result = std::from_chars(value.data(), value.data() + value.size(), number);
+    if (value.empty() || result.ec != std::errc() || result.ptr != value.data() + value.size())
+        throw UsageError("option " + option + " takes a whole number, not \"" + printableText(value) + "\"");
+    return number;
+}
 
 ToolCommandLine::ToolCommandLine(std::string program, std::string usage, std::string_view description)
     : m_program(std::move(program)),

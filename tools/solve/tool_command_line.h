@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -14,6 +15,9 @@ class UsageError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// The value of an option that takes a whole number; throws UsageError naming the option otherwise.
+std::uint64_t wholeNumber(const std::string& option, const std::string& value);
 
 // The command line of a tool: Qt's parser (--opt=value, --, grouped short options) with --help and
 // --version, and messages in the tool's own words.

@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+
+struct CommandRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string slurp(const fs::path& path)
+{
+    std::ifstream stream(path, std::ios::binary);
+    std::ostringstream content;
+    content << stream.rdbuf();
+    return content.str();
+}
+
+class SheetsTool : public testing::Test {
+protected:
+    void SetUp() override { fs::create_directories(m_dir); }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    fs::path file(const std::string& name) const { return m_dir / name; }
+
+    // Runs a shell command line under a French locale, standard input from `input`.
+    CommandRun run(const std::string& command, const std::string& input = "") const
+    {
+        { std::ofstream(file("in")) << input; }
+        const std::string line = "(export LC_ALL=fr_FR.UTF-8; unset LC_NUMERIC LANG; " + command + ") < " +
+                                 quoted(file("in")) + " > " + quoted(file("out")) + " 2> " + quoted(file("err"));
+        CommandRun result;
+        const int raw = std::system(line.c_str());
+        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        result.out = slurp(file("out"));
+        result.err = slurp(file("err"));
+        return result;
+    }
+
+    CommandRun sheets(const std::string& arguments, const std::string& input = "") const
+    {
+        return run(std::string(TAVELLE_SHEETS_PATH) + " " + arguments, input);
+    }
+
+    // One page's text with every run of blanks and line ends made one blank, as a reader sees it.
+    std::string pageText(const fs::path& pdf, int page) const
+    {
+        const std::string number = std::to_string(page);
+        return collapse(run("pdftotext -f " + number + " -l " + number + " " + pdf.string() + " -").out);
+    }
+
+    static std::string quoted(const fs::path& path) { return "'" + path.string() + "'"; }
+
+    static std::string collapse(const std::string& text)
+    {
+        return std::regex_replace(text, std::regex("\\s+"), " ");
+    }
+
+private:
+    fs::path m_dir = fs::temp_directory_path() / ("tavelle-sheets-test-" + std::to_string(::getpid()));
+};
+
+TEST_F(SheetsTool, ARandomSetHoldsEveryStatementLineAndVerdictAsTheAnswerKeyToolGivesThem)
+{
+    constexpr int count = 12;
+    const CommandRun sheet = sheets("--random " + std::to_string(count) + " --seed 7 -o " + file("set.pdf").string());
+    ASSERT_EQ(sheet.status, 0) << sheet.err;
+
+    const CommandRun solved = run(std::string(TAVELLE_SOLVE_PATH) + " --random 12 --seed 7 | " TAVELLE_SOLVE_PATH);
+    ASSERT_EQ(solved.status, 0) << solved.err;
+    const json results = json::parse(solved.out);
+    ASSERT_EQ(results.size(), std::size_t{count});
+
+    const std::string info = run("pdfinfo " + file("set.pdf").string()).out;
+    EXPECT_NE(info.find("Pages:           24\n"), std::string::npos) << info;
+    EXPECT_NE(info.find("595 x 842 pts (A4)"), std::string::npos) << info;
+    const std::string fonts = run("pdffonts " + file("set.pdf").string() + " | tail -n +3").out;
+    EXPECT_FALSE(fonts.empty());
+    EXPECT_EQ(fonts.find(" no "), fonts.find(" no  yes"))  // "emb" is the first yes/no column
+        << "every font is embedded:\n" << fonts;
+
+    for (int i = 0; i < count; ++i) {
+        const json& result = results[std::size_t(i)];
+        const std::string trainee = pageText(file("set.pdf"), i + 1);
+        const std::string key = pageText(file("set.pdf"), count + i + 1);
+        const std::string heading = "Exercice " + std::to_string(i + 1) + " (tirage aléatoire, graine 7)";
+        EXPECT_NE(trainee.find(heading), std::string::npos) << trainee;
+        EXPECT_NE(trainee.find(collapse(result["Don"]["Label2"])), std::string::npos) << trainee;
+        EXPECT_NE(trainee.find("page " + std::to_string(i + 1) + " / 24"), std::string::npos);
+        for (const std::string& page : {trainee, key}) EXPECT_EQ(page.find("Imprimer"), std::string::npos) << page;
+        for (const auto& label : result["Calculs"].items())
+            EXPECT_NE(key.find(collapse(label.value())), std::string::npos) << label.key() << " of " << i + 1 << ":\n" << key;
+        for (const auto& label : result["Calculs2"].items())
+            EXPECT_NE(key.find(collapse(label.value())), std::string::npos) << label.key() << " of " << i + 1 << ":\n" << key;
+    }
+}
+
+TEST_F(SheetsTool, OnePartOnlyAndRefusedExercisesLeftOut)
+{
+    const std::string one = R"({"pumpRating": "1000/10", "feedDiameter": 45, "feedLength": 120, "nozzleCount": 1,
+                                "nozzle1Type": "40/14", "nozzle1Flow": 250, "nozzle1Height": 5, "nozzle1HoseCount": 1})";
+    const std::string refused = R"({"pumpRating": "1000/10", "feedDiameter": 45, "feedLength": 120, "nozzleCount": 1,
+                                    "nozzle1Type": "40/14", "nozzle1Flow": 500, "nozzle1HoseCount": 1})";
+    const std::string exercises = "[" + one + "," + refused + "," + one + "]";
+    struct Case {
+        const char* option;
+        const char* firstHeading;
+    };
+    for (const Case& c : {Case{"--trainee", "Exercice 3"}, Case{"--key", "Corrigé de l'exercice 3"}}) {
+        const CommandRun sheet = sheets(std::string(c.option) + " - -o " + file("part.pdf").string(), exercises);
+        EXPECT_EQ(sheet.status, 1) << c.option;
+        EXPECT_NE(sheet.err.find("tavelle-sheets: exercise 2 is refused on Lance1, left out: "), std::string::npos) << sheet.err;
+        EXPECT_NE(run("pdfinfo " + file("part.pdf").string()).out.find("Pages:           2\n"), std::string::npos);
+        EXPECT_NE(pageText(file("part.pdf"), 2).find(c.firstHeading), std::string::npos) << c.option;
+    }
+}
+
+TEST_F(SheetsTool, BadInputAndUnwritableOutputLeaveNothingHalfWritten)
+{
+    { std::ofstream(file("kept.pdf")) << "an earlier set"; }
+    struct Case {
+        std::string arguments;
+        std::string input;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"- -o " + file("kept.pdf").string(), "{\"pumpRating\": \"3000/15\"}", "pumpRating"},
+        {"- -o " + file("kept.pdf").string(), "[{", "tavelle-sheets: "},
+        {"--random 2 -o " + quoted(file("no such folder") / "set.pdf"), "", "cannot write "},
+        {"--random 2", "", "missing -o OUT.pdf"},
+        {"--trainee --key --random 2 -o " + file("kept.pdf").string(), "", "exclude each other"},
+    };
+    for (const Case& c : cases) {
+        const CommandRun sheet = sheets(c.arguments, c.input);
+        EXPECT_EQ(sheet.status, 2) << c.arguments;
+        EXPECT_NE(sheet.err.find(c.message), std::string::npos) << sheet.err;
+        EXPECT_EQ(std::count(sheet.err.begin(), sheet.err.end(), '\n'), 1) << sheet.err;
+    }
+    EXPECT_EQ(slurp(file("kept.pdf")), "an earlier set");
+    EXPECT_EQ(std::distance(fs::directory_iterator(file("")), fs::directory_iterator()), 4)  // in, out, err, kept.pdf
+        << "no temporary file is left behind";
+}
+
+}  // namespace
