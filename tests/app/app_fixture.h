@@ -105,6 +105,42 @@ protected:
     void enterNozzle2() { enter(walkThroughExercise(3)); }
     void enterNozzle3() { enter(walkThroughExercise(3)); }
 
+    // Reaches a screen the way a trainee does, from the home screen, with an exercise of that many nozzles.
+    void reach(ScreenId target, int nozzleCount = 3)
+    {
+        switch (target) {
+        case ScreenId::f1: break;
+        case ScreenId::f2: click("Command3"); break;
+        case ScreenId::fin: click("Command2"); break;
+        case ScreenId::Form2: click("Command1"); break;
+        case ScreenId::Lance1:
+            click("Command1");
+            enterExercise(std::to_string(nozzleCount).c_str());
+            break;
+        case ScreenId::Lance2:
+            reach(ScreenId::Lance1, nozzleCount);
+            enterNozzle1();
+            break;
+        case ScreenId::Lance3:
+            reach(ScreenId::Lance2, nozzleCount);
+            enterNozzle2();
+            break;
+        case ScreenId::Don: walkToStatement(nozzleCount); break;
+        case ScreenId::Dessin:
+            walkToStatement(nozzleCount);
+            click("Command1");
+            break;
+        case ScreenId::Calculs:
+            reach(ScreenId::Dessin, nozzleCount);
+            click("Command1");
+            break;
+        case ScreenId::Calculs2:
+            reach(ScreenId::Calculs, nozzleCount);
+            click("Command1");
+            break;
+        }
+    }
+
     // From the home screen to the statement of an exercise with the given number of nozzles.
     void walkToStatement(int nozzleCount)
     {

@@ -7,37 +7,9 @@
 
 namespace tavelle::testing {
 
-// Opens any screen of the walk-through the way a trainee reaches it.
+// The pictures and spoken names of the screens a trainee reaches.
 class DesktopTest : public AppTest {
 protected:
-    void reach(ScreenId target)
-    {
-        switch (target) {
-        case ScreenId::f1: break;
-        case ScreenId::f2: click("Command3"); break;
-        case ScreenId::fin: click("Command2"); break;
-        case ScreenId::Form2: click("Command1"); break;
-        case ScreenId::Lance1:
-        case ScreenId::Lance2:
-        case ScreenId::Lance3:
-            click("Command1");
-            enterExercise("3");
-            if (target != ScreenId::Lance1) enterNozzle1();
-            if (target == ScreenId::Lance3) enterNozzle2();
-            break;
-        case ScreenId::Don:
-        case ScreenId::Dessin:
-        case ScreenId::Calculs:
-        case ScreenId::Calculs2:
-            walkToStatement(3);
-            if (target != ScreenId::Don) click("Command1");
-            if (target == ScreenId::Calculs || target == ScreenId::Calculs2) click("Command1");
-            if (target == ScreenId::Calculs2) click("Command1");
-            break;
-        }
-        ASSERT_EQ(screenName(), screenName(target));
-    }
-
     // The pictures of the open screen: labels showing a pixmap.
     QList<QLabel*> pictures() const
     {

@@ -22,46 +22,10 @@ void PrintTo(const NavigationRow& row, std::ostream* out)
     *out << screenName(row.from) << "." << row.control << " with " << row.nozzleCount << " nozzle(s)";
 }
 
-class ReachingTest : public AppTest {
-protected:
-    // Reaches a screen the way a trainee does, from the home screen.
-    void reach(ScreenId target, int nozzleCount)
-    {
-        switch (target) {
-        case ScreenId::f1: break;
-        case ScreenId::f2: click("Command3"); break;
-        case ScreenId::fin: click("Command2"); break;
-        case ScreenId::Form2: click("Command1"); break;
-        case ScreenId::Lance1:
-            click("Command1");
-            enterExercise(std::to_string(nozzleCount).c_str());
-            break;
-        case ScreenId::Lance2:
-            reach(ScreenId::Lance1, nozzleCount);
-            enterNozzle1();
-            break;
-        case ScreenId::Lance3:
-            reach(ScreenId::Lance2, nozzleCount);
-            enterNozzle2();
-            break;
-        case ScreenId::Don: walkToStatement(nozzleCount); break;
-        case ScreenId::Dessin:
-            walkToStatement(nozzleCount);
-            click("Command1");
-            break;
-        case ScreenId::Calculs:
-            reach(ScreenId::Dessin, nozzleCount);
-            click("Command1");
-            break;
-        case ScreenId::Calculs2:
-            reach(ScreenId::Calculs, nozzleCount);
-            click("Command1");
-            break;
-        }
-    }
-};
 
-class NavigationTableTest : public ReachingTest, public ::testing::WithParamInterface<NavigationRow> {};
+using ReachingTest = AppTest;
+
+class NavigationTableTest : public AppTest, public ::testing::WithParamInterface<NavigationRow> {};
 
 TEST_P(NavigationTableTest, ClosesItsScreenAndOpensExactlyOne)
 {
@@ -131,7 +95,7 @@ void pressKey(QWidget* widget, int key)
     QCoreApplication::sendEvent(widget, &release);
 }
 
-class EveryScreen : public ReachingTest, public ::testing::WithParamInterface<ScreenId> {};
+class EveryScreen : public AppTest, public ::testing::WithParamInterface<ScreenId> {};
 class EveryWalkScreen : public EveryScreen {};
 
 std::string nameOf(const ::testing::TestParamInfo<ScreenId>& row)

@@ -15,10 +15,8 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <optional>
 #include <random>
 #include <string>
@@ -27,10 +25,6 @@
 namespace {
 
 using tavelle::UsageError;
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 // A set is printed whole: beyond this it is no exam any more, and the PDF would run to thousands of pages.
 constexpr std::uint64_t kMostExercises = 10'000;
@@ -90,18 +84,9 @@ private:
 
 void readExercises(const Options& options, SetWalk& set)
 {
-    std::unique_ptr<std::FILE, FileCloser> file;
-    std::optional<tavelle::ExerciseReader> reader;
-    if (!options.file || *options.file == "-") {
-        reader.emplace(stdin, "standard input");
-    } else {
-        const std::string shown = tavelle::printableText(*options.file, tavelle::kLongestPathShown);
-        file.reset(std::fopen(options.file->c_str(), "rb"));
-        if (!file) throw tavelle::InputError("cannot read " + shown + ": " + std::strerror(errno));
-        reader.emplace(file.get(), shown);
-    }
-    reader->readStart();
-    while (const std::optional<tavelle::ExerciseInput> exercise = reader->next()) set.walk(*exercise);
+    tavelle::ExerciseFile input(options.file.value_or("-"));
+    input.reader().readStart();
+    while (const std::optional<tavelle::ExerciseInput> exercise = input.reader().next()) set.walk(*exercise);
 }
 
 // Qt's notes about the off-screen platform (a missing runtime folder and the like) are not the

@@ -17,7 +17,6 @@
 #include <QApplication>
 #include <QDir>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -28,10 +27,6 @@
 namespace {
 
 using tavelle::UsageError;
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 // Walks every exercise on one record as it is read, as one run of the application would: an
 // exercise refused on the way is part of the run, as when the trainee starts again. Returns an
@@ -121,20 +116,12 @@ int main(int argc, char** argv)
         if (arguments.empty()) throw UsageError("missing OUTDIR");
         if (arguments.size() > 2) throw UsageError("too many arguments: give OUTDIR and at most one FILE");
 
-        std::unique_ptr<std::FILE, FileCloser> file;
-        std::optional<tavelle::ExerciseReader> reader;
-        if (arguments.size() == 1) {
-            reader.emplace(tavelle::builtInExercise);
-        } else if (arguments[1] == "-") {
-            reader.emplace(stdin, "standard input");
-        } else {
-            const std::string shown = tavelle::printableText(arguments[1], tavelle::kLongestPathShown);
-            file.reset(std::fopen(arguments[1].c_str(), "rb"));
-            if (!file) throw tavelle::InputError("cannot read " + shown + ": " + std::strerror(errno));
-            reader.emplace(file.get(), shown);
-        }
+        std::optional<tavelle::ExerciseReader> builtIn;
+        std::optional<tavelle::ExerciseFile> file;
+        if (arguments.size() == 1) builtIn.emplace(tavelle::builtInExercise);
+        else file.emplace(arguments[1]);
         separator = tavelle::systemDecimalSeparator();
-        const std::optional<std::string> refusal = walk(*reader, record, separator);
+        const std::optional<std::string> refusal = walk(builtIn ? *builtIn : file->reader(), record, separator);
 
         directory.setPath(QString::fromLocal8Bit(arguments[0].c_str()));
         if (!directory.mkpath(QStringLiteral(".")))

@@ -395,4 +395,18 @@ void ExerciseReader::readLiteral(std::string_view literal)
     }
 }
 
+ExerciseFile::ExerciseFile(const std::string& path)
+{
+    if (path == "-") {
+        m_reader.emplace(stdin, "standard input");
+        return;
+    }
+    const std::string shown = printableText(path, kLongestPathShown);
+    m_file.reset(std::fopen(path.c_str(), "rb"));
+    if (!m_file) throw InputError("cannot read " + shown + ": " + std::strerror(errno));
+    m_reader.emplace(m_file.get(), shown);
+}
+
+void ExerciseFile::Closer::operator()(std::FILE* file) const { std::fclose(file); }
+
 }  // namespace tavelle

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -75,6 +76,22 @@ private:
     std::size_t m_bytesOfExercise = 0;
     std::size_t m_exerciseNumber = 1;
     bool m_inExercise = false;
+};
+
+// The exercises of a file named on a command line, or of standard input for "-": opens it, or
+// throws InputError with the system's reason ("No such file or directory"), and closes it at the end.
+class ExerciseFile {
+public:
+    explicit ExerciseFile(const std::string& path);
+
+    ExerciseReader& reader() { return *m_reader; }
+
+private:
+    struct Closer {
+        void operator()(std::FILE* file) const;
+    };
+    std::unique_ptr<std::FILE, Closer> m_file;
+    std::optional<ExerciseReader> m_reader;
 };
 
 }  // namespace tavelle

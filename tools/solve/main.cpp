@@ -11,10 +11,7 @@
 #include "tools/solve/result_json.h"
 #include "tools/solve/tool_command_line.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <memory>
 #include <optional>
 #include <random>
 #include <string>
@@ -22,10 +19,6 @@
 namespace {
 
 using tavelle::UsageError;
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 constexpr std::uint64_t kMostRandomExercises = 10'000'000;
 
@@ -146,17 +139,8 @@ int run(int argc, char** argv)
         return 0;
     }
 
-    int status = 0;
-    if (!options.file || *options.file == "-") {
-        tavelle::ExerciseReader reader(stdin, "standard input");
-        status = solve(reader, options.text, output);
-    } else {
-        const std::string shown = tavelle::printableText(*options.file, tavelle::kLongestPathShown);
-        const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(options.file->c_str(), "rb"));
-        if (!file) throw tavelle::InputError("cannot read " + shown + ": " + std::strerror(errno));
-        tavelle::ExerciseReader reader(file.get(), shown);
-        status = solve(reader, options.text, output);
-    }
+    tavelle::ExerciseFile input(options.file.value_or("-"));
+    const int status = solve(input.reader(), options.text, output);
     output.close();
     return status;
 }
