@@ -18,7 +18,7 @@ public:
     LoadWriter& operator=(const LoadWriter&) = delete;
     ~LoadWriter() { m_load.resize(m_count); }
 
-    // The next label, its text emptied for the caller to write.
+    // The next label, its text emptied for the caller to write; the reference holds until the next control.
     std::string& label(std::string_view name, bool visible = true) { return next(name, true, visible).text; }
     // The next control whose visibility alone is set.
     void shown(std::string_view name, bool visible) { next(name, false, visible); }
