@@ -52,14 +52,10 @@ double writeHeightTerm(std::string& line, int nozzle, const ExerciseRecord& r, s
 void writeTotalLine(std::string& line, int nozzle, float lengthLoss, float heightLoss, float pressure, float total,
                     std::string_view sep)
 {
-    std::string_view heightOperator;
-    NumberChars height;
-    if (heightLoss > 0 || (heightLoss < 0 && nozzle == 1)) {
-        heightOperator = " + ";
-        height = numberChars(heightLoss, sep);
-    } else if (heightLoss < 0) {
-        height = numberChars(heightLoss, sep);  // its own minus sign reads as the operator
-    }
+    // A negative height term's own minus sign reads as the operator, but for the first nozzle's.
+    const bool heightShown = heightLoss > 0 || heightLoss < 0;
+    const NumberChars height = heightShown ? numberChars(heightLoss, sep) : NumberChars{};
+    const std::string_view heightOperator = heightShown && (heightLoss > 0 || nozzle == 1) ? " + " : "";
     appendJoined(line, "Perte de charge totale de la lance ", numberChars(nozzle), " = ", numberChars(lengthLoss, sep),
                  heightOperator, height, " + ", numberChars(pressure, sep),
                  (nozzle == 2 && heightLoss == 0) ? " =" : " = ", numberChars(total, sep), "Bar");
