@@ -1,7 +1,8 @@
 #include "core/portion_ab.h"
 
 #include "core/hose_reference.h"
-#include "core/number_text.h"
+#include "core/joined_text.h"
+#include "core/load_writer.h"
 
 #include <array>
 #include <cstddef>
@@ -27,42 +28,37 @@ struct BranchInput {
     std::uint8_t hoseCount;
 };
 
-struct HeightTerm {
-    double exact = 0;  // the quotient before rounding, as the height line shows it
-    std::string line;
-};
-
-HeightTerm heightTerm(int nozzle, const ExerciseRecord& r, std::string_view sep)
+// Writes the height line and returns the quotient before rounding, as that line shows it.
+double writeHeightTerm(std::string& line, int nozzle, const ExerciseRecord& r, std::string_view sep)
 {
-    HeightTerm term;
+    double exact = 0;
     if (nozzle == 1 && r.nozzle1Height != 0) {
-        term.exact = r.nozzle1Height * (1.0 / 10.0);
-        term.line = "J hauteur = 1 bar / 10 m x " + numberText(r.nozzle1Height) + " = " + numberText(term.exact, sep) + "b";
+        exact = r.nozzle1Height * (1.0 / 10.0);
+        appendJoined(line, "J hauteur = 1 bar / 10 m x ", numberChars(r.nozzle1Height), " = ", numberChars(exact, sep),
+                     "b");
     } else if (nozzle == 2 && r.nozzle2Elevation != r.divisionElevation) {
         const auto difference = static_cast<std::int16_t>(r.nozzle2Elevation - r.divisionElevation);
-        term.exact = difference / 10.0;
-        term.line = "J hauteur = (" + numberText(r.nozzle2Elevation) + " - " + numberText(r.divisionElevation) +
-                    ") x 1 bar / 10 m  = " + numberText(term.exact, sep) + "b";
+        exact = difference / 10.0;
+        appendJoined(line, "J hauteur = (", numberChars(r.nozzle2Elevation), " - ", numberChars(r.divisionElevation),
+                     ") x 1 bar / 10 m  = ", numberChars(exact, sep), "b");
     } else if (nozzle == 3 && r.nozzle3SlopePercent != 0) {
-        term.exact = r.nozzle3SlopePercent / 1000.0;
-        term.line = "J hauteur = (" + numberText(r.nozzle3SlopePercent) + " / 100) / 10 = " +
-                    numberText(term.exact, sep) + "b";
+        exact = r.nozzle3SlopePercent / 1000.0;
+        appendJoined(line, "J hauteur = (", numberChars(r.nozzle3SlopePercent), " / 100) / 10 = ",
+                     numberChars(exact, sep), "b");
     }
-    return term;
+    return exact;
 }
 
-std::string totalLine(int nozzle, float lengthLoss, float heightLoss, float pressure, float total,
-                      std::string_view sep)
+void writeTotalLine(std::string& line, int nozzle, float lengthLoss, float heightLoss, float pressure, float total,
+                    std::string_view sep)
 {
-    std::string line = "Perte de charge totale de la lance " + numberText(nozzle) + " = " + numberText(lengthLoss, sep);
-    if (heightLoss > 0 || (heightLoss < 0 && nozzle == 1))
-        line += " + " + numberText(heightLoss, sep);
-    else if (heightLoss < 0)
-        line += numberText(heightLoss, sep);  // its own minus sign reads as the operator
-    line += " + " + numberText(pressure, sep);
-    line += (nozzle == 2 && heightLoss == 0) ? " =" : " = ";
-    line += numberText(total, sep) + "Bar";
-    return line;
+    // A negative height term's own minus sign reads as the operator, but for the first nozzle's.
+    const bool heightShown = heightLoss > 0 || heightLoss < 0;
+    const NumberChars height = heightShown ? numberChars(heightLoss, sep) : NumberChars{};
+    const std::string_view heightOperator = heightShown && (heightLoss > 0 || nozzle == 1) ? " + " : "";
+    appendJoined(line, "Perte de charge totale de la lance ", numberChars(nozzle), " = ", numberChars(lengthLoss, sep),
+                 heightOperator, height, " + ", numberChars(pressure, sep),
+                 (nozzle == 2 && heightLoss == 0) ? " =" : " = ", numberChars(total, sep), "Bar");
 }
 
 // Nozzles are numbered from 1; their branches are kept from 0.
@@ -70,7 +66,7 @@ std::size_t slot(int nozzle) { return static_cast<std::size_t>(nozzle - 1); }
 
 // Works out one branch in use and appends its five labels; returns its total.
 float computeBranch(int nozzle, const BranchInput& in, const ExerciseRecord& r, std::string_view sep,
-                    LabelTexts& labels)
+                    LoadWriter& out)
 {
     const BranchLabels& names = kBranchLabels[slot(nozzle)];
     const HoseReference ref = nozzleHoseReference(in.type).value_or(HoseReference{0.0f, 0.0f});
@@ -81,36 +77,39 @@ float computeBranch(int nozzle, const BranchInput& in, const ExerciseRecord& r, 
     const float j2 =
         q1 == 0 ? 0.0f : static_cast<float>(static_cast<double>(q2) * q2 * ref.j1 / (static_cast<double>(q1) * q1));
 
-    labels.push_back({names.pressure, "Pression à l'orifice = " + numberText(in.pressure, sep) + " b"});
+    appendJoined(out.label(names.pressure), "Pression à l'orifice = ", numberChars(in.pressure, sep), " b");
+    std::string& j2Line = out.label(names.j2);
     if (ref.q1 != in.flow)
-        labels.push_back({names.j2, "J2 = J1 x (Q2²/Q1²) = " + numberText(ref.j1, sep) + " x (" +
-                                        numberText(in.flow, sep) + "² / " + numberText(ref.q1, sep) + "²) =" +
-                                        numberText(j2, sep) + " b/hm"});
-    else
-        labels.push_back({names.j2, {}});
+        appendJoined(j2Line, "J2 = J1 x (Q2²/Q1²) = ", numberChars(ref.j1, sep), " x (", numberChars(in.flow, sep),
+                     "² / ", numberChars(ref.q1, sep), "²) =", numberChars(j2, sep), " b/hm");
 
     const auto length = static_cast<std::int16_t>(in.hoseCount * hoseLengthMetres);
     const float lengthLoss = static_cast<float>(j2 / 100.0 * length);
-    labels.push_back({names.hoseLoss, "J =" + numberText(j2, sep) + "/ 100 x " + numberText(length) + " = " +
-                                          numberText(lengthLoss, sep) + "b"});
+    appendJoined(out.label(names.hoseLoss), "J =", numberChars(j2, sep), "/ 100 x ", numberChars(length), " = ",
+                 numberChars(lengthLoss, sep), "b");
 
-    HeightTerm height = heightTerm(nozzle, r, sep);
-    const float heightLoss = static_cast<float>(height.exact);
-    labels.push_back({names.height, std::move(height.line)});
+    const auto heightLoss = static_cast<float>(writeHeightTerm(out.label(names.height), nozzle, r, sep));
 
     const float total = static_cast<float>((static_cast<double>(heightLoss) + lengthLoss) + in.pressure);
-    labels.push_back({names.total, totalLine(nozzle, lengthLoss, heightLoss, in.pressure, total, sep)});
+    writeTotalLine(out.label(names.total), nozzle, lengthLoss, heightLoss, in.pressure, total, sep);
     return total;
 }
 
 }  // namespace
 
-LabelTexts loadPortionAb(ExerciseRecord& r, std::string_view sep)
+LabelTexts loadPortionAb(ExerciseRecord& record, std::string_view decimalSeparator)
 {
     LabelTexts labels;
-    labels.reserve(17);
-    labels.push_back({"Label1", r.nozzleCount == 1 ? "Détermination des pertes de charge entre la lance 1 et la division :"
-                                                   : "Détermination de la lance la plus défavorable :"});
+    loadPortionAb(record, decimalSeparator, labels);
+    return labels;
+}
+
+void loadPortionAb(ExerciseRecord& r, std::string_view sep, LabelTexts& into)
+{
+    into.reserve(17);
+    LoadWriter out(into);
+    out.label("Label1") = r.nozzleCount == 1 ? "Détermination des pertes de charge entre la lance 1 et la division :"
+                                             : "Détermination de la lance la plus défavorable :";
 
     const std::array<BranchInput, 3> branches{{
         {r.nozzle1Type, r.nozzle1Flow, r.nozzle1Pressure, r.nozzle1HoseCount},
@@ -120,11 +119,11 @@ LabelTexts loadPortionAb(ExerciseRecord& r, std::string_view sep)
     std::array<float, 3> totals{};
     for (int nozzle = 1; nozzle <= 3; ++nozzle) {
         if (nozzle <= r.nozzleCount) {
-            totals[slot(nozzle)] = computeBranch(nozzle, branches[slot(nozzle)], r, sep, labels);
+            totals[slot(nozzle)] = computeBranch(nozzle, branches[slot(nozzle)], r, sep, out);
         } else {
             const BranchLabels& names = kBranchLabels[slot(nozzle)];
             for (std::string_view name : {names.pressure, names.j2, names.hoseLoss, names.height, names.total})
-                labels.push_back({name, {}});
+                out.label(name);
         }
     }
 
@@ -139,13 +138,11 @@ LabelTexts loadPortionAb(ExerciseRecord& r, std::string_view sep)
     r.worstNozzleLoss = totals[slot(chosen)];
     r.worstNozzlePressure = branches[slot(chosen)].pressure;
 
-    if (r.nozzleCount == 1)
-        labels.push_back({"Label14", {}});
-    else
-        labels.push_back({"Label14", "Nous tiendrons compte de la lance n°" + numberText(chosen) +
-                                         " comme étant la plus défavorable avec une perte de charge de " +
-                                         numberText(r.worstNozzleLoss, sep) + " b."});
-    return labels;
+    std::string& verdict = out.label("Label14");
+    if (r.nozzleCount != 1)
+        appendJoined(verdict, "Nous tiendrons compte de la lance n°", numberChars(chosen),
+                     " comme étant la plus défavorable avec une perte de charge de ",
+                     numberChars(r.worstNozzleLoss, sep), " b.");
 }
 
 }  // namespace tavelle

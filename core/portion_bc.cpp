@@ -1,7 +1,8 @@
 #include "core/portion_bc.h"
 
 #include "core/hose_reference.h"
-#include "core/number_text.h"
+#include "core/joined_text.h"
+#include "core/load_writer.h"
 
 namespace tavelle {
 
@@ -54,56 +55,63 @@ bool pumpIsSufficient(const ExerciseRecord& record)
     return sufficient(record, computeFeedLine(record).bcLoss);
 }
 
-LabelTexts loadFinalCalculation(const ExerciseRecord& r, std::string_view sep)
+LabelTexts loadFinalCalculation(const ExerciseRecord& record, std::string_view decimalSeparator)
+{
+    LabelTexts labels;
+    loadFinalCalculation(record, decimalSeparator, labels);
+    return labels;
+}
+
+void loadFinalCalculation(const ExerciseRecord& r, std::string_view sep, LabelTexts& into)
 {
     const FeedLine line = computeFeedLine(r);
-    LabelTexts labels;
-    labels.reserve(10);
+    into.reserve(10);
+    LoadWriter out(into);
 
+    std::string& j2Line = out.label("Label2");
     if (line.ref.q1 != r.totalFlow)
-        labels.push_back({"Label2", "J2 = J1 x (Q2²/Q1²) = " + numberText(line.ref.j1, sep) + " x (" +
-                                        numberText(r.totalFlow, sep) + "² / " + numberText(line.ref.q1, sep) +
-                                        "²) =" + numberText(line.j2, sep) + " b/hm"});
-    else
-        labels.push_back({"Label2", {}});
+        appendJoined(j2Line, "J2 = J1 x (Q2²/Q1²) = ", numberChars(line.ref.j1, sep), " x (",
+                     numberChars(r.totalFlow, sep), "² / ", numberChars(line.ref.q1, sep), "²) =",
+                     numberChars(line.j2, sep), " b/hm");
 
-    labels.push_back({"Label3", "J =" + numberText(line.j2, sep) + "/ 100 x " + numberText(r.feedLength) + " = " +
-                                    numberText(line.lengthLoss, sep) + "b"});
+    appendJoined(out.label("Label3"), "J =", numberChars(line.j2, sep), "/ 100 x ", numberChars(r.feedLength), " = ",
+                 numberChars(line.lengthLoss, sep), "b");
 
+    std::string& slopeLine = out.label("Label4");
     if (r.slopePercent != 0)
-        labels.push_back({"Label4", "J pente = (" + numberText(r.slopePercent) + " / 100 x " + numberText(r.feedLength) +
-                                        ") / 10 = " + numberText(line.slopeTerm, sep) + "b"});
-    else
-        labels.push_back({"Label4", {}});
+        appendJoined(slopeLine, "J pente = (", numberChars(r.slopePercent), " / 100 x ", numberChars(r.feedLength),
+                     ") / 10 = ", numberChars(line.slopeTerm, sep), "b");
 
-    const std::string sum = numberText(line.bcLoss, sep) + "Bar";
-    std::string total = "Perte de charge total de la portion BC = ";
+    constexpr std::string_view totalStart = "Perte de charge total de la portion BC = ";
+    const NumberChars sum = numberChars(line.bcLoss, sep);
+    std::string& totalLine = out.label("Label5");
     if (line.slopeLoss > 0)
-        total += numberText(line.lengthLoss, sep) + " + " + numberText(line.slopeLoss, sep) + " = " + sum;
-    else if (line.slopeLoss < 0)
-        total += numberText(line.lengthLoss, sep) + numberText(line.slopeLoss, sep) + " = " + sum;
+        appendJoined(totalLine, totalStart, numberChars(line.lengthLoss, sep), " + ", numberChars(line.slopeLoss, sep),
+                     " = ", sum, "Bar");
+    else if (line.slopeLoss < 0)  // its own minus sign reads as the operator
+        appendJoined(totalLine, totalStart, numberChars(line.lengthLoss, sep), numberChars(line.slopeLoss, sep), " = ",
+                     sum, "Bar");
     else
-        total += sum;
-    labels.push_back({"Label5", std::move(total)});
+        appendJoined(totalLine, totalStart, sum, "Bar");
 
     const float jab = static_cast<float>(static_cast<double>(r.worstNozzleLoss) - r.worstNozzlePressure);
     const float pumpPressure = static_cast<float>(static_cast<double>(r.worstNozzleLoss) + 1 + line.bcLoss);
-    labels.push_back({"Label10", "Pression à l'orifice, Po = " + numberText(r.worstNozzlePressure, sep) + " b"});
-    labels.push_back({"Label1", "Pertes de charge de la portion AB, Jab = " + numberText(jab, sep) + " b"});
-    labels.push_back({"Label6", "Pertes de charge singulière au point B (division), Js = 1 b"});
-    labels.push_back({"Label7", "Pertes de charge de la portion BC, Jbc = " + numberText(line.bcLoss, sep) + " b"});
-    labels.push_back({"Label8", "Pression à la pompe = Po + Jab + Js + Jbc = " + numberText(pumpPressure, sep) + " b"});
+    appendJoined(out.label("Label10"), "Pression à l'orifice, Po = ", numberChars(r.worstNozzlePressure, sep), " b");
+    appendJoined(out.label("Label1"), "Pertes de charge de la portion AB, Jab = ", numberChars(jab, sep), " b");
+    out.label("Label6") = "Pertes de charge singulière au point B (division), Js = 1 b";
+    appendJoined(out.label("Label7"), "Pertes de charge de la portion BC, Jbc = ", numberChars(line.bcLoss, sep), " b");
+    appendJoined(out.label("Label8"), "Pression à la pompe = Po + Jab + Js + Jbc = ", numberChars(pumpPressure, sep),
+                 " b");
 
+    std::string& verdict = out.label("Label9");
     if (sufficient(r, line.bcLoss))
-        labels.push_back({"Label9", "La pompe utilisée est une " + r.pumpRating +
-                                        ", elle sera suffisamment puissante pour délivrer une pression de " +
-                                        numberText(pumpPressure, sep) + " b, à un débit de " +
-                                        numberText(r.totalFlow, sep) + " l/min."});
+        appendJoined(verdict, "La pompe utilisée est une ", r.pumpRating,
+                     ", elle sera suffisamment puissante pour délivrer une pression de ",
+                     numberChars(pumpPressure, sep), " b, à un débit de ", numberChars(r.totalFlow, sep), " l/min.");
     else
-        labels.push_back({"Label9", "La pompe utilisée est une " + r.pumpRating +
-                                        ", elle ne sera pas suffisamment puissante pour délivrer la pression et le "
-                                        "débit voulus, cet établissent demandera donc la mise en place d'un relai..."});
-    return labels;
+        appendJoined(verdict, "La pompe utilisée est une ", r.pumpRating,
+                     ", elle ne sera pas suffisamment puissante pour délivrer la pression et le débit voulus, cet "
+                     "établissent demandera donc la mise en place d'un relai...");
 }
 
 }  // namespace tavelle

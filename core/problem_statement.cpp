@@ -1,6 +1,6 @@
 #include "core/problem_statement.h"
 
-#include "core/number_text.h"
+#include "core/joined_text.h"
 
 namespace tavelle {
 
@@ -11,71 +11,82 @@ bool isFixedFlowType(const std::string& type)
     return type == "40/14" || type == "65/18" || type == "100/25";
 }
 
-std::string hosePhrase(std::uint8_t hoseCount, std::string_view ordinal)
+void appendHosePhrase(std::string& text, std::uint8_t hoseCount, std::string_view ordinal)
 {
-    if (hoseCount == 0) return {};
-    std::string text = hoseCount == 1 ? std::string(" On utilise 1 tuyau entre la ")
-                                      : " On utilise " + numberText(hoseCount) + " tuyaux entre la ";
-    text += ordinal;
-    text += " lance et la division.";
-    return text;
+    if (hoseCount == 0) return;
+    if (hoseCount == 1)
+        appendJoined(text, " On utilise 1 tuyau entre la ", ordinal, " lance et la division.");
+    else
+        appendJoined(text, " On utilise ", numberChars(hoseCount), " tuyaux entre la ", ordinal,
+                     " lance et la division.");
 }
 
 }  // namespace
 
-std::string problemStatement(const ExerciseRecord& r, std::string_view sep)
+std::string problemStatement(const ExerciseRecord& record, std::string_view decimalSeparator)
 {
-    std::string text = "Calculer la pression de refoulement nécessaire à une pompe incendie " + r.pumpRating +
-                       " , pour alimenter en tuyaux de " + numberText(r.feedDiameter) + ", une division située à " +
-                       numberText(r.feedLength) + "m";
+    std::string text;
+    writeProblemStatement(record, decimalSeparator, text);
+    return text;
+}
+
+void writeProblemStatement(const ExerciseRecord& r, std::string_view sep, std::string& text)
+{
+    // Room for the longest statement, so that it is written with one allocation.
+    text.clear();
+    text.reserve(1024);
+    appendJoined(text, "Calculer la pression de refoulement nécessaire à une pompe incendie ", r.pumpRating,
+                 " , pour alimenter en tuyaux de ", numberChars(r.feedDiameter), ", une division située à ",
+                 numberChars(r.feedLength), "m");
 
     if (r.slopeKind != "nulle" && r.slopePercent != 0)
-        text += ". Sur cette portion, l'établissement présente une pente de " + numberText(r.slopePercent) + "%";
+        appendJoined(text, ". Sur cette portion, l'établissement présente une pente de ", numberChars(r.slopePercent),
+                     "%");
 
     if (r.nozzleCount > 1 && r.nozzle2Elevation != r.divisionElevation)
-        text += ". La division est à la cote " + numberText(r.divisionElevation) + ". ";
+        appendJoined(text, ". La division est à la cote ", numberChars(r.divisionElevation), ". ");
     else
         text += ". ";
 
     if (r.nozzleCount == 1)
-        text += "Cette division alimente " + numberText(1) + " lance.";
+        appendJoined(text, "Cette division alimente ", numberChars(1), " lance.");
     else
-        text += "Cette division alimente " + numberText(r.nozzleCount) + " lances.";
+        appendJoined(text, "Cette division alimente ", numberChars(r.nozzleCount), " lances.");
 
     if (r.nozzleCount >= 1) {
-        text += " La première lance est une " + r.nozzle1Type;
+        appendJoined(text, " La première lance est une ", r.nozzle1Type);
         if (!isFixedFlowType(r.nozzle1Type))
-            text += " réglée à un débit de " + numberText(r.nozzle1Flow, sep) + " L/min";
-        if (r.nozzle1Height != 0) text += " située à une hauteur de " + numberText(r.nozzle1Height) + " m.";
-        text += hosePhrase(r.nozzle1HoseCount, "première");
+            appendJoined(text, " réglée à un débit de ", numberChars(r.nozzle1Flow, sep), " L/min");
+        if (r.nozzle1Height != 0)
+            appendJoined(text, " située à une hauteur de ", numberChars(r.nozzle1Height), " m.");
+        appendHosePhrase(text, r.nozzle1HoseCount, "première");
     }
 
     if (r.nozzleCount >= 2) {
-        text += " La deuxième lance est une " + r.nozzle2Type;
+        appendJoined(text, " La deuxième lance est une ", r.nozzle2Type);
         if (!isFixedFlowType(r.nozzle2Type))
-            text += " réglée à un débit de " + numberText(r.nozzle2Flow, sep) + " L/min";
+            appendJoined(text, " réglée à un débit de ", numberChars(r.nozzle2Flow, sep), " L/min");
         if (r.nozzle2Elevation == r.divisionElevation)
             text += ", cette lance est de plein-pied.";
         else
-            text += " située à la cote " + numberText(r.nozzle2Elevation) + ".";
-        text += hosePhrase(r.nozzle2HoseCount, "deuxième");
+            appendJoined(text, " située à la cote ", numberChars(r.nozzle2Elevation), ".");
+        appendHosePhrase(text, r.nozzle2HoseCount, "deuxième");
     }
 
     if (r.nozzleCount >= 3) {
-        text += " La troisième lance est une " + r.nozzle3Type;
+        appendJoined(text, " La troisième lance est une ", r.nozzle3Type);
         if (isFixedFlowType(r.nozzle3Type))
             text += ".";
         else
-            text += " réglée à un débit de " + numberText(r.nozzle3Flow, sep) + " L/min.";
+            appendJoined(text, " réglée à un débit de ", numberChars(r.nozzle3Flow, sep), " L/min.");
         if (r.nozzle3SlopeKind != "nulle" && r.nozzle3SlopePercent != 0)
-            text += " Cette portion présente un pente de " + numberText(r.nozzle3SlopePercent) + "%.";
+            appendJoined(text, " Cette portion présente un pente de ", numberChars(r.nozzle3SlopePercent), "%.");
         else
             text += " Cette lance est de plein-pied.";
-        text += hosePhrase(r.nozzle3HoseCount, "troisième");
+        appendHosePhrase(text, r.nozzle3HoseCount, "troisième");
     }
 
     text += "Les établissements sont sans réserve.";
-    return text;
 }
 
 }  // namespace tavelle

@@ -1,7 +1,8 @@
 #include "core/schematic.h"
 
 #include "core/hose_reference.h"
-#include "core/number_text.h"
+#include "core/joined_text.h"
+#include "core/load_writer.h"
 
 namespace tavelle {
 
@@ -15,9 +16,9 @@ void applyCharacteristics(const std::string& type, float& pressure, std::uint8_t
     }
 }
 
-std::string hoseLengthText(std::uint8_t hoseCount)
+void writeHoseLength(std::string& text, std::uint8_t hoseCount)
 {
-    return "L = " + numberText(hoseCount * hoseLengthMetres) + "m";
+    appendJoined(text, "L = ", numberChars(hoseCount * hoseLengthMetres), "m");
 }
 
 }  // namespace
@@ -30,7 +31,14 @@ void deriveNozzleValues(ExerciseRecord& r)
     r.totalFlow = static_cast<float>(static_cast<double>(r.nozzle2Flow) + r.nozzle1Flow + r.nozzle3Flow);
 }
 
-std::vector<ControlState> loadSchematic(ExerciseRecord& r, std::string_view sep)
+std::vector<ControlState> loadSchematic(ExerciseRecord& record, std::string_view decimalSeparator)
+{
+    std::vector<ControlState> controls;
+    loadSchematic(record, decimalSeparator, controls);
+    return controls;
+}
+
+void loadSchematic(ExerciseRecord& r, std::string_view sep, ScreenLoad& into)
 {
     deriveNozzleValues(r);
 
@@ -38,48 +46,44 @@ std::vector<ControlState> loadSchematic(ExerciseRecord& r, std::string_view sep)
     const bool thirdNozzle = r.nozzleCount == 3;
     const bool elevationsDiffer = r.divisionElevation != r.nozzle2Elevation;
 
-    std::vector<ControlState> controls;
-    controls.reserve(30);
-    const auto label = [&](std::string_view name, std::string text, bool visible = true) {
-        controls.push_back({name, std::move(text), true, visible});
-    };
-    const auto shown = [&](std::string_view name, bool visible) { controls.push_back({name, {}, false, visible}); };
+    into.reserve(30);
+    LoadWriter out(into);
 
-    label("Label1", r.pumpRating);
-    label("Label2", "L = " + numberText(r.feedLength) + "m");
-    label("Label3", "diamètre = " + numberText(r.feedDiameter) + "mm");
-    label("Label4", "débit = " + numberText(r.totalFlow, sep) + "L/min");
-    label("Label15", "Z = " + numberText(r.slopePercent) + " %", r.slopePercent != 0);
+    out.label("Label1") = r.pumpRating;
+    appendJoined(out.label("Label2"), "L = ", numberChars(r.feedLength), "m");
+    appendJoined(out.label("Label3"), "diamètre = ", numberChars(r.feedDiameter), "mm");
+    appendJoined(out.label("Label4"), "débit = ", numberChars(r.totalFlow, sep), "L/min");
+    appendJoined(out.label("Label15", r.slopePercent != 0), "Z = ", numberChars(r.slopePercent), " %");
 
-    label("Label28", "diamètre = " + numberText(r.nozzle1HoseDiameter) + "mm");
-    label("Label21", r.nozzle1Type);
-    label("Label8", "Po = " + numberText(r.nozzle1Pressure, sep) + " b");
-    label("Label9", hoseLengthText(r.nozzle1HoseCount));
-    label("Label10", "débit = " + numberText(r.nozzle1Flow, sep) + "L/min");
-    label("Label11", "Z = " + numberText(r.nozzle1Height) + "m", r.nozzle1Height != 0);
+    appendJoined(out.label("Label28"), "diamètre = ", numberChars(r.nozzle1HoseDiameter), "mm");
+    out.label("Label21") = r.nozzle1Type;
+    appendJoined(out.label("Label8"), "Po = ", numberChars(r.nozzle1Pressure, sep), " b");
+    writeHoseLength(out.label("Label9"), r.nozzle1HoseCount);
+    appendJoined(out.label("Label10"), "débit = ", numberChars(r.nozzle1Flow, sep), "L/min");
+    appendJoined(out.label("Label11", r.nozzle1Height != 0), "Z = ", numberChars(r.nozzle1Height), "m");
 
-    label("Label30", "diamètre = " + numberText(r.nozzle2HoseDiameter) + "mm", secondNozzle);
-    label("Label22", r.nozzle2Type, secondNozzle);
-    label("Label19", "Po = " + numberText(r.nozzle2Pressure, sep) + " b", secondNozzle);
-    label("Label16", hoseLengthText(r.nozzle2HoseCount), secondNozzle);
-    label("Label17", "débit = " + numberText(r.nozzle2Flow, sep) + "L/min", secondNozzle);
-    label("Label18", "cote = " + numberText(r.nozzle2Elevation), secondNozzle && elevationsDiffer);
-    label("Label20", "cote = " + numberText(r.divisionElevation), secondNozzle && elevationsDiffer);
+    appendJoined(out.label("Label30", secondNozzle), "diamètre = ", numberChars(r.nozzle2HoseDiameter), "mm");
+    out.label("Label22", secondNozzle) = r.nozzle2Type;
+    appendJoined(out.label("Label19", secondNozzle), "Po = ", numberChars(r.nozzle2Pressure, sep), " b");
+    writeHoseLength(out.label("Label16", secondNozzle), r.nozzle2HoseCount);
+    appendJoined(out.label("Label17", secondNozzle), "débit = ", numberChars(r.nozzle2Flow, sep), "L/min");
+    appendJoined(out.label("Label18", secondNozzle && elevationsDiffer), "cote = ", numberChars(r.nozzle2Elevation));
+    appendJoined(out.label("Label20", secondNozzle && elevationsDiffer), "cote = ", numberChars(r.divisionElevation));
 
-    label("Label29", "diamètre = " + numberText(r.nozzle3HoseDiameter) + "mm", thirdNozzle);
-    label("Label23", r.nozzle3Type, thirdNozzle);
-    label("Label24", "Po = " + numberText(r.nozzle3Pressure, sep) + " b", thirdNozzle);
-    label("Label25", hoseLengthText(r.nozzle3HoseCount), thirdNozzle);
-    label("Label26", "débit = " + numberText(r.nozzle3Flow, sep) + "L/min", thirdNozzle);
-    label("Label27", "Z = " + numberText(r.nozzle3SlopePercent) + " %", thirdNozzle && r.nozzle3SlopePercent != 0);
+    appendJoined(out.label("Label29", thirdNozzle), "diamètre = ", numberChars(r.nozzle3HoseDiameter), "mm");
+    out.label("Label23", thirdNozzle) = r.nozzle3Type;
+    appendJoined(out.label("Label24", thirdNozzle), "Po = ", numberChars(r.nozzle3Pressure, sep), " b");
+    writeHoseLength(out.label("Label25", thirdNozzle), r.nozzle3HoseCount);
+    appendJoined(out.label("Label26", thirdNozzle), "débit = ", numberChars(r.nozzle3Flow, sep), "L/min");
+    appendJoined(out.label("Label27", thirdNozzle && r.nozzle3SlopePercent != 0), "Z = ",
+                 numberChars(r.nozzle3SlopePercent), " %");
 
-    shown("Label12", secondNozzle);
-    shown("Label13", thirdNozzle);
-    shown("Line3", thirdNozzle);
-    shown("Line4", secondNozzle);
-    shown("Line5", thirdNozzle);
-    shown("Line8", secondNozzle);
-    return controls;
+    out.shown("Label12", secondNozzle);
+    out.shown("Label13", thirdNozzle);
+    out.shown("Line3", thirdNozzle);
+    out.shown("Line4", secondNozzle);
+    out.shown("Line5", thirdNozzle);
+    out.shown("Line8", secondNozzle);
 }
 
 }  // namespace tavelle

@@ -1,5 +1,6 @@
 #include "core/screen_load.h"
 
+#include "core/load_writer.h"
 #include "core/portion_ab.h"
 #include "core/portion_bc.h"
 #include "core/problem_statement.h"
@@ -9,12 +10,19 @@ namespace tavelle {
 
 ScreenLoad loadScreen(ScreenId screen, ExerciseRecord& record, std::string_view sep)
 {
+    ScreenLoad load;
+    loadScreen(screen, record, sep, load);
+    return load;
+}
+
+void loadScreen(ScreenId screen, ExerciseRecord& record, std::string_view sep, ScreenLoad& into)
+{
     switch (screen) {
-    case ScreenId::Don: return {{"Label2", problemStatement(record, sep)}};
-    case ScreenId::Dessin: return loadSchematic(record, sep);
-    case ScreenId::Calculs: return loadPortionAb(record, sep);
-    case ScreenId::Calculs2: return loadFinalCalculation(record, sep);
-    default: return {};
+    case ScreenId::Don: writeProblemStatement(record, sep, LoadWriter(into).label("Label2")); return;
+    case ScreenId::Dessin: loadSchematic(record, sep, into); return;
+    case ScreenId::Calculs: loadPortionAb(record, sep, into); return;
+    case ScreenId::Calculs2: loadFinalCalculation(record, sep, into); return;
+    default: into.clear(); return;
     }
 }
 

@@ -13,5 +13,7 @@ namespace tavelle {
 // the most unfavourable nozzle into the record; the other screens write nothing. Screens that show
 // only their design load nothing.
 ScreenLoad loadScreen(ScreenId screen, ExerciseRecord& record, std::string_view decimalSeparator);
+// The same load written over an earlier one, whose storage it reuses.
+void loadScreen(ScreenId screen, ExerciseRecord& record, std::string_view decimalSeparator, ScreenLoad& into);
 
 }  // namespace tavelle

@@ -31,5 +31,8 @@ struct WalkResult {
 // "Suite >>" on the exercise screen and on each nozzle screen up to the nozzle count, stopping at
 // the first refusal; when all are accepted, loads the statement, schematic and both calculations.
 WalkResult walkExercise(const ExerciseInput& input, ExerciseRecord& record, std::string_view decimalSeparator);
+// The same walk into an earlier walk's result, whose storage it reuses.
+void walkExercise(const ExerciseInput& input, ExerciseRecord& record, std::string_view decimalSeparator,
+                  WalkResult& result);
 
 }  // namespace tavelle

@@ -13,7 +13,7 @@ packages=(
   gcovr
   desktop-file-utils appstream dpkg-dev
   clang libclang-rt-14-dev
-  time
+  time valgrind jq
 )
 
 missing=()

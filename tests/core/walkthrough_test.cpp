@@ -61,5 +61,45 @@ TEST(Walkthrough, OneNozzleAfterThreeKeepsStaleFieldsButNoFlow)
     EXPECT_EQ(record.worstNozzlePressure, record.nozzle1Pressure);
 }
 
+void expectSameLoad(const ScreenLoad& reused, const ScreenLoad& fresh)
+{
+    ASSERT_EQ(reused.size(), fresh.size());
+    for (std::size_t i = 0; i < fresh.size(); ++i) {
+        EXPECT_EQ(reused[i].name, fresh[i].name);
+        EXPECT_EQ(reused[i].text, fresh[i].text) << fresh[i].name;
+        EXPECT_EQ(reused[i].hasText, fresh[i].hasText) << fresh[i].name;
+        EXPECT_EQ(reused[i].visible, fresh[i].visible) << fresh[i].name;
+    }
+}
+
+TEST(Walkthrough, AResultWalkedIntoAgainReadsAsAFreshOne)
+{
+    ExerciseInput three = roadOfOneExercise();
+    three.exercise = {"2000/15", "110", "200", "3", "", ""};
+    three.nozzle3 = {"100/25", "1000", "3", "Positive", "5"};
+    ExerciseInput refused = roadOfOneExercise();
+    refused.nozzle2 = {"100/25", "1000", "", "", "1"};
+    ExerciseInput one = roadOfOneExercise();
+    one.exercise.nozzleCount = "1";
+
+    ExerciseRecord reusedRecord;
+    ExerciseRecord freshRecord;
+    WalkResult reused;
+    for (const ExerciseInput& in : {three, refused, one, three}) {
+        walkExercise(in, reusedRecord, ",", reused);
+        const WalkResult fresh = walkExercise(in, freshRecord, ",");
+        EXPECT_EQ(reused.accepted, fresh.accepted);
+        EXPECT_EQ(reused.refusedAt, fresh.refusedAt);
+        EXPECT_EQ(reused.screens, fresh.screens);
+        ASSERT_EQ(reused.messages.size(), fresh.messages.size());
+        for (std::size_t i = 0; i < fresh.messages.size(); ++i)
+            EXPECT_EQ(reused.messages[i].text, fresh.messages[i].text);
+        EXPECT_EQ(reused.statement, fresh.statement);
+        expectSameLoad(reused.schematic, fresh.schematic);
+        expectSameLoad(reused.portionAb, fresh.portionAb);
+        expectSameLoad(reused.finalCalculation, fresh.finalCalculation);
+    }
+}
+
 }  // namespace
 }  // namespace tavelle

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -59,28 +61,61 @@ private:
         m_first = false;
     }
 
+    // Copies the runs that need no escape whole, eight bytes tested at a time, escaping only the characters
+    // between them.
     void appendString(std::string_view value)
     {
         m_text += '"';
-        for (const char c : value) {
-            switch (c) {
-            case '"': m_text += "\\\""; break;
-            case '\\': m_text += "\\\\"; break;
-            case '\n': m_text += "\\n"; break;
-            case '\r': m_text += "\\r"; break;
-            case '\t': m_text += "\\t"; break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    static constexpr char hex[] = "0123456789abcdef";
-                    m_text += "\\u00";
-                    m_text += hex[(c >> 4) & 0xF];
-                    m_text += hex[c & 0xF];
-                } else {
-                    m_text += c;
+        const char* const data = value.data();
+        const std::size_t size = value.size();
+        std::size_t runStart = 0;
+        std::size_t i = 0;
+        while (i < size) {
+            if (size - i >= 8) {
+                std::uint64_t bytes = 0;
+                std::memcpy(&bytes, data + i, 8);
+                if (!anyToEscape(bytes)) {
+                    i += 8;
+                    continue;
                 }
             }
+            const auto c = static_cast<unsigned char>(data[i]);
+            if (c < 0x20 || c == '"' || c == '\\') {
+                m_text.append(data + runStart, i - runStart);
+                runStart = i + 1;
+                appendEscape(c);
+            }
+            ++i;
         }
+        m_text.append(data + runStart, size - runStart);
         m_text += '"';
+    }
+
+    // True when one of the eight bytes is a control character, a quote or a backslash (the byte tricks find a byte
+    // below a bound, or a zero byte after xor, in each byte's top bit).
+    static bool anyToEscape(std::uint64_t bytes)
+    {
+        constexpr std::uint64_t ones = 0x0101010101010101ull;
+        constexpr std::uint64_t tops = 0x8080808080808080ull;
+        const auto zeroByte = [](std::uint64_t x) { return (x - ones) & ~x; };
+        return (((bytes - ones * 0x20) & ~bytes) | zeroByte(bytes ^ (ones * '"')) | zeroByte(bytes ^ (ones * '\\'))) &
+               tops;
+    }
+
+    void appendEscape(unsigned char c)
+    {
+        switch (c) {
+        case '"': m_text += "\\\""; break;
+        case '\\': m_text += "\\\\"; break;
+        case '\n': m_text += "\\n"; break;
+        case '\r': m_text += "\\r"; break;
+        case '\t': m_text += "\\t"; break;
+        default: {
+            static constexpr char hex[] = "0123456789abcdef";
+            const char escape[] = {'\\', 'u', '0', '0', hex[c >> 4], hex[c & 0xF]};
+            m_text.append(escape, sizeof escape);
+        }
+        }
     }
 
     std::string m_text;

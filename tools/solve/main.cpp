@@ -78,9 +78,10 @@ int solve(tavelle::ExerciseReader& reader, bool text, tavelle::OutputFile& outpu
     std::size_t number = 0;
     tavelle::JsonWriter json;
     std::string answer;
+    tavelle::WalkResult walk;
     if (!text && isArray) json.beginArray();
     while (const std::optional<tavelle::ExerciseInput> exercise = reader.next()) {
-        const tavelle::WalkResult walk = tavelle::walkExercise(*exercise, record, separator);
+        tavelle::walkExercise(*exercise, record, separator, walk);
         anyRefused |= !walk.accepted;
         ++number;
         if (text) {
