@@ -10,10 +10,14 @@ std::string aboutCaption()
     return "À propos de " + std::string(applicationTitle);
 }
 
+std::string versionNumberText()
+{
+    return numberText(versionMajor) + "." + numberText(versionMinor) + "." + numberText(versionRevision);
+}
+
 std::string aboutVersionText()
 {
-    return "Version " + numberText(versionMajor) + "." + numberText(versionMinor) + "." +
-           numberText(versionRevision);
+    return "Version " + versionNumberText();
 }
 
 std::string aboutTitleText()

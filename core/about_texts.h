@@ -40,6 +40,9 @@ inline constexpr std::string_view closingEMailLine = "contact@tavelle.example.or
 
 }  // namespace aboutTexts
 
+// The version numbers joined by dots ("1.0.0"), as every program of the application prints them.
+std::string versionNumberText();
+
 // The About box's load work: "À propos de " and the title, "Version " and the version numbers.
 std::string aboutCaption();
 std::string aboutVersionText();

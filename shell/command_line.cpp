@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/command_line.h"
 
-#include "core/number_text.h"
-#include "core/screen_id.h"
+#include "core/about_texts.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -31,11 +30,6 @@ QString echoed(const QString& text)
     }
     if (text.size() > longestEcho) line += QStringLiteral("…");
     return line;
-}
-
-std::string versionNumber()
-{
-    return numberText(versionMajor) + "." + numberText(versionMinor) + "." + numberText(versionRevision);
 }
 
 }  // namespace
@@ -68,7 +62,7 @@ std::optional<int> answerCommandLine(int argc, char** argv)
         return 0;
     }
     if (parser.isSet(version)) {
-        std::printf("%s %s\n", programName, versionNumber().c_str());
+        std::printf("%s %s\n", programName, versionNumberText().c_str());
         return 0;
     }
     if (!parser.positionalArguments().isEmpty()) {

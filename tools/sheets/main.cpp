@@ -131,7 +131,7 @@ int main(int argc, char** argv)
     const std::string separator = tavelle::systemDecimalSeparator();
     SetWalk set(separator);
     // Everything that can be refused is checked before the window system starts.
-    try {
+    const std::optional<int> ended = tavelle::runStage("tavelle-sheets", [&]() -> std::optional<int> {
         tavelle::ToolCommandLine commandLine(
             "tavelle-sheets", "usage: tavelle-sheets [FILE | - | --random N [--seed S]] -o OUT.pdf [--trainee | --key]\n",
             "Writes exam sheets as an A4 PDF: for each exercise a trainee page (the statement and the\n"
@@ -179,16 +179,9 @@ int main(int argc, char** argv)
         } else {
             readExercises(options, set);
         }
-    } catch (const UsageError& error) {
-        std::fprintf(stderr, "tavelle-sheets: %s; run tavelle-sheets --help for usage\n", error.what());
-        return 2;
-    } catch (const tavelle::InputError& error) {
-        std::fprintf(stderr, "tavelle-sheets: %s\n", error.what());
-        return 2;
-    } catch (const tavelle::WriteError& error) {
-        std::fprintf(stderr, "tavelle-sheets: %s\n", error.what());
-        return 2;
-    }
+        return std::nullopt;
+    });
+    if (ended) return *ended;
     if (set.accepted().empty()) {
         std::fprintf(stderr, "tavelle-sheets: no exercise to put on the sheets; %s is not written\n",
                      tavelle::printableText(options.output, tavelle::kLongestPathShown).c_str());

@@ -86,7 +86,7 @@ int main(int argc, char** argv)
     std::string separator;
     QDir directory;
     std::string platform;
-    try {
+    const std::optional<int> ended = tavelle::runStage("tavelle-snapshots", [&]() -> std::optional<int> {
         tavelle::ToolCommandLine commandLine(
             "tavelle-snapshots", "usage: tavelle-snapshots [-platform NAME] OUTDIR [FILE]\n",
             "Walks the exercise in FILE (tavelle-solve's JSON input; - for standard input; a built-in\n"
@@ -131,16 +131,9 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "tavelle-snapshots: %s\n", refusal->c_str());
             return 1;
         }
-    } catch (const UsageError& error) {
-        std::fprintf(stderr, "tavelle-snapshots: %s; run tavelle-snapshots --help for usage\n", error.what());
-        return 2;
-    } catch (const tavelle::InputError& error) {
-        std::fprintf(stderr, "tavelle-snapshots: %s\n", error.what());
-        return 2;
-    } catch (const tavelle::WriteError& error) {
-        std::fprintf(stderr, "tavelle-snapshots: %s\n", error.what());
-        return 2;
-    }
+        return std::nullopt;
+    });
+    if (ended) return *ended;
 
     // Pictures need no screen: render off screen unless a platform is asked for.
     if (!platform.empty()) qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(platform));

@@ -150,14 +150,5 @@ int run(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    try {
-        return run(argc, argv);
-    } catch (const UsageError& error) {
-        std::fprintf(stderr, "tavelle-solve: %s; run tavelle-solve --help for usage\n", error.what());
-    } catch (const tavelle::InputError& error) {
-        std::fprintf(stderr, "tavelle-solve: %s\n", error.what());
-    } catch (const tavelle::WriteError& error) {
-        std::fprintf(stderr, "tavelle-solve: %s\n", error.what());
-    }
-    return 2;
+    return *tavelle::runStage("tavelle-solve", [&]() -> std::optional<int> { return run(argc, argv); });
 }
