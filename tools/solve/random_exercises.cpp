@@ -150,18 +150,4 @@ void writeExercise(JsonWriter& out, ExerciseInput exercise)
     out.endObject();
 }
 
-std::string exercisesJson(const std::vector<ExerciseInput>& exercises)
-{
-    JsonWriter out;
-    out.beginArray();
-    for (const ExerciseInput& exercise : exercises) {
-        out.nextLine();
-        writeExercise(out, exercise);
-    }
-    out.newline();
-    out.endArray();
-    out.newline();
-    return std::move(out.text());
-}
-
 }  // namespace tavelle

@@ -25,7 +25,4 @@ std::vector<ExerciseInput> randomExercises(std::size_t count, std::uint64_t seed
 // One exercise in the input format of tavelle-solve: numbers for numeric items.
 void writeExercise(JsonWriter& out, ExerciseInput exercise);
 
-// An array of exercises in the input format, one a line.
-std::string exercisesJson(const std::vector<ExerciseInput>& exercises);
-
 }  // namespace tavelle
