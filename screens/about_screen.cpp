@@ -29,7 +29,7 @@ AboutScreen::AboutScreen(ScreenHost& screenHost)
     : ScreenWindow(ScreenId::f2, screenHost, QSize(twips(6690), twips(4785)))
 {
     keepOffTaskBar();
-    addPicture("picIcon", twipsRect(120, 120, 495, 495), logoPicture, toQString(aboutTexts::logoTooltip));
+    addPicture("picIcon", twipsRect(120, 120, 495, 495), logoArtwork, toQString(aboutTexts::logoTooltip));
 
     QLabel* title = addLabel(this, "lblTitle", QString(), twipsRect(1080, 240, 3885, 240));
     QLabel* version = addLabel(this, "lblVersion", QString(), twipsRect(1080, 720, 3885, 225));

@@ -211,6 +211,10 @@ void drawLogo(QPainter& painter, QSizeF size)
 QPixmap pumpPicture(QSize size)
 {
     QPixmap pixmap(size.expandedTo(QSize(1, 1)));
+    // The antialiased edge between wall and floor lets what lies beneath show through: without a fill
+    // that is whatever memory the pixmap was given, and the picture would change from one drawing to
+    // the next.
+    pixmap.fill(Qt::black);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
 

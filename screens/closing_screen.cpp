@@ -29,7 +29,7 @@ ClosingScreen::ClosingScreen(ScreenHost& screenHost)
     background.setColor(QPalette::Window, Qt::white);
     setPalette(background);
 
-    addPicture("Image1", twipsRect(120, 2280, 1680, 1620), logoPicture, toQString(aboutTexts::logoTooltip));
+    addPicture("Image1", twipsRect(120, 2280, 1680, 1620), logoArtwork, toQString(aboutTexts::logoTooltip));
 
     setLook(addLabel(this, "Label1", QStringLiteral("Vous venez d'utiliser le logiciel gratuit "),
                      twipsRect(0, 240, 7572, 732), 16.5, true),

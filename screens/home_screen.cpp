@@ -25,7 +25,7 @@ void setLook(QLabel* label, const QColor& colour, Qt::Alignment alignment)
 HomeScreen::HomeScreen(ScreenHost& screenHost)
     : ScreenWindow(ScreenId::f1, screenHost, QSize(twips(8115), twips(7065)))
 {
-    addPicture("Image1", twipsRect(120, 240, 1335, 1335), logoPicture, toQString(aboutTexts::logoTooltip));
+    addPicture("Image1", twipsRect(120, 240, 1335, 1335), logoArtwork, toQString(aboutTexts::logoTooltip));
 
     QLabel* title = addLabel(this, "Label1", toQString(aboutTexts::homeTitleLine), twipsRect(1680, 120, 6255, 1455),
                              24, true);
@@ -43,7 +43,7 @@ HomeScreen::HomeScreen(ScreenHost& screenHost)
     photograph->setGeometry(twipsRect(480, 1920, 2415, 3495));
     photograph->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     photograph->setLineWidth(2);
-    showSharpPicture(*photograph, pumpPicture);
+    showSharpPicture(*photograph, pumpArtwork);
     photograph->setToolTip(toQString(aboutTexts::homePictureTooltip));
     photograph->setAccessibleName(toQString(aboutTexts::pumpPictureName));
 

@@ -127,7 +127,7 @@ void SchematicScreen::addLogo()
     auto* logo = new ClickablePicture(this);
     logo->setObjectName(QStringLiteral("Image1"));
     logo->setGeometry(twipsRect(0, 0, 1680, 1620));
-    showSharpPicture(*logo, logoPicture);
+    showSharpPicture(*logo, logoArtwork);
     logo->setToolTip(toQString(aboutTexts::logoTooltip));
     logo->setAccessibleName(toQString(aboutTexts::logoTooltip));
     connect(logo, &ClickablePicture::clicked, this, [this] {

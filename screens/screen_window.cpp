@@ -48,6 +48,9 @@ void ScreenWindow::closeForNavigation()
 {
     m_closingForNavigation = true;
     close();
+    // The window system's window and its drawing buffer go now, not when the object is deleted once the
+    // next screen is up: two screens' buffers at once would be the application's peak of memory.
+    destroy();
 }
 
 void ScreenWindow::bindForLoad(QWidget& control)
@@ -151,12 +154,12 @@ QPushButton* ScreenWindow::addPrintButton(QRect rect)
     return print;
 }
 
-QLabel* ScreenWindow::addPicture(const char* name, QRect rect, QPixmap (*draw)(QSize), const QString& tooltip)
+QLabel* ScreenWindow::addPicture(const char* name, QRect rect, const Artwork& artwork, const QString& tooltip)
 {
     auto* picture = new QLabel(this);
     picture->setObjectName(QString::fromLatin1(name));
     picture->setGeometry(rect);
-    showSharpPicture(*picture, draw);
+    showSharpPicture(*picture, artwork);
     picture->setToolTip(tooltip);
     picture->setAccessibleName(tooltip);
     return picture;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/screen_texts.h"
+#include "screens/artwork.h"
 #include "screens/screen_host.h"
 
 #include <QDialog>
@@ -64,7 +65,7 @@ protected:
     // "Imprimer" (Command4): prints this screen through the shell; the screen stays open.
     QPushButton* addPrintButton(QRect rect);
     // A picture drawn by the application, with a tooltip naming it; a screen reader names it the same.
-    QLabel* addPicture(const char* name, QRect rect, QPixmap (*draw)(QSize), const QString& tooltip);
+    QLabel* addPicture(const char* name, QRect rect, const Artwork& artwork, const QString& tooltip);
     QGroupBox* addFrame(const char* name, const QString& caption, QRect rect);
 
     // The current text of a list; empty when nothing is chosen.

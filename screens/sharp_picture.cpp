@@ -1,5 +1,7 @@
 #include "screens/sharp_picture.h"
 
+#include "screens/artwork_pictures.h"
+
 #include <QEvent>
 #include <QLabel>
 
@@ -18,12 +20,19 @@ bool changesPixelDensity([[maybe_unused]] const QEvent& event)
 #endif
 }
 
+QSize picturePixels(const QLabel& label, qreal ratio)
+{
+    const QSize size = label.contentsRect().size();
+    return {static_cast<int>(std::lround(size.width() * ratio)), static_cast<int>(std::lround(size.height() * ratio))};
+}
+
 class PictureRedrawer final : public QObject {
+    Q_OBJECT
 public:
-    PictureRedrawer(QLabel& label, PictureDrawing draw)
+    PictureRedrawer(QLabel& label, const Artwork& artwork)
         : QObject(&label)
         , m_label(label)
-        , m_draw(draw)
+        , m_artwork(artwork)
     {
         label.installEventFilter(this);
         redrawIfBlurred();
@@ -38,29 +47,40 @@ public:
         return false;
     }
 
+    const QLabel& label() const { return m_label; }
+    const Artwork& artwork() const { return m_artwork; }
+
 private:
     void redrawIfBlurred()
     {
         const qreal ratio = m_label.devicePixelRatioF();
-        const QSize size = m_label.contentsRect().size();
-        const QSize pixels(static_cast<int>(std::lround(size.width() * ratio)),
-                           static_cast<int>(std::lround(size.height() * ratio)));
+        const QSize pixels = picturePixels(m_label, ratio);
         const QPixmap shown = m_label.pixmap();
         if (!shown.isNull() && shown.size() == pixels && qFuzzyCompare(shown.devicePixelRatio(), ratio)) return;
-        QPixmap picture = m_draw(pixels);
+        QPixmap picture = artworkPicture(m_artwork, pixels);
         picture.setDevicePixelRatio(ratio);
         m_label.setPixmap(picture);
     }
 
     QLabel& m_label;
-    PictureDrawing m_draw;
+    Artwork m_artwork;
 };
 
 }  // namespace
 
-void showSharpPicture(QLabel& label, PictureDrawing draw)
+void showSharpPicture(QLabel& label, const Artwork& artwork)
 {
-    new PictureRedrawer(label, draw);
+    new PictureRedrawer(label, artwork);
+}
+
+std::vector<ShownArtwork> shownArtwork(const QWidget& window, qreal pixelRatio)
+{
+    std::vector<ShownArtwork> shown;
+    for (const PictureRedrawer* redrawer : window.findChildren<PictureRedrawer*>())
+        shown.push_back({redrawer->artwork(), picturePixels(redrawer->label(), pixelRatio)});
+    return shown;
 }
 
 }  // namespace tavelle
+
+#include "sharp_picture.moc"

@@ -2,6 +2,8 @@
 
 #include "core/screen_id.h"
 #include "screens/artwork.h"
+#include "screens/artwork_pictures.h"
+#include "screens/plugin_free_style.h"
 #include "screens/screen_window.h"
 
 #include <QApplication>
@@ -15,11 +17,10 @@ namespace {
 
 constexpr int pixmapCacheKiB = 1024;
 
-// Drawn at every size a task bar, a title bar or a high-density screen asks for, none scaled up.
 QIcon applicationIcon()
 {
     QIcon icon;
-    for (int side : {16, 24, 32, 48, 64, 96, 128, 256}) icon.addPixmap(logoPicture(QSize(side, side)));
+    for (int side : applicationIconSides) icon.addPixmap(artworkPicture(logoArtwork, QSize(side, side)));
     return icon;
 }
 
@@ -28,6 +29,7 @@ QIcon applicationIcon()
 void applyApplicationLook()
 {
     QApplication::setApplicationName(toQString(applicationTitle));
+    QApplication::setStyle(new PluginFreeStyle);
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
     QApplication::setWindowIcon(applicationIcon());
     // The style keeps pictures of buttons and lists for each palette, and every screen opened brings

@@ -1,5 +1,7 @@
 #include "tests/app/desktop_test.h"
 
+#include "screens/artwork_pictures.h"
+#include "screens/sharp_picture.h"
 #include "screens/window_placement.h"
 #include "shell/qt_message_boxes.h"
 
@@ -7,6 +9,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QResource>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -58,6 +61,26 @@ TEST_P(PolishedScreenTest, PicturesAreDrawnAtTheScreensPixelDensity)
         SCOPED_TRACE(picture->objectName().toStdString());
         EXPECT_DOUBLE_EQ(picture->pixmap().devicePixelRatio(), expected);
         EXPECT_EQ(picture->pixmap().size(), picture->contentsRect().size() * expected);
+    }
+}
+
+// The pictures drawn at build time, which the application shows instead of drawing them, are there for
+// every picture at the common pixel densities, and are the drawing itself, pixel for pixel.
+TEST_P(PolishedScreenTest, PicturesDrawnAtBuildTimeAreTheDrawing)
+{
+    reach(GetParam());
+    std::vector<ShownArtwork> shown;
+    for (qreal ratio : {1.0, 2.0})
+        for (const ShownArtwork& picture : shownArtwork(*screen(), ratio)) shown.push_back(picture);
+    if (GetParam() == ScreenId::f1)
+        for (int side : applicationIconSides) shown.push_back({logoArtwork, QSize(side, side)});
+    EXPECT_EQ(shown.empty(), pictures().empty());
+    for (const ShownArtwork& picture : shown) {
+        const QString path = prebuiltArtworkPath(picture.artwork, picture.pixels);
+        SCOPED_TRACE(path.toStdString());
+        EXPECT_TRUE(QResource(path).isValid());
+        EXPECT_EQ(artworkPicture(picture.artwork, picture.pixels).toImage(),
+                  picture.artwork.draw(picture.pixels).toImage());
     }
 }
 

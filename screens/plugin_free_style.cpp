@@ -1,0 +1,51 @@
+#include "screens/plugin_free_style.h"
+
+#include <qdrawutil.h>
+#include <QGroupBox>
+#include <QImageReader>
+#include <QMargins>
+#include <QStyleOption>
+
+#include <algorithm>
+
+namespace tavelle {
+
+namespace {
+
+// Fusion's own constants for the group box frame (Qt 6).
+constexpr int fusionGroupBoxTopMargin = 3;
+const QMargins fusionGroupBoxBorder(6, 6, 6, 6);
+
+QPixmap readPngWithoutPlugins(const QString& path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+}  // namespace
+
+PluginFreeStyle::PluginFreeStyle()
+{
+    m_fusion = baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
+    if (m_fusion)
+        m_groupBoxFrame =
+            readPngWithoutPlugins(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
+}
+
+void PluginFreeStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                                    const QWidget* widget) const
+{
+    if (element != PE_FrameGroupBox || !m_fusion || m_groupBoxFrame.isNull()) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    // As Fusion places it: below the title, or nearly at the top when a plain box has no title.
+    const auto* box = qobject_cast<const QGroupBox*>(widget);
+    int topMargin = fusionGroupBoxTopMargin;
+    if (box == nullptr || box->isCheckable() || !box->title().isEmpty())
+        topMargin += std::max(pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height());
+    qDrawBorderPixmap(painter, option->rect.adjusted(0, topMargin, 0, 0), fusionGroupBoxBorder, m_groupBoxFrame);
+}
+
+}  // namespace tavelle
