@@ -26,17 +26,22 @@ QPixmap readPngWithoutPlugins(const QString& path)
 }  // namespace
 
 PluginFreeStyle::PluginFreeStyle()
+    : m_fusion(baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0)
 {
-    m_fusion = baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
-    if (m_fusion)
+}
+
+const QPixmap& PluginFreeStyle::groupBoxFrame() const
+{
+    if (m_groupBoxFrame.isNull())
         m_groupBoxFrame =
             readPngWithoutPlugins(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
+    return m_groupBoxFrame;
 }
 
 void PluginFreeStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                     const QWidget* widget) const
 {
-    if (element != PE_FrameGroupBox || !m_fusion || m_groupBoxFrame.isNull()) {
+    if (element != PE_FrameGroupBox || !m_fusion || groupBoxFrame().isNull()) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
@@ -45,7 +50,7 @@ void PluginFreeStyle::drawPrimitive(PrimitiveElement element, const QStyleOption
     int topMargin = fusionGroupBoxTopMargin;
     if (box == nullptr || box->isCheckable() || !box->title().isEmpty())
         topMargin += std::max(pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height());
-    qDrawBorderPixmap(painter, option->rect.adjusted(0, topMargin, 0, 0), fusionGroupBoxBorder, m_groupBoxFrame);
+    qDrawBorderPixmap(painter, option->rect.adjusted(0, topMargin, 0, 0), fusionGroupBoxBorder, groupBoxFrame());
 }
 
 }  // namespace tavelle

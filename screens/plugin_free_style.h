@@ -17,8 +17,11 @@ public:
                        const QWidget* widget) const override;
 
 private:
+    const QPixmap& groupBoxFrame() const;
+
     bool m_fusion = false;
-    QPixmap m_groupBoxFrame;
+    // Read at the first frame drawn: the home screen has none.
+    mutable QPixmap m_groupBoxFrame;
 };
 
 }  // namespace tavelle

@@ -6,6 +6,7 @@
 #include "shell/qt_message_boxes.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -82,6 +83,16 @@ TEST_P(PolishedScreenTest, PicturesDrawnAtBuildTimeAreTheDrawing)
         EXPECT_EQ(artworkPicture(picture.artwork, picture.pixels).toImage(),
                   picture.artwork.draw(picture.pixels).toImage());
     }
+}
+
+// Drawing a screen loads no image format plugin (nor libjpeg): the application reads no image file.
+TEST_P(PolishedScreenTest, DrawingTheScreenLoadsNoImagePlugin)
+{
+    reach(GetParam());
+    screen()->grab();
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(maps.readAll().contains("/imageformats/"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, PolishedScreenTest, ::testing::ValuesIn(allScreens), screenParamName);
