@@ -1,31 +1,57 @@
-// The application's peak memory over a full walk-through: set up as main() does it (the printers are
-// looked up once the home screen shows, so the print system is loaded), then driven by its buttons and
-// lists, found by name as a trainee finds them, through every screen; each screen is shown and painted
-// before the next click. tavelle_bench_launch measures the peak from outside. Fails (status 1, with
-// the reason on the error output) when the walk does not go where it should.
+// The application's peak memory over a full walk-through: set up as main() does it (lpstat is asked for
+// the default printer once the home screen shows; the print module is loaded only by a print), then
+// driven by its buttons and lists, found by name as a trainee finds them, through every screen; each
+// screen is shown and painted before the next click. tavelle_bench_launch measures the peak from
+// outside. Fails (status 1, with the reason on the error output) when the walk does not go where it
+// should.
+//   tavelle_walk_memory [--print]
+// With --print, "Imprimer" is pressed once, on the final screen of the first exercise: the difference
+// of the two peaks is what printing costs. That print needs a default printer (a CUPS-PDF queue will
+// do); its module is found as the application finds its own, this program lying as deep in the build
+// tree as the application.
 #include "bench/bench_screens.h"
 #include "core/entry_screens.h"
 #include "screens/screen_window.h"
 #include "shell/after_first_expose.h"
 #include "shell/application_look.h"
-#include "shell/deferred_print_operation.h"
+#include "shell/default_printer_lookup.h"
+#include "shell/message_boxes.h"
 #include "shell/navigator.h"
-#include "shell/printer_system.h"
-#include "shell/qt_message_boxes.h"
+#include "shell/print_module.h"
+#include "shell/print_operation.h"
 #include "platform/system_locale.h"
 #include "tests/support/named_exercises.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QPushButton>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace {
 
 constexpr int exerciseRounds = 3;
+
+// The walk expects no message box: one would wait for a click that never comes.
+class UnexpectedMessages final : public tavelle::MessageBoxes {
+public:
+    void warning(const QString& text) override { fail(text); }
+    void information(const QString&, const QString& text) override { fail(text); }
+    void plain(const QString&, const QString& text) override { fail(text); }
+
+private:
+    [[noreturn]] static void fail(const QString& text)
+    {
+        std::fprintf(stderr, "walk_memory: unexpected message \"%s\"\n", qPrintable(text));
+        std::exit(1);
+    }
+};
 
 class Walk {
 public:
@@ -69,14 +95,15 @@ public:
         click("Command1", next);
     }
 
-    // From the exercise screen to the final screen of a three-nozzle exercise, then back to the
-    // exercise screen by every "<< Retour", and forward again to the final screen.
-    void exercise()
+    // From the exercise screen to the final screen of a three-nozzle exercise, printed there if asked,
+    // then back to the exercise screen by every "<< Retour", and forward again to the final screen.
+    void exercise(bool print)
     {
         enterExercise();
         click("Command1", "Dessin");
         click("Command1", "Calculs");
         click("Command1", "Calculs2");
+        if (print) click("Command4", "Calculs2");
         click("Command3", "Calculs");
         click("Command3", "Dessin");
         click("Command3", "Don");
@@ -107,16 +134,19 @@ private:
 
 int main(int argc, char** argv)
 {
+    const bool print = argc == 2 && std::strcmp(argv[1], "--print") == 0;
     QApplication application(argc, argv);
     tavelle::applyApplicationLook();
     QApplication::setQuitOnLastWindowClosed(false);
 
-    tavelle::QtMessageBoxes messages;
-    tavelle::QtPrinterSystem printers;
-    tavelle::DeferredPrintOperation printer(messages, printers);
+    UnexpectedMessages messages;
+    tavelle::ModulePrinterSystem printers(tavelle::printModuleFile());
+    tavelle::PrintOperation printer(messages, printers);
+    tavelle::DefaultPrinterLookup defaultPrinter(
+        [&printer](std::string name) { printer.noteSystemDefault(std::move(name)); });
     bool ended = false;
     tavelle::Navigator navigator(messages, printer, tavelle::systemDecimalSeparator(), [&] { ended = true; });
-    tavelle::afterFirstExpose([&printer] { printer.setUp(); });
+    tavelle::afterFirstExpose([&defaultPrinter] { defaultPrinter.start(); });
 
     try {
         Walk walk(navigator);
@@ -126,13 +156,17 @@ int main(int argc, char** argv)
         walk.click("cmdOK", "f1");
         walk.click("Command1", "Form2");
         for (int round = 0; round < exerciseRounds; ++round) {
-            walk.exercise();
+            walk.exercise(print && round == 0);
             walk.click("Command1", "Form2");
         }
         walk.click("Command2", "fin");
         walk.click("Command1", nullptr);
         if (!ended) throw std::runtime_error("\"Quittez\" did not end the program");
-        if (!printer.isSetUp()) throw std::runtime_error("the printers were never looked up");
+        // lpstat's answer is part of every run; it comes in a few milliseconds.
+        QElapsedTimer waited;
+        waited.start();
+        while (!defaultPrinter.isDone() && waited.elapsed() < 5000) QCoreApplication::processEvents();
+        if (!defaultPrinter.isDone()) throw std::runtime_error("lpstat was never asked, or never answered");
     } catch (const std::exception& error) {
         std::fprintf(stderr, "walk_memory: %s\n", error.what());
         return 1;

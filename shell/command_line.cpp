@@ -2,6 +2,7 @@
 #include "shell/command_line.h"
 
 #include "core/about_texts.h"
+#include "shell/print_module.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -50,6 +51,10 @@ std::optional<int> answerCommandLine(int argc, char** argv)
                                   QStringLiteral("Displays help on commandline options."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    // For the package's checks: loads the print module as the first print does, without a display.
+    QCommandLineOption checkPrintModule(QStringLiteral("check-print-module"));
+    checkPrintModule.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(checkPrintModule);
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "%s: %s (try --help)\n", programName, qPrintable(echoed(parser.errorText())));
         return usageErrorStatus;
@@ -70,6 +75,7 @@ std::optional<int> answerCommandLine(int argc, char** argv)
                      qPrintable(echoed(parser.positionalArguments().constFirst())));
         return usageErrorStatus;
     }
+    if (parser.isSet(checkPrintModule)) return loadPrintModule(printModuleFile()) ? 0 : 1;
     return std::nullopt;
 }
 

@@ -4,10 +4,11 @@
 #include "shell/application_look.h"
 #include "shell/application_start.h"
 #include "shell/command_line.h"
-#include "shell/deferred_print_operation.h"
+#include "shell/default_printer_lookup.h"
 #include "shell/first_expose_report.h"
 #include "shell/navigator.h"
-#include "shell/printer_system.h"
+#include "shell/print_module.h"
+#include "shell/print_operation.h"
 #include "shell/qt_message_boxes.h"
 #include "platform/system_locale.h"
 
@@ -17,6 +18,8 @@
 #include <iterator>
 #include <memory>
 #include <optional>
+#include <string>
+#include <utility>
 
 int main(int argc, char** argv)
 {
@@ -41,11 +44,14 @@ int main(int argc, char** argv)
     tavelle::reportFirstExposeWhenAsked();
 
     tavelle::QtMessageBoxes messages;
-    tavelle::QtPrinterSystem printers;
-    tavelle::DeferredPrintOperation printer(messages, printers);
+    tavelle::ModulePrinterSystem printers(tavelle::printModuleFile());
+    tavelle::PrintOperation printer(messages, printers);
+    tavelle::DefaultPrinterLookup defaultPrinter(
+        [&printer](std::string name) { printer.noteSystemDefault(std::move(name)); });
     tavelle::Navigator navigator(messages, printer, tavelle::systemDecimalSeparator(),
                                  [] { QCoreApplication::exit(0); });
-    tavelle::afterFirstExpose([&printer] { printer.setUp(); });
+    // The trainee reaches no "Imprimer" before the home screen shows: the question waits until then.
+    tavelle::afterFirstExpose([&defaultPrinter] { defaultPrinter.start(); });
     navigator.start();
     const int status = QApplication::exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

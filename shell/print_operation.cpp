@@ -18,12 +18,11 @@ PrintOperation::PrintOperation(MessageBoxes& messages, PrinterSystem& printers)
     : m_messages(messages)
     , m_printers(printers)
 {
-    followDefaultPrinter();
 }
 
-void PrintOperation::followDefaultPrinter()
+void PrintOperation::noteSystemDefault(std::string printerName)
 {
-    m_currentPrinter = chooseCurrentPrinter(m_printers.installedPrinters(), std::move(m_currentPrinter));
+    if (!m_printed) m_currentPrinter = std::move(printerName);
 }
 
 void PrintOperation::printScreen(ScreenWindow& screen)
@@ -31,8 +30,9 @@ void PrintOperation::printScreen(ScreenWindow& screen)
     // Hiding the pressed button takes its focus away; it gets it back with the buttons.
     QPointer<QWidget> focused = QApplication::focusWidget();
 
+    m_printed = true;
     screen.setButtonsVisible(false);
-    followDefaultPrinter();
+    m_currentPrinter = chooseCurrentPrinter(m_printers.installedPrinters(), std::move(m_currentPrinter));
     const bool printed = !m_currentPrinter.empty() && m_printers.printWindow(m_currentPrinter, screen);
     if (!printed)
         m_messages.plain(toQString(applicationTitle), QStringLiteral("Impossible d'imprimer"));

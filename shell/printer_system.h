@@ -20,11 +20,4 @@ public:
     virtual bool printWindow(const std::string& printerName, QWidget& window) = 0;
 };
 
-// The print system of the desktop, through Qt Print Support (CUPS on Linux).
-class QtPrinterSystem final : public PrinterSystem {
-public:
-    std::vector<InstalledPrinter> installedPrinters() override;
-    bool printWindow(const std::string& printerName, QWidget& window) override;
-};
-
 }  // namespace tavelle

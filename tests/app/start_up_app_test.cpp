@@ -1,19 +1,21 @@
 // What the application leaves until its first screen shows: work queued for after the first expose,
-// and the print operation, whose printer look-up loads the print system.
-#include "screens/screen_factory.h"
+// and the question of the system's default printer, asked of lpstat.
 #include "shell/after_first_expose.h"
-#include "shell/deferred_print_operation.h"
+#include "shell/default_printer_lookup.h"
 #include "tests/support/fake_shell.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <QWindow>
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tavelle::testing {
@@ -51,44 +53,49 @@ TEST(AfterFirstExpose, RunsOnceTheWindowShowsInTheOrderOfTheCalls)
     EXPECT_EQ(ran.size(), 2u) << "ran again on a later expose";
 }
 
-TEST(DeferredPrintOperation, LooksThePrintersUpOnceWhenSetUp)
+// lpstat's place taken by a script, or by nothing at all.
+struct LookupCase {
+    const char* name;
+    const char* script;  // none: there is no lpstat
+    const char* noted;   // none: nothing is passed on
+};
+
+class DefaultPrinterLookupTest : public ::testing::TestWithParam<LookupCase> {};
+
+TEST_P(DefaultPrinterLookupTest, PassesOnThePrinterOfASuccessfulAnswerOnly)
 {
-    RecordingMessageBoxes boxes;
-    FakePrinterSystem printers;
-    printers.printers = {{"Atelier", false}, {"Bureau", true}};
-    DeferredPrintOperation operation(boxes, printers);
-    EXPECT_EQ(printers.enumerations, 0);
-    EXPECT_FALSE(operation.isSetUp());
+    const LookupCase& c = GetParam();
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString program = folder.filePath(QStringLiteral("lpstat"));
+    if (c.script != nullptr) {
+        QFile file(program);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("#!/bin/sh\n") + c.script + '\n');
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    std::vector<std::string> noted;
+    DefaultPrinterLookup lookup([&noted](std::string name) { noted.push_back(std::move(name)); }, program);
 
-    operation.setUp();
-    operation.setUp();
-    EXPECT_TRUE(operation.isSetUp());
-    EXPECT_EQ(printers.enumerations, 1);
+    lookup.start();
 
-    // The default at set-up stays current when there is none at the time of the print.
-    printers.printers = {{"Atelier", false}, {"Bureau", false}};
-    RecordingHost host;
-    const auto screen = createScreen(ScreenId::Don, host);
-    operation.printScreen(*screen);
-    EXPECT_EQ(printers.printedOn, std::vector<std::string>{"Bureau"});
-    EXPECT_TRUE(boxes.shown.empty());
+    ASSERT_TRUE(processEventsUntil([&lookup] { return lookup.isDone(); }));
+    EXPECT_EQ(noted, c.noted != nullptr ? std::vector<std::string>{c.noted} : std::vector<std::string>{});
 }
 
-TEST(DeferredPrintOperation, APrintBeforeTheSetUpSetsItUpFirst)
-{
-    RecordingMessageBoxes boxes;
-    FakePrinterSystem printers;
-    printers.printers = {{"Bureau", true}};
-    DeferredPrintOperation operation(boxes, printers);
-    RecordingHost host;
-    const auto screen = createScreen(ScreenId::Don, host);
-
-    operation.printScreen(*screen);
-
-    EXPECT_TRUE(operation.isSetUp());
-    EXPECT_EQ(printers.printedOn, std::vector<std::string>{"Bureau"});
-    EXPECT_TRUE(boxes.shown.empty());
-}
+INSTANTIATE_TEST_SUITE_P(
+    Answers, DefaultPrinterLookupTest,
+    ::testing::Values(
+        // Anywhere else lpstat would answer in the user's language.
+        LookupCase{"AskedInTheCLocale",
+                   R"([ "$LC_ALL" = C ] && [ "$LANG" = C ] && [ "$*" = -d ] && echo "system default destination: Bureau")",
+                   "Bureau"},
+        LookupCase{"NoDefault", "echo 'no system default destination'", nullptr},
+        LookupCase{"Failed", "echo 'system default destination: Bureau'; exit 1", nullptr},
+        LookupCase{"Killed", "echo 'system default destination: Bureau'; kill -KILL $$", nullptr},
+        LookupCase{"Missing", nullptr, nullptr}),
+    [](const ::testing::TestParamInfo<LookupCase>& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace tavelle::testing

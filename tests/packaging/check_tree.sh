@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks an installed tree PREFIX (an install or an unpacked package): it holds exactly the files
-# listed in EXPECTED, its programs are executable, its PNG icons are the size their folder says and
-# its scalable icon is an SVG picture.
+# listed in EXPECTED, its programs are executable, the application finds and loads its print module
+# there, its PNG icons are the size their folder says and its scalable icon is an SVG picture.
 set -euo pipefail
 prefix=$1
 expected=$2
@@ -16,6 +16,8 @@ fi
 for program in "$prefix"/bin/*; do
   [ -x "$program" ] || { echo "$program is not executable"; exit 1; }
 done
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/tavelle" --check-print-module ||
+  { echo "$prefix/bin/tavelle does not load its print module"; exit 1; }
 for png in "$prefix"/share/icons/hicolor/*x*/apps/*.png; do
   folder=$(basename "$(dirname "$(dirname "$png")")")
   # Width and height are the two big-endian words after the signature and the IHDR chunk's head.

@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian package of the build tree with CPack, then checks its control fields (name,
 # version, section, description, the libraries' packages found by dpkg-shlibdeps and nothing of the
-# build tools), that it holds exactly the installed files, and that the program unpacked from it
-# runs and prints its version.
+# build tools), that it holds exactly the installed files, and that the programs unpacked from it
+# run and print their version, the application loading its print module from where it was unpacked.
 set -euo pipefail
 build=$1
 expected=$2
@@ -34,7 +34,9 @@ expect_field Section education
 if field Description | grep -E '&[a-z]+;'; then echo "the description holds XML entities"; failed=1; fi
 
 depends=$(field Depends | tr ',' '\n' | sed 's/[[:space:]]*(.*//; s/[[:space:]]//g; /^$/d' | LC_ALL=C sort)
-for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 fonts-liberation2; do
+# Qt Print Support and libcups are the print module's; lpstat names the default printer at start-up.
+for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libcups2 fonts-liberation2 \
+  cups-client; do
   grep -qx "$package" <<<"$depends" || { echo "Depends lacks $package: $(field Depends)"; failed=1; }
 done
 for package in libqt6svg6 libgtest-dev libgmock-dev libbenchmark1debian; do

@@ -2,8 +2,9 @@
 #include "private_cups_server.h"
 #include "screen_session.h"
 
+#include "shell/default_printer_lookup.h"
+#include "shell/print_module.h"
 #include "shell/print_operation.h"
-#include "shell/printer_system.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,8 @@
 #include <cmath>
 #include <memory>
 #include <ostream>
+#include <string>
+#include <utility>
 
 namespace tavelle {
 
@@ -124,10 +127,14 @@ protected:
 
     PrivateCupsServer& server() { return privateCupsServer(); }
 
-    // The application starts: its current printer is the system's default of this moment.
+    // The application starts: its current printer is the system's default of this moment, as lpstat
+    // names it.
     void startApplication()
     {
         m_operation = std::make_unique<PrintOperation>(messages, m_printers);
+        DefaultPrinterLookup lookup([this](std::string name) { m_operation->noteSystemDefault(std::move(name)); });
+        lookup.start();
+        ASSERT_TRUE(processEventsUntil([&lookup] { return lookup.isDone(); }));
         session = std::make_unique<ScreenSession>(*m_operation);
         ASSERT_TRUE(session->accepted);
     }
@@ -137,7 +144,8 @@ protected:
     std::unique_ptr<ScreenSession> session;
 
 private:
-    QtPrinterSystem m_printers;
+    // The print module where the application built with these tests finds its own.
+    ModulePrinterSystem m_printers{printModuleFile(QStringLiteral(TAVELLE_PROGRAM_DIR))};
     std::unique_ptr<PrintOperation> m_operation;
 };
 

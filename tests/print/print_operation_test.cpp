@@ -1,4 +1,5 @@
 #include "screens/screen_window.h"
+#include "shell/print_module.h"
 #include "shell/print_operation.h"
 #include "tests/support/fake_shell.h"
 
@@ -9,8 +10,11 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
+#include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -162,7 +166,8 @@ TEST_F(PrintOperationTest, EachPrintMakesTheDefaultPrinterOfThatMomentCurrent)
 {
     printers.printers = {{"Atelier", false}, {"Bureau", true}};
     showWindow();
-    EXPECT_EQ(operation().currentPrinter(), "Bureau");  // the system default at start
+    operation().noteSystemDefault("Atelier");  // the default at start-up, changed since
+    EXPECT_EQ(printers.enumerations, 0) << "the printers were looked up before the first print";
 
     pressPrint();
     printers.printers = {{"Atelier", true}, {"Bureau", false}};
@@ -172,7 +177,32 @@ TEST_F(PrintOperationTest, EachPrintMakesTheDefaultPrinterOfThatMomentCurrent)
 
     EXPECT_EQ(printers.printedOn, (std::vector<std::string>{"Bureau", "Atelier", "Salle"}));
     EXPECT_EQ(operation().currentPrinter(), "Salle");
-    EXPECT_EQ(printers.enumerations, 4);
+    EXPECT_EQ(printers.enumerations, 3);
+}
+
+TEST_F(PrintOperationTest, TheDefaultNotedAtStartUpStaysWhenAPrintFindsNone)
+{
+    printers.printers = {{"Atelier", false}, {"Bureau", false}};
+    showWindow();
+    operation().noteSystemDefault("Bureau");
+
+    pressPrint();
+
+    EXPECT_EQ(printers.printedOn, std::vector<std::string>{"Bureau"});
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(PrintOperationTest, AStartUpAnswerAfterAPrintChangesNothing)
+{
+    printers.printers = {{"Atelier", true}, {"Bureau", false}};
+    showWindow();
+    pressPrint();
+
+    operation().noteSystemDefault("Bureau");
+    printers.printers = {{"Atelier", false}, {"Bureau", false}};
+    pressPrint();
+
+    EXPECT_EQ(printers.printedOn, (std::vector<std::string>{"Atelier", "Atelier"}));
 }
 
 TEST_F(PrintOperationTest, WithoutDefaultPrinterTheCurrentOneStays)
@@ -220,6 +250,54 @@ TEST_F(PrintOperationTest, ThePressedButtonGetsItsFocusBack)
     EXPECT_EQ(focusWhilePrinting, window->list);
     EXPECT_EQ(QApplication::focusWidget(), window->button(QStringLiteral("Command4")));
 }
+
+struct BrokenModule {
+    const char* name;
+    const char* content;  // none: there is no file
+    const char* reason;
+};
+
+class PrintModuleTest : public ::testing::TestWithParam<BrokenModule> {};
+
+TEST_P(PrintModuleTest, OneThatDoesNotLoadFailsThePrintAndSaysWhyInOneLine)
+{
+    const BrokenModule& c = GetParam();
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString file = folder.filePath(QStringLiteral("libtavelle_print.so"));
+    if (c.content != nullptr) {
+        QFile module(file);
+        ASSERT_TRUE(module.open(QIODevice::WriteOnly));
+        module.write(c.content);
+    }
+    ModulePrinterSystem printers(file);
+    RecordingMessageBoxes messages;
+    PrintOperation operation(messages, printers);
+    operation.noteSystemDefault("Bureau");
+    RecordingHost host(&operation);
+    PrintableWindow window(host);
+    window.show();
+
+    ::testing::internal::CaptureStderr();
+    window.button(QStringLiteral("Command4"))->click();
+    const std::string said = ::testing::internal::GetCapturedStderr();
+
+    const std::vector<ShownBox> expected = {
+        {ShownBox::Kind::Plain, QStringLiteral("Tavelle"), QStringLiteral("Impossible d'imprimer")}};
+    EXPECT_EQ(messages.shown, expected);
+    EXPECT_TRUE(window.buttonsVisible(true));
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_NE(said.find("print module " + file.toStdString()), std::string::npos) << said;
+    EXPECT_NE(said.find(c.reason), std::string::npos) << said;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modules, PrintModuleTest,
+    ::testing::Values(BrokenModule{"Missing", nullptr, "no such file"},
+                      // The reason is the system's, through QLibrary.
+                      BrokenModule{"NoLibrary", "This is a text, of more than the sixty-four bytes of an ELF header.\n",
+                                   "invalid ELF header"}),
+    [](const ::testing::TestParamInfo<BrokenModule>& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace tavelle::testing

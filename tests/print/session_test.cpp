@@ -9,8 +9,8 @@
 #include "core/entry_rules.h"
 #include "core/screen_flow.h"
 #include "shell/navigator.h"
+#include "shell/print_module.h"
 #include "shell/print_operation.h"
-#include "shell/printer_system.h"
 #include "tests/support/fake_shell.h"
 #include "tests/support/screen_probes.h"
 
@@ -69,8 +69,7 @@ int sessionActions()
     return actions > 0 ? actions : defaultActions;
 }
 
-// One launch of the application: its navigator with a record all zero, the print system's default printer of the moment,
-// the navigation.
+// One launch of the application: its navigator with a record all zero, the print operation, the navigation.
 struct ProgramRun {
     ProgramRun(MessageBoxes& messages, PrinterSystem& printers, std::function<void()> ended)
         : printing(messages, printers)
@@ -172,7 +171,7 @@ protected:
         // The CUPS-PDF backend runs only under a scheduler started as root.
         if (geteuid() == 0 && server().start() && server().reset() && server().addPdfQueue(pdfQueue) &&
             server().setDefaultQueue(pdfQueue)) {
-            m_printers = std::make_unique<QtPrinterSystem>();
+            m_printers = std::make_unique<ModulePrinterSystem>(printModuleFile(QStringLiteral(TAVELLE_PROGRAM_DIR)));
         } else {
             std::cout << "The private print server cannot run here: the session prints on a fake printer" << std::endl;
             auto fake = std::make_unique<FakePrinterSystem>();

@@ -8,6 +8,8 @@
 #include "shell/screen_printer.h"
 #include "tests/support/screen_probes.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QString>
 
 #include <functional>
@@ -82,6 +84,18 @@ public:
     std::vector<std::string> printedOn;
     std::function<void()> whilePrinting;
 };
+
+// Lets the event loop run until `done` holds or the time is up; whether it holds.
+inline bool processEventsUntil(const std::function<bool()>& done, int timeoutMs = 10000)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!done()) {
+        if (waited.elapsed() > timeoutMs) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    return true;
+}
 
 // Names the screens it was asked to print.
 class RecordingPrinter final : public ScreenPrinter {

@@ -1,4 +1,4 @@
-#include "shell/printer_system.h"
+#include "shell/qt_printer_system.h"
 
 #include <QPainter>
 #include <QPrinter>

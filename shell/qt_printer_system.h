@@ -1,0 +1,15 @@
+#pragma once
+
+#include "shell/printer_system.h"
+
+namespace tavelle {
+
+// The print system of the desktop, through Qt Print Support (CUPS on Linux). It lives in the print
+// module (see print_module.h), so that only a program that prints loads those libraries.
+class QtPrinterSystem final : public PrinterSystem {
+public:
+    std::vector<InstalledPrinter> installedPrinters() override;
+    bool printWindow(const std::string& printerName, QWidget& window) override;
+};
+
+}  // namespace tavelle
