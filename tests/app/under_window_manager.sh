@@ -37,7 +37,8 @@ export DISPLAY=":$(head -n1 "$workdir/display")"
 # The stock configuration, not the user's.
 HOME="$workdir" icewm 2>"$workdir/icewm.log" &
 wm_pid=$!
-for _ in $(seq 200); do
+# Up to 30 s: on a loaded machine, with the other tests running beside it, IceWM has taken over 10 s.
+for _ in $(seq 600); do
   xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
   sleep 0.05
 done
