@@ -49,16 +49,10 @@ app="$build/shell/tavelle"
 minimal="$build/bench/tavelle_minimal_window"
 launch="$build/bench/tavelle_bench_launch"
 
-# A private X server on the first free display number, which it writes on descriptor 3.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-if [ ! -s "$work/display" ]; then
-  echo "run_all: Xvfb did not start:" >&2
-  cat "$work/xvfb.log" >&2
-  exit 2
-fi
-export DISPLAY=":$(tr -d '\n' < "$work/display")"
+# A private X server on the first free display number.
+# shellcheck source=../tests/support/private_xvfb.sh
+. "$root/tests/support/private_xvfb.sh"
+start_private_xvfb "$work" || exit 2
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 export XDG_RUNTIME_DIR="$work/runtime"

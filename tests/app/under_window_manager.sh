@@ -12,27 +12,18 @@ for tool in Xvfb icewm xprop; do
 done
 
 workdir=$(mktemp -d)
-x_pid=""
+xvfb_pid=""
 wm_pid=""
 cleanup() {
   [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
-  [ -n "$x_pid" ] && kill "$x_pid" 2>/dev/null && wait "$x_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
   rm -rf "$workdir"
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$workdir/display" 2>"$workdir/xvfb.log" &
-x_pid=$!
-for _ in $(seq 200); do
-  [ -s "$workdir/display" ] && break
-  sleep 0.05
-done
-if [ ! -s "$workdir/display" ]; then
-  echo "under_window_manager: Xvfb did not start:" >&2
-  cat "$workdir/xvfb.log" >&2
-  exit 1
-fi
-export DISPLAY=":$(head -n1 "$workdir/display")"
+# shellcheck source=../support/private_xvfb.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../support/private_xvfb.sh"
+start_private_xvfb "$workdir" 1600x1200x24 || exit 1
 
 # The stock configuration, not the user's.
 HOME="$workdir" icewm 2>"$workdir/icewm.log" &

@@ -11,9 +11,9 @@ version=$2
 id=$3
 
 work=$(mktemp -d)
-xvfb=""
+xvfb_pid=""
 cleanup() {
-  if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; wait "$xvfb" 2>/dev/null || true; fi
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -102,19 +102,14 @@ kill "$program"
 exit 1
 SCRIPT
 class=""
-# The server writes its display number once it takes connections, on the first number free: no race
-# with the other X servers that the tests running beside this one start (xvfb-run -a has lost one).
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 600); do
-  [ -s "$work/display" ] && break
-  sleep 0.05
-done
-if [ -s "$work/display" ]; then
-  class=$(env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=":$(head -n1 "$work/display")" \
-    timeout 60 bash "$work/window_class.sh" "$tavelle") || fail "no window of tavelle showed under Xvfb"
+# On a private X server of its own (see tests/support/private_xvfb.sh).
+# shellcheck source=../support/private_xvfb.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../support/private_xvfb.sh"
+if start_private_xvfb "$work" 2>"$work/xvfb-error"; then
+  class=$(env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY timeout 60 bash "$work/window_class.sh" "$tavelle") ||
+    fail "no window of tavelle showed under Xvfb"
 else
-  fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+  fail "$(cat "$work/xvfb-error")"
 fi
 [ "$class" = "WM_CLASS(STRING) = \"$id\", \"Tavelle\"" ] || fail "the window's class is $class, not $id"
 exit "$failed"
