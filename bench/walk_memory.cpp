@@ -14,11 +14,10 @@
 #include "screens/screen_window.h"
 #include "shell/after_first_expose.h"
 #include "shell/application_look.h"
-#include "shell/default_printer_lookup.h"
+#include "shell/application_printing.h"
 #include "shell/message_boxes.h"
 #include "shell/navigator.h"
 #include "shell/print_module.h"
-#include "shell/print_operation.h"
 #include "platform/system_locale.h"
 #include "tests/support/named_exercises.h"
 
@@ -32,7 +31,6 @@
 #include <cstring>
 #include <stdexcept>
 #include <string>
-#include <utility>
 
 namespace {
 
@@ -140,13 +138,11 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
 
     UnexpectedMessages messages;
-    tavelle::ModulePrinterSystem printers(tavelle::printModuleFile());
-    tavelle::PrintOperation printer(messages, printers);
-    tavelle::DefaultPrinterLookup defaultPrinter(
-        [&printer](std::string name) { printer.noteSystemDefault(std::move(name)); });
+    tavelle::ApplicationPrinting printing(messages, tavelle::printModuleFile());
     bool ended = false;
-    tavelle::Navigator navigator(messages, printer, tavelle::systemDecimalSeparator(), [&] { ended = true; });
-    tavelle::afterFirstExpose([&defaultPrinter] { defaultPrinter.start(); });
+    tavelle::Navigator navigator(messages, printing.operation(), tavelle::systemDecimalSeparator(),
+                                 [&] { ended = true; });
+    tavelle::afterFirstExpose([&printing] { printing.noteDefaultPrinter(); });
 
     try {
         Walk walk(navigator);
@@ -165,8 +161,8 @@ int main(int argc, char** argv)
         // lpstat's answer is part of every run; it comes in a few milliseconds.
         QElapsedTimer waited;
         waited.start();
-        while (!defaultPrinter.isDone() && waited.elapsed() < 5000) QCoreApplication::processEvents();
-        if (!defaultPrinter.isDone()) throw std::runtime_error("lpstat was never asked, or never answered");
+        while (!printing.defaultPrinterAnswered() && waited.elapsed() < 5000) QCoreApplication::processEvents();
+        if (!printing.defaultPrinterAnswered()) throw std::runtime_error("lpstat was never asked, or never answered");
     } catch (const std::exception& error) {
         std::fprintf(stderr, "walk_memory: %s\n", error.what());
         return 1;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 namespace tavelle {
 
@@ -25,6 +26,13 @@ QImage readStoredPicture(const QByteArray& stored, QSize pixels)
     return picture;
 }
 
+// Null when the program holds no picture of this artwork at this size.
+QImage prebuiltPicture(const Artwork& artwork, QSize pixels)
+{
+    const QResource prebuilt(prebuiltArtworkPath(artwork, pixels));
+    return prebuilt.isValid() ? readStoredPicture(prebuilt.uncompressedData(), pixels) : QImage();
+}
+
 }  // namespace
 
 QString prebuiltArtworkPath(const Artwork& artwork, QSize pixels)
@@ -44,14 +52,16 @@ QByteArray storedPicture(const QImage& picture)
     return stored;
 }
 
+QImage artworkImage(const Artwork& artwork, QSize pixels)
+{
+    QImage picture = prebuiltPicture(artwork, pixels);
+    return picture.isNull() ? artwork.draw(pixels).toImage() : picture;
+}
+
 QPixmap artworkPicture(const Artwork& artwork, QSize pixels)
 {
-    const QResource prebuilt(prebuiltArtworkPath(artwork, pixels));
-    if (prebuilt.isValid()) {
-        const QImage picture = readStoredPicture(prebuilt.uncompressedData(), pixels);
-        if (!picture.isNull()) return QPixmap::fromImage(picture);
-    }
-    return artwork.draw(pixels);
+    QImage picture = prebuiltPicture(artwork, pixels);
+    return picture.isNull() ? artwork.draw(pixels) : QPixmap::fromImage(std::move(picture));
 }
 
 }  // namespace tavelle

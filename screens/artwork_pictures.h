@@ -8,7 +8,13 @@
 #include <QSize>
 #include <QString>
 
+#include <array>
+
 namespace tavelle {
+
+// The pixel densities the pictures are drawn at build time for: ordinary screens, and those at twice
+// their density. Others draw them when they show them.
+inline constexpr std::array<qreal, 2> prebuiltPixelRatios{1.0, 2.0};
 
 // Where the picture of an artwork at this many pixels lies among those drawn at build time
 // (a Qt resource, in the application only).
@@ -22,5 +28,7 @@ QByteArray storedPicture(const QImage& picture);
 // The artwork at this many pixels: the picture drawn at build time when the program holds one,
 // else drawn now. Both come from the same drawing, pixel for pixel.
 QPixmap artworkPicture(const Artwork& artwork, QSize pixels);
+// The same as an image, for a caller that changes its pixel format.
+QImage artworkImage(const Artwork& artwork, QSize pixels);
 
 }  // namespace tavelle

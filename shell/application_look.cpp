@@ -24,9 +24,8 @@ QIcon applicationIcon()
     // twice: kept in that form, the conversion is a copy. That takes a third off opening a screen.
     QIcon icon;
     for (int side : applicationIconSides)
-        icon.addPixmap(QPixmap::fromImage(artworkPicture(logoArtwork, QSize(side, side)).toImage().convertToFormat(
-                                              QImage::Format_ARGB32),
-                                          Qt::NoFormatConversion));
+        icon.addPixmap(QPixmap::fromImage(
+            artworkImage(logoArtwork, QSize(side, side)).convertToFormat(QImage::Format_ARGB32), Qt::NoFormatConversion));
     return icon;
 }
 

@@ -3,12 +3,11 @@
 #include "shell/application_id.h"
 #include "shell/application_look.h"
 #include "shell/application_start.h"
+#include "shell/application_printing.h"
 #include "shell/command_line.h"
-#include "shell/default_printer_lookup.h"
 #include "shell/first_expose_report.h"
 #include "shell/navigator.h"
 #include "shell/print_module.h"
-#include "shell/print_operation.h"
 #include "shell/qt_message_boxes.h"
 #include "platform/system_locale.h"
 
@@ -18,8 +17,6 @@
 #include <iterator>
 #include <memory>
 #include <optional>
-#include <string>
-#include <utility>
 
 int main(int argc, char** argv)
 {
@@ -44,14 +41,11 @@ int main(int argc, char** argv)
     tavelle::reportFirstExposeWhenAsked();
 
     tavelle::QtMessageBoxes messages;
-    tavelle::ModulePrinterSystem printers(tavelle::printModuleFile());
-    tavelle::PrintOperation printer(messages, printers);
-    tavelle::DefaultPrinterLookup defaultPrinter(
-        [&printer](std::string name) { printer.noteSystemDefault(std::move(name)); });
-    tavelle::Navigator navigator(messages, printer, tavelle::systemDecimalSeparator(),
+    tavelle::ApplicationPrinting printing(messages, tavelle::printModuleFile());
+    tavelle::Navigator navigator(messages, printing.operation(), tavelle::systemDecimalSeparator(),
                                  [] { QCoreApplication::exit(0); });
     // The trainee reaches no "Imprimer" before the home screen shows: the question waits until then.
-    tavelle::afterFirstExpose([&defaultPrinter] { defaultPrinter.start(); });
+    tavelle::afterFirstExpose([&printing] { printing.noteDefaultPrinter(); });
     navigator.start();
     const int status = QApplication::exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -71,7 +71,7 @@ TEST_P(PolishedScreenTest, PicturesDrawnAtBuildTimeAreTheDrawing)
 {
     reach(GetParam());
     std::vector<ShownArtwork> shown;
-    for (qreal ratio : {1.0, 2.0})
+    for (qreal ratio : prebuiltPixelRatios)
         for (const ShownArtwork& picture : shownArtwork(*screen(), ratio)) shown.push_back(picture);
     if (GetParam() == ScreenId::f1)
         for (int side : applicationIconSides) shown.push_back({logoArtwork, QSize(side, side)});

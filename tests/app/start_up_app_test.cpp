@@ -3,10 +3,10 @@
 #include "shell/after_first_expose.h"
 #include "shell/default_printer_lookup.h"
 #include "tests/support/fake_shell.h"
+#include "tests/support/test_files.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -69,11 +69,7 @@ TEST_P(DefaultPrinterLookupTest, PassesOnThePrinterOfASuccessfulAnswerOnly)
     ASSERT_TRUE(folder.isValid());
     const QString program = folder.filePath(QStringLiteral("lpstat"));
     if (c.script != nullptr) {
-        QFile file(program);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("#!/bin/sh\n") + c.script + '\n');
-        file.close();
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        ASSERT_TRUE(writeTestFile(program, QByteArray("#!/bin/sh\n") + c.script + '\n', true));
     }
     std::vector<std::string> noted;
     DefaultPrinterLookup lookup([&noted](std::string name) { noted.push_back(std::move(name)); }, program);

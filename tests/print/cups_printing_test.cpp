@@ -2,9 +2,7 @@
 #include "private_cups_server.h"
 #include "screen_session.h"
 
-#include "shell/default_printer_lookup.h"
-#include "shell/print_module.h"
-#include "shell/print_operation.h"
+#include "shell/application_printing.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +16,6 @@
 #include <memory>
 #include <ostream>
 #include <string>
-#include <utility>
 
 namespace tavelle {
 
@@ -131,22 +128,20 @@ protected:
     // names it.
     void startApplication()
     {
-        m_operation = std::make_unique<PrintOperation>(messages, m_printers);
-        DefaultPrinterLookup lookup([this](std::string name) { m_operation->noteSystemDefault(std::move(name)); });
-        lookup.start();
-        ASSERT_TRUE(processEventsUntil([&lookup] { return lookup.isDone(); }));
-        session = std::make_unique<ScreenSession>(*m_operation);
+        // The print module where the application built with these tests finds its own.
+        m_printing = std::make_unique<ApplicationPrinting>(messages, printModuleFile(QStringLiteral(TAVELLE_PROGRAM_DIR)));
+        m_printing->noteDefaultPrinter();
+        ASSERT_TRUE(processEventsUntil([this] { return m_printing->defaultPrinterAnswered(); }));
+        session = std::make_unique<ScreenSession>(operation());
         ASSERT_TRUE(session->accepted);
     }
-    PrintOperation& operation() { return *m_operation; }
+    PrintOperation& operation() { return m_printing->operation(); }
 
     RecordingMessageBoxes messages;
     std::unique_ptr<ScreenSession> session;
 
 private:
-    // The print module where the application built with these tests finds its own.
-    ModulePrinterSystem m_printers{printModuleFile(QStringLiteral(TAVELLE_PROGRAM_DIR))};
-    std::unique_ptr<PrintOperation> m_operation;
+    std::unique_ptr<ApplicationPrinting> m_printing;
 };
 
 class WalkThroughScreenPrint : public CupsPrinting, public ::testing::WithParamInterface<ScreenId> {};

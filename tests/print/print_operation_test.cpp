@@ -2,6 +2,7 @@
 #include "shell/print_module.h"
 #include "shell/print_operation.h"
 #include "tests/support/fake_shell.h"
+#include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,6 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
-#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -266,9 +266,7 @@ TEST_P(PrintModuleTest, OneThatDoesNotLoadFailsThePrintAndSaysWhyInOneLine)
     ASSERT_TRUE(folder.isValid());
     const QString file = folder.filePath(QStringLiteral("libtavelle_print.so"));
     if (c.content != nullptr) {
-        QFile module(file);
-        ASSERT_TRUE(module.open(QIODevice::WriteOnly));
-        module.write(c.content);
+        ASSERT_TRUE(writeTestFile(file, c.content));
     }
     ModulePrinterSystem printers(file);
     RecordingMessageBoxes messages;

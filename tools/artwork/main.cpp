@@ -24,8 +24,6 @@
 
 namespace {
 
-constexpr qreal pixelRatios[] = {1.0, 2.0};
-
 // Every picture once, by its name in the resources.
 std::map<QString, tavelle::ShownArtwork> everyPicture()
 {
@@ -37,7 +35,7 @@ std::map<QString, tavelle::ShownArtwork> everyPicture()
     tavelle::SilentHost host;
     for (tavelle::ScreenId id : tavelle::allScreens) {
         const std::unique_ptr<tavelle::ScreenWindow> screen = tavelle::createScreen(id, host);
-        for (qreal ratio : pixelRatios)
+        for (qreal ratio : tavelle::prebuiltPixelRatios)
             for (const tavelle::ShownArtwork& shown : tavelle::shownArtwork(*screen, ratio)) add(shown);
     }
     for (int side : tavelle::applicationIconSides) add({tavelle::logoArtwork, QSize(side, side)});
