@@ -104,7 +104,10 @@ LabelTexts loadPortionAb(ExerciseRecord& record, std::string_view decimalSeparat
     return labels;
 }
 
-void loadPortionAb(ExerciseRecord& r, std::string_view sep, LabelTexts& into)
+namespace {
+
+// The load; returns the most unfavourable nozzle.
+int writePortionAb(ExerciseRecord& r, std::string_view sep, LabelTexts& into)
 {
     into.reserve(17);
     LoadWriter out(into);
@@ -143,6 +146,22 @@ void loadPortionAb(ExerciseRecord& r, std::string_view sep, LabelTexts& into)
         appendJoined(verdict, "Nous tiendrons compte de la lance n°", numberChars(chosen),
                      " comme étant la plus défavorable avec une perte de charge de ",
                      numberChars(r.worstNozzleLoss, sep), " b.");
+    return chosen;
+}
+
+}  // namespace
+
+void loadPortionAb(ExerciseRecord& record, std::string_view sep, LabelTexts& into)
+{
+    writePortionAb(record, sep, into);
+}
+
+WorstNozzle worstNozzle(const ExerciseRecord& record)
+{
+    ExerciseRecord worked = record;
+    LabelTexts labels;
+    const int nozzle = writePortionAb(worked, ".", labels);
+    return {nozzle, worked.worstNozzleLoss, worked.worstNozzlePressure};
 }
 
 }  // namespace tavelle

@@ -13,4 +13,12 @@ LabelTexts loadPortionAb(ExerciseRecord& record, std::string_view decimalSeparat
 // The same load written over an earlier one, whose storage it reuses.
 void loadPortionAb(ExerciseRecord& record, std::string_view decimalSeparator, LabelTexts& into);
 
+// The most unfavourable nozzle (from 1) and what it needs at the division, as the load decides them.
+struct WorstNozzle {
+    int nozzle = 1;
+    float loss = 0;
+    float orificePressure = 0;
+};
+WorstNozzle worstNozzle(const ExerciseRecord& record);
+
 }  // namespace tavelle

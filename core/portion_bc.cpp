@@ -48,11 +48,17 @@ bool sufficient(const ExerciseRecord& r, float bcLoss)
     return rated > required || rated == required;
 }
 
+float pumpPressure(const ExerciseRecord& r, float bcLoss)
+{
+    return static_cast<float>(static_cast<double>(r.worstNozzleLoss) + 1 + bcLoss);
+}
+
 }  // namespace
 
-bool pumpIsSufficient(const ExerciseRecord& record)
+FinalResults finalResults(const ExerciseRecord& record)
 {
-    return sufficient(record, computeFeedLine(record).bcLoss);
+    const float bcLoss = computeFeedLine(record).bcLoss;
+    return {bcLoss, pumpPressure(record, bcLoss), sufficient(record, bcLoss)};
 }
 
 LabelTexts loadFinalCalculation(const ExerciseRecord& record, std::string_view decimalSeparator)
@@ -95,19 +101,19 @@ void loadFinalCalculation(const ExerciseRecord& r, std::string_view sep, LabelTe
         appendJoined(totalLine, totalStart, sum, "Bar");
 
     const float jab = static_cast<float>(static_cast<double>(r.worstNozzleLoss) - r.worstNozzlePressure);
-    const float pumpPressure = static_cast<float>(static_cast<double>(r.worstNozzleLoss) + 1 + line.bcLoss);
+    const float pumpAt = pumpPressure(r, line.bcLoss);
     appendJoined(out.label("Label10"), "Pression à l'orifice, Po = ", numberChars(r.worstNozzlePressure, sep), " b");
     appendJoined(out.label("Label1"), "Pertes de charge de la portion AB, Jab = ", numberChars(jab, sep), " b");
     out.label("Label6") = "Pertes de charge singulière au point B (division), Js = 1 b";
     appendJoined(out.label("Label7"), "Pertes de charge de la portion BC, Jbc = ", numberChars(line.bcLoss, sep), " b");
-    appendJoined(out.label("Label8"), "Pression à la pompe = Po + Jab + Js + Jbc = ", numberChars(pumpPressure, sep),
+    appendJoined(out.label("Label8"), "Pression à la pompe = Po + Jab + Js + Jbc = ", numberChars(pumpAt, sep),
                  " b");
 
     std::string& verdict = out.label("Label9");
     if (sufficient(r, line.bcLoss))
         appendJoined(verdict, "La pompe utilisée est une ", r.pumpRating,
                      ", elle sera suffisamment puissante pour délivrer une pression de ",
-                     numberChars(pumpPressure, sep), " b, à un débit de ", numberChars(r.totalFlow, sep), " l/min.");
+                     numberChars(pumpAt, sep), " b, à un débit de ", numberChars(r.totalFlow, sep), " l/min.");
     else
         appendJoined(verdict, "La pompe utilisée est une ", r.pumpRating,
                      ", elle ne sera pas suffisamment puissante pour délivrer la pression et le débit voulus, cet "

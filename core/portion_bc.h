@@ -12,7 +12,13 @@ LabelTexts loadFinalCalculation(const ExerciseRecord& record, std::string_view d
 // The same load written over an earlier one, whose storage it reuses.
 void loadFinalCalculation(const ExerciseRecord& record, std::string_view decimalSeparator, LabelTexts& into);
 
-// The pump verdict alone: true when the pump's rated product covers the required one.
-bool pumpIsSufficient(const ExerciseRecord& record);
+// What the final screen concludes, as values: the loss of the feed line, the pressure the pump must
+// deliver, and whether its rated product covers the required one.
+struct FinalResults {
+    float feedLoss = 0;
+    float pumpPressure = 0;
+    bool pumpSufficient = false;
+};
+FinalResults finalResults(const ExerciseRecord& record);
 
 }  // namespace tavelle

@@ -68,6 +68,10 @@ std::optional<Navigation> navigate(ScreenId from, std::string_view control, cons
         if (c2) return open(ScreenId::fin);
         if (c3) return open(ScreenId::Calculs);
         break;
+    case ScreenId::QuestionAB:
+    case ScreenId::QuestionBC:
+    case ScreenId::Bilan:
+        break;
     }
     return std::nullopt;
 }

@@ -16,6 +16,9 @@ std::string_view screenName(ScreenId screen)
     case ScreenId::Dessin: return "Dessin";
     case ScreenId::Calculs: return "Calculs";
     case ScreenId::Calculs2: return "Calculs2";
+    case ScreenId::QuestionAB: return "QuestionAB";
+    case ScreenId::QuestionBC: return "QuestionBC";
+    case ScreenId::Bilan: return "Bilan";
     }
     return {};
 }
@@ -41,6 +44,9 @@ std::string_view screenCaption(ScreenId screen)
     case ScreenId::Dessin: return "Schéma de l'établissement";
     case ScreenId::Calculs: return "Calcul de la portion AB";
     case ScreenId::Calculs2: return "Calculs final";
+    case ScreenId::QuestionAB: return "Portion AB : votre réponse";
+    case ScreenId::QuestionBC: return "Portion BC : votre réponse";
+    case ScreenId::Bilan: return "Bilan de l'exercice";
     }
     return {};
 }

@@ -30,6 +30,13 @@ void EntryScreen::enterChoices(ExerciseInput& input) const
     for (const auto& [list, combo] : m_lists) list->choice(input) = choice(combo);
 }
 
+void EntryScreen::showChoices(const ExerciseInput& input)
+{
+    // The lists read the input; the accessor only hands out a place to write.
+    ExerciseInput copy = input;
+    for (const auto& [list, combo] : m_lists) combo->setCurrentIndex(combo->findText(toQString(list->choice(copy))));
+}
+
 QComboBox* EntryScreen::addRow(const char* labelName, const QString& text, QRect labelRect, const char* listName,
                                QRect listRect)
 {

@@ -17,6 +17,9 @@ public:
 
     // Writes the current text of each of the screen's lists (empty when none is chosen) into the input.
     void enterChoices(ExerciseInput& input) const;
+    // Selects on each list the input's choice for it (in practice, the exercise the trainee is given);
+    // a choice the list does not offer leaves it empty.
+    void showChoices(const ExerciseInput& input);
 
 protected:
     static constexpr int listHeight = 22;

@@ -9,8 +9,10 @@
 #include "screens/nozzle2_screen.h"
 #include "screens/nozzle3_screen.h"
 #include "screens/portion_ab_screen.h"
+#include "screens/question_screen.h"
 #include "screens/schematic_screen.h"
 #include "screens/statement_screen.h"
+#include "screens/summary_screen.h"
 
 namespace tavelle {
 
@@ -28,6 +30,9 @@ std::unique_ptr<ScreenWindow> createScreen(ScreenId screen, ScreenHost& screenHo
     case ScreenId::Dessin: return std::make_unique<SchematicScreen>(screenHost);
     case ScreenId::Calculs: return std::make_unique<PortionAbScreen>(screenHost);
     case ScreenId::Calculs2: return std::make_unique<FinalScreen>(screenHost);
+    case ScreenId::QuestionAB:
+    case ScreenId::QuestionBC: return std::make_unique<QuestionScreen>(screen, screenHost);
+    case ScreenId::Bilan: return std::make_unique<SummaryScreen>(screenHost);
     }
     return nullptr;
 }

@@ -25,6 +25,8 @@ public:
     virtual void showInformation(const QString& title, const QString& text) = 0;
     // The open screen was closed through its window frame.
     virtual void screenClosedByUser(ScreenId screen) = 0;
+    // "Vérifier" on a practice question window: the shell marks the answers it shows.
+    virtual void checkAnswers(ScreenId screen) { static_cast<void>(screen); }
 };
 
 }  // namespace tavelle

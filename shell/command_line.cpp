@@ -3,8 +3,10 @@
 
 #include "core/about_texts.h"
 #include "shell/print_module.h"
+#include "shell/progress_module.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cstdio>
@@ -20,22 +22,39 @@ constexpr const char* programName = "tavelle";
 constexpr qsizetype longestEcho = 60;
 
 // What the user typed, as one short line: control characters escaped, a long argument cut.
-QString echoed(const QString& text)
+QString echoed(const QString& text, qsizetype longest = longestEcho)
 {
     QString line;
-    for (const QChar character : text.left(longestEcho)) {
+    for (const QChar character : text.left(longest)) {
         if (character.unicode() < 0x20 || character.unicode() == 0x7f)
             line += QStringLiteral("\\x%1").arg(character.unicode(), 2, 16, QLatin1Char('0'));
         else
             line += character;
     }
-    if (text.size() > longestEcho) line += QStringLiteral("…");
+    if (text.size() > longest) line += QStringLiteral("…");
     return line;
+}
+
+// Writes the kept progress as CSV, without a display.
+int exportProgression(const QString& file)
+{
+    int argc = 1;
+    char name[] = "tavelle";
+    char* argv[] = {name, nullptr};
+    // The user's data folder and Qt SQL's driver are found through the application.
+    const QCoreApplication application(argc, argv);
+    const std::unique_ptr<ProgressStore> store = loadProgressStore(progressModuleFile(), progressDatabaseFile());
+    if (!store) return 1;
+    if (const std::optional<QString> failure = store->exportCsv(file)) {
+        std::fprintf(stderr, "%s: %s\n", programName, qPrintable(echoed(*failure, failure->size())));
+        return usageErrorStatus;
+    }
+    return 0;
 }
 
 }  // namespace
 
-std::optional<int> answerCommandLine(int argc, char** argv)
+std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
 {
     QStringList arguments(QString::fromLatin1(programName));
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
@@ -43,7 +62,8 @@ std::optional<int> answerCommandLine(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Tavelle: exercises in fire-fighting hydraulics (head losses of a hose layout, "
-                       "step by step, in French). Takes no arguments: the exercise is set up in its windows.\n"
+                       "step by step, in French). The exercise is set up in its windows; with FILE, or with\n"
+                       "--entrainement, the trainee practises: answers first, is marked, and the progress is kept.\n"
                        "Without a display, run it under a virtual X server: xvfb-run -a %1")
             .arg(QString::fromLatin1(programName)));
     // Not addHelpOption(): its --help-all would offer Qt's own options, which this program does not take.
@@ -55,6 +75,17 @@ std::optional<int> answerCommandLine(int argc, char** argv)
     QCommandLineOption checkPrintModule(QStringLiteral("check-print-module"));
     checkPrintModule.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(checkPrintModule);
+    const QCommandLineOption practice(QStringLiteral("entrainement"),
+                                      QStringLiteral("Practise: on the exercises of FILE, or on drawn ones."));
+    parser.addOption(practice);
+    const QCommandLineOption progression(
+        QStringLiteral("progression"),
+        QStringLiteral("Writes every practice exercise kept so far to FILE as CSV (- for standard output)."),
+        QStringLiteral("FILE"));
+    parser.addOption(progression);
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("Exercises to practise (JSON, as tavelle-solve reads; *.tavelle)."),
+                                 QStringLiteral("[FILE]"));
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "%s: %s (try --help)\n", programName, qPrintable(echoed(parser.errorText())));
         return usageErrorStatus;
@@ -70,11 +101,15 @@ std::optional<int> answerCommandLine(int argc, char** argv)
         std::printf("%s %s\n", programName, versionNumberText().c_str());
         return 0;
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "%s: takes no arguments, but was given \"%s\" (try --help)\n", programName,
-                     qPrintable(echoed(parser.positionalArguments().constFirst())));
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1 || (!files.isEmpty() && parser.isSet(progression))) {
+        std::fprintf(stderr, "%s: takes at most one FILE to practise, and none with --progression, but was given \"%s\" (try --help)\n",
+                     programName, qPrintable(echoed(files.constLast())));
         return usageErrorStatus;
     }
+    if (parser.isSet(progression)) return exportProgression(parser.value(progression));
+    launch.practice = parser.isSet(practice) || !files.isEmpty();
+    if (!files.isEmpty()) launch.exercisesFile = files.constFirst();
     if (parser.isSet(checkPrintModule)) return loadPrintModule(printModuleFile()) ? 0 : 1;
     return std::nullopt;
 }

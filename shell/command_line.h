@@ -1,14 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
+
 #include <optional>
 
 namespace tavelle {
 
-// Answers --help and --version and refuses anything else (the application takes no arguments),
-// before any window or display is needed. Returns the exit status when the program should end
-// there, nothing when it should run. A hidden --check-print-module, for the package's checks, loads
+// How the program was asked to run: as the walk-through, or in practice, on a file's exercises or
+// on drawn ones.
+struct Launch {
+    bool practice = false;
+    std::optional<QString> exercisesFile;
+};
+
+// Answers --help and --version, writes the trainee's progress as CSV for --progression FILE, and
+// refuses anything else, before any window or display is needed. Returns the exit status when the
+// program should end there, nothing when it should run as `launch` says: "tavelle FILE" and
+// "tavelle --entrainement [FILE]" practise. A hidden --check-print-module, for the package's checks, loads
 // the print module and ends with 0 when it loads, else 1 with the reason on standard error.
-std::optional<int> answerCommandLine(int argc, char** argv);
+std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch);
 
 }  // namespace tavelle

@@ -7,7 +7,9 @@
 #include "shell/command_line.h"
 #include "shell/first_expose_report.h"
 #include "shell/navigator.h"
+#include "shell/practice.h"
 #include "shell/print_module.h"
+#include "shell/progress_module.h"
 #include "shell/qt_message_boxes.h"
 #include "platform/system_locale.h"
 
@@ -20,7 +22,8 @@
 
 int main(int argc, char** argv)
 {
-    if (const std::optional<int> status = tavelle::answerCommandLine(argc, argv)) return *status;
+    tavelle::Launch launch;
+    if (const std::optional<int> status = tavelle::answerCommandLine(argc, argv, launch)) return *status;
 
     // Qt reads no arguments of the user's; its "-name" gives the windows the application id as their
     // X11 class, which the desktop entry's StartupWMClass names.
@@ -46,7 +49,10 @@ int main(int argc, char** argv)
                                  [] { QCoreApplication::exit(0); });
     // The trainee reaches no "Imprimer" before the home screen shows: the question waits until then.
     tavelle::afterFirstExpose([&printing] { printing.noteDefaultPrinter(); });
-    navigator.start();
+    // Practice and its exercises outlive every window; only practice loads the progress module.
+    std::unique_ptr<tavelle::Practice> practice;
+    if (launch.practice) practice = tavelle::startPractice(launch, messages, navigator);
+    if (!practice) navigator.start();
     const int status = QApplication::exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return status;

@@ -6,6 +6,7 @@
 #include "screens/screen_factory.h"
 #include "screens/window_placement.h"
 #include "shell/message_boxes.h"
+#include "shell/practice.h"
 #include "shell/screen_printer.h"
 
 #include <QString>
@@ -33,6 +34,12 @@ void Navigator::start()
     open(ScreenId::f1, Modality::Modeless);
 }
 
+void Navigator::startPractice(Practice& practice)
+{
+    m_practice = &practice;
+    open(ScreenId::Form2, Modality::Modeless);
+}
+
 bool Navigator::isCurrent(ScreenId screen) const
 {
     return !m_ended && m_current != nullptr && m_current->screenId() == screen;
@@ -41,7 +48,8 @@ bool Navigator::isCurrent(ScreenId screen) const
 void Navigator::navigateFrom(ScreenId screen, std::string_view control)
 {
     if (!isCurrent(screen)) return;
-    const std::optional<Navigation> navigation = navigate(screen, control, m_record);
+    const std::optional<Navigation> navigation =
+        m_practice ? m_practice->navigate(screen, control, m_record) : navigate(screen, control, m_record);
     if (!navigation) return;
     if (navigation->kind == Navigation::Kind::EndProgram) {
         endProgram();
@@ -57,6 +65,7 @@ void Navigator::pressSuite(ScreenId screen)
     if (!isCurrent(screen) || entry == nullptr) return;
     ExerciseInput input;
     entry->enterChoices(input);
+    if (m_practice) m_practice->noteChoices(screen, input);
     const PressOutcome outcome = pressEntryScreen(screen, input, m_record);
     closeCurrent();
     // One box at a time, each waiting for its OK, with no screen behind them.
@@ -83,10 +92,16 @@ void Navigator::screenClosedByUser(ScreenId screen)
     endProgram();
 }
 
+void Navigator::checkAnswers(ScreenId screen)
+{
+    if (m_practice && isCurrent(screen)) m_practice->check(*m_current, m_record);
+}
+
 void Navigator::open(ScreenId screen, Modality modality)
 {
     m_current = createScreen(screen, *this).release();
     m_current->showLoad(loadScreen(screen, m_record, m_decimalSeparator));
+    if (m_practice) m_practice->prepare(*m_current, m_record);
     if (m_screen) {
         // A window takes the screen its place lies on: the place must be there before it is created.
         m_current->setScreen(m_screen);

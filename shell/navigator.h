@@ -13,6 +13,7 @@
 namespace tavelle {
 
 class MessageBoxes;
+class Practice;
 class ScreenPrinter;
 class ScreenWindow;
 
@@ -30,6 +31,9 @@ public:
 
     // Opens the home screen.
     void start();
+    // In practice mode the trainee answers before each calculation screen (practice.h); the exercise
+    // screen opens first, with the practice's first exercise chosen.
+    void startPractice(Practice& practice);
 
     ScreenWindow* currentScreen() const { return m_current; }
     bool programEnded() const { return m_ended; }
@@ -40,6 +44,7 @@ public:
     void printScreen(ScreenWindow& screen) override;
     void showInformation(const QString& title, const QString& text) override;
     void screenClosedByUser(ScreenId screen) override;
+    void checkAnswers(ScreenId screen) override;
 
 private:
     bool isCurrent(ScreenId screen) const;
@@ -53,6 +58,7 @@ private:
     MessageBoxes& m_messages;
     ScreenPrinter& m_printer;
     std::function<void()> m_endProgram;
+    Practice* m_practice = nullptr;
     ScreenWindow* m_current = nullptr;
     // The monitor the user works on: where the last screen was. The next one opens there.
     QPointer<QScreen> m_screen;

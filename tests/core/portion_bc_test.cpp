@@ -83,7 +83,7 @@ class PumpVerdict : public ::testing::TestWithParam<VerdictCase> {};
 
 TEST_P(PumpVerdict, JudgesOnPowerAlone)
 {
-    EXPECT_EQ(pumpIsSufficient(GetParam().record), GetParam().sufficient);
+    EXPECT_EQ(finalResults(GetParam().record).pumpSufficient, GetParam().sufficient);
     const std::string verdict = finalTexts(GetParam().record)["Label9"];
     EXPECT_EQ(verdict.find("ne sera pas") == std::string::npos, GetParam().sufficient) << verdict;
 }
@@ -114,7 +114,7 @@ TEST(FinalCalculation, UnknownFeedDiameterIsALosslessLine)
 TEST(FinalCalculation, UnknownPumpIsNeverSufficient)
 {
     const ExerciseRecord r = feedLine(70, 250, 20, 0, 3.5f, 3.5f, "3000/20");
-    EXPECT_FALSE(pumpIsSufficient(r));
+    EXPECT_FALSE(finalResults(r).pumpSufficient);
     EXPECT_NE(finalTexts(r)["Label9"].find("ne sera pas suffisamment puissante"), std::string::npos);
 }
 

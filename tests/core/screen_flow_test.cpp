@@ -113,10 +113,10 @@ TEST(ScreenCaptions, FixedCaptionOfEveryWindow)
     for (const auto& [screen, caption] : captions) EXPECT_EQ(screenCaption(screen), caption) << screenName(screen);
 }
 
-// An id beyond the eleven screens names nothing and leads nowhere.
+// An id beyond the eleven screens and the practice windows names nothing and leads nowhere.
 TEST(ScreenNames, UnknownScreenIdHasNoNameCaptionOrNavigation)
 {
-    const auto unknown = static_cast<ScreenId>(std::size(allScreens));
+    const auto unknown = static_cast<ScreenId>(std::size(allScreens) + std::size(practiceScreens));
     EXPECT_EQ(screenName(unknown), "");
     EXPECT_EQ(screenCaption(unknown), "");
     EXPECT_FALSE(navigate(unknown, "Command1", ExerciseRecord{}).has_value());

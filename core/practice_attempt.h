@@ -1,0 +1,48 @@
+#pragma once
+
+#include "core/practice_questions.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tavelle {
+
+// One finished practice exercise, as it is kept: when, what was asked, what was answered.
+struct PracticeAttempt {
+    std::int64_t finishedAt = 0;  // seconds since 1970, UTC
+    std::string exercise;         // the exercise as one JSON object of the exercise file format
+    std::optional<std::uint64_t> seed;
+    std::string source;  // the exercise file, empty for a drawn exercise
+    std::array<std::string, questionCount> answers;
+    std::array<bool, questionCount> right{};
+    std::int64_t secondsTaken = 0;
+
+    int score() const;
+};
+
+// A past attempt as the summary lists it.
+struct PastResult {
+    std::int64_t finishedAt = 0;
+    int score = 0;
+    std::int64_t secondsTaken = 0;
+};
+
+// How often each question was answered right, over every kept attempt.
+struct QuestionRecord {
+    int right = 0;
+    int asked = 0;
+};
+using QuestionRecords = std::array<QuestionRecord, questionCount>;
+
+// The exported progress: one header row, then one row per attempt, comma-separated, quoted where
+// a field holds a comma, a quote or a line break.
+std::string progressCsvHeader();
+std::string progressCsvRow(const PracticeAttempt& attempt);
+
+// "2026-12-08T10:31:02Z".
+std::string utcTimestamp(std::int64_t secondsSince1970);
+
+}  // namespace tavelle

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "core/practice_attempt.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavelle {
+
+// The fixed texts of the practice windows.
+namespace practiceTexts {
+inline constexpr std::string_view portionAbHeading = "Portion AB : à vous de trouver, avant de voir le calcul";
+inline constexpr std::string_view portionBcHeading = "Portion BC : à vous de trouver, avant de voir le calcul";
+inline constexpr std::string_view worstNozzleQuestion = "Quelle est la lance la plus défavorable ?";
+inline constexpr std::string_view worstNozzleLossQuestion = "Quelle pression lui faut-il à la division (en bars) ?";
+inline constexpr std::string_view feedLossQuestion = "Pertes de charge de la portion BC, Jbc (en bars) ?";
+inline constexpr std::string_view pumpPressureQuestion = "Pression à la pompe (en bars) ?";
+inline constexpr std::string_view pumpVerdictQuestion = "La pompe suffit-elle, ou faut-il un relai ?";
+inline constexpr std::string_view back = "<< Retour";
+inline constexpr std::string_view check = "Vérifier";
+inline constexpr std::string_view showCalculation = "Voir le calcul >>";
+inline constexpr std::string_view nextExercise = "Exercice suivant";
+inline constexpr std::string_view quit = "Quitter";
+inline constexpr std::string_view summaryHeading = "Bilan de l'exercice";
+inline constexpr std::string_view recentHeading = "Vos dix derniers résultats :";
+inline constexpr std::string_view sharesHeading = "Réponses justes, question par question :";
+inline constexpr std::string_view nothingKeptYet = "Aucun résultat enregistré pour l'instant.";
+inline constexpr std::string_view storageTitle = "Progression";
+}  // namespace practiceTexts
+
+std::string_view questionText(Question question);
+
+// "Exercice 2 / 5" for an exercise of a file; "Exercice tiré au hasard (graine 123)" for a draw.
+std::string exerciseHeading(std::size_t number, std::size_t count, std::optional<std::uint64_t> seed);
+
+// "3 min 05 s", "42 s".
+std::string durationText(std::int64_t seconds);
+
+// What the summary of a finished exercise shows, line by line.
+struct SummaryTexts {
+    std::string heading;
+    std::vector<std::string> marks;  // one per question: its title, the answer given, right or wrong
+    std::string score;
+    std::string time;
+    std::vector<std::string> recent;  // newest first
+    std::vector<std::string> shares;  // one per question
+};
+
+// `utcOffsetSeconds` turns the kept UTC times into the trainee's clock.
+SummaryTexts summaryTexts(std::string_view heading, const PracticeAttempt& attempt,
+                          const std::vector<PastResult>& recent, const QuestionRecords& records,
+                          std::int64_t utcOffsetSeconds);
+
+inline constexpr std::string_view progressModuleMissing = "le module qui garde la progression ne se charge pas";
+
+// The one message shown when a finished exercise could not be kept, with the reason.
+std::string notKeptMessage(std::string_view reason);
+
+}  // namespace tavelle
+
+namespace tavelle {
+
+// Why the progress could not be kept or read, as the database or the system told it.
+enum class StorageFault { locked, readOnly, diskFull, cannotOpen, corrupt, writeError, newerVersion, other };
+
+// The reason in French, naming the file; `detail` is the system's own words, kept for the unforeseen.
+std::string storageFaultReason(StorageFault fault, std::string_view file, std::string_view detail);
+// The notice that a damaged progress file was set aside under a new name and a new one begun.
+std::string damagedFileSetAside(std::string_view file, std::string_view asideName);
+
+}  // namespace tavelle
+
+namespace tavelle {
+
+// Why a file of exercises cannot be practised: one French text naming the file, the exercise (from 1)
+// when one is at fault, and the reason.
+std::string practiceFileRefusal(std::string_view file, std::size_t exercise, std::string_view reason);
+inline constexpr std::string_view practiceFileTitle = "Exercices";
+inline constexpr std::string_view notARegularFile = "ce n'est pas un fichier ordinaire";
+inline constexpr std::string_view noExercise = "il ne contient aucun exercice";
+std::string tooManyExercises(std::size_t most);
+
+}  // namespace tavelle

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "core/practice_texts.h"
+#include "screens/screen_window.h"
+
+class QLabel;
+
+namespace tavelle {
+
+// In practice, the summary of a finished exercise: its five marks, the time it took, the trainee's
+// recent results and how often each question was answered right, then on to the next exercise.
+class SummaryScreen final : public ScreenWindow {
+    Q_OBJECT
+public:
+    explicit SummaryScreen(ScreenHost& host);
+
+    void showSummary(const SummaryTexts& texts);
+
+private:
+    QLabel* m_heading = nullptr;
+    QLabel* m_marks = nullptr;
+    QLabel* m_score = nullptr;
+    QLabel* m_recent = nullptr;
+    QLabel* m_shares = nullptr;
+};
+
+}  // namespace tavelle

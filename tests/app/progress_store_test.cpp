@@ -1,0 +1,164 @@
+#include "shell/sqlite_progress_store.h"
+#include "tests/support/test_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <functional>
+
+namespace tavelle::testing {
+namespace {
+
+PracticeAttempt anAttempt(std::int64_t finishedAt, bool allRight)
+{
+    PracticeAttempt attempt;
+    attempt.finishedAt = finishedAt;
+    attempt.exercise = R"({"pumpRating":"1000/15"})";
+    attempt.seed = 7;
+    attempt.answers = {"Lance 1", "6,5", "1,1", "8,5", "La pompe suffit"};
+    attempt.right = {allRight, true, allRight, true, true};
+    attempt.secondsTaken = 90;
+    return attempt;
+}
+
+// Runs `statement` on its own connection to `file`, which stays open (and holds what it took) until the
+// returned connection's name is removed.
+QString holdWith(const QString& file, const QString& statement)
+{
+    const QString name = QStringLiteral("holder");
+    QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    database.setDatabaseName(file);
+    EXPECT_TRUE(database.open());
+    QSqlQuery query(database);
+    EXPECT_TRUE(query.exec(statement)) << statement.toStdString();
+    return name;
+}
+
+// Every fault of the file or the folder: the attempt is refused with its reason, or kept anyway, and
+// nothing already kept is lost.
+TEST(ProgressStore, FaultsLoseNothingAlreadyKept)
+{
+    struct Case {
+        const char* name;
+        std::function<QString(const QTemporaryDir&)> prepare;  // gives the database file
+        const char* reason;                                     // empty: the attempt is kept
+        const char* notice;
+    } const cases[] = {
+        {"a folder that cannot be made",
+         [](const QTemporaryDir& dir) {
+             writeTestFile(dir.filePath(QStringLiteral("fichier")), "x");
+             return dir.filePath(QStringLiteral("fichier/progression.sqlite"));
+         },
+         "ne peut pas être ouvert ou créé", ""},
+        {"a damaged file, set aside",
+         [](const QTemporaryDir& dir) {
+             const QString file = dir.filePath(QStringLiteral("progression.sqlite"));
+             writeTestFile(file, QByteArray("SQLite format 3") + QByteArray(4000, '\x5a'));
+             return file;
+         },
+         "", "était endommagé : il a été mis de côté sous le nom progression.sqlite.endommagé-"},
+        {"a file of a newer version",
+         [](const QTemporaryDir& dir) {
+             const QString file = dir.filePath(QStringLiteral("progression.sqlite"));
+             QSqlDatabase::removeDatabase(holdWith(file, QStringLiteral("PRAGMA user_version = 99")));
+             return file;
+         },
+         "vient d'une version plus récente de Tavelle", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString file = c.prepare(dir);
+        const QByteArray before = QFile::exists(file) ? [&] { QFile f(file); f.open(QIODevice::ReadOnly); return f.readAll(); }() : QByteArray();
+        SqliteProgressStore store(file, std::chrono::milliseconds(50));
+        const std::optional<QString> failure = store.keep(anAttempt(100, true));
+        if (*c.reason == '\0') {
+            EXPECT_FALSE(failure) << failure->toStdString();
+            EXPECT_EQ(store.recentResults(10).size(), 1u);
+        } else {
+            ASSERT_TRUE(failure);
+            EXPECT_TRUE(failure->contains(QString::fromUtf8(c.reason))) << failure->toStdString();
+        }
+        const std::optional<QString> notice = store.takeNotice();
+        EXPECT_EQ(notice.has_value(), *c.notice != '\0');
+        if (notice) {
+            EXPECT_TRUE(notice->contains(QString::fromUtf8(c.notice))) << notice->toStdString();
+            const QStringList aside = QDir(dir.path()).entryList({QStringLiteral("*endommagé*")});
+            ASSERT_EQ(aside.size(), 1);
+            QFile kept(dir.filePath(aside.front()));
+            ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+            EXPECT_EQ(kept.readAll(), before);
+        } else if (!before.isEmpty()) {
+            QFile untouched(file);
+            ASSERT_TRUE(untouched.open(QIODevice::ReadOnly));
+            EXPECT_EQ(untouched.readAll(), before);
+        }
+    }
+}
+
+TEST(ProgressStore, AFileLockedByAnotherProgramRefusesAfterItsTimeout)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("progression.sqlite"));
+    SqliteProgressStore first(file, std::chrono::milliseconds(50));
+    ASSERT_FALSE(first.keep(anAttempt(100, true)));
+    const QString holder = holdWith(file, QStringLiteral("BEGIN EXCLUSIVE"));
+    const std::optional<QString> failure = first.keep(anAttempt(200, true));
+    ASSERT_TRUE(failure);
+    EXPECT_TRUE(failure->contains(QStringLiteral("verrouillé par un autre programme"))) << failure->toStdString();
+    QSqlDatabase::database(holder).rollback();
+    QSqlDatabase::removeDatabase(holder);
+    ASSERT_FALSE(first.keep(anAttempt(300, true)));
+    EXPECT_EQ(first.recentResults(10).size(), 2u);
+}
+
+TEST(ProgressStore, TwoCopiesPractisingAtOnceBothKeepTheirResults)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("progression.sqlite"));
+    SqliteProgressStore first(file);
+    SqliteProgressStore second(file);
+    ASSERT_FALSE(first.keep(anAttempt(100, true)));
+    ASSERT_FALSE(second.keep(anAttempt(200, false)));
+    ASSERT_FALSE(first.keep(anAttempt(300, true)));
+
+    const std::vector<PastResult> recent = second.recentResults(2);
+    ASSERT_EQ(recent.size(), 2u);
+    EXPECT_EQ(recent[0].finishedAt, 300);
+    EXPECT_EQ(recent[1].score, 3);
+    const QuestionRecords records = first.questionRecords();
+    EXPECT_EQ(records[0].right, 2);
+    EXPECT_EQ(records[0].asked, 3);
+
+    const QString csv = dir.filePath(QStringLiteral("progression.csv"));
+    ASSERT_FALSE(first.exportCsv(csv));
+    QFile exported(csv);
+    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+    EXPECT_EQ(exported.readAll().count('\n'), 4);
+    // A pipe named as the export is written into, never replaced.
+    const QByteArray pipe = QFile::encodeName(dir.filePath(QStringLiteral("tube")));
+    ASSERT_EQ(::mkfifo(pipe.constData(), 0600), 0);
+    const int reader = ::open(pipe.constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    ASSERT_FALSE(first.exportCsv(QFile::decodeName(pipe)));
+    char head[10] = {};
+    EXPECT_EQ(::read(reader, head, 10), 10);
+    EXPECT_EQ(std::string(head, 10), "finishedAt");
+    ::close(reader);
+    struct stat status {};
+    ASSERT_EQ(::stat(pipe.constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+    EXPECT_TRUE(first.exportCsv(dir.path()).has_value());
+}
+
+}  // namespace
+}  // namespace tavelle::testing

@@ -1,0 +1,201 @@
+#include "core/answer_marking.h"
+#include "core/practice_attempt.h"
+#include "core/practice_flow.h"
+#include "core/practice_questions.h"
+#include "core/practice_texts.h"
+#include "core/walkthrough.h"
+#include "tests/support/named_exercises.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tavelle {
+namespace {
+
+struct TypedCase {
+    const char* typed;
+    std::optional<double> value;
+};
+
+TEST(TypedPressure, ReadsWhatATraineeTypesAndRefusesTheRest)
+{
+    const TypedCase cases[] = {
+        {"6,5", 6.5},      {"6.5", 6.5},         {"  6,5  ", 6.5},  {"6,5 b", 6.5},      {"6,5b", 6.5},
+        {"6,5 bar", 6.5},  {"6,5 Bar", 6.5},     {"12", 12.0},      {"-0,3", -0.3},      {"+ 2", 2.0},
+        {",5", 0.5},       {"7,", 7.0},          {"", std::nullopt}, {"   ", std::nullopt}, {"abc", std::nullopt},
+        {"b", std::nullopt}, {"1e999", std::nullopt}, {"--2", std::nullopt}, {"6,5,1", std::nullopt},
+        {"6 5", std::nullopt}, {"0x10", std::nullopt}, {"inf", std::nullopt}, {"nan", std::nullopt},
+        {"99999999999999999999", std::nullopt}, {"6,5 bars", std::nullopt},
+    };
+    for (const TypedCase& c : cases) {
+        const std::optional<double> value = typedPressure(c.typed);
+        ASSERT_EQ(value.has_value(), c.value.has_value()) << '"' << c.typed << '"';
+        if (value) {
+            EXPECT_DOUBLE_EQ(*value, *c.value) << '"' << c.typed << '"';
+        }
+    }
+}
+
+TEST(AnswerMarks, ATenthOfABarEitherSideIsRight)
+{
+    const ExpectedAnswers expected{2, 6.5168f, 1.0476f, 8.5644f, true};
+    struct Case {
+        Question question;
+        const char* typed;
+        MarkKind mark;
+        const char* text;
+    } const cases[] = {
+        {Question::worstNozzleLoss, "6,5", MarkKind::right, "Juste"},
+        {Question::worstNozzleLoss, "6,6168", MarkKind::right, "Juste"},
+        {Question::worstNozzleLoss, "6,4", MarkKind::wrong, "Faux : la valeur attendue est 6,5168 b"},
+        {Question::feedLoss, "1.1 bar", MarkKind::right, "Juste"},
+        {Question::pumpPressure, "8,7", MarkKind::wrong, "Faux : la valeur attendue est 8,5644 b"},
+        {Question::pumpPressure, "abc", MarkKind::notANumber,
+         "Ce n'est pas un nombre : tapez une pression en bars, par exemple 6,5"},
+        {Question::worstNozzle, "Lance 2", MarkKind::right, "Juste"},
+        {Question::worstNozzle, "Lance 1", MarkKind::wrong, "Faux : la réponse attendue est « Lance 2 »"},
+        {Question::worstNozzle, "", MarkKind::notANumber, "Choisissez une réponse dans la liste"},
+        {Question::pumpVerdict, "La pompe suffit", MarkKind::right, "Juste"},
+        {Question::pumpVerdict, "Il faut un relai", MarkKind::wrong,
+         "Faux : la réponse attendue est « La pompe suffit »"},
+    };
+    for (const Case& c : cases) {
+        const Mark mark = markAnswer(c.question, c.typed, expected, ",");
+        EXPECT_EQ(mark.kind, c.mark) << c.typed;
+        EXPECT_EQ(mark.text, c.text) << c.typed;
+    }
+}
+
+TEST(PracticeFlow, AsksBeforeEachCalculationAndEndsOnTheSummary)
+{
+    const ExerciseRecord record;
+    const PracticeProgress none;
+    const PracticeProgress abDone{true, false};
+    const PracticeProgress both{true, true};
+    struct Case {
+        ScreenId from;
+        std::string_view control;
+        PracticeProgress progress;
+        ScreenId to;
+    } const cases[] = {
+        {ScreenId::Dessin, "Command1", none, ScreenId::QuestionAB},
+        {ScreenId::Dessin, "Command1", abDone, ScreenId::Calculs},
+        {ScreenId::QuestionAB, practiceControls::back, none, ScreenId::Dessin},
+        {ScreenId::QuestionAB, practiceControls::showCalculation, abDone, ScreenId::Calculs},
+        {ScreenId::Calculs, "Command1", abDone, ScreenId::QuestionBC},
+        {ScreenId::Calculs, "Command1", both, ScreenId::Calculs2},
+        {ScreenId::Calculs, "Command3", abDone, ScreenId::Dessin},
+        {ScreenId::QuestionBC, practiceControls::back, abDone, ScreenId::Calculs},
+        {ScreenId::QuestionBC, practiceControls::showCalculation, both, ScreenId::Calculs2},
+        {ScreenId::Calculs2, "Command1", both, ScreenId::Bilan},
+        {ScreenId::Calculs2, "Command2", both, ScreenId::fin},
+        {ScreenId::Bilan, practiceControls::nextExercise, both, ScreenId::Form2},
+        {ScreenId::Bilan, practiceControls::quit, both, ScreenId::fin},
+    };
+    for (const Case& c : cases) {
+        const std::optional<Navigation> to = navigateInPractice(c.from, c.control, c.progress, record);
+        ASSERT_TRUE(to.has_value()) << screenName(c.from) << ' ' << c.control;
+        EXPECT_EQ(to->target, c.to) << screenName(c.from) << ' ' << c.control;
+    }
+    // The calculation stays shut until the answers are marked.
+    EXPECT_FALSE(navigateInPractice(ScreenId::QuestionAB, practiceControls::showCalculation, none, record));
+    EXPECT_FALSE(navigateInPractice(ScreenId::QuestionBC, practiceControls::showCalculation, abDone, record));
+}
+
+TEST(PracticeAttempt, ExportsOneQuotedCsvRowPerAttempt)
+{
+    PracticeAttempt attempt;
+    attempt.finishedAt = 1'796'725'862;
+    attempt.source = "classe, groupe \"B\".tavelle";
+    attempt.seed = 18'446'744'073'709'551'615u;
+    attempt.secondsTaken = 185;
+    attempt.answers = {"Lance 2", "6,5", "1", "8,6", "La pompe suffit"};
+    attempt.right = {true, true, false, true, true};
+    attempt.exercise = R"({"pumpRating":"1000/15","feedDiameter":70})";
+    EXPECT_EQ(progressCsvHeader(),
+              "finishedAt,source,seed,secondsTaken,score,worstNozzleAnswer,worstNozzleRight,worstNozzleLossAnswer,"
+              "worstNozzleLossRight,feedLossAnswer,feedLossRight,pumpPressureAnswer,pumpPressureRight,"
+              "pumpVerdictAnswer,pumpVerdictRight,exercise\n");
+    EXPECT_EQ(progressCsvRow(attempt),
+              "2026-12-08T10:31:02Z,\"classe, groupe \"\"B\"\".tavelle\",18446744073709551615,185,4,Lance 2,1,"
+              "\"6,5\",1,1,0,\"8,6\",1,La pompe suffit,1,"
+              "\"{\"\"pumpRating\"\":\"\"1000/15\"\",\"\"feedDiameter\"\":70}\"\n");
+}
+
+TEST(PracticeTexts, SummaryLinesOnTheTraineesClock)
+{
+    PracticeAttempt attempt;
+    attempt.answers = {"Lance 1", "4", "1,2", "9", "Il faut un relai"};
+    attempt.right = {true, false, true, true, false};
+    attempt.secondsTaken = 65;
+    QuestionRecords records{};
+    records[0] = {3, 4};
+    const SummaryTexts texts =
+        summaryTexts("Exercice 1 / 2", attempt, {{1'796'725'862, 5, 42}}, records, 3600);
+    EXPECT_EQ(texts.marks[1], "Pression nécessaire à la division : 4 — faux");
+    EXPECT_EQ(texts.score, "Note : 3 / 5");
+    EXPECT_EQ(texts.time, "Temps : 1 min 05 s");
+    EXPECT_EQ(texts.recent, std::vector<std::string>{"08/12/2026 11:31 — 5 / 5 en 42 s"});
+    EXPECT_EQ(texts.shares[0], "Lance la plus défavorable : 3 sur 4 (75 %)");
+    EXPECT_EQ(texts.shares[1], "Pression nécessaire à la division : pas encore posée");
+    EXPECT_EQ(exerciseHeading(2, 5, std::nullopt), "Exercice 2 / 5");
+    EXPECT_EQ(exerciseHeading(1, 0, 77), "Exercice tiré au hasard (graine 77)");
+}
+
+}  // namespace
+}  // namespace tavelle
+
+namespace tavelle {
+namespace {
+
+TEST(PracticeTexts, EveryReasonNamesTheFile)
+{
+    const std::pair<StorageFault, const char*> faults[] = {
+        {StorageFault::locked, "le fichier p.sqlite est verrouillé par un autre programme depuis trop longtemps"},
+        {StorageFault::readOnly, "le fichier p.sqlite ne peut pas être écrit"},
+        {StorageFault::diskFull, "le disque qui porte p.sqlite est plein"},
+        {StorageFault::cannotOpen, "le fichier p.sqlite ne peut pas être ouvert ou créé (détail)"},
+        {StorageFault::corrupt, "le fichier p.sqlite est endommagé"},
+        {StorageFault::writeError, "l'écriture de p.sqlite a échoué (détail)"},
+        {StorageFault::newerVersion,
+         "le fichier p.sqlite vient d'une version plus récente de Tavelle, qui seule peut l'écrire"},
+        {StorageFault::other, "le fichier p.sqlite n'a pas pu être écrit (détail)"},
+    };
+    for (const auto& [fault, text] : faults) EXPECT_EQ(storageFaultReason(fault, "p.sqlite", "détail"), text);
+    EXPECT_EQ(notKeptMessage("le disque est plein"),
+              "Le résultat de cet exercice n'a pas pu être enregistré : le disque est plein. L'entraînement continue.");
+    EXPECT_EQ(damagedFileSetAside("p.sqlite", "p.sqlite.endommagé-1"),
+              "Le fichier de progression p.sqlite était endommagé : il a été mis de côté sous le nom "
+              "p.sqlite.endommagé-1, et un nouveau fichier a été commencé.");
+    EXPECT_EQ(practiceFileRefusal("a.tavelle", 0, tooManyExercises(10)),
+              "Le fichier a.tavelle ne peut pas être ouvert pour l'entraînement : il contient plus de 10 exercices, "
+              "le plus qu'un entraînement puisse prendre");
+    EXPECT_EQ(practiceFileRefusal("a.tavelle", 3, "non"),
+              "Le fichier a.tavelle ne peut pas être ouvert pour l'entraînement : l'exercice 3 est refusé : non");
+    EXPECT_EQ(durationText(-4), "0 s");
+    for (Question question : allQuestions) EXPECT_FALSE(questionText(question).empty());
+}
+
+// The answers a trainee is marked against are what the calculation screens show.
+TEST(ExpectedAnswers, AreWhatTheCalculationScreensShow)
+{
+    for (int nozzles = 1; nozzles <= 3; ++nozzles) {
+        ExerciseRecord record;
+        const WalkResult walk = walkExercise(testing::walkThroughExercise(nozzles), record, ",");
+        ASSERT_TRUE(walk.accepted);
+        ExerciseRecord beforeCalculations = record;
+        const ExpectedAnswers expected = expectedAnswers(beforeCalculations);
+        EXPECT_EQ(expected.worstNozzleLoss, record.worstNozzleLoss);
+        const std::string worst = "lance n°" + std::to_string(expected.worstNozzle) + " ";
+        EXPECT_EQ(nozzles == 1 || findText(walk.portionAb, "Label14")->find(worst) != std::string::npos, true);
+        EXPECT_NE(findText(walk.finalCalculation, "Label7")->find(numberText(expected.feedLoss, ",")), std::string::npos);
+        EXPECT_NE(findText(walk.finalCalculation, "Label8")->find(numberText(expected.pumpPressure, ",")),
+                  std::string::npos);
+        EXPECT_EQ(findText(walk.finalCalculation, "Label9")->find("ne sera pas") == std::string::npos,
+                  expected.pumpSufficient);
+    }
+}
+
+}  // namespace
+}  // namespace tavelle
