@@ -35,12 +35,4 @@ void appendJoined(std::string& text, const Pieces&... pieces)
     (appendPiece(text, pieces), ...);
 }
 
-template <class... Pieces>
-std::string joinedText(const Pieces&... pieces)
-{
-    std::string text;
-    appendJoined(text, pieces...);
-    return text;
-}
-
 }  // namespace tavelle

@@ -7,10 +7,8 @@
 
 namespace tavelle {
 
-// The portion AB screen's load: the seventeen label texts, in the order they are set, and
-// worstNozzleLoss / worstNozzlePressure written into the record.
-LabelTexts loadPortionAb(ExerciseRecord& record, std::string_view decimalSeparator);
-// The same load written over an earlier one, whose storage it reuses.
-void loadPortionAb(ExerciseRecord& record, std::string_view decimalSeparator, LabelTexts& into);
+// The portion AB screen's load, written over an earlier one, whose storage it reuses: the seventeen label
+// texts, in the order they are set, and worstNozzleLoss / worstNozzlePressure written into the record.
+void loadPortionAb(ExerciseRecord& record, std::string_view decimalSeparator, ScreenLoad& into);
 
 }  // namespace tavelle

@@ -7,12 +7,8 @@
 
 namespace tavelle {
 
-// The final screen's load: the ten label texts in the order they are set. Writes nothing.
-LabelTexts loadFinalCalculation(const ExerciseRecord& record, std::string_view decimalSeparator);
-// The same load written over an earlier one, whose storage it reuses.
-void loadFinalCalculation(const ExerciseRecord& record, std::string_view decimalSeparator, LabelTexts& into);
-
-// The pump verdict alone: true when the pump's rated product covers the required one.
-bool pumpIsSufficient(const ExerciseRecord& record);
+// The final screen's load, written over an earlier one, whose storage it reuses: the ten label texts in the
+// order they are set, the pump verdict last. Writes nothing into the record.
+void loadFinalCalculation(const ExerciseRecord& record, std::string_view decimalSeparator, ScreenLoad& into);
 
 }  // namespace tavelle

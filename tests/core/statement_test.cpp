@@ -5,6 +5,13 @@
 namespace tavelle {
 namespace {
 
+std::string problemStatement(const ExerciseRecord& record, std::string_view decimalSeparator)
+{
+    std::string text = "an earlier statement";
+    writeProblemStatement(record, decimalSeparator, text);
+    return text;
+}
+
 ExerciseRecord twoNozzleExercise()
 {
     ExerciseRecord r;
