@@ -177,11 +177,13 @@ TEST_F(ResultScreenTest, EveryLabelLiesWhereItsDesignPutsItInItsType)
             const QWidget* container = shown->parentWidget();
             EXPECT_EQ(container->objectName().toStdString(), place.frame ? place.frame : screenName(id));
             EXPECT_EQ(shown->geometry(), place.rect);
-            EXPECT_DOUBLE_EQ(shown->font().pointSizeF(), place.pointSize > 0 ? place.pointSize : screen->font().pointSizeF());
+            const qreal pointSize = place.pointSize > 0 ? place.pointSize : screen->font().pointSizeF();
+            EXPECT_DOUBLE_EQ(shown->font().pointSizeF(), pointSize);
             EXPECT_EQ(shown->font().bold(), place.bold);
         }
         std::size_t labels = 0;
-        for (const QLabel* any : screen->findChildren<QLabel*>()) labels += any->pixmap().isNull() ? 1 : 0;
+        for (const QLabel* any : screen->findChildren<QLabel*>())
+            if (any->pixmap().isNull()) ++labels;
         EXPECT_EQ(labels, placed) << screenName(id) << " has labels that no design places";
     }
 }
