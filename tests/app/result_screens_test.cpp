@@ -2,6 +2,7 @@
 
 #include "core/entry_rules.h"
 #include "core/list_items.h"
+#include "core/result_labels.h"
 #include "core/screen_id.h"
 #include "screens/final_screen.h"
 #include "screens/portion_ab_screen.h"
@@ -225,7 +226,7 @@ TEST_F(ResultScreenTest, StatementWrapsUnderItsHeading)
     record = enteredRecord(twoNozzles());
     const auto screen = open<StatementScreen>();
     EXPECT_EQ(text(*screen, "Label1"), "Données du problème :");
-    EXPECT_TRUE(label(*screen, "Label2")->wordWrap());
+    EXPECT_TRUE(label(*screen, statementLabels::statement)->wordWrap());
 }
 
 TEST_F(ResultScreenTest, PortionAbKeepsItsThreeFramesWithOneNozzle)
@@ -254,7 +255,7 @@ TEST_F(ResultScreenTest, FinalCalculationInItsTwoFrames)
     ASSERT_NE(pump, nullptr);
     EXPECT_EQ(feedLine->title(), QStringLiteral("Portion ' BC ' entre la pompe et la division"));
     EXPECT_EQ(pump->title(), QStringLiteral("Pression à la pompe"));
-    EXPECT_TRUE(label(*screen, "Label9")->wordWrap());
+    EXPECT_TRUE(label(*screen, finalLabels::pumpVerdict)->wordWrap());
 }
 
 // Exercises that the entry screens accept, running through every item of every list.
