@@ -43,8 +43,9 @@ TEST(FinalCalculation, PositiveSlopeSufficientPump)
     EXPECT_EQ(t[labels::js], "Pertes de charge singulière au point B (division), Js = 1 b");
     EXPECT_EQ(t[labels::jbc], "Pertes de charge de la portion BC, Jbc = 5,4 b");
     EXPECT_EQ(t[labels::pumpPressure], "Pression à la pompe = Po + Jab + Js + Jbc = 13,9 b");
-    EXPECT_EQ(t[labels::pumpVerdict], "La pompe utilisée est une 1500/10, elle sera suffisamment puissante pour délivrer une "
-                           "pression de 13,9 b, à un débit de 1000 l/min.");
+    EXPECT_EQ(t[labels::pumpVerdict],
+              "La pompe utilisée est une 1500/10, elle sera suffisamment puissante pour délivrer une "
+              "pression de 13,9 b, à un débit de 1000 l/min.");
 }
 
 TEST(FinalCalculation, NegativeSlopeInsufficientPump)
@@ -53,9 +54,9 @@ TEST(FinalCalculation, NegativeSlopeInsufficientPump)
     EXPECT_EQ(t[labels::slopeLossLine], "J pente = (-5 / 100 x 200) / 10 = -1b");
     EXPECT_EQ(t[labels::bcTotal], "Perte de charge total de la portion BC = 4,4-1 = 3,4Bar");
     EXPECT_EQ(t[labels::pumpPressure], "Pression à la pompe = Po + Jab + Js + Jbc = 11,9 b");
-    EXPECT_EQ(t[labels::pumpVerdict], "La pompe utilisée est une 1000/10, elle ne sera pas suffisamment puissante pour délivrer "
-                           "la pression et le débit voulus, cet établissent demandera donc la mise en place d'un "
-                           "relai...");
+    EXPECT_EQ(t[labels::pumpVerdict],
+              "La pompe utilisée est une 1000/10, elle ne sera pas suffisamment puissante pour délivrer "
+              "la pression et le débit voulus, cet établissent demandera donc la mise en place d'un relai...");
 }
 
 TEST(FinalCalculation, ReferenceFlowAndNoSlope)

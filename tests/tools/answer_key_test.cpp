@@ -74,7 +74,8 @@ TEST(AnswerKey, ReadsEveryLabelInWorksheetOrder)
     Lines lines;
     for (std::string line; std::getline(key, line);) lines.push_back(line);
     EXPECT_EQ(lines, expected);
-    EXPECT_EQ(expected.size(), 7u + 6 + 3 * 7 + 2 + 1 + 3 * 6 + 1 + 3 + 4 + 1 + 5 + 1) << "a line of the exercise is blank";
+    EXPECT_EQ(expected.size(), 7u + 6 + 3 * 7 + 2 + 1 + 3 * 6 + 1 + 3 + 4 + 1 + 5 + 1)
+        << "a line of the exercise is blank";
 }
 
 }  // namespace
