@@ -1,6 +1,7 @@
 #include "core/entry_rules.h"
 
 #include "core/number_text.h"
+#include "core/trade_tables.h"
 
 #include <charconv>
 #include <cstdint>
@@ -47,25 +48,18 @@ struct NozzleInput {
     bool hoseCountMissing;
 };
 
-// The flow of each nozzle type, then a feed narrower than the nozzle's hose, then the missing choices,
+// The flow of the nozzle's type, then a feed narrower than the nozzle needs, then the missing choices,
 // in that order; returns how many refused. The LDV 1000's feed warning is worded per screen.
 int applyNozzleRules(const NozzleInput& nozzle, std::int16_t feedDiameter, std::string_view ldv1000FeedWarning,
                      std::vector<std::string>& warnings)
 {
     const auto refuse = [&](std::string_view text) { warnings.emplace_back(text); return 1; };
     int refusals = 0;
-    const std::string& type = nozzle.type;
-    // Exact comparisons on the single-precision flow, as the trade's rule table states them.
-    if (type == "40/14" && nozzle.flow != 250.0f) refusals += refuse("une 40/14 à un débit de 250 L/min !!!");
-    if (type == "65/18" && nozzle.flow != 500.0f) refusals += refuse("une 65/18 à un débit de 500 L/min !!!");
-    if (type == "100/25" && nozzle.flow != 1000.0f) refusals += refuse("une 100/25 à un débit de 1000 L/min !!!");
-    if (type == "LDV 500" && nozzle.flow > 500.0f)
-        refusals += refuse("Le débit maximum d'un LDV500 est de 500 L/min !!!");
-    if (type == "LDV 1000" && nozzle.flow > 1000.0f)
-        refusals += refuse("Le débit maximum d'un LDV1000 est de 1000 L/min !!!");
-    if (type == "65/18" && feedDiameter < 70) refusals += refuse(kDiameterWarning);
-    if (type == "100/25" && feedDiameter < 110) refusals += refuse(kDiameterWarning);
-    if (type == "LDV 1000" && feedDiameter < 70) refusals += refuse(ldv1000FeedWarning);
+    if (const NozzleType* type = findNozzleType(nozzle.type)) {
+        if (!flowFits(*type, nozzle.flow)) refusals += refuse(type->flowWarning);
+        if (!feedFits(*type, feedDiameter))
+            refusals += refuse(type->name == "LDV 1000" ? ldv1000FeedWarning : kDiameterWarning);
+    }
     if (nozzle.typeMissing) refusals += refuse("Affectation du type de la lance obligatoire !!!");
     if (nozzle.flowMissing) refusals += refuse("Affectation du débit de la lance obligatoire !!!");
     if (nozzle.hoseCountMissing) refusals += refuse("Affectation du nombre de tuyau obligatoire !!!");
@@ -82,6 +76,22 @@ PressOutcome decide(std::vector<std::string> warnings, int refusals, ScreenId se
 }
 
 }  // namespace
+
+bool flowFits(const NozzleType& type, float flow)
+{
+    // Exact comparisons on the single-precision flow, as the trade's rule table states them.
+    return type.fixedFlow ? flow == type.flow : !(flow > type.flow);
+}
+
+bool feedFits(const NozzleType& type, std::int16_t feedDiameter)
+{
+    return type.narrowestFeed == 0 || feedDiameter >= type.narrowestFeed;
+}
+
+bool heightOutOfReach(std::uint8_t hoseCount, std::int16_t height)
+{
+    return hoseCount == 1 && height > hoseLengthMetres;
+}
 
 PressOutcome pressExerciseSuite(const ExerciseChoices& choices, ExerciseRecord& record)
 {
@@ -134,7 +144,7 @@ PressOutcome pressNozzle1Suite(const Nozzle1Choices& choices, ExerciseRecord& re
 
     std::vector<std::string> warnings;
     int refusals = 0;
-    if (record.nozzle1HoseCount == 1 && record.nozzle1Height > 20) {
+    if (heightOutOfReach(record.nozzle1HoseCount, record.nozzle1Height)) {
         warnings.push_back("Un tuyau mesure 20, on ne peut donc pas avoir une lance à " +
                            numberText(record.nozzle1Height) + " m avec un tuyau !!!");
         ++refusals;

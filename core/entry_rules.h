@@ -2,7 +2,9 @@
 
 #include "core/exercise_record.h"
 #include "core/screen_id.h"
+#include "core/trade_tables.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -48,6 +50,12 @@ struct Nozzle3Choices {
     std::string slopeKind;
     std::string slopePercent;
 };
+
+// The trade's rules that the nozzle screens check, for whoever draws exercises that pass them: the flow
+// that a nozzle type allows, the feed it needs, and the height one hose can reach.
+bool flowFits(const NozzleType& type, float flow);
+bool feedFits(const NozzleType& type, std::int16_t feedDiameter);
+bool heightOutOfReach(std::uint8_t hoseCount, std::int16_t height);
 
 PressOutcome pressExerciseSuite(const ExerciseChoices& choices, ExerciseRecord& record);
 PressOutcome pressNozzle1Suite(const Nozzle1Choices& choices, ExerciseRecord& record);

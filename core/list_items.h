@@ -1,14 +1,16 @@
 #pragma once
 
+#include "core/trade_tables.h"
+
 #include <array>
 #include <span>
 #include <string_view>
 
 namespace tavelle::listItems {
 
-// The fixed items of every drop-down list of the entry screens, in their order.
-inline constexpr std::array<std::string_view, 6> pumpRatings{
-    "1000/10", "1000/15", "1500/10", "1500/15", "2000/10", "2000/15"};
+// The fixed items of every drop-down list of the entry screens, in their order; the pumps and the
+// nozzle types are the rows of the trade's tables.
+inline constexpr auto pumpRatings = rowNames(tavelle::pumpRatings);
 inline constexpr std::array<std::string_view, 3> feedDiameters{"45", "70", "110"};
 inline constexpr std::array<std::string_view, 25> feedLengths{
     "20",  "40",  "60",  "80",  "120", "160", "200", "240",  "280",  "320",  "360",  "400", "440",
@@ -17,8 +19,7 @@ inline constexpr std::array<std::string_view, 3> nozzleCounts{"1", "2", "3"};
 inline constexpr std::array<std::string_view, 3> feedSlopeKinds{"nulle", "positive", "négative"};
 inline constexpr std::array<std::string_view, 7> slopePercents{"0", "2", "3", "5", "6", "10", "12"};
 
-inline constexpr std::array<std::string_view, 5> nozzleTypes{
-    "40/14", "65/18", "100/25", "LDV 500", "LDV 1000"};
+inline constexpr auto nozzleTypes = rowNames(tavelle::nozzleTypes);
 inline constexpr std::array<std::string_view, 10> nozzleFlows{
     "125", "200", "250", "300", "400", "450", "500", "600", "750", "1000"};
 inline constexpr std::array<std::string_view, 19> nozzle1Heights{

@@ -1,8 +1,9 @@
 #include "core/portion_ab.h"
 
-#include "core/hose_reference.h"
 #include "core/joined_text.h"
 #include "core/load_writer.h"
+#include "core/result_labels.h"
+#include "core/trade_tables.h"
 
 #include <array>
 #include <cstddef>
@@ -10,16 +11,6 @@
 namespace tavelle {
 
 namespace {
-
-struct BranchLabels {
-    std::string_view pressure, j2, hoseLoss, height, total;
-};
-
-constexpr std::array<BranchLabels, 3> kBranchLabels{{
-    {"Label15", "Label2", "Label3", "Label4", "Label5"},
-    {"Label16", "Label6", "Label7", "Label8", "Label9"},
-    {"Label17", "Label10", "Label11", "Label12", "Label13"},
-}};
 
 struct BranchInput {
     const std::string& type;
@@ -68,51 +59,50 @@ std::size_t slot(int nozzle) { return static_cast<std::size_t>(nozzle - 1); }
 float computeBranch(int nozzle, const BranchInput& in, const ExerciseRecord& r, std::string_view sep,
                     LoadWriter& out)
 {
-    const BranchLabels& names = kBranchLabels[slot(nozzle)];
-    const HoseReference ref = nozzleHoseReference(in.type).value_or(HoseReference{0.0f, 0.0f});
+    const portionAbLabels::Branch& labels = portionAbLabels::branches[slot(nozzle)];
+    // A type outside the table cannot pass the nozzle screens; its hoses then count as lossless. A nozzle's
+    // hose keeps J1 in single precision.
+    constexpr Hose lossless{0, 0.0, 0.0f};
+    const Hose* found = nozzleHose(in.type);
+    const Hose& hose = found == nullptr ? lossless : *found;
+    const auto j1 = static_cast<float>(hose.j1);
+    const float refQ1 = hose.q1;
 
     const float q2 = static_cast<float>(in.flow / 100.0);
-    const float q1 = static_cast<float>(ref.q1 / 100.0);
-    // A type outside the table cannot pass the nozzle screens; its hoses then count as lossless.
+    const float q1 = static_cast<float>(refQ1 / 100.0);
     const float j2 =
-        q1 == 0 ? 0.0f : static_cast<float>(static_cast<double>(q2) * q2 * ref.j1 / (static_cast<double>(q1) * q1));
+        q1 == 0 ? 0.0f : static_cast<float>(static_cast<double>(q2) * q2 * j1 / (static_cast<double>(q1) * q1));
 
-    appendJoined(out.label(names.pressure), "Pression à l'orifice = ", numberChars(in.pressure, sep), " b");
-    std::string& j2Line = out.label(names.j2);
-    if (ref.q1 != in.flow)
-        appendJoined(j2Line, "J2 = J1 x (Q2²/Q1²) = ", numberChars(ref.j1, sep), " x (", numberChars(in.flow, sep),
-                     "² / ", numberChars(ref.q1, sep), "²) =", numberChars(j2, sep), " b/hm");
+    appendJoined(out.label(labels.orificePressure), "Pression à l'orifice = ", numberChars(in.pressure, sep), " b");
+    std::string& j2Line = out.label(labels.j2Line);
+    if (refQ1 != in.flow)
+        appendJoined(j2Line, "J2 = J1 x (Q2²/Q1²) = ", numberChars(j1, sep), " x (", numberChars(in.flow, sep),
+                     "² / ", numberChars(refQ1, sep), "²) =", numberChars(j2, sep), " b/hm");
 
     const auto length = static_cast<std::int16_t>(in.hoseCount * hoseLengthMetres);
     const float lengthLoss = static_cast<float>(j2 / 100.0 * length);
-    appendJoined(out.label(names.hoseLoss), "J =", numberChars(j2, sep), "/ 100 x ", numberChars(length), " = ",
+    appendJoined(out.label(labels.hoseLossLine), "J =", numberChars(j2, sep), "/ 100 x ", numberChars(length), " = ",
                  numberChars(lengthLoss, sep), "b");
 
-    const auto heightLoss = static_cast<float>(writeHeightTerm(out.label(names.height), nozzle, r, sep));
+    const auto heightLoss = static_cast<float>(writeHeightTerm(out.label(labels.heightLine), nozzle, r, sep));
 
     const float total = static_cast<float>((static_cast<double>(heightLoss) + lengthLoss) + in.pressure);
-    writeTotalLine(out.label(names.total), nozzle, lengthLoss, heightLoss, in.pressure, total, sep);
+    writeTotalLine(out.label(labels.branchTotal), nozzle, lengthLoss, heightLoss, in.pressure, total, sep);
     return total;
 }
 
 }  // namespace
 
-LabelTexts loadPortionAb(ExerciseRecord& record, std::string_view decimalSeparator)
-{
-    LabelTexts labels;
-    loadPortionAb(record, decimalSeparator, labels);
-    return labels;
-}
-
 namespace {
 
 // The load; returns the most unfavourable nozzle.
-int writePortionAb(ExerciseRecord& r, std::string_view sep, LabelTexts& into)
+int writePortionAb(ExerciseRecord& r, std::string_view sep, ScreenLoad& into)
 {
     into.reserve(17);
     LoadWriter out(into);
-    out.label("Label1") = r.nozzleCount == 1 ? "Détermination des pertes de charge entre la lance 1 et la division :"
-                                             : "Détermination de la lance la plus défavorable :";
+    out.label(portionAbLabels::heading) = r.nozzleCount == 1
+                                              ? "Détermination des pertes de charge entre la lance 1 et la division :"
+                                              : "Détermination de la lance la plus défavorable :";
 
     const std::array<BranchInput, 3> branches{{
         {r.nozzle1Type, r.nozzle1Flow, r.nozzle1Pressure, r.nozzle1HoseCount},
@@ -124,9 +114,7 @@ int writePortionAb(ExerciseRecord& r, std::string_view sep, LabelTexts& into)
         if (nozzle <= r.nozzleCount) {
             totals[slot(nozzle)] = computeBranch(nozzle, branches[slot(nozzle)], r, sep, out);
         } else {
-            const BranchLabels& names = kBranchLabels[slot(nozzle)];
-            for (std::string_view name : {names.pressure, names.j2, names.hoseLoss, names.height, names.total})
-                out.label(name);
+            for (const char* name : portionAbLabels::branches[slot(nozzle)].lines()) out.label(name);
         }
     }
 
@@ -141,7 +129,7 @@ int writePortionAb(ExerciseRecord& r, std::string_view sep, LabelTexts& into)
     r.worstNozzleLoss = totals[slot(chosen)];
     r.worstNozzlePressure = branches[slot(chosen)].pressure;
 
-    std::string& verdict = out.label("Label14");
+    std::string& verdict = out.label(portionAbLabels::worstNozzle);
     if (r.nozzleCount != 1)
         appendJoined(verdict, "Nous tiendrons compte de la lance n°", numberChars(chosen),
                      " comme étant la plus défavorable avec une perte de charge de ",
@@ -151,7 +139,7 @@ int writePortionAb(ExerciseRecord& r, std::string_view sep, LabelTexts& into)
 
 }  // namespace
 
-void loadPortionAb(ExerciseRecord& record, std::string_view sep, LabelTexts& into)
+void loadPortionAb(ExerciseRecord& record, std::string_view sep, ScreenLoad& into)
 {
     writePortionAb(record, sep, into);
 }
@@ -159,7 +147,7 @@ void loadPortionAb(ExerciseRecord& record, std::string_view sep, LabelTexts& int
 WorstNozzle worstNozzle(const ExerciseRecord& record)
 {
     ExerciseRecord worked = record;
-    LabelTexts labels;
+    ScreenLoad labels;
     const int nozzle = writePortionAb(worked, ".", labels);
     return {nozzle, worked.worstNozzleLoss, worked.worstNozzlePressure};
 }

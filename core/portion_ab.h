@@ -7,11 +7,9 @@
 
 namespace tavelle {
 
-// The portion AB screen's load: the seventeen label texts, in the order they are set, and
-// worstNozzleLoss / worstNozzlePressure written into the record.
-LabelTexts loadPortionAb(ExerciseRecord& record, std::string_view decimalSeparator);
-// The same load written over an earlier one, whose storage it reuses.
-void loadPortionAb(ExerciseRecord& record, std::string_view decimalSeparator, LabelTexts& into);
+// The portion AB screen's load, written over an earlier one, whose storage it reuses: the seventeen label
+// texts, in the order they are set, and worstNozzleLoss / worstNozzlePressure written into the record.
+void loadPortionAb(ExerciseRecord& record, std::string_view decimalSeparator, ScreenLoad& into);
 
 // The most unfavourable nozzle (from 1) and what it needs at the division, as the load decides them.
 struct WorstNozzle {

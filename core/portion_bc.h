@@ -7,10 +7,9 @@
 
 namespace tavelle {
 
-// The final screen's load: the ten label texts in the order they are set. Writes nothing.
-LabelTexts loadFinalCalculation(const ExerciseRecord& record, std::string_view decimalSeparator);
-// The same load written over an earlier one, whose storage it reuses.
-void loadFinalCalculation(const ExerciseRecord& record, std::string_view decimalSeparator, LabelTexts& into);
+// The final screen's load, written over an earlier one, whose storage it reuses: the ten label texts in the
+// order they are set, the pump verdict last. Writes nothing into the record.
+void loadFinalCalculation(const ExerciseRecord& record, std::string_view decimalSeparator, ScreenLoad& into);
 
 // What the final screen concludes, as values: the loss of the feed line, the pressure the pump must
 // deliver, and whether its rated product covers the required one.

@@ -1,14 +1,17 @@
 #include "core/problem_statement.h"
 
 #include "core/joined_text.h"
+#include "core/trade_tables.h"
 
 namespace tavelle {
 
 namespace {
 
+// The statement gives the flow of an adjustable nozzle only: a fixed-flow type says its flow by its name.
 bool isFixedFlowType(const std::string& type)
 {
-    return type == "40/14" || type == "65/18" || type == "100/25";
+    const NozzleType* found = findNozzleType(type);
+    return found != nullptr && found->fixedFlow;
 }
 
 void appendHosePhrase(std::string& text, std::uint8_t hoseCount, std::string_view ordinal)
@@ -22,13 +25,6 @@ void appendHosePhrase(std::string& text, std::uint8_t hoseCount, std::string_vie
 }
 
 }  // namespace
-
-std::string problemStatement(const ExerciseRecord& record, std::string_view decimalSeparator)
-{
-    std::string text;
-    writeProblemStatement(record, decimalSeparator, text);
-    return text;
-}
 
 void writeProblemStatement(const ExerciseRecord& r, std::string_view sep, std::string& text)
 {

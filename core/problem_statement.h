@@ -7,9 +7,7 @@
 
 namespace tavelle {
 
-// The French word problem that the statement screen shows.
-std::string problemStatement(const ExerciseRecord& record, std::string_view decimalSeparator);
-// The same text written over `text`, whose storage it reuses.
+// The French word problem that the statement screen shows, written over `text`, whose storage it reuses.
 void writeProblemStatement(const ExerciseRecord& record, std::string_view decimalSeparator, std::string& text);
 
 }  // namespace tavelle

@@ -1,89 +1,96 @@
 #include "core/schematic.h"
 
-#include "core/hose_reference.h"
 #include "core/joined_text.h"
 #include "core/load_writer.h"
+#include "core/result_labels.h"
+#include "core/trade_tables.h"
 
 namespace tavelle {
 
 namespace {
 
-void applyCharacteristics(const std::string& type, float& pressure, std::uint8_t& hoseDiameter)
+// A type outside the table leaves the nozzle's values as an earlier load left them.
+void applyNozzleType(const std::string& name, float& pressure, std::uint8_t& hoseDiameter)
 {
-    if (const auto characteristics = nozzleCharacteristics(type)) {
-        pressure = characteristics->pressure;
-        hoseDiameter = characteristics->hoseDiameter;
+    if (const NozzleType* type = findNozzleType(name)) {
+        pressure = type->pressure;
+        hoseDiameter = type->hoseDiameter;
     }
 }
 
-void writeHoseLength(std::string& text, std::uint8_t hoseCount)
+void deriveNozzleValues(ExerciseRecord& r)
 {
-    appendJoined(text, "L = ", numberChars(hoseCount * hoseLengthMetres), "m");
+    applyNozzleType(r.nozzle1Type, r.nozzle1Pressure, r.nozzle1HoseDiameter);
+    applyNozzleType(r.nozzle2Type, r.nozzle2Pressure, r.nozzle2HoseDiameter);
+    applyNozzleType(r.nozzle3Type, r.nozzle3Pressure, r.nozzle3HoseDiameter);
+    r.totalFlow = static_cast<float>(static_cast<double>(r.nozzle2Flow) + r.nozzle1Flow + r.nozzle3Flow);
+}
+
+struct NozzleValues {
+    const std::string& type;
+    float pressure;
+    float flow;
+    std::uint8_t hoseCount;
+    std::uint8_t hoseDiameter;
+};
+
+// A nozzle's labels but its height, in the order the load sets them.
+void writeNozzle(LoadWriter& out, const schematicLabels::Nozzle& labels, const NozzleValues& v, bool shown,
+                 std::string_view sep)
+{
+    appendJoined(out.label(labels.hoseDiameter, shown), "diamètre = ", numberChars(v.hoseDiameter), "mm");
+    out.label(labels.type, shown) = v.type;
+    appendJoined(out.label(labels.pressure, shown), "Po = ", numberChars(v.pressure, sep), " b");
+    appendJoined(out.label(labels.hoseLength, shown), "L = ", numberChars(v.hoseCount * hoseLengthMetres), "m");
+    appendJoined(out.label(labels.flow, shown), "débit = ", numberChars(v.flow, sep), "L/min");
 }
 
 }  // namespace
 
-void deriveNozzleValues(ExerciseRecord& r)
-{
-    applyCharacteristics(r.nozzle1Type, r.nozzle1Pressure, r.nozzle1HoseDiameter);
-    applyCharacteristics(r.nozzle2Type, r.nozzle2Pressure, r.nozzle2HoseDiameter);
-    applyCharacteristics(r.nozzle3Type, r.nozzle3Pressure, r.nozzle3HoseDiameter);
-    r.totalFlow = static_cast<float>(static_cast<double>(r.nozzle2Flow) + r.nozzle1Flow + r.nozzle3Flow);
-}
-
-std::vector<ControlState> loadSchematic(ExerciseRecord& record, std::string_view decimalSeparator)
-{
-    std::vector<ControlState> controls;
-    loadSchematic(record, decimalSeparator, controls);
-    return controls;
-}
-
 void loadSchematic(ExerciseRecord& r, std::string_view sep, ScreenLoad& into)
 {
+    namespace labels = schematicLabels;
     deriveNozzleValues(r);
 
     const bool secondNozzle = r.nozzleCount != 1;
     const bool thirdNozzle = r.nozzleCount == 3;
     const bool elevationsDiffer = r.divisionElevation != r.nozzle2Elevation;
+    const auto& [nozzle1, nozzle2, nozzle3] = labels::nozzles;
 
     into.reserve(30);
     LoadWriter out(into);
 
-    out.label("Label1") = r.pumpRating;
-    appendJoined(out.label("Label2"), "L = ", numberChars(r.feedLength), "m");
-    appendJoined(out.label("Label3"), "diamètre = ", numberChars(r.feedDiameter), "mm");
-    appendJoined(out.label("Label4"), "débit = ", numberChars(r.totalFlow, sep), "L/min");
-    appendJoined(out.label("Label15", r.slopePercent != 0), "Z = ", numberChars(r.slopePercent), " %");
+    out.label(labels::pumpRating) = r.pumpRating;
+    appendJoined(out.label(labels::feedLength), "L = ", numberChars(r.feedLength), "m");
+    appendJoined(out.label(labels::feedDiameter), "diamètre = ", numberChars(r.feedDiameter), "mm");
+    appendJoined(out.label(labels::totalFlow), "débit = ", numberChars(r.totalFlow, sep), "L/min");
+    appendJoined(out.label(labels::feedSlope, r.slopePercent != 0), "Z = ", numberChars(r.slopePercent), " %");
 
-    appendJoined(out.label("Label28"), "diamètre = ", numberChars(r.nozzle1HoseDiameter), "mm");
-    out.label("Label21") = r.nozzle1Type;
-    appendJoined(out.label("Label8"), "Po = ", numberChars(r.nozzle1Pressure, sep), " b");
-    writeHoseLength(out.label("Label9"), r.nozzle1HoseCount);
-    appendJoined(out.label("Label10"), "débit = ", numberChars(r.nozzle1Flow, sep), "L/min");
-    appendJoined(out.label("Label11", r.nozzle1Height != 0), "Z = ", numberChars(r.nozzle1Height), "m");
+    writeNozzle(out, nozzle1,
+                {r.nozzle1Type, r.nozzle1Pressure, r.nozzle1Flow, r.nozzle1HoseCount, r.nozzle1HoseDiameter}, true,
+                sep);
+    appendJoined(out.label(nozzle1.height, r.nozzle1Height != 0), "Z = ", numberChars(r.nozzle1Height), "m");
 
-    appendJoined(out.label("Label30", secondNozzle), "diamètre = ", numberChars(r.nozzle2HoseDiameter), "mm");
-    out.label("Label22", secondNozzle) = r.nozzle2Type;
-    appendJoined(out.label("Label19", secondNozzle), "Po = ", numberChars(r.nozzle2Pressure, sep), " b");
-    writeHoseLength(out.label("Label16", secondNozzle), r.nozzle2HoseCount);
-    appendJoined(out.label("Label17", secondNozzle), "débit = ", numberChars(r.nozzle2Flow, sep), "L/min");
-    appendJoined(out.label("Label18", secondNozzle && elevationsDiffer), "cote = ", numberChars(r.nozzle2Elevation));
-    appendJoined(out.label("Label20", secondNozzle && elevationsDiffer), "cote = ", numberChars(r.divisionElevation));
+    writeNozzle(out, nozzle2,
+                {r.nozzle2Type, r.nozzle2Pressure, r.nozzle2Flow, r.nozzle2HoseCount, r.nozzle2HoseDiameter},
+                secondNozzle, sep);
+    appendJoined(out.label(nozzle2.height, secondNozzle && elevationsDiffer), "cote = ",
+                 numberChars(r.nozzle2Elevation));
+    appendJoined(out.label(labels::divisionElevation, secondNozzle && elevationsDiffer), "cote = ",
+                 numberChars(r.divisionElevation));
 
-    appendJoined(out.label("Label29", thirdNozzle), "diamètre = ", numberChars(r.nozzle3HoseDiameter), "mm");
-    out.label("Label23", thirdNozzle) = r.nozzle3Type;
-    appendJoined(out.label("Label24", thirdNozzle), "Po = ", numberChars(r.nozzle3Pressure, sep), " b");
-    writeHoseLength(out.label("Label25", thirdNozzle), r.nozzle3HoseCount);
-    appendJoined(out.label("Label26", thirdNozzle), "débit = ", numberChars(r.nozzle3Flow, sep), "L/min");
-    appendJoined(out.label("Label27", thirdNozzle && r.nozzle3SlopePercent != 0), "Z = ",
+    writeNozzle(out, nozzle3,
+                {r.nozzle3Type, r.nozzle3Pressure, r.nozzle3Flow, r.nozzle3HoseCount, r.nozzle3HoseDiameter},
+                thirdNozzle, sep);
+    appendJoined(out.label(nozzle3.height, thirdNozzle && r.nozzle3SlopePercent != 0), "Z = ",
                  numberChars(r.nozzle3SlopePercent), " %");
 
-    out.shown("Label12", secondNozzle);
-    out.shown("Label13", thirdNozzle);
-    out.shown("Line3", thirdNozzle);
-    out.shown("Line4", secondNozzle);
-    out.shown("Line5", thirdNozzle);
-    out.shown("Line8", secondNozzle);
+    out.shown(nozzle2.caption, secondNozzle);
+    out.shown(nozzle3.caption, thirdNozzle);
+    out.shown(nozzle3.hoseLine, thirdNozzle);
+    out.shown(nozzle2.hoseLine, secondNozzle);
+    out.shown(nozzle3.nozzleLine, thirdNozzle);
+    out.shown(nozzle2.nozzleLine, secondNozzle);
 }
 
 }  // namespace tavelle

@@ -4,6 +4,7 @@
 #include "core/portion_ab.h"
 #include "core/portion_bc.h"
 #include "core/problem_statement.h"
+#include "core/result_labels.h"
 #include "core/schematic.h"
 
 namespace tavelle {
@@ -18,7 +19,7 @@ ScreenLoad loadScreen(ScreenId screen, ExerciseRecord& record, std::string_view 
 void loadScreen(ScreenId screen, ExerciseRecord& record, std::string_view sep, ScreenLoad& into)
 {
     switch (screen) {
-    case ScreenId::Don: writeProblemStatement(record, sep, LoadWriter(into).label("Label2")); return;
+    case ScreenId::Don: writeProblemStatement(record, sep, LoadWriter(into).label(statementLabels::statement)); return;
     case ScreenId::Dessin: loadSchematic(record, sep, into); return;
     case ScreenId::Calculs: loadPortionAb(record, sep, into); return;
     case ScreenId::Calculs2: loadFinalCalculation(record, sep, into); return;

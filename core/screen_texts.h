@@ -16,9 +16,6 @@ struct ControlState {
 
 // What a screen's load sets, in the order it sets it.
 using ScreenLoad = std::vector<ControlState>;
-// A load that sets label texts only.
-using LabelText = ControlState;
-using LabelTexts = ScreenLoad;
 
 const std::string* findText(const ScreenLoad& load, std::string_view name);
 

@@ -1,5 +1,6 @@
 #include "screens/final_screen.h"
 
+#include "core/result_labels.h"
 #include "screens/loaded_texts.h"
 
 #include <QGroupBox>
@@ -16,23 +17,25 @@ struct LabelDesign {
     bool wrap = false;
 };
 
+namespace labels = finalLabels;
+
 const LabelDesign feedLineLabels[] = {
-    {"Label2", QRect(8, 24, 393, 17)},
-    {"Label3", QRect(8, 40, 617, 17)},
-    {"Label4", QRect(8, 64, 585, 17)},
-    {"Label5", QRect(8, 88, 673, 25), 12},
+    {labels::j2Line, QRect(8, 24, 393, 17)},
+    {labels::lengthLossLine, QRect(8, 40, 617, 17)},
+    {labels::slopeLossLine, QRect(8, 64, 585, 17)},
+    {labels::bcTotal, QRect(8, 88, 673, 25), 12},
 };
 
 const LabelDesign pumpPressureLabels[] = {
-    {"Label10", QRect(8, 24, 657, 17)},
-    {"Label1", QRect(8, 48, 665, 17)},
-    {"Label6", QRect(8, 72, 681, 17)},
-    {"Label7", QRect(8, 96, 681, 17)},
-    {"Label8", QRect(8, 128, 681, 33), 12},
+    {labels::orificePressure, QRect(8, 24, 657, 17)},
+    {labels::jab, QRect(8, 48, 665, 17)},
+    {labels::js, QRect(8, 72, 681, 17)},
+    {labels::jbc, QRect(8, 96, 681, 17)},
+    {labels::pumpPressure, QRect(8, 128, 681, 33), 12},
 };
 
 // The verdict runs over several lines.
-const LabelDesign verdict{"Label9", QRect(8, 304, 697, 57), 12, true};
+const LabelDesign verdict{labels::pumpVerdict, QRect(8, 304, 697, 57), 12, true};
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include "screens/portion_ab_screen.h"
 
+#include "core/result_labels.h"
 #include "screens/loaded_texts.h"
 
 #include <QGroupBox>
@@ -23,30 +24,34 @@ struct FrameDesign {
     LabelDesign labels[5];
 };
 
+constexpr const portionAbLabels::Branch& nozzle1 = portionAbLabels::branches[0];
+constexpr const portionAbLabels::Branch& nozzle2 = portionAbLabels::branches[1];
+constexpr const portionAbLabels::Branch& nozzle3 = portionAbLabels::branches[2];
+
 const FrameDesign frames[] = {
     {"Frame1", "Lance1", 120, 480, 10455, 1815,
-     {{"Label2", 240, 360, 5895, 255},
-      {"Label15", 6120, 360, 4095, 255},
-      {"Label3", 240, 600, 9255, 255},
-      {"Label4", 240, 960, 8775, 255},
-      {"Label5", 120, 1320, 10095, 375, 12}}},
+     {{nozzle1.j2Line, 240, 360, 5895, 255},
+      {nozzle1.orificePressure, 6120, 360, 4095, 255},
+      {nozzle1.hoseLossLine, 240, 600, 9255, 255},
+      {nozzle1.heightLine, 240, 960, 8775, 255},
+      {nozzle1.branchTotal, 120, 1320, 10095, 375, 12}}},
     {"Frame2", "Lance2", 120, 2400, 10455, 2055,
-     {{"Label6", 240, 360, 5895, 255},
-      {"Label16", 6240, 360, 4095, 255},
-      {"Label7", 240, 600, 7215, 255},
-      {"Label8", 240, 1080, 7215, 255},
-      {"Label9", 240, 1440, 10095, 495, 12}}},
+     {{nozzle2.j2Line, 240, 360, 5895, 255},
+      {nozzle2.orificePressure, 6240, 360, 4095, 255},
+      {nozzle2.hoseLossLine, 240, 600, 7215, 255},
+      {nozzle2.heightLine, 240, 1080, 7215, 255},
+      {nozzle2.branchTotal, 240, 1440, 10095, 495, 12}}},
     {"Frame3", "Lance3", 120, 4560, 10455, 2055,
-     {{"Label10", 240, 480, 5895, 255},
-      {"Label17", 6240, 360, 4095, 255},
-      {"Label11", 240, 720, 9015, 255},
-      {"Label12", 240, 1080, 9375, 255},
-      {"Label13", 240, 1440, 10095, 375, 12}}},
+     {{nozzle3.j2Line, 240, 480, 5895, 255},
+      {nozzle3.orificePressure, 6240, 360, 4095, 255},
+      {nozzle3.hoseLossLine, 240, 720, 9015, 255},
+      {nozzle3.heightLine, 240, 1080, 9375, 255},
+      {nozzle3.branchTotal, 240, 1440, 10095, 375, 12}}},
 };
 
-const LabelDesign heading{"Label1", 240, 120, 10335, 375, 12};
+const LabelDesign heading{portionAbLabels::heading, 240, 120, 10335, 375, 12};
 // The conclusion is longer than one line of its width.
-const LabelDesign conclusion{"Label14", 120, 6720, 10335, 735, 12, true};
+const LabelDesign conclusion{portionAbLabels::worstNozzle, 120, 6720, 10335, 735, 12, true};
 
 }  // namespace
 

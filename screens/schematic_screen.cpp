@@ -1,6 +1,7 @@
 #include "screens/schematic_screen.h"
 
 #include "core/about_texts.h"
+#include "core/result_labels.h"
 #include "core/schematic.h"
 #include "screens/artwork.h"
 #include "screens/clickable_picture.h"
@@ -16,6 +17,11 @@
 namespace tavelle {
 
 namespace {
+
+namespace values = schematicLabels;
+constexpr const values::Nozzle& nozzle1 = values::nozzles[0];
+constexpr const values::Nozzle& nozzle2 = values::nozzles[1];
+constexpr const values::Nozzle& nozzle3 = values::nozzles[2];
 
 const QColor black(0, 0, 0);
 const QColor darkGrey(64, 64, 64);
@@ -33,11 +39,16 @@ struct LineDesign {
 
 // Drawn first, so that the labels lie above them.
 const LineDesign lines[] = {
-    {"Line1", 1080, 3600, 4560, 3600, blue, 3},  {"Line2", 4560, 3600, 8160, 960, blue, 2},
-    {"Line9", 8160, 960, 8280, 960, black, 5},   {"Line4", 4560, 3600, 8280, 5880, blue, 2},
-    {"Line8", 8280, 5880, 8400, 5880, black, 5}, {"Line3", 4560, 3600, 8160, 3600, blue, 2},
-    {"Line5", 8160, 3600, 8280, 3600, black, 5}, {"Line10", 1080, 4200, 1080, 4440, black, 1},
-    {"Line11", 1080, 4320, 4560, 4320, black, 1}, {"Line12", 4560, 4200, 4560, 4440, black, 1},
+    {"Line1", 1080, 3600, 4560, 3600, blue, 3},
+    {nozzle1.hoseLine, 4560, 3600, 8160, 960, blue, 2},
+    {nozzle1.nozzleLine, 8160, 960, 8280, 960, black, 5},
+    {nozzle2.hoseLine, 4560, 3600, 8280, 5880, blue, 2},
+    {nozzle2.nozzleLine, 8280, 5880, 8400, 5880, black, 5},
+    {nozzle3.hoseLine, 4560, 3600, 8160, 3600, blue, 2},
+    {nozzle3.nozzleLine, 8160, 3600, 8280, 3600, black, 5},
+    {"Line10", 1080, 4200, 1080, 4440, black, 1},
+    {"Line11", 1080, 4320, 4560, 4320, black, 1},
+    {"Line12", 4560, 4200, 4560, 4440, black, 1},
 };
 
 struct LabelDesign {
@@ -55,33 +66,33 @@ const LabelDesign labels[] = {
     {"Label6", "C", 960, 4560, 255, 495, black, Qt::AlignLeft, 15},
     {"Label5", "B", 4440, 4560, 255, 495, black, Qt::AlignLeft, 15},
     {"Label14", "A", 8880, 4440, 255, 495, black, Qt::AlignLeft, 15},
-    {"Label1", "Label1", 120, 3480, 975, 255, black, Qt::AlignHCenter, 9.75, true},
-    {"Label3", "Label3", 1320, 3240, 2535, 255, black, Qt::AlignHCenter},
-    {"Label4", "Label4", 1320, 3720, 2535, 255, black, Qt::AlignHCenter},
-    {"Label2", "Label2", 1800, 4080, 1575, 255, black, Qt::AlignHCenter},
-    {"Label15", "Label15", 960, 4440, 3375, 375, darkGrey, Qt::AlignHCenter},
-    {"Label7", "Lance 1", 8160, 600, 1095, 255, brown, Qt::AlignLeft, 9.75, true},
-    {"Label21", "Label21", 8160, 1080, 1095, 255, brown},
-    {"Label8", "Label8", 8160, 1320, 1095, 255, brown},
-    {"Label9", "Label9", 5880, 960, 1935, 255, brown, Qt::AlignRight},
-    {"Label11", "Label11", 5880, 1320, 1455, 255, brown, Qt::AlignRight},
-    {"Label10", "Label10", 7200, 1680, 1935, 255, brown},
-    {"Label28", "Label28", 4560, 1680, 2295, 255, brown, Qt::AlignRight},
-    {"Label12", "Lance 2", 8280, 5520, 975, 255, red, Qt::AlignLeft, 9.75, true},
-    {"Label22", "Label22", 8280, 6000, 975, 255, red},
-    {"Label19", "Label19", 8280, 6240, 975, 255, red},
-    {"Label16", "Label16", 5160, 5040, 1695, 255, red, Qt::AlignRight},
-    {"Label17", "Label17", 5400, 5400, 2055, 255, red, Qt::AlignRight},
-    {"Label30", "Label30", 7320, 5040, 1815, 255, red},
-    {"Label18", "Label18", 5880, 5760, 2175, 255, red, Qt::AlignRight},
-    {"Label20", "Label20", 3840, 3240, 1095, 255, black},
-    {"Label13", "Lance 3", 8160, 3240, 1095, 255, green, Qt::AlignLeft, 9.75, true},
-    {"Label23", "Label23", 8160, 3720, 1095, 255, green},
-    {"Label24", "Label24", 8160, 3960, 1095, 255, green},
-    {"Label25", "Label25", 5160, 3360, 1455, 255, green, Qt::AlignHCenter},
-    {"Label26", "Label26", 5640, 3720, 2175, 255, green, Qt::AlignHCenter},
-    {"Label29", "Label29", 5640, 3960, 2175, 255, green, Qt::AlignHCenter},
-    {"Label27", "Label27", 6960, 3360, 1095, 255, green},
+    {values::pumpRating, values::pumpRating, 120, 3480, 975, 255, black, Qt::AlignHCenter, 9.75, true},
+    {values::feedDiameter, values::feedDiameter, 1320, 3240, 2535, 255, black, Qt::AlignHCenter},
+    {values::totalFlow, values::totalFlow, 1320, 3720, 2535, 255, black, Qt::AlignHCenter},
+    {values::feedLength, values::feedLength, 1800, 4080, 1575, 255, black, Qt::AlignHCenter},
+    {values::feedSlope, values::feedSlope, 960, 4440, 3375, 375, darkGrey, Qt::AlignHCenter},
+    {nozzle1.caption, "Lance 1", 8160, 600, 1095, 255, brown, Qt::AlignLeft, 9.75, true},
+    {nozzle1.type, nozzle1.type, 8160, 1080, 1095, 255, brown},
+    {nozzle1.pressure, nozzle1.pressure, 8160, 1320, 1095, 255, brown},
+    {nozzle1.hoseLength, nozzle1.hoseLength, 5880, 960, 1935, 255, brown, Qt::AlignRight},
+    {nozzle1.height, nozzle1.height, 5880, 1320, 1455, 255, brown, Qt::AlignRight},
+    {nozzle1.flow, nozzle1.flow, 7200, 1680, 1935, 255, brown},
+    {nozzle1.hoseDiameter, nozzle1.hoseDiameter, 4560, 1680, 2295, 255, brown, Qt::AlignRight},
+    {nozzle2.caption, "Lance 2", 8280, 5520, 975, 255, red, Qt::AlignLeft, 9.75, true},
+    {nozzle2.type, nozzle2.type, 8280, 6000, 975, 255, red},
+    {nozzle2.pressure, nozzle2.pressure, 8280, 6240, 975, 255, red},
+    {nozzle2.hoseLength, nozzle2.hoseLength, 5160, 5040, 1695, 255, red, Qt::AlignRight},
+    {nozzle2.flow, nozzle2.flow, 5400, 5400, 2055, 255, red, Qt::AlignRight},
+    {nozzle2.hoseDiameter, nozzle2.hoseDiameter, 7320, 5040, 1815, 255, red},
+    {nozzle2.height, nozzle2.height, 5880, 5760, 2175, 255, red, Qt::AlignRight},
+    {values::divisionElevation, values::divisionElevation, 3840, 3240, 1095, 255, black},
+    {nozzle3.caption, "Lance 3", 8160, 3240, 1095, 255, green, Qt::AlignLeft, 9.75, true},
+    {nozzle3.type, nozzle3.type, 8160, 3720, 1095, 255, green},
+    {nozzle3.pressure, nozzle3.pressure, 8160, 3960, 1095, 255, green},
+    {nozzle3.hoseLength, nozzle3.hoseLength, 5160, 3360, 1455, 255, green, Qt::AlignHCenter},
+    {nozzle3.flow, nozzle3.flow, 5640, 3720, 2175, 255, green, Qt::AlignHCenter},
+    {nozzle3.hoseDiameter, nozzle3.hoseDiameter, 5640, 3960, 2175, 255, green, Qt::AlignHCenter},
+    {nozzle3.height, nozzle3.height, 6960, 3360, 1095, 255, green},
 };
 
 }  // namespace

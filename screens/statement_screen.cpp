@@ -2,6 +2,8 @@
 
 #include "screens/loaded_texts.h"
 
+#include "core/result_labels.h"
+
 #include <QLabel>
 
 namespace tavelle {
@@ -12,7 +14,8 @@ StatementScreen::StatementScreen(ScreenHost& screenHost)
     QLabel* heading = addLabel(this, "Label1", QStringLiteral("Données du problème :"), QRect(8, 8, 393, 33), 17.25);
     prepareResultLabel(*heading);
 
-    QLabel* statement = addLabel(this, "Label2", QStringLiteral("Label2"), QRect(8, 48, 585, 305), 12);
+    QLabel* statement = addLabel(this, statementLabels::statement, QString::fromLatin1(statementLabels::statement),
+                                 QRect(8, 48, 585, 305), 12);
     prepareResultLabel(*statement, Qt::AlignLeft, true);
     bindForLoad(*statement);
 

@@ -1,5 +1,6 @@
 #include "tests/app/app_fixture.h"
 
+#include <QComboBox>
 #include <QLabel>
 
 namespace tavelle::testing {
@@ -68,6 +69,25 @@ TEST_F(EntryScreenTest, EveryListReachesTheRulesOfItsScreen)
     }
     expectOutcome({}, "Don");
     EXPECT_EQ(record, pressed);
+}
+
+// Every list shows its items in the order of its design, as the core lists them.
+TEST_F(EntryScreenTest, EveryListOffersItsItemsInTheirOrder)
+{
+    const ExerciseInput input = threeNozzles();
+    openExerciseScreen();
+    for (ScreenId entry : entryScreens) {
+        ASSERT_EQ(screenName(), screenName(entry));
+        for (const EntryList& list : entryLists(entry)) {
+            const auto* shown = screen()->findChild<QComboBox*>(toQString(list.control));
+            ASSERT_NE(shown, nullptr) << list.key;
+            QStringList items;
+            for (int i = 0; i < shown->count(); ++i) items << shown->itemText(i);
+            EXPECT_EQ(items, toQStringList(list.items)) << list.key;
+        }
+        enter(input);
+    }
+    ASSERT_EQ(screenName(), "Don");
 }
 
 TEST_F(EntryScreenTest, Nozzle1HeightMessageComesFirst)

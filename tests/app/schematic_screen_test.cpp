@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "core/about_texts.h"
+#include "core/result_labels.h"
 #include "screens/line_item.h"
 #include "screens/schematic_screen.h"
 #include "screens/shape_item.h"
@@ -18,15 +19,22 @@
 namespace tavelle::testing {
 namespace {
 
-const char* const nozzle2Controls[] = {"Label12", "Label22", "Label19", "Label16", "Label17",
-                                       "Label30", "Line4",   "Line8"};
-const char* const nozzle3Controls[] = {"Label13", "Label23", "Label24", "Label25", "Label26",
-                                       "Label29", "Label27", "Line3",   "Line5"};
-const char* const elevationLabels[] = {"Label18", "Label20"};
-const char* const alwaysShown[] = {"Image1", "Shape1", "Shape2", "Line1",   "Line2",   "Line9",   "Line10",
-                                   "Line11", "Line12", "Label31", "Label6", "Label5",  "Label14", "Label1",
-                                   "Label3", "Label4", "Label2",  "Label7", "Label21", "Label8",  "Label9",
-                                   "Label10", "Label28", "Command1", "Command2", "Command3", "Command4"};
+namespace values = schematicLabels;
+constexpr const values::Nozzle& nozzle1 = values::nozzles[0];
+constexpr const values::Nozzle& nozzle2 = values::nozzles[1];
+constexpr const values::Nozzle& nozzle3 = values::nozzles[2];
+
+const char* const nozzle2Controls[] = {nozzle2.caption, nozzle2.type,         nozzle2.pressure, nozzle2.hoseLength,
+                                       nozzle2.flow,    nozzle2.hoseDiameter, nozzle2.hoseLine, nozzle2.nozzleLine};
+const char* const nozzle3Controls[] = {nozzle3.caption,    nozzle3.type,     nozzle3.pressure,
+                                       nozzle3.hoseLength, nozzle3.flow,     nozzle3.hoseDiameter,
+                                       nozzle3.height,     nozzle3.hoseLine, nozzle3.nozzleLine};
+const char* const elevationLabels[] = {nozzle2.height, values::divisionElevation};
+const char* const alwaysShown[] = {
+    "Image1", "Shape1", "Shape2", "Line1", nozzle1.hoseLine, nozzle1.nozzleLine, "Line10", "Line11", "Line12",
+    "Label31", "Label6", "Label5", "Label14", values::pumpRating, values::feedDiameter, values::totalFlow,
+    values::feedLength, nozzle1.caption, nozzle1.type, nozzle1.pressure, nozzle1.hoseLength, nozzle1.flow,
+    nozzle1.hoseDiameter, "Command1", "Command2", "Command3", "Command4"};
 
 ExerciseInput withFeedSlope(ExerciseInput input, const char* kind, const char* percent)
 {
@@ -58,22 +66,22 @@ TEST_F(SchematicScreenTest, OneNozzleAfterAFreshStart)
     EXPECT_EQ(record.nozzle1Pressure, 3.5f);
     EXPECT_EQ(record.nozzle1HoseDiameter, 45);
     EXPECT_EQ(record.totalFlow, 250.0f);
-    EXPECT_EQ(text(*screen, "Label8"), "Po = 3,5 b");
-    EXPECT_EQ(text(*screen, "Label9"), "L = 40m");
-    EXPECT_EQ(text(*screen, "Label28"), "diamètre = 45mm");
-    EXPECT_EQ(text(*screen, "Label21"), "40/14");
-    EXPECT_EQ(text(*screen, "Label10"), "débit = 250L/min");
-    EXPECT_EQ(text(*screen, "Label1"), "1000/10");
-    EXPECT_EQ(text(*screen, "Label2"), "L = 100m");
-    EXPECT_EQ(text(*screen, "Label3"), "diamètre = 45mm");
-    EXPECT_EQ(text(*screen, "Label4"), "débit = 250L/min");
+    EXPECT_EQ(text(*screen, nozzle1.pressure), "Po = 3,5 b");
+    EXPECT_EQ(text(*screen, nozzle1.hoseLength), "L = 40m");
+    EXPECT_EQ(text(*screen, nozzle1.hoseDiameter), "diamètre = 45mm");
+    EXPECT_EQ(text(*screen, nozzle1.type), "40/14");
+    EXPECT_EQ(text(*screen, nozzle1.flow), "débit = 250L/min");
+    EXPECT_EQ(text(*screen, values::pumpRating), "1000/10");
+    EXPECT_EQ(text(*screen, values::feedLength), "L = 100m");
+    EXPECT_EQ(text(*screen, values::feedDiameter), "diamètre = 45mm");
+    EXPECT_EQ(text(*screen, values::totalFlow), "débit = 250L/min");
 
     expectShown(*screen, alwaysShown, true);
     expectShown(*screen, nozzle2Controls, false);
     expectShown(*screen, nozzle3Controls, false);
     expectShown(*screen, elevationLabels, false);
-    EXPECT_FALSE(shown(*screen, "Label11"));  // height 0
-    EXPECT_FALSE(shown(*screen, "Label15"));  // no feed slope
+    EXPECT_FALSE(shown(*screen, nozzle1.height));  // height 0
+    EXPECT_FALSE(shown(*screen, values::feedSlope));  // no feed slope
 }
 
 struct ElevationCase {
@@ -95,14 +103,14 @@ TEST_P(SchematicElevationTest, TwoNozzlesShowTheSecondBranchAndTheElevationsOnly
     expectShown(*screen, nozzle2Controls, true);
     expectShown(*screen, nozzle3Controls, false);
     expectShown(*screen, elevationLabels, GetParam().labelled);
-    EXPECT_EQ(text(*screen, "Label18"), std::string("cote = ") + GetParam().nozzle);
-    EXPECT_EQ(text(*screen, "Label20"), std::string("cote = ") + GetParam().division);
-    EXPECT_EQ(text(*screen, "Label22"), "40/14");
-    EXPECT_EQ(text(*screen, "Label19"), "Po = 3,5 b");
-    EXPECT_EQ(text(*screen, "Label16"), "L = 20m");
-    EXPECT_EQ(text(*screen, "Label17"), "débit = 250L/min");
-    EXPECT_EQ(text(*screen, "Label30"), "diamètre = 45mm");
-    EXPECT_EQ(text(*screen, "Label4"), "débit = 750L/min");
+    EXPECT_EQ(text(*screen, nozzle2.height), std::string("cote = ") + GetParam().nozzle);
+    EXPECT_EQ(text(*screen, values::divisionElevation), std::string("cote = ") + GetParam().division);
+    EXPECT_EQ(text(*screen, nozzle2.type), "40/14");
+    EXPECT_EQ(text(*screen, nozzle2.pressure), "Po = 3,5 b");
+    EXPECT_EQ(text(*screen, nozzle2.hoseLength), "L = 20m");
+    EXPECT_EQ(text(*screen, nozzle2.flow), "débit = 250L/min");
+    EXPECT_EQ(text(*screen, nozzle2.hoseDiameter), "diamètre = 45mm");
+    EXPECT_EQ(text(*screen, values::totalFlow), "débit = 750L/min");
 }
 
 INSTANTIATE_TEST_SUITE_P(Elevations, SchematicElevationTest,
@@ -121,11 +129,11 @@ TEST_P(SchematicFeedSlopeTest, FeedSlopeIsLabelledOnlyWhenThereIsOne)
 {
     const auto screen = openOn(withFeedSlope(threeNozzles(), GetParam().kind, GetParam().percent));
     const bool labelled = GetParam().label != nullptr;
-    EXPECT_EQ(shown(*screen, "Label15"), labelled);
+    EXPECT_EQ(shown(*screen, values::feedSlope), labelled);
     if (labelled) {
-        EXPECT_EQ(text(*screen, "Label15"), GetParam().label);
+        EXPECT_EQ(text(*screen, values::feedSlope), GetParam().label);
     }
-    EXPECT_TRUE(shown(*screen, "Label27"));  // nozzle 3's own slope is not the feed line's
+    EXPECT_TRUE(shown(*screen, nozzle3.height));  // nozzle 3's own slope is not the feed line's
 }
 
 INSTANTIATE_TEST_SUITE_P(FeedSlopes, SchematicFeedSlopeTest,
@@ -138,12 +146,12 @@ TEST_F(SchematicScreenTest, FirstNozzleHeightIsLabelledOnlyAboveTheDivision)
     ExerciseInput input = oneNozzle();
     input.nozzle1.height = "5";
     auto screen = openOn(input);
-    EXPECT_TRUE(shown(*screen, "Label11"));
-    EXPECT_EQ(text(*screen, "Label11"), "Z = 5m");
+    EXPECT_TRUE(shown(*screen, nozzle1.height));
+    EXPECT_EQ(text(*screen, nozzle1.height), "Z = 5m");
 
     input.nozzle1.height = "0";
     screen = openOn(input);
-    EXPECT_FALSE(shown(*screen, "Label11"));
+    EXPECT_FALSE(shown(*screen, nozzle1.height));
 }
 
 TEST_F(SchematicScreenTest, ThreeNozzlesShowEveryBranch)
@@ -157,17 +165,17 @@ TEST_F(SchematicScreenTest, ThreeNozzlesShowEveryBranch)
     expectShown(*screen, nozzle2Controls, true);
     expectShown(*screen, nozzle3Controls, true);
     expectShown(*screen, elevationLabels, false);
-    EXPECT_EQ(text(*screen, "Label8"), "Po = 5,7 b");
-    EXPECT_EQ(text(*screen, "Label19"), "Po = 6,1 b");
-    EXPECT_EQ(text(*screen, "Label24"), "Po = 6 b");
-    EXPECT_EQ(text(*screen, "Label28"), "diamètre = 70mm");
-    EXPECT_EQ(text(*screen, "Label30"), "diamètre = 110mm");
-    EXPECT_EQ(text(*screen, "Label29"), "diamètre = 70mm");
-    EXPECT_EQ(text(*screen, "Label23"), "LDV 1000");
-    EXPECT_EQ(text(*screen, "Label25"), "L = 60m");
-    EXPECT_EQ(text(*screen, "Label26"), "débit = 750L/min");
-    EXPECT_EQ(text(*screen, "Label27"), "Z = -5 %");
-    EXPECT_EQ(text(*screen, "Label4"), "débit = 2250L/min");
+    EXPECT_EQ(text(*screen, nozzle1.pressure), "Po = 5,7 b");
+    EXPECT_EQ(text(*screen, nozzle2.pressure), "Po = 6,1 b");
+    EXPECT_EQ(text(*screen, nozzle3.pressure), "Po = 6 b");
+    EXPECT_EQ(text(*screen, nozzle1.hoseDiameter), "diamètre = 70mm");
+    EXPECT_EQ(text(*screen, nozzle2.hoseDiameter), "diamètre = 110mm");
+    EXPECT_EQ(text(*screen, nozzle3.hoseDiameter), "diamètre = 70mm");
+    EXPECT_EQ(text(*screen, nozzle3.type), "LDV 1000");
+    EXPECT_EQ(text(*screen, nozzle3.hoseLength), "L = 60m");
+    EXPECT_EQ(text(*screen, nozzle3.flow), "débit = 750L/min");
+    EXPECT_EQ(text(*screen, nozzle3.height), "Z = -5 %");
+    EXPECT_EQ(text(*screen, values::totalFlow), "débit = 2250L/min");
 }
 
 TEST_F(SchematicScreenTest, ThirdNozzleOnTheLevelHasNoSlopeLabel)
@@ -176,8 +184,9 @@ TEST_F(SchematicScreenTest, ThirdNozzleOnTheLevelHasNoSlopeLabel)
     input.nozzle3.slopeKind = "nulle";
     input.nozzle3.slopePercent = "0";
     const auto screen = openOn(input);
-    EXPECT_FALSE(shown(*screen, "Label27"));
-    for (const char* name : {"Label13", "Label23", "Label24", "Label25", "Label26", "Label29", "Line3", "Line5"})
+    EXPECT_FALSE(shown(*screen, nozzle3.height));
+    for (const char* name : {nozzle3.caption, nozzle3.type, nozzle3.pressure, nozzle3.hoseLength, nozzle3.flow,
+                             nozzle3.hoseDiameter, nozzle3.hoseLine, nozzle3.nozzleLine})
         EXPECT_TRUE(shown(*screen, name)) << name;
 }
 
@@ -211,10 +220,10 @@ TEST_F(SchematicScreenTest, ReopeningRecomputesFromTheRecord)
     const auto third = open<SchematicScreen>();
     expectShown(*third, nozzle2Controls, true);
     expectShown(*third, nozzle3Controls, false);
-    EXPECT_EQ(text(*third, "Label21"), "LDV 500");
-    EXPECT_EQ(text(*third, "Label8"), "Po = 6 b");
-    EXPECT_EQ(text(*third, "Label10"), "débit = 400L/min");
-    EXPECT_EQ(text(*third, "Label28"), "diamètre = 45mm");
+    EXPECT_EQ(text(*third, nozzle1.type), "LDV 500");
+    EXPECT_EQ(text(*third, nozzle1.pressure), "Po = 6 b");
+    EXPECT_EQ(text(*third, nozzle1.flow), "débit = 400L/min");
+    EXPECT_EQ(text(*third, nozzle1.hoseDiameter), "diamètre = 45mm");
 }
 
 void sendClick(QWidget& target, QPoint press, QPoint release, Qt::MouseButton button)
@@ -270,17 +279,35 @@ const QColor red(192, 0, 0);
 const QColor green(0, 128, 0);
 
 const LabelLook labelLooks[] = {
-    {"Label31", Qt::black, Qt::AlignHCenter}, {"Label6", Qt::black, Qt::AlignLeft},
-    {"Label1", Qt::black, Qt::AlignHCenter},  {"Label3", Qt::black, Qt::AlignHCenter},
-    {"Label4", Qt::black, Qt::AlignHCenter},  {"Label2", Qt::black, Qt::AlignHCenter},
-    {"Label15", QColor(64, 64, 64), Qt::AlignHCenter}, {"Label20", Qt::black, Qt::AlignLeft},
-    {"Label7", brown, Qt::AlignLeft},   {"Label21", brown, Qt::AlignLeft},  {"Label8", brown, Qt::AlignLeft},
-    {"Label9", brown, Qt::AlignRight},  {"Label11", brown, Qt::AlignRight}, {"Label10", brown, Qt::AlignLeft},
-    {"Label28", brown, Qt::AlignRight}, {"Label12", red, Qt::AlignLeft},    {"Label22", red, Qt::AlignLeft},
-    {"Label19", red, Qt::AlignLeft},    {"Label16", red, Qt::AlignRight},   {"Label17", red, Qt::AlignRight},
-    {"Label30", red, Qt::AlignLeft},    {"Label18", red, Qt::AlignRight},   {"Label13", green, Qt::AlignLeft},
-    {"Label23", green, Qt::AlignLeft},  {"Label24", green, Qt::AlignLeft},  {"Label25", green, Qt::AlignHCenter},
-    {"Label26", green, Qt::AlignHCenter}, {"Label29", green, Qt::AlignHCenter}, {"Label27", green, Qt::AlignLeft},
+    {"Label31", Qt::black, Qt::AlignHCenter},
+    {"Label6", Qt::black, Qt::AlignLeft},
+    {values::pumpRating, Qt::black, Qt::AlignHCenter},
+    {values::feedDiameter, Qt::black, Qt::AlignHCenter},
+    {values::totalFlow, Qt::black, Qt::AlignHCenter},
+    {values::feedLength, Qt::black, Qt::AlignHCenter},
+    {values::feedSlope, QColor(64, 64, 64), Qt::AlignHCenter},
+    {values::divisionElevation, Qt::black, Qt::AlignLeft},
+    {nozzle1.caption, brown, Qt::AlignLeft},
+    {nozzle1.type, brown, Qt::AlignLeft},
+    {nozzle1.pressure, brown, Qt::AlignLeft},
+    {nozzle1.hoseLength, brown, Qt::AlignRight},
+    {nozzle1.height, brown, Qt::AlignRight},
+    {nozzle1.flow, brown, Qt::AlignLeft},
+    {nozzle1.hoseDiameter, brown, Qt::AlignRight},
+    {nozzle2.caption, red, Qt::AlignLeft},
+    {nozzle2.type, red, Qt::AlignLeft},
+    {nozzle2.pressure, red, Qt::AlignLeft},
+    {nozzle2.hoseLength, red, Qt::AlignRight},
+    {nozzle2.flow, red, Qt::AlignRight},
+    {nozzle2.hoseDiameter, red, Qt::AlignLeft},
+    {nozzle2.height, red, Qt::AlignRight},
+    {nozzle3.caption, green, Qt::AlignLeft},
+    {nozzle3.type, green, Qt::AlignLeft},
+    {nozzle3.pressure, green, Qt::AlignLeft},
+    {nozzle3.hoseLength, green, Qt::AlignHCenter},
+    {nozzle3.flow, green, Qt::AlignHCenter},
+    {nozzle3.hoseDiameter, green, Qt::AlignHCenter},
+    {nozzle3.height, green, Qt::AlignLeft},
 };
 
 TEST_F(SchematicScreenTest, NozzlesAreToldApartByColour)
@@ -295,15 +322,6 @@ TEST_F(SchematicScreenTest, NozzlesAreToldApartByColour)
     }
     EXPECT_EQ(screen->palette().color(QPalette::Window), QColor(Qt::white));
     EXPECT_TRUE(screen->autoFillBackground());
-
-    const QLabel* title = label(*screen, "Label31");
-    EXPECT_DOUBLE_EQ(title->font().pointSizeF(), 22.5);
-    EXPECT_TRUE(title->font().bold());
-    for (const char* letter : {"Label6", "Label5", "Label14"}) EXPECT_DOUBLE_EQ(label(*screen, letter)->font().pointSizeF(), 15.0);
-    for (const char* caption : {"Label7", "Label12", "Label13", "Label1"}) {
-        EXPECT_DOUBLE_EQ(label(*screen, caption)->font().pointSizeF(), 9.75) << caption;
-        EXPECT_TRUE(label(*screen, caption)->font().bold()) << caption;
-    }
 }
 
 TEST_F(SchematicScreenTest, DrawingLiesUnderTheLabels)
@@ -326,7 +344,7 @@ TEST_F(SchematicScreenTest, DrawingLiesUnderTheLabels)
     ASSERT_NE(feed, nullptr);
     EXPECT_EQ(feed->colour(), QColor(0, 0, 255));
     EXPECT_EQ(feed->penWidth(), 3);
-    for (const char* nozzle : {"Line9", "Line8", "Line5"}) {
+    for (const char* nozzle : {nozzle1.nozzleLine, nozzle2.nozzleLine, nozzle3.nozzleLine}) {
         const auto* line = screen->findChild<LineItem*>(QString::fromLatin1(nozzle));
         ASSERT_NE(line, nullptr) << nozzle;
         EXPECT_EQ(line->colour(), QColor(Qt::black)) << nozzle;

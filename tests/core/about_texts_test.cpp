@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace tavelle {
 namespace {
@@ -37,6 +38,28 @@ INSTANTIATE_TEST_SUITE_P(
                       "doit être utilisée lors d'exercices de simulation ou pour des révisions avant examen."},
         AboutCase{"ClosingTitle", closingTitleText, "\"Tavelle\" "}),
     [](const auto& row) { return std::string(row.param.name); });
+
+// The lines joined from the sites, the address and the names.
+TEST(AboutTexts, LinesJoinTheirPieces)
+{
+    using namespace aboutTexts;
+    const std::pair<std::string_view, const char*> lines[] = {
+        {homeTitleLine, "Tavelle"},
+        {homePublisherLine, "Projet Tavelle"},
+        {homeWebSiteLine, "tavelle.example.org\ndocs.example.org/tavelle"},
+        {homeTitleTooltip, "contact@tavelle.example.org"},
+        {homePictureTooltip, "Écrivez-nous : contact@tavelle.example.org"},
+        {legalNotice, "Projet Tavelle — logiciel libre de formation, fourni sans garantie."},
+        {logoTooltip, "Emblème du Projet Tavelle"},
+        {webSitesTitle, "Tavelle sur le web"},
+        {webSitesText,
+         "Site du projet : https://tavelle.example.org\nDocumentation : https://docs.example.org/tavelle"},
+        {aboutContactLine, "Site : https://tavelle.example.org\nCourriel : contact@tavelle.example.org"},
+        {closingWebSiteLine, "https://tavelle.example.org"},
+        {closingEMailLine, "contact@tavelle.example.org"},
+    };
+    for (const auto& [line, expected] : lines) EXPECT_EQ(line, expected);
+}
 
 }  // namespace
 }  // namespace tavelle

@@ -90,8 +90,9 @@ TEST(IntegerText, PlainDigitsWithLeadingMinus)
 
 TEST(JoinedText, TakesTextsAndNumbersInOrder)
 {
-    EXPECT_EQ(joinedText("J =", numberChars(0.0945f, ","), "/ 100 x ", numberChars(std::int16_t{-40}), " b"),
-              "J =0,0945/ 100 x -40 b");
+    std::string line;
+    appendJoined(line, "J =", numberChars(0.0945f, ","), "/ 100 x ", numberChars(std::int16_t{-40}), " b");
+    EXPECT_EQ(line, "J =0,0945/ 100 x -40 b");
     std::string text = "Po = ";
     appendJoined(text, numberChars(6.0f, "."), std::string_view(" b"));
     EXPECT_EQ(text, "Po = 6 b");

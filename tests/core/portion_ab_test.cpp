@@ -1,5 +1,5 @@
-#include "core/portion_ab.h"
-#include "core/schematic.h"
+#include "core/result_labels.h"
+#include "core/screen_load.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,15 @@
 namespace tavelle {
 namespace {
 
-std::map<std::string, std::string> byName(const LabelTexts& labels)
+using portionAbLabels::heading;
+using portionAbLabels::worstNozzle;
+constexpr const portionAbLabels::Branch& nozzle1 = portionAbLabels::branches[0];
+constexpr const portionAbLabels::Branch& nozzle2 = portionAbLabels::branches[1];
+constexpr const portionAbLabels::Branch& nozzle3 = portionAbLabels::branches[2];
+
+ScreenLoad loadOf(ExerciseRecord& r) { return loadScreen(ScreenId::Calculs, r, ","); }
+
+std::map<std::string, std::string> byName(const ScreenLoad& labels)
 {
     std::map<std::string, std::string> texts;
     for (const auto& label : labels) {
@@ -54,17 +62,17 @@ ExerciseRecord threeNozzles()
 TEST(PortionAb, OneNozzleWorkedExample)
 {
     ExerciseRecord r = oneSixtyFiveAt600();
-    auto texts = byName(loadPortionAb(r, ","));
+    auto texts = byName(loadOf(r));
     ASSERT_EQ(texts.size(), 17u);
-    EXPECT_EQ(texts["Label1"], "Détermination des pertes de charge entre la lance 1 et la division :");
-    EXPECT_EQ(texts["Label15"], "Pression à l'orifice = 5,7 b");
-    EXPECT_EQ(texts["Label2"], "J2 = J1 x (Q2²/Q1²) = 0,55 x (600² / 500²) =0,792 b/hm");
-    EXPECT_EQ(texts["Label3"], "J =0,792/ 100 x 40 = 0,3168b");
-    EXPECT_EQ(texts["Label4"], "J hauteur = 1 bar / 10 m x 5 = 0,5b");
-    EXPECT_EQ(texts["Label5"], "Perte de charge totale de la lance 1 = 0,3168 + 0,5 + 5,7 = 6,5168Bar");
-    for (const char* empty : {"Label6", "Label7", "Label8", "Label9", "Label16", "Label10", "Label11", "Label12",
-                              "Label13", "Label17", "Label14"})
-        EXPECT_EQ(texts[empty], "") << empty;
+    EXPECT_EQ(texts[heading], "Détermination des pertes de charge entre la lance 1 et la division :");
+    EXPECT_EQ(texts[nozzle1.orificePressure], "Pression à l'orifice = 5,7 b");
+    EXPECT_EQ(texts[nozzle1.j2Line], "J2 = J1 x (Q2²/Q1²) = 0,55 x (600² / 500²) =0,792 b/hm");
+    EXPECT_EQ(texts[nozzle1.hoseLossLine], "J =0,792/ 100 x 40 = 0,3168b");
+    EXPECT_EQ(texts[nozzle1.heightLine], "J hauteur = 1 bar / 10 m x 5 = 0,5b");
+    EXPECT_EQ(texts[nozzle1.branchTotal], "Perte de charge totale de la lance 1 = 0,3168 + 0,5 + 5,7 = 6,5168Bar");
+    for (const auto* branch : {&nozzle2, &nozzle3})
+        for (const char* empty : branch->lines()) EXPECT_EQ(texts[empty], "") << empty;
+    EXPECT_EQ(texts[worstNozzle], "");
     EXPECT_EQ(r.worstNozzleLoss, 6.5168f);
     EXPECT_EQ(r.worstNozzlePressure, 5.7f);
 }
@@ -72,21 +80,21 @@ TEST(PortionAb, OneNozzleWorkedExample)
 TEST(PortionAb, ThreeNozzlesWorkedExample)
 {
     ExerciseRecord r = threeNozzles();
-    auto texts = byName(loadPortionAb(r, ","));
-    EXPECT_EQ(texts["Label1"], "Détermination de la lance la plus défavorable :");
-    EXPECT_EQ(texts["Label2"], "");
-    EXPECT_EQ(texts["Label4"], "");
-    EXPECT_EQ(texts["Label6"], "");
-    EXPECT_EQ(texts["Label3"], "J =1,5/ 100 x 20 = 0,3b");
-    EXPECT_EQ(texts["Label5"], "Perte de charge totale de la lance 1 = 0,3 + 3,5 = 3,8Bar");
-    EXPECT_EQ(texts["Label7"], "J =0,55/ 100 x 40 = 0,22b");
-    EXPECT_EQ(texts["Label8"], "J hauteur = (310 - 326) x 1 bar / 10 m  = -1,6b");
-    EXPECT_EQ(texts["Label9"], "Perte de charge totale de la lance 2 = 0,22-1,6 + 5,7 = 4,32Bar");
-    EXPECT_EQ(texts["Label10"], "J2 = J1 x (Q2²/Q1²) = 0,28 x (750² / 1000²) =0,1575 b/hm");
-    EXPECT_EQ(texts["Label11"], "J =0,1575/ 100 x 60 = 0,0945b");
-    EXPECT_EQ(texts["Label12"], "J hauteur = (-5 / 100) / 10 = -0,005b");
-    EXPECT_EQ(texts["Label13"], "Perte de charge totale de la lance 3 = 0,0945-0,005 + 6,1 = 6,1895Bar");
-    EXPECT_EQ(texts["Label14"],
+    auto texts = byName(loadOf(r));
+    EXPECT_EQ(texts[heading], "Détermination de la lance la plus défavorable :");
+    EXPECT_EQ(texts[nozzle1.j2Line], "");
+    EXPECT_EQ(texts[nozzle1.heightLine], "");
+    EXPECT_EQ(texts[nozzle2.j2Line], "");
+    EXPECT_EQ(texts[nozzle1.hoseLossLine], "J =1,5/ 100 x 20 = 0,3b");
+    EXPECT_EQ(texts[nozzle1.branchTotal], "Perte de charge totale de la lance 1 = 0,3 + 3,5 = 3,8Bar");
+    EXPECT_EQ(texts[nozzle2.hoseLossLine], "J =0,55/ 100 x 40 = 0,22b");
+    EXPECT_EQ(texts[nozzle2.heightLine], "J hauteur = (310 - 326) x 1 bar / 10 m  = -1,6b");
+    EXPECT_EQ(texts[nozzle2.branchTotal], "Perte de charge totale de la lance 2 = 0,22-1,6 + 5,7 = 4,32Bar");
+    EXPECT_EQ(texts[nozzle3.j2Line], "J2 = J1 x (Q2²/Q1²) = 0,28 x (750² / 1000²) =0,1575 b/hm");
+    EXPECT_EQ(texts[nozzle3.hoseLossLine], "J =0,1575/ 100 x 60 = 0,0945b");
+    EXPECT_EQ(texts[nozzle3.heightLine], "J hauteur = (-5 / 100) / 10 = -0,005b");
+    EXPECT_EQ(texts[nozzle3.branchTotal], "Perte de charge totale de la lance 3 = 0,0945-0,005 + 6,1 = 6,1895Bar");
+    EXPECT_EQ(texts[worstNozzle],
               "Nous tiendrons compte de la lance n°3 comme étant la plus défavorable avec une perte de charge de "
               "6,1895 b.");
     EXPECT_EQ(r.worstNozzlePressure, 6.1f);
@@ -95,12 +103,14 @@ TEST(PortionAb, ThreeNozzlesWorkedExample)
 TEST(PortionAb, SetsEveryLabelOnceInScreenOrder)
 {
     ExerciseRecord r = threeNozzles();
-    const LabelTexts labels = loadPortionAb(r, ",");
+    const ScreenLoad labels = loadOf(r);
     std::vector<std::string_view> order;
     for (const auto& label : labels) order.push_back(label.name);
-    EXPECT_EQ(order, (std::vector<std::string_view>{"Label1", "Label15", "Label2", "Label3", "Label4", "Label5",
-                                                    "Label16", "Label6", "Label7", "Label8", "Label9", "Label17",
-                                                    "Label10", "Label11", "Label12", "Label13", "Label14"}));
+    std::vector<std::string_view> expected{heading};
+    for (const auto& branch : portionAbLabels::branches)
+        for (const char* line : branch.lines()) expected.push_back(line);
+    expected.push_back(worstNozzle);
+    EXPECT_EQ(order, expected);
 }
 
 struct HeightCase {
@@ -118,9 +128,9 @@ TEST_P(Nozzle2Height, ChoosesTheTotalForm)
     ExerciseRecord r = threeNozzles();
     r.nozzle2Elevation = GetParam().nozzle2Elevation;
     r.divisionElevation = GetParam().divisionElevation;
-    auto texts = byName(loadPortionAb(r, ","));
-    EXPECT_EQ(texts["Label8"], GetParam().heightLine);
-    EXPECT_EQ(texts["Label9"], GetParam().totalLine);
+    auto texts = byName(loadOf(r));
+    EXPECT_EQ(texts[nozzle2.heightLine], GetParam().heightLine);
+    EXPECT_EQ(texts[nozzle2.branchTotal], GetParam().totalLine);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -139,9 +149,9 @@ TEST(PortionAb, NozzleOneBelowTheDivisionKeepsTheAddedTermForm)
 {
     ExerciseRecord r = oneSixtyFiveAt600();
     r.nozzle1Height = -5;
-    auto texts = byName(loadPortionAb(r, ","));
-    EXPECT_EQ(texts["Label4"], "J hauteur = 1 bar / 10 m x -5 = -0,5b");
-    EXPECT_EQ(texts["Label5"], "Perte de charge totale de la lance 1 = 0,3168 + -0,5 + 5,7 = 5,5168Bar");
+    auto texts = byName(loadOf(r));
+    EXPECT_EQ(texts[nozzle1.heightLine], "J hauteur = 1 bar / 10 m x -5 = -0,5b");
+    EXPECT_EQ(texts[nozzle1.branchTotal], "Perte de charge totale de la lance 1 = 0,3168 + -0,5 + 5,7 = 5,5168Bar");
     EXPECT_EQ(r.worstNozzleLoss, 5.5168f);
 }
 
@@ -149,18 +159,18 @@ TEST(PortionAb, PositiveSlopeOnNozzle3IgnoresTheHoseLength)
 {
     ExerciseRecord r = threeNozzles();
     r.nozzle3SlopePercent = 10;
-    auto texts = byName(loadPortionAb(r, ","));
-    EXPECT_EQ(texts["Label12"], "J hauteur = (10 / 100) / 10 = 0,01b");
-    EXPECT_NE(texts["Label13"].find(" + 0,01 + "), std::string::npos) << texts["Label13"];
+    auto texts = byName(loadOf(r));
+    EXPECT_EQ(texts[nozzle3.heightLine], "J hauteur = (10 / 100) / 10 = 0,01b");
+    EXPECT_NE(texts[nozzle3.branchTotal].find(" + 0,01 + "), std::string::npos) << texts[nozzle3.branchTotal];
 }
 
 TEST(PortionAb, ReferenceFlowLeavesTheJ2LineEmptyButShowsJ2)
 {
     ExerciseRecord r = threeNozzles();
     r.nozzleCount = 1;
-    auto texts = byName(loadPortionAb(r, ","));
-    EXPECT_EQ(texts["Label2"], "");
-    EXPECT_EQ(texts["Label3"], "J =1,5/ 100 x 20 = 0,3b");
+    auto texts = byName(loadOf(r));
+    EXPECT_EQ(texts[nozzle1.j2Line], "");
+    EXPECT_EQ(texts[nozzle1.hoseLossLine], "J =1,5/ 100 x 20 = 0,3b");
 }
 
 // Totals are set through the orifice pressures: every branch below has the same hose loss.
@@ -184,12 +194,12 @@ TEST_P(WorstNozzle, SettlesTiesInTheTradeOrder)
     r.nozzle1Pressure = c.p1;
     r.nozzle2Pressure = c.p2;
     r.nozzle3Pressure = c.p3;
-    auto texts = byName(loadPortionAb(r, ","));
+    auto texts = byName(loadOf(r));
     const float pressures[] = {c.p1, c.p2, c.p3};
     EXPECT_EQ(r.worstNozzlePressure, pressures[c.chosen - 1]);
     if (c.nozzleCount > 1) {
-        EXPECT_NE(texts["Label14"].find("lance n°" + std::to_string(c.chosen) + " "), std::string::npos)
-            << texts["Label14"];
+        EXPECT_NE(texts[worstNozzle].find("lance n°" + std::to_string(c.chosen) + " "), std::string::npos)
+            << texts[worstNozzle];
     }
 }
 
@@ -209,16 +219,16 @@ TEST(PortionAb, AbsentNozzlesKeepEmptyLabelsWhateverTheirStaleFields)
 {
     ExerciseRecord r = threeNozzles();
     r.nozzleCount = 2;
-    auto texts = byName(loadPortionAb(r, ","));
-    for (const char* name : {"Label17", "Label10", "Label11", "Label12", "Label13"}) EXPECT_EQ(texts[name], "") << name;
-    EXPECT_NE(texts["Label14"].find("lance n°2"), std::string::npos);
+    auto texts = byName(loadOf(r));
+    for (const char* name : nozzle3.lines()) EXPECT_EQ(texts[name], "") << name;
+    EXPECT_NE(texts[worstNozzle].find("lance n°2"), std::string::npos);
 }
 
 TEST(PortionAb, LabelsAreFoundByNameAndOnlyThoseSet)
 {
     ExerciseRecord r = oneSixtyFiveAt600();
-    const LabelTexts labels = loadPortionAb(r, ",");
-    const std::string* total = findText(labels, "Label5");
+    const ScreenLoad labels = loadOf(r);
+    const std::string* total = findText(labels, nozzle1.branchTotal);
     ASSERT_NE(total, nullptr);
     EXPECT_EQ(*total, "Perte de charge totale de la lance 1 = 0,3168 + 0,5 + 5,7 = 6,5168Bar");
     EXPECT_EQ(findText(labels, "Label18"), nullptr);
@@ -230,7 +240,7 @@ TEST(PortionAb, LeavesTheFlowsAsTheyWere)
     ExerciseRecord r = threeNozzles();
     r.totalFlow = 1500;
     ExerciseRecord before = r;
-    loadPortionAb(r, ",");
+    loadOf(r);
     before.worstNozzleLoss = r.worstNozzleLoss;
     before.worstNozzlePressure = r.worstNozzlePressure;
     EXPECT_EQ(r, before);
@@ -244,9 +254,9 @@ TEST(PortionAb, TypeOutsideTheTableCountsAsALosslessHose)
     r.nozzle1Flow = 300;
     r.nozzle1HoseCount = 2;
     r.nozzle1Pressure = 4;
-    auto texts = byName(loadPortionAb(r, ","));
-    EXPECT_EQ(texts["Label3"], "J =0/ 100 x 40 = 0b");
-    EXPECT_EQ(texts["Label5"], "Perte de charge totale de la lance 1 = 0 + 4 = 4Bar");
+    auto texts = byName(loadOf(r));
+    EXPECT_EQ(texts[nozzle1.hoseLossLine], "J =0/ 100 x 40 = 0b");
+    EXPECT_EQ(texts[nozzle1.branchTotal], "Perte de charge totale de la lance 1 = 0 + 4 = 4Bar");
     EXPECT_EQ(r.worstNozzleLoss, 4.0f);
 }
 

@@ -1,4 +1,5 @@
-#include "core/portion_bc.h"
+#include "core/result_labels.h"
+#include "core/screen_load.h"
 
 #include <gtest/gtest.h>
 
@@ -21,56 +22,59 @@ ExerciseRecord feedLine(int diameter, float totalFlow, int length, int slope, fl
     return r;
 }
 
-std::map<std::string, std::string> finalTexts(const ExerciseRecord& r)
+namespace labels = finalLabels;
+
+std::map<std::string, std::string> finalTexts(ExerciseRecord r)
 {
     std::map<std::string, std::string> texts;
-    for (const auto& label : loadFinalCalculation(r, ",")) texts[std::string(label.name)] = label.text;
+    for (const auto& label : loadScreen(ScreenId::Calculs2, r, ",")) texts[std::string(label.name)] = label.text;
     return texts;
 }
 
 TEST(FinalCalculation, PositiveSlopeSufficientPump)
 {
     auto t = finalTexts(feedLine(70, 1000, 200, 5, 7.5f, 6, "1500/10"));
-    EXPECT_EQ(t["Label2"], "J2 = J1 x (Q2²/Q1²) = 0,55 x (1000² / 500²) =2,2 b/hm");
-    EXPECT_EQ(t["Label3"], "J =2,2/ 100 x 200 = 4,4b");
-    EXPECT_EQ(t["Label4"], "J pente = (5 / 100 x 200) / 10 = 1b");
-    EXPECT_EQ(t["Label5"], "Perte de charge total de la portion BC = 4,4 + 1 = 5,4Bar");
-    EXPECT_EQ(t["Label10"], "Pression à l'orifice, Po = 6 b");
-    EXPECT_EQ(t["Label1"], "Pertes de charge de la portion AB, Jab = 1,5 b");
-    EXPECT_EQ(t["Label6"], "Pertes de charge singulière au point B (division), Js = 1 b");
-    EXPECT_EQ(t["Label7"], "Pertes de charge de la portion BC, Jbc = 5,4 b");
-    EXPECT_EQ(t["Label8"], "Pression à la pompe = Po + Jab + Js + Jbc = 13,9 b");
-    EXPECT_EQ(t["Label9"], "La pompe utilisée est une 1500/10, elle sera suffisamment puissante pour délivrer une "
-                           "pression de 13,9 b, à un débit de 1000 l/min.");
+    EXPECT_EQ(t[labels::j2Line], "J2 = J1 x (Q2²/Q1²) = 0,55 x (1000² / 500²) =2,2 b/hm");
+    EXPECT_EQ(t[labels::lengthLossLine], "J =2,2/ 100 x 200 = 4,4b");
+    EXPECT_EQ(t[labels::slopeLossLine], "J pente = (5 / 100 x 200) / 10 = 1b");
+    EXPECT_EQ(t[labels::bcTotal], "Perte de charge total de la portion BC = 4,4 + 1 = 5,4Bar");
+    EXPECT_EQ(t[labels::orificePressure], "Pression à l'orifice, Po = 6 b");
+    EXPECT_EQ(t[labels::jab], "Pertes de charge de la portion AB, Jab = 1,5 b");
+    EXPECT_EQ(t[labels::js], "Pertes de charge singulière au point B (division), Js = 1 b");
+    EXPECT_EQ(t[labels::jbc], "Pertes de charge de la portion BC, Jbc = 5,4 b");
+    EXPECT_EQ(t[labels::pumpPressure], "Pression à la pompe = Po + Jab + Js + Jbc = 13,9 b");
+    EXPECT_EQ(t[labels::pumpVerdict],
+              "La pompe utilisée est une 1500/10, elle sera suffisamment puissante pour délivrer une "
+              "pression de 13,9 b, à un débit de 1000 l/min.");
 }
 
 TEST(FinalCalculation, NegativeSlopeInsufficientPump)
 {
     auto t = finalTexts(feedLine(70, 1000, 200, -5, 7.5f, 6, "1000/10"));
-    EXPECT_EQ(t["Label4"], "J pente = (-5 / 100 x 200) / 10 = -1b");
-    EXPECT_EQ(t["Label5"], "Perte de charge total de la portion BC = 4,4-1 = 3,4Bar");
-    EXPECT_EQ(t["Label8"], "Pression à la pompe = Po + Jab + Js + Jbc = 11,9 b");
-    EXPECT_EQ(t["Label9"], "La pompe utilisée est une 1000/10, elle ne sera pas suffisamment puissante pour délivrer "
-                           "la pression et le débit voulus, cet établissent demandera donc la mise en place d'un "
-                           "relai...");
+    EXPECT_EQ(t[labels::slopeLossLine], "J pente = (-5 / 100 x 200) / 10 = -1b");
+    EXPECT_EQ(t[labels::bcTotal], "Perte de charge total de la portion BC = 4,4-1 = 3,4Bar");
+    EXPECT_EQ(t[labels::pumpPressure], "Pression à la pompe = Po + Jab + Js + Jbc = 11,9 b");
+    EXPECT_EQ(t[labels::pumpVerdict],
+              "La pompe utilisée est une 1000/10, elle ne sera pas suffisamment puissante pour délivrer "
+              "la pression et le débit voulus, cet établissent demandera donc la mise en place d'un relai...");
 }
 
 TEST(FinalCalculation, ReferenceFlowAndNoSlope)
 {
     auto t = finalTexts(feedLine(45, 250, 100, 0, 5, 3.5f, "1000/10"));
-    EXPECT_EQ(t["Label2"], "");
-    EXPECT_EQ(t["Label3"], "J =1,5/ 100 x 100 = 1,5b");
-    EXPECT_EQ(t["Label4"], "");
-    EXPECT_EQ(t["Label5"], "Perte de charge total de la portion BC = 1,5Bar");
+    EXPECT_EQ(t[labels::j2Line], "");
+    EXPECT_EQ(t[labels::lengthLossLine], "J =1,5/ 100 x 100 = 1,5b");
+    EXPECT_EQ(t[labels::slopeLossLine], "");
+    EXPECT_EQ(t[labels::bcTotal], "Perte de charge total de la portion BC = 1,5Bar");
 }
 
 TEST(FinalCalculation, WideFeedAtHighFlow)
 {
     auto t = finalTexts(feedLine(110, 1500, 400, 3, 6, 6, "2000/15"));
-    EXPECT_NE(t["Label2"].find("=0,63 b/hm"), std::string::npos) << t["Label2"];
-    EXPECT_EQ(t["Label3"], "J =0,63/ 100 x 400 = 2,52b");
-    EXPECT_EQ(t["Label4"], "J pente = (3 / 100 x 400) / 10 = 1,2b");
-    EXPECT_EQ(t["Label5"], "Perte de charge total de la portion BC = 2,52 + 1,2 = 3,72Bar");
+    EXPECT_NE(t[labels::j2Line].find("=0,63 b/hm"), std::string::npos) << t[labels::j2Line];
+    EXPECT_EQ(t[labels::lengthLossLine], "J =0,63/ 100 x 400 = 2,52b");
+    EXPECT_EQ(t[labels::slopeLossLine], "J pente = (3 / 100 x 400) / 10 = 1,2b");
+    EXPECT_EQ(t[labels::bcTotal], "Perte de charge total de la portion BC = 2,52 + 1,2 = 3,72Bar");
 }
 
 struct VerdictCase {
@@ -83,8 +87,7 @@ class PumpVerdict : public ::testing::TestWithParam<VerdictCase> {};
 
 TEST_P(PumpVerdict, JudgesOnPowerAlone)
 {
-    EXPECT_EQ(finalResults(GetParam().record).pumpSufficient, GetParam().sufficient);
-    const std::string verdict = finalTexts(GetParam().record)["Label9"];
+    const std::string verdict = finalTexts(GetParam().record)[labels::pumpVerdict];
     EXPECT_EQ(verdict.find("ne sera pas") == std::string::npos, GetParam().sufficient) << verdict;
 }
 
@@ -102,9 +105,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FinalCalculation, UnknownFeedDiameterIsALosslessLine)
 {
     auto t = finalTexts(feedLine(50, 1000, 200, 0, 7.5f, 6, "1500/10"));
-    EXPECT_EQ(t["Label3"], "J =0/ 100 x 200 = 0b");
-    EXPECT_EQ(t["Label7"], "Pertes de charge de la portion BC, Jbc = 0 b");
-    EXPECT_EQ(t["Label8"], "Pression à la pompe = Po + Jab + Js + Jbc = 8,5 b");
+    EXPECT_EQ(t[labels::lengthLossLine], "J =0/ 100 x 200 = 0b");
+    EXPECT_EQ(t[labels::jbc], "Pertes de charge de la portion BC, Jbc = 0 b");
+    EXPECT_EQ(t[labels::pumpPressure], "Pression à la pompe = Po + Jab + Js + Jbc = 8,5 b");
     for (const auto& [name, text] : t) {
         EXPECT_EQ(text.find("NaN"), std::string::npos) << name << ": " << text;
         EXPECT_EQ(text.find("Infinity"), std::string::npos) << name << ": " << text;
@@ -114,15 +117,14 @@ TEST(FinalCalculation, UnknownFeedDiameterIsALosslessLine)
 TEST(FinalCalculation, UnknownPumpIsNeverSufficient)
 {
     const ExerciseRecord r = feedLine(70, 250, 20, 0, 3.5f, 3.5f, "3000/20");
-    EXPECT_FALSE(finalResults(r).pumpSufficient);
-    EXPECT_NE(finalTexts(r)["Label9"].find("ne sera pas suffisamment puissante"), std::string::npos);
+    EXPECT_NE(finalTexts(r)[labels::pumpVerdict].find("ne sera pas suffisamment puissante"), std::string::npos);
 }
 
 TEST(FinalCalculation, WritesNothing)
 {
     const ExerciseRecord r = feedLine(70, 1000, 200, 5, 7.5f, 6, "1500/10");
     ExerciseRecord copy = r;
-    loadFinalCalculation(copy, ",");
+    loadScreen(ScreenId::Calculs2, copy, ",");
     EXPECT_EQ(copy, r);
 }
 

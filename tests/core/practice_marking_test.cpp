@@ -3,6 +3,8 @@
 #include "core/practice_flow.h"
 #include "core/practice_questions.h"
 #include "core/practice_texts.h"
+#include "core/number_text.h"
+#include "core/result_labels.h"
 #include "core/walkthrough.h"
 #include "tests/support/named_exercises.h"
 
@@ -188,11 +190,11 @@ TEST(ExpectedAnswers, AreWhatTheCalculationScreensShow)
         const ExpectedAnswers expected = expectedAnswers(beforeCalculations);
         EXPECT_EQ(expected.worstNozzleLoss, record.worstNozzleLoss);
         const std::string worst = "lance n°" + std::to_string(expected.worstNozzle) + " ";
-        EXPECT_EQ(nozzles == 1 || findText(walk.portionAb, "Label14")->find(worst) != std::string::npos, true);
-        EXPECT_NE(findText(walk.finalCalculation, "Label7")->find(numberText(expected.feedLoss, ",")), std::string::npos);
-        EXPECT_NE(findText(walk.finalCalculation, "Label8")->find(numberText(expected.pumpPressure, ",")),
+        EXPECT_EQ(nozzles == 1 || findText(walk.portionAb, portionAbLabels::worstNozzle)->find(worst) != std::string::npos, true);
+        EXPECT_NE(findText(walk.finalCalculation, finalLabels::jbc)->find(numberText(expected.feedLoss, ",")), std::string::npos);
+        EXPECT_NE(findText(walk.finalCalculation, finalLabels::pumpPressure)->find(numberText(expected.pumpPressure, ",")),
                   std::string::npos);
-        EXPECT_EQ(findText(walk.finalCalculation, "Label9")->find("ne sera pas") == std::string::npos,
+        EXPECT_EQ(findText(walk.finalCalculation, finalLabels::pumpVerdict)->find("ne sera pas") == std::string::npos,
                   expected.pumpSufficient);
     }
 }

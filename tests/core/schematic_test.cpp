@@ -1,4 +1,5 @@
-#include "core/schematic.h"
+#include "core/result_labels.h"
+#include "core/screen_load.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +8,19 @@
 namespace tavelle {
 namespace {
 
+using schematicLabels::divisionElevation;
+using schematicLabels::feedSlope;
+using schematicLabels::totalFlow;
+constexpr const schematicLabels::Nozzle& nozzle1 = schematicLabels::nozzles[0];
+constexpr const schematicLabels::Nozzle& nozzle2 = schematicLabels::nozzles[1];
+constexpr const schematicLabels::Nozzle& nozzle3 = schematicLabels::nozzles[2];
+
+ScreenLoad loadOf(ExerciseRecord& r) { return loadScreen(ScreenId::Dessin, r, ","); }
+
 std::map<std::string, ControlState> schematicOf(ExerciseRecord& r)
 {
     std::map<std::string, ControlState> controls;
-    for (auto& control : loadSchematic(r, ",")) controls[std::string(control.name)] = control;
+    for (auto& control : loadOf(r)) controls[std::string(control.name)] = control;
     return controls;
 }
 
@@ -47,13 +57,15 @@ TEST(Schematic, OneFortyFourteenAfterAFreshStart)
     EXPECT_EQ(r.nozzle1Pressure, 3.5f);
     EXPECT_EQ(r.nozzle1HoseDiameter, 45);
     EXPECT_EQ(r.totalFlow, 250.0f);
-    EXPECT_EQ(c["Label8"].text, "Po = 3,5 b");
-    EXPECT_EQ(c["Label9"].text, "L = 40m");
-    EXPECT_EQ(c["Label28"].text, "diamètre = 45mm");
-    EXPECT_FALSE(c["Label11"].visible);
-    for (const char* hidden : {"Label16", "Label17", "Label18", "Label19", "Label20", "Label22", "Label12", "Label30",
-                               "Line8", "Line4", "Label23", "Label24", "Label25", "Label26", "Label27", "Label13",
-                               "Label29", "Line5", "Line3", "Label15"})
+    EXPECT_EQ(c[nozzle1.pressure].text, "Po = 3,5 b");
+    EXPECT_EQ(c[nozzle1.hoseLength].text, "L = 40m");
+    EXPECT_EQ(c[nozzle1.hoseDiameter].text, "diamètre = 45mm");
+    EXPECT_FALSE(c[nozzle1.height].visible);
+    for (const char* hidden :
+         {nozzle2.hoseLength, nozzle2.flow,         nozzle2.height,       nozzle2.pressure,   divisionElevation,
+          nozzle2.type,       nozzle2.caption,      nozzle2.hoseDiameter, nozzle2.nozzleLine, nozzle2.hoseLine,
+          nozzle3.type,       nozzle3.pressure,     nozzle3.hoseLength,   nozzle3.flow,       nozzle3.height,
+          nozzle3.caption,    nozzle3.hoseDiameter, nozzle3.nozzleLine,   nozzle3.hoseLine,   feedSlope})
         EXPECT_FALSE(c[hidden].visible) << hidden;
 }
 
@@ -68,14 +80,15 @@ TEST(Schematic, ThreeNozzlesDeriveTheirPressuresAndDiameters)
     EXPECT_EQ(r.nozzle2HoseDiameter, 110);
     EXPECT_EQ(r.nozzle3HoseDiameter, 70);
     EXPECT_EQ(r.totalFlow, 2250.0f);
-    EXPECT_EQ(c["Label4"].text, "débit = 2250L/min");
-    EXPECT_EQ(c["Label18"].text, "cote = 326");
-    EXPECT_EQ(c["Label20"].text, "cote = 310");
-    EXPECT_EQ(c["Label27"].text, "Z = -5 %");
-    EXPECT_EQ(c["Label24"].text, "Po = 6 b");
-    EXPECT_EQ(c["Label19"].text, "Po = 6,1 b");
-    EXPECT_EQ(c["Label25"].text, "L = 20m");
-    for (const char* shown : {"Label18", "Label20", "Label27", "Line3", "Line4", "Line5", "Line8", "Label12", "Label13"})
+    EXPECT_EQ(c[totalFlow].text, "débit = 2250L/min");
+    EXPECT_EQ(c[nozzle2.height].text, "cote = 326");
+    EXPECT_EQ(c[divisionElevation].text, "cote = 310");
+    EXPECT_EQ(c[nozzle3.height].text, "Z = -5 %");
+    EXPECT_EQ(c[nozzle3.pressure].text, "Po = 6 b");
+    EXPECT_EQ(c[nozzle2.pressure].text, "Po = 6,1 b");
+    EXPECT_EQ(c[nozzle3.hoseLength].text, "L = 20m");
+    for (const char* shown : {nozzle2.height, divisionElevation, nozzle3.height, nozzle3.hoseLine, nozzle2.hoseLine,
+                              nozzle3.nozzleLine, nozzle2.nozzleLine, nozzle2.caption, nozzle3.caption})
         EXPECT_TRUE(c[shown].visible) << shown;
 }
 
@@ -100,16 +113,21 @@ TEST_P(SchematicVisibility, HidesWhatTheRecordRulesOut)
 INSTANTIATE_TEST_SUITE_P(
     Cases, SchematicVisibility,
     ::testing::Values(
-        VisibilityCase{"TwoNozzles", [](ExerciseRecord& r) { r.nozzleCount = 2; },
-                       {"Label23", "Label24", "Label25", "Label26", "Label27", "Label13", "Label29", "Line5", "Line3"},
-                       {"Label16", "Label17", "Label18", "Label19", "Label20", "Label22", "Label12", "Label30", "Line8",
-                        "Line4"}},
-        VisibilityCase{"EqualElevations", [](ExerciseRecord& r) { r.nozzle2Elevation = 310; },
-                       {"Label18", "Label20"}, {"Label16", "Label22"}},
-        VisibilityCase{"NoFeedSlope", [](ExerciseRecord& r) { r.slopePercent = 0; }, {"Label15"}, {"Label27"}},
-        VisibilityCase{"NegativeFeedSlope", [](ExerciseRecord& r) { r.slopePercent = -5; }, {}, {"Label15"}},
-        VisibilityCase{"LevelThirdNozzle", [](ExerciseRecord& r) { r.nozzle3SlopePercent = 0; }, {"Label27"}, {"Label23"}},
-        VisibilityCase{"NozzleOneAtAHeight", [](ExerciseRecord& r) { r.nozzle1Height = 12; }, {}, {"Label11"}}),
+        VisibilityCase{"TwoNozzles",
+                       [](ExerciseRecord& r) { r.nozzleCount = 2; },
+                       {nozzle3.type, nozzle3.pressure, nozzle3.hoseLength, nozzle3.flow, nozzle3.height,
+                        nozzle3.caption, nozzle3.hoseDiameter, nozzle3.nozzleLine, nozzle3.hoseLine},
+                       {nozzle2.hoseLength, nozzle2.flow, nozzle2.height, nozzle2.pressure, divisionElevation,
+                        nozzle2.type, nozzle2.caption, nozzle2.hoseDiameter, nozzle2.nozzleLine, nozzle2.hoseLine}},
+        VisibilityCase{"EqualElevations",
+                       [](ExerciseRecord& r) { r.nozzle2Elevation = 310; },
+                       {nozzle2.height, divisionElevation},
+                       {nozzle2.hoseLength, nozzle2.type}},
+        VisibilityCase{"NoFeedSlope", [](ExerciseRecord& r) { r.slopePercent = 0; }, {feedSlope}, {nozzle3.height}},
+        VisibilityCase{"NegativeFeedSlope", [](ExerciseRecord& r) { r.slopePercent = -5; }, {}, {feedSlope}},
+        VisibilityCase{
+            "LevelThirdNozzle", [](ExerciseRecord& r) { r.nozzle3SlopePercent = 0; }, {nozzle3.height}, {nozzle3.type}},
+        VisibilityCase{"NozzleOneAtAHeight", [](ExerciseRecord& r) { r.nozzle1Height = 12; }, {}, {nozzle1.height}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(Schematic, StaleTypesStillDeriveButStayHidden)
@@ -122,8 +140,8 @@ TEST(Schematic, StaleTypesStillDeriveButStayHidden)
     EXPECT_EQ(r.nozzle2Pressure, 6.1f);
     EXPECT_EQ(r.nozzle3HoseDiameter, 70);
     EXPECT_EQ(r.totalFlow, r.nozzle1Flow);
-    EXPECT_FALSE(c["Label22"].visible);
-    EXPECT_FALSE(c["Label23"].visible);
+    EXPECT_FALSE(c[nozzle2.type].visible);
+    EXPECT_FALSE(c[nozzle3.type].visible);
 }
 
 TEST(Schematic, UnknownTypeKeepsEarlierValues)
@@ -140,9 +158,9 @@ TEST(Schematic, UnknownTypeKeepsEarlierValues)
 TEST(Schematic, SecondLoadGivesTheSameTextsAndRecord)
 {
     ExerciseRecord r = threeNozzles();
-    const auto first = loadSchematic(r, ",");
+    const auto first = loadOf(r);
     const ExerciseRecord afterFirst = r;
-    const auto second = loadSchematic(r, ",");
+    const auto second = loadOf(r);
     EXPECT_EQ(r, afterFirst);
     ASSERT_EQ(first.size(), second.size());
     for (std::size_t i = 0; i < first.size(); ++i) {

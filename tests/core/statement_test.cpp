@@ -5,6 +5,13 @@
 namespace tavelle {
 namespace {
 
+std::string problemStatement(const ExerciseRecord& record, std::string_view decimalSeparator)
+{
+    std::string text = "an earlier statement";
+    writeProblemStatement(record, decimalSeparator, text);
+    return text;
+}
+
 ExerciseRecord twoNozzleExercise()
 {
     ExerciseRecord r;
@@ -112,7 +119,9 @@ INSTANTIATE_TEST_SUITE_P(
         PhraseCase{"NoNozzleCount", [](ExerciseRecord& r) { r.nozzleCount = 0; },
                    "pente de 5%. Cette division alimente 0 lances.Les établissements sont sans réserve."},
         PhraseCase{"NoHoseCount", [](ExerciseRecord& r) { r.nozzle2HoseCount = 0; },
-                   " située à la cote 326.Les établissements sont sans réserve."}),
+                   " située à la cote 326.Les établissements sont sans réserve."},
+        PhraseCase{"TypeOutsideTheTableGivesItsFlow", [](ExerciseRecord& r) { r.nozzle2Type = "50/16"; },
+                   " La deuxième lance est une 50/16 réglée à un débit de 250 L/min située à la cote 326."}),
     [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "tools/solve/answer_key.h"
 
 #include "core/number_text.h"
+#include "core/result_labels.h"
 
 #include <algorithm>
 #include <array>
@@ -11,21 +12,23 @@ namespace {
 
 struct Group {
     std::string_view heading;
-    std::array<std::string_view, 6> names;
+    std::array<const char*, 6> names;
 };
 
 // The schematic's labels, gathered by what they describe.
-constexpr std::array<Group, 4> kSchematicGroups{{
-    {"Pompe (C) et alimentation jusqu'à la division (B) :", {"Label1", "Label3", "Label2", "Label4", "Label15", "Label20"}},
-    {"Lance 1 :", {"Label21", "Label8", "Label10", "Label9", "Label28", "Label11"}},
-    {"Lance 2 :", {"Label22", "Label19", "Label17", "Label16", "Label30", "Label18"}},
-    {"Lance 3 :", {"Label23", "Label24", "Label26", "Label25", "Label29", "Label27"}},
-}};
+constexpr Group nozzleGroup(std::string_view heading, const schematicLabels::Nozzle& nozzle)
+{
+    return {heading,
+            {nozzle.type, nozzle.pressure, nozzle.flow, nozzle.hoseLength, nozzle.hoseDiameter, nozzle.height}};
+}
 
-constexpr std::array<std::array<std::string_view, 5>, 3> kBranchLabels{{
-    {"Label15", "Label2", "Label3", "Label4", "Label5"},
-    {"Label16", "Label6", "Label7", "Label8", "Label9"},
-    {"Label17", "Label10", "Label11", "Label12", "Label13"},
+constexpr std::array<Group, 4> kSchematicGroups{{
+    {"Pompe (C) et alimentation jusqu'à la division (B) :",
+     {schematicLabels::pumpRating, schematicLabels::feedDiameter, schematicLabels::feedLength,
+      schematicLabels::totalFlow, schematicLabels::feedSlope, schematicLabels::divisionElevation}},
+    nozzleGroup("Lance 1 :", schematicLabels::nozzles[0]),
+    nozzleGroup("Lance 2 :", schematicLabels::nozzles[1]),
+    nozzleGroup("Lance 3 :", schematicLabels::nozzles[2]),
 }};
 
 void appendLine(std::string& out, const std::string* text, std::string_view indent = "  ")
@@ -37,7 +40,7 @@ void appendLine(std::string& out, const std::string* text, std::string_view inde
     }
 }
 
-void appendSchematic(std::string& out, const std::vector<ControlState>& controls)
+void appendSchematic(std::string& out, const ScreenLoad& controls)
 {
     out += "Schéma de l'établissement :\n";
     for (const Group& group : kSchematicGroups) {
@@ -56,28 +59,28 @@ void appendSchematic(std::string& out, const std::vector<ControlState>& controls
     }
 }
 
-void appendPortionAb(std::string& out, const LabelTexts& labels)
+void appendPortionAb(std::string& out, const ScreenLoad& labels)
 {
     out += "Calcul de la portion AB :\n";
-    appendLine(out, findText(labels, "Label1"));
-    for (std::size_t nozzle = 0; nozzle < kBranchLabels.size(); ++nozzle) {
-        const auto& names = kBranchLabels[nozzle];
-        if (const std::string* pressure = findText(labels, names[0]); !pressure || pressure->empty()) continue;
+    appendLine(out, findText(labels, portionAbLabels::heading));
+    for (std::size_t nozzle = 0; nozzle < portionAbLabels::branches.size(); ++nozzle) {
+        const portionAbLabels::Branch& branch = portionAbLabels::branches[nozzle];
+        if (const std::string* pressure = findText(labels, branch.orificePressure); !pressure || pressure->empty())
+            continue;
         out += "  Lance " + numberText(nozzle + 1) + " :\n";
-        for (std::string_view name : names) appendLine(out, findText(labels, name), "    ");
+        for (const char* name : branch.lines()) appendLine(out, findText(labels, name), "    ");
     }
-    appendLine(out, findText(labels, "Label14"));
+    appendLine(out, findText(labels, portionAbLabels::worstNozzle));
 }
 
-void appendFinal(std::string& out, const LabelTexts& labels)
+void appendFinal(std::string& out, const ScreenLoad& labels)
 {
     out += "Calculs final :\n";
     out += "  Portion BC, entre la pompe et la division :\n";
-    for (std::string_view name : {"Label2", "Label3", "Label4", "Label5"}) appendLine(out, findText(labels, name), "    ");
+    for (const char* name : finalLabels::feedLine) appendLine(out, findText(labels, name), "    ");
     out += "  Pression à la pompe :\n";
-    for (std::string_view name : {"Label10", "Label1", "Label6", "Label7", "Label8"})
-        appendLine(out, findText(labels, name), "    ");
-    appendLine(out, findText(labels, "Label9"));
+    for (const char* name : finalLabels::pumpPressureTerms) appendLine(out, findText(labels, name), "    ");
+    appendLine(out, findText(labels, finalLabels::pumpVerdict));
 }
 
 }  // namespace

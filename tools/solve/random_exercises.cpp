@@ -1,9 +1,11 @@
 #include "tools/solve/random_exercises.h"
 
-#include "core/list_items.h"
 #include "core/entry_screens.h"
+#include "core/list_items.h"
+#include "core/trade_tables.h"
 #include "tools/solve/json_writer.h"
 
+#include <algorithm>
 #include <charconv>
 #include <span>
 #include <stdexcept>
@@ -11,7 +13,6 @@
 namespace tavelle {
 
 namespace {
-
 
 // splitmix64: small, fast, and the same sequence on every platform.
 class Random {
@@ -43,26 +44,21 @@ private:
     std::uint64_t m_state;
 };
 
-int diameterNeeded(const std::string& type)
+// List items are whole numbers.
+int itemNumber(std::string_view item)
 {
-    if (type == "100/25") return 110;
-    if (type == "65/18" || type == "LDV 1000") return 70;
-    return 45;
+    int value = 0;
+    std::from_chars(item.data(), item.data() + item.size(), value);
+    return value;
 }
 
-std::string fittingFlow(Random& random, const std::string& type)
+// The flows the nozzle screens accept for a type; a fixed-flow type leaves no choice, and nothing is drawn.
+std::string fittingFlow(Random& random, const NozzleType& type)
 {
-    if (type == "40/14") return "250";
-    if (type == "65/18") return "500";
-    if (type == "100/25") return "1000";
-    const int maximum = type == "LDV 500" ? 500 : 1000;
     std::vector<std::string_view> flows;
-    for (std::string_view flow : listItems::nozzleFlows) {
-        int value = 0;
-        std::from_chars(flow.data(), flow.data() + flow.size(), value);
-        if (value <= maximum) flows.push_back(flow);
-    }
-    return random.pick(flows);
+    for (std::string_view flow : listItems::nozzleFlows)
+        if (flowFits(type, static_cast<float>(itemNumber(flow)))) flows.push_back(flow);
+    return flows.size() == 1 ? std::string(flows.front()) : random.pick(flows);
 }
 
 ExerciseInput drawExercise(Random& random)
@@ -73,20 +69,21 @@ ExerciseInput drawExercise(Random& random)
     in.exercise.nozzleCount = random.pick(listItems::nozzleCounts);
     in.exercise.slopeKind = random.pickOrEmpty(listItems::feedSlopeKinds);
     in.exercise.slopePercent = random.pickOrEmpty(listItems::slopePercents);
-    const int count = in.exercise.nozzleCount[0] - '0';
+    const int count = itemNumber(in.exercise.nozzleCount);
 
-    int needed = 45;
+    std::vector<const NozzleType*> drawn;
     const auto describe = [&](std::string& type, std::string& flow, std::string& hoseCount) {
         type = random.pick(listItems::nozzleTypes);
-        flow = fittingFlow(random, type);
+        drawn.push_back(findNozzleType(type));
+        flow = fittingFlow(random, *drawn.back());
         hoseCount = random.pick(listItems::hoseCounts);
-        needed = std::max(needed, diameterNeeded(type));
     };
 
     describe(in.nozzle1.type, in.nozzle1.flow, in.nozzle1.hoseCount);
+    const auto hoses = static_cast<std::uint8_t>(itemNumber(in.nozzle1.hoseCount));
     do {
         in.nozzle1.height = random.pickOrEmpty(listItems::nozzle1Heights);
-    } while (in.nozzle1.hoseCount == "1" && !in.nozzle1.height.empty() && std::stoi(in.nozzle1.height) > 20);
+    } while (heightOutOfReach(hoses, static_cast<std::int16_t>(itemNumber(in.nozzle1.height))));
 
     if (count >= 2) {
         describe(in.nozzle2.type, in.nozzle2.flow, in.nozzle2.hoseCount);
@@ -102,8 +99,11 @@ ExerciseInput drawExercise(Random& random)
     }
 
     std::vector<std::string_view> diameters;
-    for (std::string_view diameter : listItems::feedDiameters)
-        if (std::stoi(std::string(diameter)) >= needed) diameters.push_back(diameter);
+    for (std::string_view diameter : listItems::feedDiameters) {
+        const auto feed = static_cast<std::int16_t>(itemNumber(diameter));
+        if (std::ranges::all_of(drawn, [&](const NozzleType* type) { return feedFits(*type, feed); }))
+            diameters.push_back(diameter);
+    }
     in.exercise.feedDiameter = random.pick(diameters);
     return in;
 }

@@ -19,7 +19,7 @@ void writeRecord(JsonWriter& out, const ExerciseRecord& record)
     out.endObject();
 }
 
-void writeLabels(JsonWriter& out, const LabelTexts& labels)
+void writeLabels(JsonWriter& out, const ScreenLoad& labels)
 {
     out.beginObject();
     for (const auto& label : labels) {
