@@ -1,4 +1,6 @@
 #include "core/practice_questions.h"
+#include "core/result_labels.h"
+#include "core/values_to_find.h"
 #include "screens/question_screen.h"
 #include "shell/navigator.h"
 #include "shell/practice.h"
@@ -90,6 +92,12 @@ TEST_F(PracticeTest, AnExerciseFileIsWorkedMarkedAndKept)
         click("Command1");
     }
     ASSERT_EQ(screenName(), "Dessin");
+    const std::vector<std::string_view> toFind = schematicValuesToFind(navigator.record());
+    ASSERT_FALSE(toFind.empty());
+    EXPECT_TRUE(control<QLabel>(QString::fromLatin1(schematicLabels::nozzles[0].type))->isVisible());
+    for (std::string_view name : toFind)
+        EXPECT_FALSE(control<QLabel>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())))->isVisible())
+            << name;
     click("Command1");
     ASSERT_EQ(screenName(), "QuestionAB");
 
