@@ -11,14 +11,14 @@
 // tree as the application.
 #include "bench/bench_screens.h"
 #include "core/entry_screens.h"
+#include "platform/system_locale.h"
+#include "screens/application_look.h"
 #include "screens/screen_window.h"
 #include "shell/after_first_expose.h"
-#include "shell/application_look.h"
 #include "shell/application_printing.h"
 #include "shell/message_boxes.h"
 #include "shell/navigator.h"
 #include "shell/print_module.h"
-#include "platform/system_locale.h"
 #include "tests/support/named_exercises.h"
 
 #include <QApplication>

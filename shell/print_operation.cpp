@@ -1,7 +1,7 @@
 #include "shell/print_operation.h"
 
+#include "core/application_identity.h"
 #include "core/printer_choice.h"
-#include "core/screen_id.h"
 #include "screens/screen_window.h"
 #include "shell/message_boxes.h"
 #include "shell/printer_system.h"

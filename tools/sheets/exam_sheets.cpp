@@ -4,7 +4,7 @@
 #include "core/sheet_texts.h"
 #include "screens/screen_factory.h"
 #include "screens/screen_window.h"
-#include "tools/snapshots/silent_host.h"
+#include "screens/silent_host.h"
 
 #include <QPageLayout>
 #include <QPagedPaintDevice>
