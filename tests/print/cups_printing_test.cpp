@@ -30,7 +30,8 @@ void PrintTo(ScreenId screen, std::ostream* out)
 namespace tavelle::testing {
 namespace {
 
-const QStringList buttonNames = {"Command1", "Command2", "Command3", "Command4"};
+const QStringList buttonNames = {QStringLiteral("Command1"), QStringLiteral("Command2"), QStringLiteral("Command3"),
+                                 QStringLiteral("Command4")};
 constexpr int rasterDotsPerInch = 100;
 // The PDF queue's driver prints at 300 dpi or more; a window grabbed from the screen and stretched to
 // the page would come at about 75.
@@ -165,7 +166,7 @@ TEST_P(WalkThroughScreenPrint, GivesOneSharpPageOfTheScreenWithoutItsButtons)
 
     ASSERT_TRUE(server().waitForJobs());
     const QStringList files = server().printedFiles(QStringLiteral("PDF"));
-    ASSERT_EQ(files.size(), 1) << files.join(' ').toStdString();
+    ASSERT_EQ(files.size(), 1) << files.join(u' ').toStdString();
     EXPECT_EQ(pdfPageCount(files[0]), 1);
     // The document the application handed to the print system: the window drawn at the printer's
     // resolution, not a screen image stretched to the page.
