@@ -2,6 +2,7 @@
 
 #include "core/application_identity.h"
 #include "core/printer_choice.h"
+#include "screens/paper_screen.h"
 #include "screens/screen_window.h"
 #include "shell/message_boxes.h"
 #include "shell/printer_system.h"
@@ -33,7 +34,7 @@ void PrintOperation::printScreen(ScreenWindow& screen)
     m_printed = true;
     screen.setButtonsVisible(false);
     m_currentPrinter = chooseCurrentPrinter(m_printers.installedPrinters(), std::move(m_currentPrinter));
-    const bool printed = !m_currentPrinter.empty() && m_printers.printWindow(m_currentPrinter, screen);
+    const bool printed = !m_currentPrinter.empty() && m_printers.printPage(m_currentPrinter, PaperScreen(screen));
     if (!printed)
         m_messages.plain(toQString(applicationTitle), QStringLiteral("Impossible d'imprimer"));
     screen.setButtonsVisible(true);

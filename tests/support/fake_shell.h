@@ -71,7 +71,7 @@ public:
         ++enumerations;
         return printers;
     }
-    bool printWindow(const std::string& printerName, QWidget&) override
+    bool printPage(const std::string& printerName, const PaperScreen&) override
     {
         printedOn.push_back(printerName);
         if (whilePrinting) whilePrinting();
