@@ -6,10 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 
 #include <unistd.h>
 
@@ -86,6 +88,26 @@ private:
     double m_scaleY;
 };
 
+// Counts a window's paint events while a print is under way, and those that came with its buttons shown.
+class PaintCounter final : public QObject {
+public:
+    PaintCounter(QWidget& window, const PrintOperation& operation)
+        : m_window(window)
+        , m_operation(operation)
+    {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    int paints = 0;
+    int paintsWithButtons = 0;
+
+private:
+    QWidget& m_window;
+    const PrintOperation& m_operation;
+};
+
 bool buttonsVisible(QWidget& screen)
 {
     for (const QString& name : buttonNames) {
@@ -95,10 +117,15 @@ bool buttonsVisible(QWidget& screen)
     return true;
 }
 
-void pressPrint(QWidget& screen)
+bool PaintCounter::eventFilter(QObject* watched, QEvent* event)
 {
-    screen.findChild<QPushButton*>(QStringLiteral("Command4"))->click();
+    if (watched == &m_window && event->type() == QEvent::Paint && m_operation.isPrinting()) {
+        ++paints;
+        if (buttonsVisible(m_window)) ++paintsWithButtons;
+    }
+    return false;
 }
+
 
 // What the screen shows besides its buttons: every visible control that draws something.
 std::vector<QWidget*> drawnControls(QWidget& screen, const QWidget& marks)
@@ -140,6 +167,12 @@ protected:
         ASSERT_TRUE(session->accepted);
     }
     PrintOperation& operation() { return m_printing->operation(); }
+    // A print ends in the event loop, once the print system has answered or the time for it is up.
+    void pressPrint(QWidget& screen)
+    {
+        screen.findChild<QPushButton*>(QStringLiteral("Command4"))->click();
+        ASSERT_TRUE(processEventsUntil([this] { return !operation().isPrinting(); }, 60000));
+    }
 
     RecordingMessageBoxes messages;
     std::unique_ptr<ScreenSession> session;
@@ -304,6 +337,43 @@ TEST_F(CupsPrinting, WithThePrintSystemStoppedTheMessageShowsAndTheButtonsComeBa
     pressPrint(*screen);
     ASSERT_TRUE(server().waitForJobs());
     EXPECT_EQ(server().printedFiles(QStringLiteral("PDF")).size(), 1);
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST_F(CupsPrinting, APrintSystemThatNoLongerAnswersGivesTheMessageInTimeWhileTheScreenPaints)
+{
+    ASSERT_TRUE(server().addPdfQueue(QStringLiteral("PDF")));
+    ASSERT_TRUE(server().setDefaultQueue(QStringLiteral("PDF")));
+    startApplication();
+    auto screen = session->open(ScreenId::Don);
+    PaintCounter counter(*screen, operation());
+    QTimer repaint;
+    QObject::connect(&repaint, &QTimer::timeout, screen.get(), [&screen] { screen->update(); });
+    repaint.start(50);
+    // The trainee closes the window while the print waits: nothing happens, then or after the print.
+    QTimer::singleShot(500, screen.get(), [&screen] { screen->close(); });
+    server().freeze();
+
+    QElapsedTimer waited;
+    waited.start();
+    pressPrint(*screen);
+    const qint64 waitedMs = waited.elapsed();
+    repaint.stop();
+
+    EXPECT_EQ(messages.shown, std::vector<ShownBox>{failureMessage});
+    EXPECT_LE(waitedMs, PrintOperation::defaultAnswerBound.count() + 1000);
+    EXPECT_GE(counter.paints, 20) << "the screen did not paint while the print waited " << waitedMs << " ms";
+    EXPECT_EQ(counter.paintsWithButtons, 0);
+    EXPECT_TRUE(buttonsVisible(*screen));
+    EXPECT_TRUE(screen->isVisible());
+    EXPECT_EQ(session->otherRequests(), 0u);
+
+    // Once the print system goes on, the held page comes out, once, and the next print after it: prints
+    // go in order, so when the next one is answered the held one is through.
+    server().thaw();
+    pressPrint(*screen);
+    ASSERT_TRUE(server().waitForJobs());
+    EXPECT_EQ(server().printedFiles(QStringLiteral("PDF")).size(), 2);
     EXPECT_EQ(messages.shown.size(), 1u);
 }
 

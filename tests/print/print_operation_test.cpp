@@ -86,7 +86,12 @@ protected:
         if (!m_operation) m_operation = std::make_unique<PrintOperation>(messages, printers);
         return *m_operation;
     }
-    void pressPrint() { window->button(QStringLiteral("Command4"))->click(); }
+    // A print ends in the event loop, once the print system has answered.
+    void pressPrint()
+    {
+        window->button(QStringLiteral("Command4"))->click();
+        ASSERT_TRUE(processEventsUntil([this] { return !operation().isPrinting(); }));
+    }
 
     FakePrinterSystem printers;
     RecordingMessageBoxes messages;
@@ -281,6 +286,7 @@ TEST_P(PrintModuleTest, OneThatDoesNotLoadFailsThePrintAndSaysWhyInOneLine)
 
     ::testing::internal::CaptureStderr();
     window.button(QStringLiteral("Command4"))->click();
+    ASSERT_TRUE(processEventsUntil([&operation] { return !operation.isPrinting(); }));
     const std::string said = ::testing::internal::GetCapturedStderr();
 
     const std::vector<ShownBox> expected = {

@@ -95,6 +95,7 @@ void PrivateCupsServer::stop()
 {
     if (!m_scheduler) return;
     if (m_scheduler->state() != QProcess::NotRunning) {
+        thaw();
         m_scheduler->terminate();
         if (!m_scheduler->waitForFinished(10000)) {
             m_scheduler->kill();
@@ -102,6 +103,16 @@ void PrivateCupsServer::stop()
         }
     }
     m_scheduler.reset();
+}
+
+void PrivateCupsServer::freeze()
+{
+    if (isRunning()) ::kill(static_cast<pid_t>(m_scheduler->processId()), SIGSTOP);
+}
+
+void PrivateCupsServer::thaw()
+{
+    if (isRunning()) ::kill(static_cast<pid_t>(m_scheduler->processId()), SIGCONT);
 }
 
 bool PrivateCupsServer::isRunning() const
