@@ -1,4 +1,4 @@
-// Runs one program the way a desktop starts it (no arguments) and measures it from outside, so that
+// Runs one program the way a desktop starts it (without arguments, unless given) and measures it from outside, so that
 // the application and the minimal window are measured alike:
 //   start-up: from just before the program is spawned to the "first-expose" time it prints, both on
 //             CLOCK_MONOTONIC (see shell/first_expose_report.h);
@@ -57,8 +57,8 @@ std::string readOutput(int fd, pid_t child)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s PROGRAM\n", argv[0]);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s PROGRAM [ARGUMENT...]\n", argv[0]);
         return 2;
     }
     setenv("TAVELLE_REPORT_FIRST_EXPOSE", "1", 1);
@@ -70,7 +70,8 @@ int main(int argc, char** argv)
     posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
     posix_spawn_file_actions_addclose(&actions, pipeEnds[1]);
-    char* childArgv[] = {argv[1], nullptr};
+    // The program's own arguments, ended by argv's null.
+    char** childArgv = argv + 1;
 
     pid_t child = 0;
     const long long start = monotonicNs();

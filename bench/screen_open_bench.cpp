@@ -7,11 +7,11 @@
 #include "core/screen_id.h"
 #include "core/screen_load.h"
 #include "core/walkthrough.h"
-#include "screens/screen_factory.h"
-#include "shell/application_look.h"
 #include "platform/system_locale.h"
+#include "screens/application_look.h"
+#include "screens/screen_factory.h"
+#include "screens/silent_host.h"
 #include "tests/support/named_exercises.h"
-#include "tools/snapshots/silent_host.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 #include "core/about_texts.h"
 
+#include "core/application_identity.h"
 #include "core/number_text.h"
-#include "core/screen_id.h"
 
 namespace tavelle {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/screen_id.h"
+#include "core/application_identity.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,7 @@
 #include "core/screen_id.h"
 
+#include "core/application_identity.h"
+
 namespace tavelle {
 
 std::string_view screenName(ScreenId screen)
@@ -21,13 +23,6 @@ std::string_view screenName(ScreenId screen)
     case ScreenId::Bilan: return "Bilan";
     }
     return {};
-}
-
-std::optional<ScreenId> screenFromName(std::string_view name)
-{
-    for (ScreenId screen : allScreens)
-        if (screenName(screen) == name) return screen;
-    return std::nullopt;
 }
 
 std::string_view screenCaption(ScreenId screen)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string_view>
 
 namespace tavelle {
@@ -17,15 +16,8 @@ inline constexpr ScreenId allScreens[] = {ScreenId::f1,     ScreenId::f2,     Sc
 inline constexpr ScreenId practiceScreens[] = {ScreenId::QuestionAB, ScreenId::QuestionBC, ScreenId::Bilan};
 
 std::string_view screenName(ScreenId screen);
-std::optional<ScreenId> screenFromName(std::string_view name);
 
 // The fixed window caption; the About box builds its own and the closing screen shows the publisher.
 std::string_view screenCaption(ScreenId screen);
-
-inline constexpr std::string_view applicationTitle = "Tavelle";
-inline constexpr std::string_view publisherName = "Projet Tavelle";
-inline constexpr int versionMajor = 1;
-inline constexpr int versionMinor = 0;
-inline constexpr int versionRevision = 0;
 
 }  // namespace tavelle

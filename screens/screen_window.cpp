@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace tavelle {
 
 QRect twipsRect(int left, int top, int width, int height)
@@ -80,6 +82,11 @@ void ScreenWindow::showLoad(const ScreenLoad& load)
 void ScreenWindow::setButtonsVisible(bool visible)
 {
     for (QPushButton* button : m_buttons) button->setVisible(visible);
+}
+
+bool ScreenWindow::buttonsVisible() const
+{
+    return std::any_of(m_buttons.begin(), m_buttons.end(), [](const QPushButton* button) { return !button->isHidden(); });
 }
 
 void setTextColour(QWidget& widget, QColor colour)

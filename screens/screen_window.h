@@ -46,6 +46,7 @@ public:
 
     // The printed page shows the screen without its buttons.
     void setButtonsVisible(bool visible);
+    bool buttonsVisible() const;
 
 protected:
     ScreenHost& host() { return m_host; }

@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QPainter>
 
 #include <cmath>
 
@@ -47,6 +48,7 @@ public:
         return false;
     }
 
+    QLabel& label() { return m_label; }
     const QLabel& label() const { return m_label; }
     const Artwork& artwork() const { return m_artwork; }
 
@@ -71,6 +73,33 @@ private:
 void showSharpPicture(QLabel& label, const Artwork& artwork)
 {
     new PictureRedrawer(label, artwork);
+}
+
+PicturesForPaper::PicturesForPaper(QWidget& window)
+{
+    for (PictureRedrawer* redrawer : window.findChildren<PictureRedrawer*>()) {
+        QLabel& label = redrawer->label();
+        if (!label.isVisibleTo(&window)) continue;
+        const QRect contents = label.contentsRect();
+        m_taken.push_back({&label, label.pixmap(), redrawer->artwork(),
+                           QRect(label.mapTo(&window, contents.topLeft()), contents.size())});
+        label.setPixmap(QPixmap());
+    }
+}
+
+PicturesForPaper::~PicturesForPaper()
+{
+    for (const TakenPicture& taken : m_taken)
+        if (taken.label) taken.label->setPixmap(taken.onScreen);
+}
+
+void PicturesForPaper::paint(QPainter& painter, qreal pixelRatio) const
+{
+    for (const TakenPicture& taken : m_taken) {
+        const QSize pixels(static_cast<int>(std::lround(taken.inWindow.width() * pixelRatio)),
+                           static_cast<int>(std::lround(taken.inWindow.height() * pixelRatio)));
+        painter.drawPixmap(QRectF(taken.inWindow), artworkPicture(taken.artwork, pixels), QRectF(QPoint(), pixels));
+    }
 }
 
 std::vector<ShownArtwork> shownArtwork(const QWidget& window, qreal pixelRatio)

@@ -1,9 +1,10 @@
 // Tavelle: the trainee's walk through one fire-fighting hydraulics exercise after another.
+#include "core/application_identity.h"
+#include "platform/system_locale.h"
+#include "screens/application_look.h"
 #include "shell/after_first_expose.h"
-#include "shell/application_id.h"
-#include "shell/application_look.h"
-#include "shell/application_start.h"
 #include "shell/application_printing.h"
+#include "shell/application_start.h"
 #include "shell/command_line.h"
 #include "shell/first_expose_report.h"
 #include "shell/navigator.h"
@@ -11,7 +12,6 @@
 #include "shell/print_module.h"
 #include "shell/progress_module.h"
 #include "shell/qt_message_boxes.h"
-#include "platform/system_locale.h"
 
 #include <QApplication>
 

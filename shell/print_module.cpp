@@ -50,9 +50,9 @@ std::vector<InstalledPrinter> ModulePrinterSystem::installedPrinters()
     return m_loaded ? m_loaded->installedPrinters() : std::vector<InstalledPrinter>{};
 }
 
-bool ModulePrinterSystem::printWindow(const std::string& printerName, QWidget& window)
+bool ModulePrinterSystem::printPage(const std::string& printerName, const PaperScreen& page)
 {
-    return m_loaded && m_loaded->printWindow(printerName, window);
+    return m_loaded && m_loaded->printPage(printerName, page);
 }
 
 }  // namespace tavelle

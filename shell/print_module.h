@@ -31,7 +31,7 @@ public:
     explicit ModulePrinterSystem(QString moduleFile);
 
     std::vector<InstalledPrinter> installedPrinters() override;
-    bool printWindow(const std::string& printerName, QWidget& window) override;
+    bool printPage(const std::string& printerName, const PaperScreen& page) override;
 
 private:
     QString m_moduleFile;

@@ -9,7 +9,7 @@ namespace tavelle {
 class QtPrinterSystem final : public PrinterSystem {
 public:
     std::vector<InstalledPrinter> installedPrinters() override;
-    bool printWindow(const std::string& printerName, QWidget& window) override;
+    bool printPage(const std::string& printerName, const PaperScreen& page) override;
 };
 
 }  // namespace tavelle

@@ -73,10 +73,10 @@ TEST_F(AppTest, AboutBoxBuildsTheSameTextsOnEveryOpening)
         EXPECT_EQ(labelText(screen(), "lblTitle"), QStringLiteral("Tavelle"));
         EXPECT_EQ(labelText(screen(), "lblVersion"), QStringLiteral("Version 1.0.0"));
         EXPECT_TRUE(labelText(screen(), "lblDescription")
-                        .startsWith(QStringLiteral("Descriptif de l'application :") + QString(68, ' ') +
+                        .startsWith(QStringLiteral("Descriptif de l'application :") + QString(68, u' ') +
                                     QStringLiteral("Logiciel permettant")));
         EXPECT_TRUE(labelText(screen(), "lblDisclaimer")
-                        .startsWith(QStringLiteral("AVERTISSEMENT :") + QString(82, ' ') +
+                        .startsWith(QStringLiteral("AVERTISSEMENT :") + QString(82, u' ') +
                                     QStringLiteral("Ce logiciel n'a rien d'officiel")));
         EXPECT_EQ(screen()->findChildren<QWidget*>(QStringLiteral("Line1")).size(), 2);
         const auto* ok = control<QPushButton>("cmdOK");

@@ -1,5 +1,5 @@
 // One QApplication for every window test; offscreen unless the caller chose a platform.
-#include "shell/application_look.h"
+#include "screens/application_look.h"
 
 #include <QApplication>
 

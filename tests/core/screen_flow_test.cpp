@@ -1,4 +1,5 @@
 #include "core/about_texts.h"
+#include "core/application_identity.h"
 #include "core/screen_flow.h"
 
 #include <gtest/gtest.h>
@@ -85,13 +86,6 @@ TEST(NavigationTable, OtherControlsDoNotNavigate)
     };
     for (const auto& row : rows)
         EXPECT_FALSE(navigate(row.from, row.control, record).has_value()) << screenName(row.from) << " " << row.control;
-}
-
-TEST(ScreenNames, RoundTrip)
-{
-    for (ScreenId screen : allScreens) EXPECT_EQ(screenFromName(screenName(screen)), screen);
-    EXPECT_FALSE(screenFromName("Form3").has_value());
-    EXPECT_FALSE(screenFromName("form2").has_value());
 }
 
 TEST(ScreenCaptions, FixedCaptionOfEveryWindow)

@@ -6,9 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 
 #include <unistd.h>
 
@@ -30,11 +33,14 @@ void PrintTo(ScreenId screen, std::ostream* out)
 namespace tavelle::testing {
 namespace {
 
-const QStringList buttonNames = {"Command1", "Command2", "Command3", "Command4"};
+const QStringList buttonNames = {QStringLiteral("Command1"), QStringLiteral("Command2"), QStringLiteral("Command3"),
+                                 QStringLiteral("Command4")};
 constexpr int rasterDotsPerInch = 100;
-// The PDF queue's driver prints at 300 dpi or more; a window grabbed from the screen and stretched to
-// the page would come at about 75.
+// A picture on the page is as sharp as the printer's text, which the PDF queue's driver prints at 300 dpi
+// or more; a window grabbed from the screen and stretched to the page would come at about 75.
 constexpr int sharpImageResolution = 290;
+// A page of text, lines and a picture or two; the same page as one picture of its pixels took megabytes.
+constexpr qint64 largestJob = 200 * 1024;
 
 // Calibration marks for the test: a one-pixel black frame along the window's edges, above everything
 // else, so that the window can be found on the printed page.
@@ -82,6 +88,26 @@ private:
     double m_scaleY;
 };
 
+// Counts a window's paint events while a print is under way, and those that came with its buttons shown.
+class PaintCounter final : public QObject {
+public:
+    PaintCounter(QWidget& window, const PrintOperation& operation)
+        : m_window(window)
+        , m_operation(operation)
+    {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    int paints = 0;
+    int paintsWithButtons = 0;
+
+private:
+    QWidget& m_window;
+    const PrintOperation& m_operation;
+};
+
 bool buttonsVisible(QWidget& screen)
 {
     for (const QString& name : buttonNames) {
@@ -91,10 +117,15 @@ bool buttonsVisible(QWidget& screen)
     return true;
 }
 
-void pressPrint(QWidget& screen)
+bool PaintCounter::eventFilter(QObject* watched, QEvent* event)
 {
-    screen.findChild<QPushButton*>(QStringLiteral("Command4"))->click();
+    if (watched == &m_window && event->type() == QEvent::Paint && m_operation.isPrinting()) {
+        ++paints;
+        if (buttonsVisible(m_window)) ++paintsWithButtons;
+    }
+    return false;
 }
+
 
 // What the screen shows besides its buttons: every visible control that draws something.
 std::vector<QWidget*> drawnControls(QWidget& screen, const QWidget& marks)
@@ -136,6 +167,12 @@ protected:
         ASSERT_TRUE(session->accepted);
     }
     PrintOperation& operation() { return m_printing->operation(); }
+    // A print ends in the event loop, once the print system has answered or the time for it is up.
+    void pressPrint(QWidget& screen)
+    {
+        screen.findChild<QPushButton*>(QStringLiteral("Command4"))->click();
+        ASSERT_TRUE(processEventsUntil([this] { return !operation().isPrinting(); }, 60000));
+    }
 
     RecordingMessageBoxes messages;
     std::unique_ptr<ScreenSession> session;
@@ -165,16 +202,27 @@ TEST_P(WalkThroughScreenPrint, GivesOneSharpPageOfTheScreenWithoutItsButtons)
 
     ASSERT_TRUE(server().waitForJobs());
     const QStringList files = server().printedFiles(QStringLiteral("PDF"));
-    ASSERT_EQ(files.size(), 1) << files.join(' ').toStdString();
+    ASSERT_EQ(files.size(), 1) << files.join(u' ').toStdString();
     EXPECT_EQ(pdfPageCount(files[0]), 1);
-    // The document the application handed to the print system: the window drawn at the printer's
-    // resolution, not a screen image stretched to the page.
+    // The document the application handed to the print system: the screen's text as text, in the
+    // order each label reads, and its pictures at the printer's sharpness, not a screen image stretched
+    // to the page.
     const QStringList submitted = server().submittedDocuments();
     ASSERT_EQ(submitted.size(), 1);
     EXPECT_EQ(pdfPageCount(submitted[0]), 1);
-    const std::optional<int> resolution = lowestImageResolution(submitted[0]);
-    ASSERT_TRUE(resolution.has_value());
-    EXPECT_GE(*resolution, sharpImageResolution);
+    EXPECT_LE(QFileInfo(submitted[0]).size(), largestJob);
+    if (const std::optional<int> resolution = lowestImageResolution(submitted[0])) {
+        EXPECT_GE(*resolution, sharpImageResolution);
+    }
+    const QString text = pageText(submitted[0]);
+    int labelsWithText = 0;
+    for (const QLabel* label : screen->findChildren<QLabel*>()) {
+        if (!label->isVisible() || label->text().trimmed().isEmpty()) continue;
+        ++labelsWithText;
+        EXPECT_TRUE(text.contains(label->text().simplified()))
+            << label->objectName().toStdString() << " \"" << label->text().toStdString() << "\" is not text on the page";
+    }
+    EXPECT_GE(labelsWithText, 1);
 
     const QImage page = rasterisePage(files[0], rasterDotsPerInch);
     ASSERT_FALSE(page.isNull());
@@ -289,6 +337,43 @@ TEST_F(CupsPrinting, WithThePrintSystemStoppedTheMessageShowsAndTheButtonsComeBa
     pressPrint(*screen);
     ASSERT_TRUE(server().waitForJobs());
     EXPECT_EQ(server().printedFiles(QStringLiteral("PDF")).size(), 1);
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST_F(CupsPrinting, APrintSystemThatNoLongerAnswersGivesTheMessageInTimeWhileTheScreenPaints)
+{
+    ASSERT_TRUE(server().addPdfQueue(QStringLiteral("PDF")));
+    ASSERT_TRUE(server().setDefaultQueue(QStringLiteral("PDF")));
+    startApplication();
+    auto screen = session->open(ScreenId::Don);
+    PaintCounter counter(*screen, operation());
+    QTimer repaint;
+    QObject::connect(&repaint, &QTimer::timeout, screen.get(), [&screen] { screen->update(); });
+    repaint.start(50);
+    // The trainee closes the window while the print waits: nothing happens, then or after the print.
+    QTimer::singleShot(500, screen.get(), [&screen] { screen->close(); });
+    server().freeze();
+
+    QElapsedTimer waited;
+    waited.start();
+    pressPrint(*screen);
+    const qint64 waitedMs = waited.elapsed();
+    repaint.stop();
+
+    EXPECT_EQ(messages.shown, std::vector<ShownBox>{failureMessage});
+    EXPECT_LE(waitedMs, PrintOperation::defaultAnswerBound.count() + 1000);
+    EXPECT_GE(counter.paints, 20) << "the screen did not paint while the print waited " << waitedMs << " ms";
+    EXPECT_EQ(counter.paintsWithButtons, 0);
+    EXPECT_TRUE(buttonsVisible(*screen));
+    EXPECT_TRUE(screen->isVisible());
+    EXPECT_EQ(session->otherRequests(), 0u);
+
+    // Once the print system goes on, the held page comes out, once, and the next print after it: prints
+    // go in order, so when the next one is answered the held one is through.
+    server().thaw();
+    pressPrint(*screen);
+    ASSERT_TRUE(server().waitForJobs());
+    EXPECT_EQ(server().printedFiles(QStringLiteral("PDF")).size(), 2);
     EXPECT_EQ(messages.shown.size(), 1u);
 }
 

@@ -22,7 +22,8 @@
 namespace tavelle::testing {
 namespace {
 
-const QStringList buttonNames = {"Command1", "Command2", "Command3", "Command4"};
+const QStringList buttonNames = {QStringLiteral("Command1"), QStringLiteral("Command2"), QStringLiteral("Command3"),
+                                 QStringLiteral("Command4")};
 
 // Records, in order, every time one of the four buttons is hidden or shown.
 class VisibilityLog final : public QObject {
@@ -85,7 +86,12 @@ protected:
         if (!m_operation) m_operation = std::make_unique<PrintOperation>(messages, printers);
         return *m_operation;
     }
-    void pressPrint() { window->button(QStringLiteral("Command4"))->click(); }
+    // A print ends in the event loop, once the print system has answered.
+    void pressPrint()
+    {
+        window->button(QStringLiteral("Command4"))->click();
+        ASSERT_TRUE(processEventsUntil([this] { return !operation().isPrinting(); }));
+    }
 
     FakePrinterSystem printers;
     RecordingMessageBoxes messages;
@@ -98,8 +104,10 @@ protected:
     std::unique_ptr<PrintableWindow> window;
 };
 
-const QStringList hiddenThenShown = {"hide Command1", "hide Command2", "hide Command3", "hide Command4",
-                                     "show Command1", "show Command2", "show Command3", "show Command4"};
+const QStringList hiddenThenShown = {
+    QStringLiteral("hide Command1"), QStringLiteral("hide Command2"), QStringLiteral("hide Command3"),
+    QStringLiteral("hide Command4"), QStringLiteral("show Command1"), QStringLiteral("show Command2"),
+    QStringLiteral("show Command3"), QStringLiteral("show Command4")};
 
 TEST_F(PrintOperationTest, PrintsWithoutTheButtonsAndBringsThemBackInOrder)
 {
@@ -278,6 +286,7 @@ TEST_P(PrintModuleTest, OneThatDoesNotLoadFailsThePrintAndSaysWhyInOneLine)
 
     ::testing::internal::CaptureStderr();
     window.button(QStringLiteral("Command4"))->click();
+    ASSERT_TRUE(processEventsUntil([&operation] { return !operation.isPrinting(); }));
     const std::string said = ::testing::internal::GetCapturedStderr();
 
     const std::vector<ShownBox> expected = {

@@ -1,10 +1,11 @@
 #include "private_cups_server.h"
 
+#include "screens/application_look.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDir>
-#include <QFont>
 
 #include <cstdlib>
 #include <memory>
@@ -40,7 +41,8 @@ int main(int argc, char** argv)
         ::testing::InitGoogleTest(&argc, argv);
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         QApplication application(argc, argv);
-        QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+        // The screens look as in the application, which is what goes on paper.
+        tavelle::applyApplicationLook();
         status = RUN_ALL_TESTS();
 
         server->stop();

@@ -31,6 +31,14 @@ QImage rasterisePage(const QString& pdf, int dotsPerInch)
     return QImage(base + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
 }
 
+QString pageText(const QString& pdf)
+{
+    const CommandResult text = runCommand(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), QStringLiteral("-f"),
+                                                                        QStringLiteral("1"), QStringLiteral("-l"),
+                                                                        QStringLiteral("1"), pdf, QStringLiteral("-")});
+    return text.succeeded() ? text.output.simplified() : QString();
+}
+
 std::optional<int> lowestImageResolution(const QString& pdf)
 {
     // Columns: page num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio

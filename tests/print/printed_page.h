@@ -12,6 +12,8 @@ namespace tavelle::testing {
 std::optional<int> pdfPageCount(const QString& pdf);
 // The first page as an image, at `dotsPerInch`.
 QImage rasterisePage(const QString& pdf, int dotsPerInch);
+// The text of the first page in the order it is drawn, its spaces and line ends collapsed to single spaces.
+QString pageText(const QString& pdf);
 // The lowest resolution, in pixels per inch, of the images on the first page; nullopt without images.
 std::optional<int> lowestImageResolution(const QString& pdf);
 

@@ -27,7 +27,7 @@ constexpr int pollMs = 50;
 {
     const CommandResult result = runCommand(program, arguments);
     if (result.succeeded()) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << program.toStdString() << ' ' << arguments.join(' ').toStdString()
+    return ::testing::AssertionFailure() << program.toStdString() << ' ' << arguments.join(u' ').toStdString()
                                          << " failed: " << result.output.toStdString();
 }
 
@@ -55,10 +55,10 @@ void PrivateCupsServer::prepareEnvironment(const QString& directory)
     QDir(directory).mkpath(QStringLiteral("client"));
     QDir(directory).mkpath(QStringLiteral("home"));
     const QByteArray root = QDir(directory).absolutePath().toLocal8Bit();
-    setenv("CUPS_SERVER", (root + "/cups.sock").constData(), 1);
+    setenv("CUPS_SERVER", QByteArray(root + "/cups.sock").constData(), 1);
     // No client.conf or lpoptions of the machine or of the user may name another server or default.
-    setenv("CUPS_SERVERROOT", (root + "/client").constData(), 1);
-    setenv("HOME", (root + "/home").constData(), 1);
+    setenv("CUPS_SERVERROOT", QByteArray(root + "/client").constData(), 1);
+    setenv("HOME", QByteArray(root + "/home").constData(), 1);
     unsetenv("LPDEST");
     unsetenv("PRINTER");
 }
@@ -95,6 +95,7 @@ void PrivateCupsServer::stop()
 {
     if (!m_scheduler) return;
     if (m_scheduler->state() != QProcess::NotRunning) {
+        thaw();
         m_scheduler->terminate();
         if (!m_scheduler->waitForFinished(10000)) {
             m_scheduler->kill();
@@ -102,6 +103,16 @@ void PrivateCupsServer::stop()
         }
     }
     m_scheduler.reset();
+}
+
+void PrivateCupsServer::freeze()
+{
+    if (isRunning()) ::kill(static_cast<pid_t>(m_scheduler->processId()), SIGSTOP);
+}
+
+void PrivateCupsServer::thaw()
+{
+    if (isRunning()) ::kill(static_cast<pid_t>(m_scheduler->processId()), SIGCONT);
 }
 
 bool PrivateCupsServer::isRunning() const
@@ -153,7 +164,7 @@ QString PrivateCupsServer::defaultQueue() const
         if (name.isEmpty()) continue;
         if (const auto removed = removeQueue(name); !removed) return removed;
     }
-    if (!queues().isEmpty()) return ::testing::AssertionFailure() << "queues remain: " << queues().join(' ').toStdString();
+    if (!queues().isEmpty()) return ::testing::AssertionFailure() << "queues remain: " << queues().join(u' ').toStdString();
     for (const QString& file : allPrintedFiles()) QFile::remove(file);
     return ::testing::AssertionSuccess();
 }

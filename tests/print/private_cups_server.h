@@ -32,6 +32,9 @@ public:
     // Ends the scheduler, as when the print system is stopped.
     void stop();
     bool isRunning() const;
+    // Halts the scheduler where it stands, as a print system that no longer answers, and lets it go on.
+    void freeze();
+    void thaw();
 
     ::testing::AssertionResult addPdfQueue(const QString& name);
     ::testing::AssertionResult removeQueue(const QString& name);

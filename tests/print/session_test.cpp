@@ -39,6 +39,7 @@
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <sstream>
 #include <string>
 #include <type_traits>
@@ -240,7 +241,17 @@ protected:
             ADD_FAILURE() << replayHint() << ": the session's own stack grew by "
                           << std::intptr_t(m_driverFrame - frame) << " bytes";
         if (m_step == 0 || m_step == m_actions - comparedActions) m_probe.clearDepths();
-        {
+        if (m_pendingPrint) {
+            // A print ends in the event loop, when the print system has answered: the action is checked then.
+            if (m_program->printing.isPrinting()) {
+                QMetaObject::invokeMethod(&m_loop, [this] { drive(); }, Qt::QueuedConnection);
+                return;
+            }
+            SCOPED_TRACE(replayHint());
+            const PendingPrint pending = *std::exchange(m_pendingPrint, std::nullopt);
+            SCOPED_TRACE(pending.what);
+            completeAction(pending.expected, pending.before);
+        } else {
             SCOPED_TRACE(replayHint());
             // Due at once, the watch fires inside the action only if the action runs an event loop of its
             // own: a navigation inside the one before, which would otherwise wait for ever.
@@ -248,6 +259,10 @@ protected:
             m_nestedLoopWatch.start(0);
             act();
             m_acting = false;
+            if (m_pendingPrint) {
+                QMetaObject::invokeMethod(&m_loop, [this] { drive(); }, Qt::QueuedConnection);
+                return;
+            }
         }
         ++m_step;
         if (m_step == comparedActions) m_firstDepths = m_probe.deepestShows();
@@ -331,6 +346,15 @@ protected:
         const QPointer<ScreenWindow> before = screen;
         m_messages.shown.clear();
         perform(*screen, action);
+        if (m_program->printing.isPrinting()) {
+            m_pendingPrint = PendingPrint{expected, before, what};
+            return;
+        }
+        completeAction(expected, before);
+    }
+
+    void completeAction(const Expectation& expected, const QPointer<ScreenWindow>& before)
+    {
         flushClosedScreens();
         check(expected, before);
         if (HasFailure()) return;
@@ -574,6 +598,13 @@ protected:
     QEventLoop m_loop;
     QTimer m_nestedLoopWatch;
     bool m_acting = false;
+    // An action that started a print, checked once the print has ended.
+    struct PendingPrint {
+        Expectation expected;
+        QPointer<ScreenWindow> before;
+        std::string what;
+    };
+    std::optional<PendingPrint> m_pendingPrint;
     ScreenShowProbe m_probe;
     std::uintptr_t m_driverFrame = 0;
     int m_step = 0;

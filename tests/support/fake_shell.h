@@ -71,10 +71,11 @@ public:
         ++enumerations;
         return printers;
     }
-    bool printWindow(const std::string& printerName, QWidget&) override
+    bool printPage(const std::string& printerName, const PaperScreen&) override
     {
         printedOn.push_back(printerName);
-        if (whilePrinting) whilePrinting();
+        // Prints come on a thread of their own; the test looks at the windows from theirs.
+        if (whilePrinting) QMetaObject::invokeMethod(qApp, whilePrinting, Qt::BlockingQueuedConnection);
         return succeeds;
     }
 
@@ -82,6 +83,7 @@ public:
     bool succeeds = true;
     int enumerations = 0;
     std::vector<std::string> printedOn;
+    // Runs on the windows' thread while a print waits for the print system.
     std::function<void()> whilePrinting;
 };
 

@@ -3,13 +3,13 @@
 // common screens, and the application's icon, so that the application reads them instead of drawing
 // them while it starts. Writes the pictures and a Qt resource list of them into a folder.
 #include "core/screen_id.h"
+#include "screens/application_look.h"
 #include "screens/artwork.h"
 #include "screens/artwork_pictures.h"
 #include "screens/screen_factory.h"
 #include "screens/screen_window.h"
 #include "screens/sharp_picture.h"
-#include "shell/application_look.h"
-#include "tools/snapshots/silent_host.h"
+#include "screens/silent_host.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,9 +2,10 @@
 
 #include "core/screen_load.h"
 #include "core/sheet_texts.h"
+#include "screens/paper_screen.h"
 #include "screens/screen_factory.h"
 #include "screens/screen_window.h"
-#include "tools/snapshots/silent_host.h"
+#include "screens/silent_host.h"
 
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -78,12 +79,7 @@ QRectF ExamSheets::beginPage(const std::string& heading)
 
 void ExamSheets::drawScreen(ScreenWindow& screen, QPointF origin, qreal scale)
 {
-    screen.setButtonsVisible(false);
-    m_painter.save();
-    m_painter.translate(origin);
-    m_painter.scale(scale, scale);
-    screen.render(&m_painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    m_painter.restore();
+    PaperScreen(screen).paint(m_painter, QRectF(origin, QSizeF(screen.size()) * scale));
 }
 
 void ExamSheets::addTraineePage(const SheetExercise& exercise)

@@ -45,7 +45,7 @@ private:
     // returns the area left below them.
     QRectF addScreensPage(const std::string& heading, const SheetExercise& exercise, ScreenId first, ScreenId second,
                           qreal freeShare);
-    // Draws the screen at `scale` with its top-left corner at `origin`, as it shows on screen.
+    // Draws the screen as on paper at `scale`, its top-left corner at `origin`.
     void drawScreen(ScreenWindow& screen, QPointF origin, qreal scale);
 
     QPagedPaintDevice& m_device;

@@ -3,7 +3,7 @@
 // answer page (portion AB and the final calculation), drawn by the application's own screens.
 #include "core/walkthrough.h"
 #include "platform/system_locale.h"
-#include "shell/application_look.h"
+#include "screens/application_look.h"
 #include "tools/sheets/exam_sheets.h"
 #include "tools/solve/exercise_reader.h"
 #include "tools/solve/output_file.h"

@@ -1,8 +1,9 @@
 #include "tools/snapshots/window_picture.h"
 
+#include "screens/paper_screen.h"
+
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPixmap>
 #include <QWidget>
 
 namespace tavelle {
@@ -17,7 +18,7 @@ const QColor frameColour(60, 90, 130);
 
 QImage windowPicture(QWidget& window)
 {
-    const QPixmap client = window.grab();
+    const QImage client = screenPixels(window);
     const QSize clientSize = client.size() / client.devicePixelRatio();
 
     QImage picture(clientSize.width() + 2 * border, clientSize.height() + captionHeight + border,
@@ -34,7 +35,7 @@ QImage windowPicture(QWidget& window)
     const QRect caption(border + 8, 0, clientSize.width() - 16, captionHeight);
     painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter,
                      QFontMetrics(captionFont).elidedText(window.windowTitle(), Qt::ElideRight, caption.width()));
-    painter.drawPixmap(QRect(QPoint(border, captionHeight), clientSize), client);
+    painter.drawImage(QRect(QPoint(border, captionHeight), clientSize), client);
     return picture;
 }
 

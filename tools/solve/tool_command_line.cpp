@@ -1,7 +1,6 @@
 #include "tools/solve/tool_command_line.h"
 
 #include "core/about_texts.h"
-#include "core/screen_id.h"
 #include "tools/solve/exercise_reader.h"
 #include "tools/solve/output_file.h"
 #include "tools/solve/printable_text.h"
@@ -10,10 +9,6 @@
 #include <cstdio>
 
 namespace tavelle {
-
-static_assert(versionMajor == TAVELLE_VERSION_MAJOR && versionMinor == TAVELLE_VERSION_MINOR &&
-                  versionRevision == TAVELLE_VERSION_PATCH,
-              "the core's version differs from the project version of CMakeLists.txt");
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "shell/application_look.h"
+#include "screens/application_look.h"
 
-#include "core/screen_id.h"
+#include "core/application_identity.h"
 #include "screens/artwork.h"
 #include "screens/artwork_pictures.h"
 #include "screens/plugin_free_style.h"
