@@ -49,6 +49,7 @@ const std::vector<BadInput> kBadInputs{
     {"OversizedWholeExercise", "", "[{}, {" + repeated(70'000, ' ') + "}]", {"exercise 2 is longer than 65536 bytes"}, 1},
     {"HexadecimalNumber", "", R"({"feedLength": 0x10})", {"malformed JSON at line 1, column 17", "'x'"}},
     {"LeadingZero", "", R"({"feedLength": 0200})", {"malformed JSON at line 1, column 17", "'2'"}},
+    {"NumberRunningOn", "", "{\"feedLength\": 20\xc2\xb5}", {"malformed JSON at line 1, column 18", "'\\xc2'"}},
     {"BidirectionalOverrideEscaped", "", "{\"slopeKind\": \"\xe2\x80\xae\x65vitagen\"}", {R"(value "\u202eevitagen")"}},
     {"EndlessZeros", "/dev/zero", "", {"malformed JSON", "'\\u0000'"}},
     {"Directory", "/", "", {"cannot read /: Is a directory"}},

@@ -14,7 +14,7 @@ namespace {
 
 bool isDigit(int c) { return c >= '0' && c <= '9'; }
 
-bool isLetter(int c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool isBlank(int c) { return c == ' ' || c == '\n' || c == '\t' || c == '\r'; }
 
 void appendUtf8(std::string& text, char32_t codePoint)
 {
@@ -103,7 +103,7 @@ void JsonTokenizer::advance()
 
 void JsonTokenizer::skipBlanks()
 {
-    for (int c = peek(); c == ' ' || c == '\n' || c == '\t' || c == '\r'; c = peek()) advance();
+    while (isBlank(peek())) advance();
 }
 
 void JsonTokenizer::skipByteOrderMark()
@@ -217,8 +217,9 @@ std::string JsonTokenizer::readNumber()
         if (peek() == '+' || peek() == '-') take();
         digits("expected a digit in the exponent");
     }
-    // "0200", "0x10", "1.5.2": the number as written would end in the middle of what follows.
-    if (isDigit(peek()) || isLetter(peek()) || peek() == '.')
+    // "0200", "0x10", "1.5.2": a number ends where a value may end, or it is some other form.
+    const int next = peek();
+    if (next != end && next != ',' && next != '}' && next != ']' && !isBlank(next))
         malformed("a number is decimal digits without a leading zero, then an optional fraction and exponent");
     return literal;
 }
