@@ -135,6 +135,9 @@ TEST_F(SheetsTool, BadInputAndUnwritableOutputLeaveNothingHalfWritten)
     fs::create_symlink(file("in"), file("link.json"));
     const std::string exercise = R"({"pumpRating": "1000/10"})";
     const std::string refusedThenBad = "[" + exercise + ", {\"pumpRating\": 3}]";
+    const std::string refusedThenAccepted = "[" + exercise + R"(, {"pumpRating": "1000/10", "feedDiameter": 45,
+        "feedLength": 120, "nozzleCount": 1, "nozzle1Type": "40/14", "nozzle1Flow": 250, "nozzle1Height": 5,
+        "nozzle1HoseCount": 1}])";
     struct Case {
         std::string arguments;
         std::string input;
@@ -146,6 +149,7 @@ TEST_F(SheetsTool, BadInputAndUnwritableOutputLeaveNothingHalfWritten)
         {"- -o " + file("kept.pdf").string(), "[{", "tavelle-sheets: "},
         {"- -o " + file("kept.pdf").string(), refusedThenBad, "exercise 2, key \"pumpRating\""},
         {"--random 2 -o " + quoted(file("no such folder") / "set.pdf"), "", "cannot write "},
+        {"- -o " + quoted(file("no such folder") / "set.pdf"), refusedThenAccepted, "cannot write "},
         {"--random 2", "", "missing -o OUT.pdf"},
         {"--trainee --key --random 2 -o " + file("kept.pdf").string(), "", "exclude each other"},
         {file("in").string() + " -o " + (file("") / "." / "in").string(), exercise, sameFile},

@@ -77,7 +77,8 @@ public:
     const std::vector<tavelle::SheetExercise>& accepted() const { return m_accepted; }
     bool anyRefused() const { return !m_refusals.empty(); }
 
-    // Once the whole set is read: when it cannot be, its one failure line is all that is said.
+    // Once the sheets are written: when the set cannot be read or written, its one failure line is all
+    // that is said.
     void reportRefusals() const
     {
         for (const std::string& line : m_refusals) std::fprintf(stderr, "tavelle-sheets: %s\n", line.c_str());
@@ -222,8 +223,8 @@ int main(int argc, char** argv)
         return std::nullopt;
     });
     if (ended) return *ended;
-    set.reportRefusals();
     if (set.accepted().empty()) {
+        set.reportRefusals();
         std::fprintf(stderr, "tavelle-sheets: no exercise to put on the sheets; %s is not written\n",
                      outputName(options.output).c_str());
         return set.anyRefused() ? 1 : 2;
@@ -240,5 +241,6 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "tavelle-sheets: %s\n", failure->c_str());
         return 2;
     }
+    set.reportRefusals();
     return set.anyRefused() ? 1 : 0;
 }
