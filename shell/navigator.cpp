@@ -6,6 +6,7 @@
 #include "screens/screen_factory.h"
 #include "screens/window_placement.h"
 #include "shell/message_boxes.h"
+#include "shell/outside_destruction.h"
 #include "shell/screen_printer.h"
 
 #include <QString>
@@ -86,6 +87,7 @@ void Navigator::screenClosedByUser(ScreenId screen)
 void Navigator::open(ScreenId screen, Modality modality)
 {
     m_current = createScreen(screen, *this).release();
+    closeWhenDestroyedOutside(*m_current);
     m_current->showLoad(loadScreen(screen, m_record, m_decimalSeparator));
     if (m_screen) {
         // A window takes the screen its place lies on: the place must be there before it is created.

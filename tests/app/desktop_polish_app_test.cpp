@@ -229,11 +229,15 @@ INSTANTIATE_TEST_SUITE_P(
                                {"Label5", "Label8", "Label9", "Command1", "Command2", "Command3", "Command4"}}),
     [](const ::testing::TestParamInfo<TypeCase>& param) { return screenParamName({param.param.screen, param.index}); });
 
-TEST(WindowPlacement, CentresTheFrameInTheGivenArea)
+TEST(WindowPlacement, CentresTheFrameInTheGivenAreaAndKeepsItsTopLeftCornerInside)
 {
     EXPECT_EQ(centredTopLeft(QSize(400, 300), QRect(0, 0, 1280, 1024)), QPoint(440, 362));
     EXPECT_EQ(centredTopLeft(QSize(400, 300), QRect(1280, 24, 1920, 1056)), QPoint(2040, 402));
     EXPECT_EQ(centredTopLeft(QSize(401, 301), QRect(-1024, 0, 1024, 768)), QPoint(-713, 233));
+    // A netbook under its panel, a 640 x 480 screen, a screen scaled four times over.
+    EXPECT_EQ(centredTopLeft(QSize(730, 640), QRect(0, 0, 1024, 570)), QPoint(147, 0));
+    EXPECT_EQ(centredTopLeft(QSize(730, 640), QRect(0, 24, 640, 456)), QPoint(0, 24));
+    EXPECT_EQ(centredTopLeft(QSize(730, 640), QRect(1280, 0, 480, 270)), QPoint(1280, 0));
 }
 
 // Shows one of the application's boxes and hands it, on screen and sized, to `inspect` before its OK.
