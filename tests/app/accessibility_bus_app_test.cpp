@@ -55,11 +55,11 @@ TEST_P(AtSpiTest, EveryChosenListIsLabelledByWhatItIs)
 {
     reach(GetParam());
     ASSERT_NE(screen(), nullptr);
-    const ExerciseInput exercise = walkThroughExercise(3);
+    ExerciseInput exercise = walkThroughExercise(3);
     for (const EntryList& list : entryLists(GetParam())) {
         auto* combo = control<QComboBox>(std::string(list.control).c_str());
         ASSERT_NE(combo, nullptr) << list.control;
-        const std::string& item = list.choice(exercise);
+        const std::string item = list.choice(exercise);
         if (item.empty())
             combo->setCurrentIndex(combo->count() - 1);
         else
