@@ -81,7 +81,9 @@ TEST_P(ShortcutTest, CtrlQPressesQuitterWhereItIs)
     const bool quittable = buttonCaptioned(QStringLiteral("Quitter")) != nullptr;
     EXPECT_EQ(clicksOnPressing(QKeySequence(Qt::CTRL | Qt::Key_Q), QStringLiteral("Quitter")), quittable ? 1 : 0)
         << screenName();
-    if (!quittable) EXPECT_EQ(screen()->screenId(), GetParam());
+    if (!quittable) {
+        EXPECT_EQ(screen()->screenId(), GetParam());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, ShortcutTest, ::testing::ValuesIn(allScreens), screenParamName);
