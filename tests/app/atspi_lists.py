@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Reads the drop-down lists of a running program through AT-SPI, as a screen reader does: for each
 # combo box of its showing windows, its name, its place on the screen and the names of the objects it

@@ -6,7 +6,7 @@
 #   on_accessibility_bus.sh COMMAND [ARGUMENT...]
 set -euo pipefail
 
-for tool in Xvfb dbus-run-session python3; do
+for tool in Xvfb dbus-run-session /usr/bin/python3; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "on_accessibility_bus: $tool is missing; scripts/install-deps.sh installs it" >&2
     exit 1
