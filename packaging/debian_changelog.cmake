@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian changelog, written from the releases of the AppStream metainfo: one entry a release,
-# newest first, its French paragraphs as the items, dated the day of the release. Also gives the
+# newest first, its English paragraphs as the items, dated the day of the release. Also gives the
 # newest release's date as seconds since 1970, which dates every file of the package.
 #   tavelle_debian_changelog(METAINFO OUTPUT MAINTAINER EPOCH_VARIABLE)
 
@@ -46,11 +46,11 @@ function(tavelle_debian_changelog metainfo output maintainer epoch_variable)
       execute_process(COMMAND date -u -d ${date} +%s OUTPUT_VARIABLE newest_epoch OUTPUT_STRIP_TRAILING_WHITESPACE
                       COMMAND_ERROR_IS_FATAL ANY)
     endif()
-    # The French paragraphs, those without a language of their own.
-    string(REGEX MATCHALL "<p>[^<]*</p>" paragraphs "${block}")
+    # The English paragraphs, as Debian's changelogs are written.
+    string(REGEX MATCHALL "<p xml:lang=\"en\">[^<]*</p>" paragraphs "${block}")
     set(lines "")
     foreach(paragraph IN LISTS paragraphs)
-      string(REGEX REPLACE "</?p>" "" paragraph "${paragraph}")
+      string(REGEX REPLACE "</?p[^>]*>" "" paragraph "${paragraph}")
       string(REPLACE "&lt;" "<" paragraph "${paragraph}")
       string(REPLACE "&gt;" ">" paragraph "${paragraph}")
       string(REPLACE "&amp;" "&" paragraph "${paragraph}")

@@ -28,8 +28,11 @@ failed=0
 cmp "$deb" "$work/again/$(basename "$deb")" || { echo "two builds of the package differ"; failed=1; }
 
 # Lintian's errors and warnings; its informations are listed (and explained in the README).
-lintian --info --no-tag-display-limit "$deb" >"$work/lintian.log" 2>&1 || true
+# (Its exit status is 1 when it reports an error, 2 when it could not check the package.)
+lintian_status=0
+lintian --display-info --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>"$work/lintian.err" || lintian_status=$?
 cat "$work/lintian.log"
+[ "$lintian_status" -le 1 ] || { echo "lintian could not check the package:"; cat "$work/lintian.err"; failed=1; }
 if grep -Eq '^(E|W): ' "$work/lintian.log"; then echo "lintian reports errors or warnings"; failed=1; fi
 
 field() { dpkg-deb --field "$deb" "$1"; }
