@@ -11,11 +11,26 @@
 
 namespace tavelle {
 
+namespace {
+
+QString runningProgramDirectory()
+{
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+}
+
+// Set by shell/CMakeLists.txt, relative to the program.
+QString installedGuideFile(const QString& programDirectory)
+{
+    return QDir::cleanPath(programDirectory + QStringLiteral("/" TAVELLE_INSTALLED_GUIDE));
+}
+
+}  // namespace
+
 QString userGuideFile(const QString& programDirectory)
 {
-    // Both set by shell/CMakeLists.txt: the installed guide relative to the program, and the source tree's.
-    const QString installed = QDir::cleanPath(programDirectory + QStringLiteral("/" TAVELLE_INSTALLED_GUIDE));
+    const QString installed = installedGuideFile(programDirectory);
     if (QFileInfo(installed).isFile()) return installed;
+    // Set by shell/CMakeLists.txt: the source tree's, for a program run from its build tree.
     const QString source = QStringLiteral(TAVELLE_SOURCE_GUIDE);
     if (QFileInfo(source).isFile()) return source;
     return {};
@@ -23,7 +38,7 @@ QString userGuideFile(const QString& programDirectory)
 
 QString userGuideFile()
 {
-    return userGuideFile(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath());
+    return userGuideFile(runningProgramDirectory());
 }
 
 bool GuideOnF1::eventFilter(QObject* watched, QEvent* event)
@@ -34,7 +49,8 @@ bool GuideOnF1::eventFilter(QObject* watched, QEvent* event)
         return QObject::eventFilter(watched, event);
     const QString guide = userGuideFile();
     if (guide.isEmpty())
-        std::fprintf(stderr, "tavelle: the user guide is not installed (%s)\n", TAVELLE_INSTALLED_GUIDE);
+        std::fprintf(stderr, "tavelle: the user guide is not installed (%s)\n",
+                     qPrintable(installedGuideFile(runningProgramDirectory())));
     else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(guide)))
         std::fprintf(stderr, "tavelle: nothing could open the user guide %s\n", qPrintable(guide));
     return true;
