@@ -3,11 +3,14 @@
 
 #include "core/about_texts.h"
 #include "shell/print_module.h"
+#include "shell/user_guide.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace tavelle {
@@ -33,6 +36,18 @@ QString echoed(const QString& text)
     return line;
 }
 
+// Writes the text asked for on standard output; a write that fails (a full disk, a closed pipe) is one
+// line on standard error and the usage error's status, as nothing was said.
+int answer(const std::string& text, const char* what)
+{
+    errno = 0;
+    const bool written = std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0;
+    if (written) return 0;
+    std::fprintf(stderr, "%s: the %s could not be written: %s\n", programName, what,
+                 errno != 0 ? std::strerror(errno) : "write error");
+    return usageErrorStatus;
+}
+
 }  // namespace
 
 std::optional<int> answerCommandLine(int argc, char** argv)
@@ -55,6 +70,10 @@ std::optional<int> answerCommandLine(int argc, char** argv)
     QCommandLineOption checkPrintModule(QStringLiteral("check-print-module"));
     checkPrintModule.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(checkPrintModule);
+    // For the package's checks: the user guide F1 opens, found as the running program finds it.
+    QCommandLineOption guideFile(QStringLiteral("guide-file"));
+    guideFile.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(guideFile);
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "%s: %s (try --help)\n", programName, qPrintable(echoed(parser.errorText())));
         return usageErrorStatus;
@@ -63,19 +82,19 @@ std::optional<int> answerCommandLine(int argc, char** argv)
         // Without a QCoreApplication yet, the parser cannot name the program itself.
         QString text = parser.helpText();
         text.replace(QStringLiteral("<executable_name>"), QString::fromLatin1(programName));
-        std::fputs(qPrintable(text), stdout);
-        return 0;
+        return answer(text.toStdString(), "help");
     }
-    if (parser.isSet(version)) {
-        std::printf("%s %s\n", programName, versionNumberText().c_str());
-        return 0;
-    }
+    if (parser.isSet(version)) return answer(std::string(programName) + " " + versionNumberText() + "\n", "version");
     if (!parser.positionalArguments().isEmpty()) {
         std::fprintf(stderr, "%s: takes no arguments, but was given \"%s\" (try --help)\n", programName,
                      qPrintable(echoed(parser.positionalArguments().constFirst())));
         return usageErrorStatus;
     }
     if (parser.isSet(checkPrintModule)) return loadPrintModule(printModuleFile()) ? 0 : 1;
+    if (parser.isSet(guideFile)) {
+        const QString guide = userGuideFile();
+        return guide.isEmpty() ? 1 : answer(guide.toStdString() + "\n", "guide's file name");
+    }
     return std::nullopt;
 }
 
