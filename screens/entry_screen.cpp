@@ -56,8 +56,13 @@ QComboBox* EntryScreen::addSlopePercent(const char* ofName, const char* listName
     QLabel* of = addLabel(this, ofName, QStringLiteral("de"), QRect(left, top, 24, listHeight));
     of->setAlignment(Qt::AlignCenter);
     QComboBox* percent = addEntryList(listName, QRect(left + 28, top, 64, listHeight));
-    // "de" alone says nothing: the percent is named after the slope row it ends.
-    percent->setAccessibleName(toQString(spokenSlopePercentName(m_lastRowLabel.toStdString())));
+    // "de" alone says nothing: the percent is named after the slope row it ends. Once a value is chosen,
+    // a screen reader names a list by the label it is the buddy of (Qt then gives the value as the list's
+    // own name): "de" labels the percent, under the same words.
+    const QString spokenName = toQString(spokenSlopePercentName(m_lastRowLabel.toStdString()));
+    percent->setAccessibleName(spokenName);
+    of->setBuddy(percent);
+    of->setAccessibleName(spokenName);
     QLabel* sign = addLabel(this, percentName, QStringLiteral("%"), QRect(left + 96, top, 20, listHeight));
     sign->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return percent;

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 
@@ -148,6 +149,7 @@ QPushButton* ScreenWindow::addNavigationButton(const char* name, const QString& 
 {
     QPushButton* button = addButton(this, name, caption, rect, pointSize, bold);
     m_buttons.push_back(button);
+    if (caption == QStringLiteral("Quitter")) button->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     const std::string control = name;
     connect(button, &QPushButton::clicked, this, [this, control] { host().navigateFrom(m_id, control); });
     return button;
@@ -157,6 +159,7 @@ QPushButton* ScreenWindow::addPrintButton(QRect rect)
 {
     QPushButton* print = addButton(this, "Command4", QStringLiteral("Imprimer"), rect, 12);
     m_buttons.push_back(print);
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(print, &QPushButton::clicked, this, [this] { host().printScreen(*this); });
     return print;
 }

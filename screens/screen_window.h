@@ -60,10 +60,10 @@ protected:
     QComboBox* addList(QWidget* parent, const char* name, std::span<const std::string_view> items, QRect rect);
     QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, QRect rect, qreal pointSize = 0,
                            bool bold = false);
-    // A button that hands its name to the shell's navigation.
+    // A button that hands its name to the shell's navigation; Ctrl+Q presses a "Quitter".
     QPushButton* addNavigationButton(const char* name, const QString& caption, QRect rect, qreal pointSize = 0,
                                      bool bold = false);
-    // "Imprimer" (Command4): prints this screen through the shell; the screen stays open.
+    // "Imprimer" (Command4): prints this screen through the shell; the screen stays open. Ctrl+P presses it.
     QPushButton* addPrintButton(QRect rect);
     // A picture drawn by the application, with a tooltip naming it; a screen reader names it the same.
     QLabel* addPicture(const char* name, QRect rect, const Artwork& artwork, const QString& tooltip);

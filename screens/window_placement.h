@@ -9,7 +9,8 @@ class QWidget;
 
 namespace tavelle {
 
-// Where a window of the given outer size goes to sit in the middle of a screen's free area.
+// Where a window of the given outer size goes to sit in the middle of a screen's free area; in each
+// direction where it is larger than the area, at the area's start.
 QPoint centredTopLeft(QSize frame, QRect area);
 
 // Puts a top-level window in the middle of the free area of the given screen (the window's own

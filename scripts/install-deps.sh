@@ -1,20 +1,35 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing Tavelle need.
+# Installs the Debian 12 packages Tavelle needs: with --app, only what building and running the
+# application takes (scripts/run.sh); without, also what the tests, benchmarks, coverage, fuzzing and
+# package checks take (scripts/test.sh).
 # Idempotent: when everything is present it changes nothing and needs no network.
 set -euo pipefail
 
-packages=(
+# Configuring the tree (every tool's library is found even when only the application is built),
+# building the application and its print module, and what it needs at run time: the type faces its
+# windows are designed for and lpstat, which names the default printer.
+app_packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-  fonts-liberation2 fonts-dejavu-core
-  xvfb xauth x11-utils icewm libxcb1-dev
-  libcups2-dev cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  qt6-base-dev qt6-svg-dev libgl-dev libxcb1-dev libcups2-dev nlohmann-json3-dev
+  fonts-liberation2 fonts-dejavu-core cups-client
+)
+test_packages=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth x11-utils icewm
+  cups cups-bsd printer-driver-cups-pdf poppler-utils
   gcovr
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev lintian
+  at-spi2-core gir1.2-atspi-2.0 python3-gi dbus dbus-x11
   clang libclang-rt-14-dev
   time valgrind jq
 )
+
+packages=("${app_packages[@]}")
+case "${1:-}" in
+  --app) ;;
+  "") packages+=("${test_packages[@]}") ;;
+  *) echo "install-deps: unknown option \"$1\" (the only option is --app)" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

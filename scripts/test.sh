@@ -35,7 +35,7 @@ sanitizer_environment() {
 
 "$root/scripts/install-deps.sh"
 
-build_and_test "$root/build" -DCMAKE_BUILD_TYPE=Release -DTAVELLE_WERROR=ON
+build_and_test "$root/build" -DCMAKE_BUILD_TYPE=Release -DTAVELLE_BUILD_TESTS=ON -DTAVELLE_BUILD_BENCH=ON -DTAVELLE_WERROR=ON
 
 # Under a minute from scratch: the core and tool suites again, instrumented for gcov.
 "$root/scripts/coverage.sh"

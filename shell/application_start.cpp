@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/application_start.h"
 
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QString>
@@ -54,10 +55,23 @@ void holdOpeningMessages(QtMsgType type, const QMessageLogContext& context, cons
     opening->held.push_back({type, context.category, text});
 }
 
+// Without a session bus, D-Bus would start one for the display (dbus-launch and a dbus-daemon) when Qt's
+// accessibility bridge looks for one, and both would outlive the program. The bus is looked for where
+// D-Bus itself looks: the variable, then the user's bus in the runtime folder; without either, an
+// address that opens nothing. No screen reader can be reached without a session bus anyway.
+void refuseAutolaunchedSessionBus()
+{
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) return;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo(runtime + QStringLiteral("/bus")).exists()) return;
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+}
+
 }  // namespace
 
 std::unique_ptr<QApplication> openApplication(int& argc, char** argv, const char* programName)
 {
+    refuseAutolaunchedSessionBus();
     opening.emplace(OpeningState{programName, {}});
     const QtMessageHandler previousHandler = qInstallMessageHandler(holdOpeningMessages);
     auto application = std::make_unique<QApplication>(argc, argv);

@@ -12,6 +12,7 @@ namespace tavelle {
 // with half a page about reinstalling it; instead the program ends with exit status 1 and one line on
 // standard error saying that no display could be opened, why, and how to run it under a virtual X
 // server. Qt's other messages of that moment are held back until the display is open, then passed on.
+// When there is no session bus, none is started for the program (it would outlive it).
 // argc must outlive the application.
 std::unique_ptr<QApplication> openApplication(int& argc, char** argv, const char* programName);
 

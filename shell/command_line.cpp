@@ -4,12 +4,15 @@
 #include "core/about_texts.h"
 #include "shell/print_module.h"
 #include "shell/progress_module.h"
+#include "shell/user_guide.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace tavelle {
@@ -52,6 +55,18 @@ int exportProgression(const QString& file)
     return 0;
 }
 
+// Writes the text asked for on standard output; a write that fails (a full disk, a closed pipe) is one
+// line on standard error and the usage error's status, as nothing was said.
+int answer(const std::string& text, const char* what)
+{
+    errno = 0;
+    const bool written = std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0;
+    if (written) return 0;
+    std::fprintf(stderr, "%s: the %s could not be written: %s\n", programName, what,
+                 errno != 0 ? std::strerror(errno) : "write error");
+    return usageErrorStatus;
+}
+
 }  // namespace
 
 std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
@@ -86,6 +101,10 @@ std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("Exercises to practise (JSON, as tavelle-solve reads; *.tavelle)."),
                                  QStringLiteral("[FILE]"));
+    // For the package's checks: the user guide F1 opens, found as the running program finds it.
+    QCommandLineOption guideFile(QStringLiteral("guide-file"));
+    guideFile.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(guideFile);
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "%s: %s (try --help)\n", programName, qPrintable(echoed(parser.errorText())));
         return usageErrorStatus;
@@ -94,13 +113,10 @@ std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
         // Without a QCoreApplication yet, the parser cannot name the program itself.
         QString text = parser.helpText();
         text.replace(QStringLiteral("<executable_name>"), QString::fromLatin1(programName));
-        std::fputs(qPrintable(text), stdout);
-        return 0;
+        return answer(text.toStdString(), "help");
     }
-    if (parser.isSet(version)) {
-        std::printf("%s %s\n", programName, versionNumberText().c_str());
-        return 0;
-    }
+    if (parser.isSet(version)) return answer(std::string(programName) + " " + versionNumberText() + "\n", "version");
+
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1 || (!files.isEmpty() && parser.isSet(progression))) {
         std::fprintf(stderr, "%s: takes at most one FILE to practise, and none with --progression, but was given \"%s\" (try --help)\n",
@@ -111,6 +127,10 @@ std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
     launch.practice = parser.isSet(practice) || !files.isEmpty();
     if (!files.isEmpty()) launch.exercisesFile = files.constFirst();
     if (parser.isSet(checkPrintModule)) return loadPrintModule(printModuleFile()) ? 0 : 1;
+    if (parser.isSet(guideFile)) {
+        const QString guide = userGuideFile();
+        return guide.isEmpty() ? 1 : answer(guide.toStdString() + "\n", "guide's file name");
+    }
     return std::nullopt;
 }
 

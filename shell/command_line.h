@@ -17,8 +17,10 @@ struct Launch {
 // Answers --help and --version, writes the trainee's progress as CSV for --progression FILE, and
 // refuses anything else, before any window or display is needed. Returns the exit status when the
 // program should end there, nothing when it should run as `launch` says: "tavelle FILE" and
-// "tavelle --entrainement [FILE]" practise. A hidden --check-print-module, for the package's checks, loads
-// the print module and ends with 0 when it loads, else 1 with the reason on standard error.
+// "tavelle --entrainement [FILE]" practise. When the help or the version cannot be written, one line on
+// standard error and exit status 2. For the package's checks, a hidden --check-print-module loads the
+// print module and ends with 0 when it loads, else 1 with the reason on standard error; a hidden
+// --guide-file prints the user guide that F1 opens and ends with 0, or with 1 when there is none.
 std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch);
 
 }  // namespace tavelle

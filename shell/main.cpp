@@ -12,6 +12,7 @@
 #include "shell/print_module.h"
 #include "shell/progress_module.h"
 #include "shell/qt_message_boxes.h"
+#include "shell/user_guide.h"
 
 #include <QApplication>
 
@@ -38,6 +39,8 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QString::fromLatin1(tavelle::applicationId));
     tavelle::warnWhenNoFontIsUsable(programName);
     tavelle::applyApplicationLook();
+    tavelle::GuideOnF1 guideOnF1;
+    application->installEventFilter(&guideOnF1);
     // Between two screens no window is open: only the flow ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     // For bench/run_all.sh only, and only when asked (see first_expose_report.h).

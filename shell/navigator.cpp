@@ -7,6 +7,7 @@
 #include "screens/window_placement.h"
 #include "shell/message_boxes.h"
 #include "shell/practice.h"
+#include "shell/outside_destruction.h"
 #include "shell/screen_printer.h"
 
 #include <QString>
@@ -100,6 +101,7 @@ void Navigator::checkAnswers(ScreenId screen)
 void Navigator::open(ScreenId screen, Modality modality)
 {
     m_current = createScreen(screen, *this).release();
+    closeWhenDestroyedOutside(*m_current);
     m_current->showLoad(loadScreen(screen, m_record, m_decimalSeparator));
     if (m_practice) m_practice->prepare(*m_current, m_record);
     if (m_screen) {

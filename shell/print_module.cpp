@@ -1,10 +1,13 @@
 #include "shell/print_module.h"
 
+#include "shell/module_file_check.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
 
 #include <cstdio>
+#include <optional>
 #include <utility>
 
 namespace tavelle {
@@ -24,18 +27,19 @@ QString printModuleFile()
 
 std::unique_ptr<PrinterSystem> loadPrintModule(const QString& file)
 {
-    // Never unloaded: the print system it makes lives until the program ends.
-    QLibrary module(file);
-    const auto create = reinterpret_cast<decltype(&tavelle_create_printer_system)>(
-        module.resolve("tavelle_create_printer_system"));
-    if (create == nullptr) {
-        // For a missing file QLibrary tells of the last of the other names it tried instead.
-        const QString reason = QFileInfo::exists(file) ? module.errorString() : QStringLiteral("no such file");
+    const auto fail = [&file](const QString& reason) {
         std::fprintf(stderr, "tavelle: cannot print: the print module %s does not load: %s\n", qPrintable(file),
                      qPrintable(reason));
         std::fflush(stderr);
         return nullptr;
-    }
+    };
+    if (const std::optional<QString> problem = moduleFileProblem(file)) return fail(*problem);
+    // Never unloaded: the print system it makes lives until the program ends.
+    QLibrary module(file);
+    if (!module.load()) return fail(module.errorString());
+    const auto create = reinterpret_cast<decltype(&tavelle_create_printer_system)>(
+        module.resolve("tavelle_create_printer_system"));
+    if (create == nullptr) return fail(QStringLiteral("it has no entry point tavelle_create_printer_system"));
     return std::unique_ptr<PrinterSystem>(create());
 }
 

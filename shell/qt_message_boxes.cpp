@@ -1,6 +1,7 @@
 #include "shell/qt_message_boxes.h"
 
 #include "screens/window_placement.h"
+#include "shell/outside_destruction.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -24,6 +25,7 @@ public:
     {
         setDefaultButton(QMessageBox::Ok);
         setEscapeButton(QMessageBox::Ok);
+        closeWhenDestroyedOutside(*this);
         if (m_screen != nullptr) setScreen(m_screen);
         // The box sizes itself to its layout's minimum whenever it lays out again: a strut across
         // its grid keeps the caption's room through every one of those.

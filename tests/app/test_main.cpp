@@ -1,5 +1,6 @@
 // One QApplication for every window test; offscreen unless the caller chose a platform.
 #include "screens/application_look.h"
+#include "shell/user_guide.h"
 
 #include <QApplication>
 
@@ -14,6 +15,8 @@ int main(int argc, char** argv)
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
     tavelle::applyApplicationLook();
+    tavelle::GuideOnF1 guideOnF1;
+    application.installEventFilter(&guideOnF1);
     QApplication::setQuitOnLastWindowClosed(false);
     return RUN_ALL_TESTS();
 }

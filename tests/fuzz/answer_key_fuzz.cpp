@@ -31,6 +31,14 @@ void checkOneLine(std::string_view message)
     check(!message.empty(), "an empty refusal");
     for (const char c : message)
         check(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F, "a control character in a refusal");
+    // Nor an invisible character that could turn the rest of the line around in a terminal.
+    for (char32_t format : {0x200Bu, 0x200Eu, 0x200Fu, 0x202Au, 0x202Bu, 0x202Cu, 0x202Du, 0x202Eu, 0x2066u, 0x2067u,
+                            0x2068u, 0x2069u, 0xFEFFu}) {
+        const char encoded[] = {static_cast<char>(0xE0 | (format >> 12)), static_cast<char>(0x80 | ((format >> 6) & 0x3F)),
+                                static_cast<char>(0x80 | (format & 0x3F))};
+        check(message.find(std::string_view(encoded, sizeof encoded)) == std::string_view::npos,
+              "a format character in a refusal");
+    }
 }
 
 void solveWith(std::string_view input, std::string_view separator)

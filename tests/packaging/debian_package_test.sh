@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Makes the Debian package of the build tree with CPack, then checks its control fields (name,
-# version, section, description, the libraries' packages found by dpkg-shlibdeps and nothing of the
-# build tools), that it holds exactly the installed files, and that the programs unpacked from it
-# run and print their version, the application loading its print module from where it was unpacked.
+# Makes the Debian package of the build tree with CPack, twice, then checks that both are the same byte
+# for byte, that lintian finds no error and no warning in it, its control fields (name, version,
+# section, description, the libraries' packages found by dpkg-shlibdeps and nothing of the build tools,
+# lpstat's package recommended), that it holds exactly the installed files, and that the programs
+# unpacked from it run and print their version, the application loading its print module and finding
+# its user guide where they were unpacked.
 set -euo pipefail
 build=$1
 expected=$2
@@ -12,13 +14,28 @@ version=$3
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-(cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1) ||
-  { cat "$work/cpack.log"; exit 1; }
+package() {
+  (cd "$work" && env -u SOURCE_DATE_EPOCH cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/$1" \
+    >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; exit 1; }
+}
+package out
 deb="$work/out/tavelle_${version}_$(dpkg --print-architecture).deb"
 [ -f "$deb" ] || { echo "no $(basename "$deb") in:"; ls "$work/out"; exit 1; }
+# A second package, from files installed again a second later.
+sleep 1
+package again
+failed=0
+cmp "$deb" "$work/again/$(basename "$deb")" || { echo "two builds of the package differ"; failed=1; }
+
+# Lintian's errors and warnings; its informations are listed (and explained in the README).
+# (Its exit status is 1 when it reports an error, 2 when it could not check the package.)
+lintian_status=0
+lintian --display-info --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>"$work/lintian.err" || lintian_status=$?
+cat "$work/lintian.log"
+[ "$lintian_status" -le 1 ] || { echo "lintian could not check the package:"; cat "$work/lintian.err"; failed=1; }
+if grep -Eq '^(E|W): ' "$work/lintian.log"; then echo "lintian reports errors or warnings"; failed=1; fi
 
 field() { dpkg-deb --field "$deb" "$1"; }
-failed=0
 expect_field() {
   local actual
   actual=$(field "$1")
@@ -35,10 +52,11 @@ if field Description | grep -E '&[a-z]+;'; then echo "the description holds XML 
 
 depends=$(field Depends | tr ',' '\n' | sed 's/[[:space:]]*(.*//; s/[[:space:]]//g; /^$/d' | LC_ALL=C sort)
 # Qt Print Support and libcups are the print module's; lpstat names the default printer at start-up.
-for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libcups2 fonts-liberation2 \
-  cups-client; do
+for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libcups2 fonts-liberation2; do
   grep -qx "$package" <<<"$depends" || { echo "Depends lacks $package: $(field Depends)"; failed=1; }
 done
+# Without lpstat the application still prints: it is recommended, not needed.
+expect_field Recommends cups-client
 for package in libqt6svg6 libgtest-dev libgmock-dev libbenchmark1debian; do
   if grep -qx "$package" <<<"$depends"; then echo "Depends names the build's $package"; failed=1; fi
 done
@@ -49,6 +67,9 @@ dpkg-deb --extract "$deb" "$work/root"
 "$here/check_tree.sh" "$work/root/usr" "$expected" || failed=1
 shown=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$work/root/usr/bin/tavelle" --version)
 [ "$shown" = "tavelle $version" ] || { echo "tavelle --version printed \"$shown\""; failed=1; }
+guide=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$work/root/usr/bin/tavelle" --guide-file) || true
+[ "$guide" = "$work/root/usr/share/doc/tavelle/guide/index.html" ] ||
+  { echo "F1 would open \"$guide\", not the unpacked guide"; failed=1; }
 for tool in tavelle-solve tavelle-sheets; do
   shown=$("$work/root/usr/bin/$tool" --version)
   [ "$shown" = "$tool $version" ] || { echo "$tool --version printed \"$shown\""; failed=1; }

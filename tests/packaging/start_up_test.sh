@@ -60,8 +60,18 @@ run -- --help
   grep -q -- '--version' "$work/out" && grep -q 'xvfb-run -a tavelle' "$work/out" ||
   fail "--help: status $status, printed: $out"
 
-run -- exercise.json
-expect_one_error_line "an argument" 2 "takes no arguments" "exercise.json" "--help"
+# A help or version that cannot be written is an error, said in one line.
+for option in --help --version; do
+  set +e
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$tavelle" "$option" >/dev/full 2>"$work/err"
+  status=$?
+  set -e
+  err=$(cat "$work/err")
+  expect_one_error_line "$option on a full disk" 2 "could not be written" "No space left on device"
+done
+
+run -- exercise.json other.json
+expect_one_error_line "two files" 2 "takes at most one FILE" "other.json" "--help"
 run -- --platform=offscreen
 expect_one_error_line "an unknown option" 2 "platform" "--help"
 run -- $'two\nlines\e[2J'
@@ -112,4 +122,16 @@ else
   fail "$(cat "$work/xvfb-error")"
 fi
 [ "$class" = "WM_CLASS(STRING) = \"$id\", \"Tavelle\"" ] || fail "the window's class is $class, not $id"
+
+# Without a session bus (as under xvfb-run), nothing the program starts outlives it: D-Bus would start
+# dbus-launch and a dbus-daemon for the display. Its children carry its environment, and with it a mark.
+if [ -n "$xvfb_pid" ]; then
+  mark="TAVELLE_START_UP_TEST=$$-$RANDOM"
+  env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS "$mark" TAVELLE_REPORT_FIRST_EXPOSE=1 \
+    timeout 60 "$tavelle" >"$work/out" 2>"$work/err" || fail "a start without a session bus: $(cat "$work/err")"
+  sleep 0.5
+  outliving=$(grep -lsaF "$mark" /proc/[0-9]*/environ | cut -d/ -f3 | while read -r pid; do
+    [ "$pid" != "$$" ] && ps -o args= -p "$pid"; done || true)
+  [ -z "$outliving" ] || fail "started without a session bus, the program left running: $outliving"
+fi
 exit "$failed"

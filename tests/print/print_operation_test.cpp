@@ -10,11 +10,17 @@
 #include <QDialog>
 #include <QComboBox>
 #include <QEvent>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include <elf.h>
+#include <link.h>
+
 #include <algorithm>
+#include <cstddef>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -259,11 +265,21 @@ TEST_F(PrintOperationTest, ThePressedButtonGetsItsFocusBack)
     EXPECT_EQ(QApplication::focusWidget(), window->button(QStringLiteral("Command4")));
 }
 
+// The application's own module, changed as a bad copy or a bad build would change it.
+QByteArray printModuleBytes(const std::function<void(QByteArray&)>& change)
+{
+    QFile file(printModuleFile(QStringLiteral(TAVELLE_PROGRAM_DIR)));
+    QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (!bytes.isEmpty()) change(bytes);
+    return bytes;
+}
+
 struct BrokenModule {
     const char* name;
-    const char* content;  // none: there is no file
+    std::function<QByteArray()> content;  // none: there is no file
     const char* reason;
 };
+void PrintTo(const BrokenModule& module, std::ostream* out) { *out << module.name; }
 
 class PrintModuleTest : public ::testing::TestWithParam<BrokenModule> {};
 
@@ -273,8 +289,10 @@ TEST_P(PrintModuleTest, OneThatDoesNotLoadFailsThePrintAndSaysWhyInOneLine)
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString file = folder.filePath(QStringLiteral("libtavelle_print.so"));
-    if (c.content != nullptr) {
-        ASSERT_TRUE(writeTestFile(file, c.content));
+    if (c.content) {
+        const QByteArray content = c.content();
+        ASSERT_FALSE(content.isEmpty());
+        ASSERT_TRUE(writeTestFile(file, content));
     }
     ModulePrinterSystem printers(file);
     RecordingMessageBoxes messages;
@@ -300,10 +318,30 @@ TEST_P(PrintModuleTest, OneThatDoesNotLoadFailsThePrintAndSaysWhyInOneLine)
 
 INSTANTIATE_TEST_SUITE_P(
     Modules, PrintModuleTest,
-    ::testing::Values(BrokenModule{"Missing", nullptr, "no such file"},
-                      // The reason is the system's, through QLibrary.
-                      BrokenModule{"NoLibrary", "This is a text, of more than the sixty-four bytes of an ELF header.\n",
-                                   "invalid ELF header"}),
+    ::testing::Values(
+        BrokenModule{"Missing", nullptr, "no such file"},
+        BrokenModule{"NoLibrary", [] { return QByteArray("This is a text, of more than the sixty-four bytes of an ELF header.\n"); },
+                     "invalid ELF header"},
+        BrokenModule{"Truncated", [] { return printModuleBytes([](QByteArray& bytes) { bytes.truncate(8000); }); },
+                     "truncated: 8000 bytes"},
+        BrokenModule{"AnotherMachine",
+                     [] {
+                         return printModuleBytes([](QByteArray& bytes) {
+                             char* field = bytes.data() + offsetof(ElfW(Ehdr), e_machine);
+                             quint16 machine = 0;
+                             std::memcpy(&machine, field, sizeof machine);
+                             machine = machine == EM_AARCH64 ? EM_X86_64 : EM_AARCH64;
+                             std::memcpy(field, &machine, sizeof machine);
+                         });
+                     },
+                     "made for another machine"},
+        BrokenModule{"WithoutEntryPoint",
+                     [] {
+                         return printModuleBytes([](QByteArray& bytes) {
+                             bytes.replace("tavelle_create_printer_system", "tavelle_create_printer_systex");
+                         });
+                     },
+                     "no entry point tavelle_create_printer_system"}),
     [](const ::testing::TestParamInfo<BrokenModule>& row) { return std::string(row.param.name); });
 
 }  // namespace

@@ -132,27 +132,65 @@ TEST_F(SheetsTool, OnePartOnlyAndRefusedExercisesLeftOut)
 TEST_F(SheetsTool, BadInputAndUnwritableOutputLeaveNothingHalfWritten)
 {
     { std::ofstream(file("kept.pdf")) << "an earlier set"; }
+    fs::create_symlink(file("in"), file("link.json"));
+    const std::string exercise = R"({"pumpRating": "1000/10"})";
+    const std::string refusedThenBad = "[" + exercise + ", {\"pumpRating\": 3}]";
+    const std::string refusedThenAccepted = "[" + exercise + R"(, {"pumpRating": "1000/10", "feedDiameter": 45,
+        "feedLength": 120, "nozzleCount": 1, "nozzle1Type": "40/14", "nozzle1Flow": 250, "nozzle1Height": 5,
+        "nozzle1HoseCount": 1}])";
     struct Case {
         std::string arguments;
         std::string input;
         std::string message;
     };
+    const std::string sameFile = "it is the file the exercises are read from";
     const Case cases[] = {
         {"- -o " + file("kept.pdf").string(), "{\"pumpRating\": \"3000/15\"}", "pumpRating"},
         {"- -o " + file("kept.pdf").string(), "[{", "tavelle-sheets: "},
+        {"- -o " + file("kept.pdf").string(), refusedThenBad, "exercise 2, key \"pumpRating\""},
         {"--random 2 -o " + quoted(file("no such folder") / "set.pdf"), "", "cannot write "},
+        {"- -o " + quoted(file("no such folder") / "set.pdf"), refusedThenAccepted, "cannot write "},
         {"--random 2", "", "missing -o OUT.pdf"},
         {"--trainee --key --random 2 -o " + file("kept.pdf").string(), "", "exclude each other"},
+        {file("in").string() + " -o " + (file("") / "." / "in").string(), exercise, sameFile},
+        {file("in").string() + " -o " + file("link.json").string(), exercise, sameFile},
+        {"- -o " + file("in").string(), exercise, sameFile},
     };
     for (const Case& c : cases) {
         const CommandRun sheet = sheets(c.arguments, c.input);
         EXPECT_EQ(sheet.status, 2) << c.arguments;
         EXPECT_NE(sheet.err.find(c.message), std::string::npos) << sheet.err;
         EXPECT_EQ(std::count(sheet.err.begin(), sheet.err.end(), '\n'), 1) << sheet.err;
+        EXPECT_EQ(slurp(file("in")), c.input) << c.arguments;
     }
     EXPECT_EQ(slurp(file("kept.pdf")), "an earlier set");
-    EXPECT_EQ(std::distance(fs::directory_iterator(file("")), fs::directory_iterator()), 4)  // in, out, err, kept.pdf
+    EXPECT_EQ(std::distance(fs::directory_iterator(file("")), fs::directory_iterator()), 5)  // in, out, err, kept.pdf, link.json
         << "no temporary file is left behind";
+}
+
+TEST_F(SheetsTool, StandardOutputDevicesAndPipesAreWrittenIntoNeverReplaced)
+{
+    const std::string set = " --random 1 --seed 7 -o ";
+    const CommandRun toStandardOutput = sheets(set + "-");
+    EXPECT_EQ(toStandardOutput.status, 0) << toStandardOutput.err;
+    EXPECT_EQ(toStandardOutput.out.rfind("%PDF-", 0), 0u);
+
+    ASSERT_EQ(run("mkfifo " + quoted(file("pipe"))).status, 0);
+    // The reader gives up after a while: a pipe replaced by a file has no writer, and the test must not hang.
+    const CommandRun throughPipe = run("timeout 20 cat " + quoted(file("pipe")) + " > " + quoted(file("from pipe")) +
+                                       " & " TAVELLE_SHEETS_PATH + set + quoted(file("pipe")) + "; status=$?; wait; exit $status");
+    EXPECT_EQ(throughPipe.status, 0) << throughPipe.err;
+    EXPECT_TRUE(fs::is_fifo(file("pipe")));
+    EXPECT_EQ(slurp(file("from pipe")).rfind("%PDF-", 0), 0u);
+
+    if (run("mknod " + quoted(file("null")) + " c 1 3 && mknod " + quoted(file("full")) + " c 1 7").status != 0)
+        GTEST_SKIP() << "making device nodes needs root";
+    const CommandRun intoNull = sheets(set + quoted(file("null")));
+    EXPECT_EQ(intoNull.status, 0) << intoNull.err;
+    const CommandRun intoFull = sheets(set + quoted(file("full")));
+    EXPECT_EQ(intoFull.status, 2);
+    EXPECT_EQ(intoFull.err, "tavelle-sheets: cannot write " + file("full").string() + ": No space left on device\n");
+    for (const char* device : {"null", "full"}) EXPECT_TRUE(fs::is_character_file(file(device))) << device;
 }
 
 }  // namespace

@@ -13,14 +13,18 @@
 
 #include <QApplication>
 #include <QPdfWriter>
+#include <QFile>
 #include <QSaveFile>
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <random>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -64,22 +68,28 @@ public:
         if (result.accepted) {
             m_accepted.push_back({m_number, m_record});
         } else {
-            m_anyRefused = true;
-            std::fprintf(stderr, "tavelle-sheets: %s\n", refusal(m_number, result).c_str());
+            m_refusals.push_back(refusal(m_number, result));
         }
         if (m_number > kMostExercises)
             throw UsageError("a set holds at most " + std::to_string(kMostExercises) + " exercises");
     }
 
     const std::vector<tavelle::SheetExercise>& accepted() const { return m_accepted; }
-    bool anyRefused() const { return m_anyRefused; }
+    bool anyRefused() const { return !m_refusals.empty(); }
+
+    // Once the sheets are written: when the set cannot be read or written, its one failure line is all
+    // that is said.
+    void reportRefusals() const
+    {
+        for (const std::string& line : m_refusals) std::fprintf(stderr, "tavelle-sheets: %s\n", line.c_str());
+    }
 
 private:
     std::string m_separator;
     tavelle::ExerciseRecord m_record;
     std::vector<tavelle::SheetExercise> m_accepted;
+    std::vector<std::string> m_refusals;
     std::size_t m_number = 0;
-    bool m_anyRefused = false;
 };
 
 void readExercises(const Options& options, SetWalk& set)
@@ -96,17 +106,44 @@ void quietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& mess
     if (type == QtFatalMsg || type == QtCriticalMsg) std::fprintf(stderr, "tavelle-sheets: %s\n", qPrintable(message));
 }
 
-// Writes the PDF beside the destination and renames it over it only when whole; the reason
-// when it cannot.
+std::string outputName(const std::string& path)
+{
+    return path == "-" ? "standard output" : tavelle::printableText(path, tavelle::kLongestPathShown);
+}
+
+// An output that is one of the inputs would be lost as it is written.
+void refuseOutputOverInput(const Options& options)
+{
+    if (options.randomCount) return;
+    const std::optional<tavelle::FileIdentity> output = tavelle::fileIdentity(options.output, STDOUT_FILENO);
+    if (output && output == tavelle::fileIdentity(options.file.value_or("-"), STDIN_FILENO))
+        throw tavelle::WriteError("cannot write " + outputName(options.output) +
+                                  ": it is the file the exercises are read from; name another file for the sheets");
+}
+
+// The PDF goes to standard output, into a device or FIFO, or beside a regular file and renamed over it
+// only when whole; the reason when it cannot be written.
 std::optional<std::string> writeSheets(const Options& options, const SetWalk& set, const std::string& separator,
                                        std::optional<std::uint64_t> seed)
 {
-    const QString path = QString::fromLocal8Bit(options.output.c_str());
-    const std::string shown = tavelle::printableText(options.output, tavelle::kLongestPathShown);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return "cannot write " + shown + ": " + file.errorString().toStdString();
+    const std::string failed = "cannot write " + outputName(options.output) + ": ";
+    const tavelle::OutputPlace place = tavelle::outputPlace(options.output);
+    std::unique_ptr<QFileDevice> file;
+    bool opened = false;
+    if (place == tavelle::OutputPlace::beside) {
+        file = std::make_unique<QSaveFile>(QString::fromLocal8Bit(options.output.c_str()));
+        opened = file->open(QIODevice::WriteOnly);
+    } else if (place == tavelle::OutputPlace::into) {
+        file = std::make_unique<QFile>(QString::fromLocal8Bit(options.output.c_str()));
+        opened = file->open(QIODevice::WriteOnly);
+    } else {
+        auto out = std::make_unique<QFile>();
+        opened = out->open(STDOUT_FILENO, QIODevice::WriteOnly, QFileDevice::DontCloseHandle);
+        file = std::move(out);
+    }
+    if (!opened) return failed + file->errorString().toStdString();
     {
-        QPdfWriter pdf(&file);
+        QPdfWriter pdf(file.get());
         pdf.setResolution(96);
         pdf.setCreator(QStringLiteral("Tavelle"));
         pdf.setTitle(QStringLiteral("Tavelle"));
@@ -116,9 +153,11 @@ std::optional<std::string> writeSheets(const Options& options, const SetWalk& se
             for (const auto& exercise : set.accepted()) sheets.addTraineePage(exercise);
         if (options.key)
             for (const auto& exercise : set.accepted()) sheets.addKeyPage(exercise);
-        if (!sheets.finish()) return "cannot write " + shown + ": " + file.errorString().toStdString();
+        if (!sheets.finish()) return failed + file->errorString().toStdString();
     }
-    if (!file.commit()) return "cannot write " + shown + ": " + file.errorString().toStdString();
+    auto* saveFile = qobject_cast<QSaveFile*>(file.get());
+    if (saveFile != nullptr ? !saveFile->commit() : !file->flush() || file->error() != QFileDevice::NoError)
+        return failed + file->errorString().toStdString();
     return std::nullopt;
 }
 
@@ -142,7 +181,8 @@ int main(int argc, char** argv)
         const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("The seed of the random set."),
                                             QStringLiteral("S"));
         const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                        QStringLiteral("The PDF file to write."), QStringLiteral("OUT.pdf"));
+                                        QStringLiteral("The PDF file to write; - for standard output."),
+                                        QStringLiteral("OUT.pdf"));
         const QCommandLineOption trainee(QStringLiteral("trainee"), QStringLiteral("Only the trainee pages."));
         const QCommandLineOption key(QStringLiteral("key"), QStringLiteral("Only the answer pages."));
         commandLine.parser().addOptions({random, seedOption, output, trainee, key});
@@ -167,6 +207,7 @@ int main(int argc, char** argv)
             throw UsageError("--random takes at most " + std::to_string(kMostExercises) + " exercises");
         if (!commandLine.isSet(output) || commandLine.value(output).empty()) throw UsageError("missing -o OUT.pdf");
         options.output = commandLine.value(output);
+        refuseOutputOverInput(options);
         if (commandLine.isSet(trainee) && commandLine.isSet(key)) throw UsageError("--trainee and --key exclude each other");
         options.trainee = !commandLine.isSet(key);
         options.key = !commandLine.isSet(trainee);
@@ -183,8 +224,9 @@ int main(int argc, char** argv)
     });
     if (ended) return *ended;
     if (set.accepted().empty()) {
+        set.reportRefusals();
         std::fprintf(stderr, "tavelle-sheets: no exercise to put on the sheets; %s is not written\n",
-                     tavelle::printableText(options.output, tavelle::kLongestPathShown).c_str());
+                     outputName(options.output).c_str());
         return set.anyRefused() ? 1 : 2;
     }
 
@@ -199,5 +241,6 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "tavelle-sheets: %s\n", failure->c_str());
         return 2;
     }
+    set.reportRefusals();
     return set.anyRefused() ? 1 : 0;
 }

@@ -114,7 +114,8 @@ int run(int argc, char** argv)
         "       tavelle-solve --random N [--seed S]\n",
         "Reads exercises as JSON from FILE, or from standard input when FILE is - or not given, and\n"
         "writes what every screen shows: JSON, or with --text a French answer key. With --random,\n"
-        "writes N exercises that every entry rule accepts instead. Formats: docs/answer_key_format.md.\n"
+        "writes N exercises that every entry rule accepts instead. Formats: answer_key_format.md in\n"
+        "/usr/share/doc/tavelle (docs/ in the sources), beside the user guide and example exercises.\n"
         "tavelle-sheets makes printable A4 exam sheets of the same exercises.");
     const QCommandLineOption text(QStringLiteral("text"), QStringLiteral("Write a French answer key instead of JSON."));
     const QCommandLineOption random(QStringLiteral("random"), QStringLiteral("Write N random exercises."),

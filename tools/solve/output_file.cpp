@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include <sys/stat.h>
+
 namespace tavelle {
 
 void OutputFile::fail() const { throw WriteError("cannot write " + m_name + ": " + std::strerror(errno)); }
@@ -28,6 +30,23 @@ void OutputFile::close()
         fail();
     }
     if (std::fclose(file) != 0) fail();
+}
+
+OutputPlace outputPlace(const std::string& path)
+{
+    if (path == "-") return OutputPlace::standardOutput;
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0 || S_ISREG(status.st_mode) || S_ISDIR(status.st_mode))
+        return OutputPlace::beside;
+    return OutputPlace::into;
+}
+
+std::optional<FileIdentity> fileIdentity(const std::string& path, int standardStream)
+{
+    struct stat status {};
+    const int result = path == "-" ? ::fstat(standardStream, &status) : ::stat(path.c_str(), &status);
+    if (result != 0) return std::nullopt;
+    return FileIdentity{static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino)};
 }
 
 }  // namespace tavelle

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -31,5 +33,22 @@ private:
     std::FILE* m_file;
     std::string m_name;
 };
+
+// How a tool writes the file an -o option names, so that nothing the user keeps is lost or replaced.
+enum class OutputPlace {
+    standardOutput,  // "-"
+    into,            // an existing file that is no regular file (a device, a FIFO): written into, never replaced
+    beside,          // a regular file or a new one: written beside, then renamed over it once whole
+};
+OutputPlace outputPlace(const std::string& path);
+
+// The file a path names, or "-" for the given standard stream, as the system tells them apart: the
+// same file under another spelling or through a link is the same identity. Nothing when there is none.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+std::optional<FileIdentity> fileIdentity(const std::string& path, int standardStream);
 
 }  // namespace tavelle

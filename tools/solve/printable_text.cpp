@@ -1,6 +1,8 @@
 #include "tools/solve/printable_text.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 
 namespace tavelle {
 
@@ -45,6 +47,31 @@ std::size_t utf8Sequence(std::string_view text, char32_t& codePoint)
     return length;
 }
 
+bool isControl(char32_t codePoint)
+{
+    return codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F) || codePoint == 0x2028 ||
+           codePoint == 0x2029;
+}
+
+// The invisible format characters: among them the bidirectional embeddings, overrides and isolates,
+// which can make the rest of a message read backwards in a terminal.
+bool isFormat(char32_t codePoint)
+{
+    struct Range {
+        char32_t first;
+        char32_t last;
+    };
+    static constexpr Range formats[] = {
+        {0x00AD, 0x00AD},   {0x0600, 0x0605},   {0x061C, 0x061C},   {0x06DD, 0x06DD},   {0x070F, 0x070F},
+        {0x0890, 0x0891},   {0x08E2, 0x08E2},   {0x180E, 0x180E},   {0x200B, 0x200F},   {0x202A, 0x202E},
+        {0x2060, 0x2064},   {0x2066, 0x206F},   {0xFEFF, 0xFEFF},   {0xFFF9, 0xFFFB},   {0x110BD, 0x110BD},
+        {0x110CD, 0x110CD}, {0x13430, 0x1343F}, {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A}, {0xE0001, 0xE0001},
+        {0xE0020, 0xE007F},
+    };
+    return std::any_of(std::begin(formats), std::end(formats),
+                       [codePoint](Range range) { return codePoint >= range.first && codePoint <= range.last; });
+}
+
 std::string escaped(char32_t codePoint)
 {
     switch (codePoint) {
@@ -53,15 +80,14 @@ std::string escaped(char32_t codePoint)
     case '\t': return "\\t";
     default: break;
     }
+    if (codePoint > 0xFFFF) {
+        std::string text = "\\U";
+        for (int shift = 28; shift >= 0; shift -= 4) text += kHex[(codePoint >> shift) & 0xFu];
+        return text;
+    }
     std::string text = "\\u";
     for (int shift = 12; shift >= 0; shift -= 4) text += kHex[(codePoint >> shift) & 0xFu];
     return text;
-}
-
-bool isControl(char32_t codePoint)
-{
-    return codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F) || codePoint == 0x2028 ||
-           codePoint == 0x2029;
 }
 
 }  // namespace
@@ -82,7 +108,7 @@ std::string printableText(std::string_view text, std::size_t limit)
             out += "\\x";
             out += kHex[byte >> 4];
             out += kHex[byte & 0xFu];
-        } else if (isControl(codePoint)) {
+        } else if (isControl(codePoint) || isFormat(codePoint)) {
             out += escaped(codePoint);
         } else {
             out += text.substr(0, length);

@@ -1,12 +1,9 @@
 #include "tools/solve/tool_command_line.h"
 
 #include "core/about_texts.h"
-#include "tools/solve/exercise_reader.h"
-#include "tools/solve/output_file.h"
 #include "tools/solve/printable_text.h"
 
 #include <charconv>
-#include <cstdio>
 
 namespace tavelle {
 
@@ -15,24 +12,6 @@ namespace {
 std::string toStd(const QString& text) { return text.toLocal8Bit().toStdString(); }
 
 }  // namespace
-
-std::optional<int> runStage(std::string_view program, const std::function<std::optional<int>()>& stage)
-{
-    const auto fail = [program](const char* what, const char* advice) {
-        std::fprintf(stderr, "%.*s: %s%s\n", static_cast<int>(program.size()), program.data(), what, advice);
-        return 2;
-    };
-    try {
-        return stage();
-    } catch (const UsageError& error) {
-        const std::string advice = "; run " + std::string(program) + " --help for usage";
-        return fail(error.what(), advice.c_str());
-    } catch (const InputError& error) {
-        return fail(error.what(), "");
-    } catch (const WriteError& error) {
-        return fail(error.what(), "");
-    }
-}
 
 std::uint64_t wholeNumber(const std::string& option, const std::string& value)
 {

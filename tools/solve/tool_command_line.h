@@ -1,27 +1,15 @@
 #pragma once
 
+#include "tools/solve/tool_stage.h"
+
 #include <QCommandLineParser>
 
 #include <cstdint>
-#include <functional>
-#include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tavelle {
-
-// Arguments the tool does not take; the message is one line.
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// Runs a stage of a tool. A bad command line, bad input or output that cannot be written ends the tool
-// there: one line on standard error (a usage error points at --help) and exit status 2. Returns the
-// exit status when the tool ends, nothing when it goes on.
-std::optional<int> runStage(std::string_view program, const std::function<std::optional<int>()>& stage);
 
 // The value of an option that takes a whole number; throws UsageError naming the option otherwise.
 std::uint64_t wholeNumber(const std::string& option, const std::string& value);

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/user_guide.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QUrl>
+
+#include <cstdio>
+
+namespace tavelle {
+
+namespace {
+
+QString runningProgramDirectory()
+{
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+}
+
+// Set by shell/CMakeLists.txt, relative to the program.
+QString installedGuideFile(const QString& programDirectory)
+{
+    return QDir::cleanPath(programDirectory + QStringLiteral("/" TAVELLE_INSTALLED_GUIDE));
+}
+
+}  // namespace
+
+QString userGuideFile(const QString& programDirectory)
+{
+    const QString installed = installedGuideFile(programDirectory);
+    if (QFileInfo(installed).isFile()) return installed;
+    // Set by shell/CMakeLists.txt: the source tree's, for a program run from its build tree.
+    const QString source = QStringLiteral(TAVELLE_SOURCE_GUIDE);
+    if (QFileInfo(source).isFile()) return source;
+    return {};
+}
+
+QString userGuideFile()
+{
+    return userGuideFile(runningProgramDirectory());
+}
+
+bool GuideOnF1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier || key->isAutoRepeat())
+        return QObject::eventFilter(watched, event);
+    const QString guide = userGuideFile();
+    if (guide.isEmpty())
+        std::fprintf(stderr, "tavelle: the user guide is not installed (%s)\n",
+                     qPrintable(installedGuideFile(runningProgramDirectory())));
+    else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(guide)))
+        std::fprintf(stderr, "tavelle: nothing could open the user guide %s\n", qPrintable(guide));
+    return true;
+}
+
+}  // namespace tavelle

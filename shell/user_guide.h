@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace tavelle {
+
+// The user guide of the program that lies in `programDirectory`: the installed copy, which lies at the
+// same place relative to the program in every install, or else, from a build tree, the source tree's.
+// Empty when neither is there.
+QString userGuideFile(const QString& programDirectory);
+// ... of this program.
+QString userGuideFile();
+
+// F1 on any window of the application opens the user guide in the desktop's browser (through
+// QDesktopServices). When there is no guide, or nothing to open it with, one line on standard error
+// says so. Install it on the application.
+class GuideOnF1 final : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+}  // namespace tavelle

@@ -1,0 +1,29 @@
+#include "tools/solve/tool_stage.h"
+
+#include "tools/solve/input_error.h"
+#include "tools/solve/output_file.h"
+
+#include <cstdio>
+#include <string>
+
+namespace tavelle {
+
+std::optional<int> runStage(std::string_view program, const std::function<std::optional<int>()>& stage)
+{
+    const auto fail = [program](const char* what, const char* advice) {
+        std::fprintf(stderr, "%.*s: %s%s\n", static_cast<int>(program.size()), program.data(), what, advice);
+        return 2;
+    };
+    try {
+        return stage();
+    } catch (const UsageError& error) {
+        const std::string advice = "; run " + std::string(program) + " --help for usage";
+        return fail(error.what(), advice.c_str());
+    } catch (const InputError& error) {
+        return fail(error.what(), "");
+    } catch (const WriteError& error) {
+        return fail(error.what(), "");
+    }
+}
+
+}  // namespace tavelle
