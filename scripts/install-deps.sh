@@ -6,19 +6,20 @@
 set -euo pipefail
 
 # Configuring the tree (every tool's library is found even when only the application is built),
-# building the application and its print module, and what it needs at run time: the type faces its
-# windows are designed for and lpstat, which names the default printer.
+# building the application and its print and progress modules, and what it needs at run time: the type
+# faces its windows are designed for, lpstat, which names the default printer, and Qt SQL's SQLite driver,
+# which keeps the trainee's progress.
 app_packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev libxcb1-dev libcups2-dev nlohmann-json3-dev
-  fonts-liberation2 fonts-dejavu-core cups-client
+  fonts-liberation2 fonts-dejavu-core cups-client libqt6sql6-sqlite
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils icewm
   cups cups-bsd printer-driver-cups-pdf poppler-utils
   gcovr
-  desktop-file-utils appstream dpkg-dev lintian
+  desktop-file-utils appstream dpkg-dev lintian shared-mime-info libglib2.0-bin
   at-spi2-core gir1.2-atspi-2.0 python3-gi dbus dbus-x11
   clang libclang-rt-14-dev
   time valgrind jq

@@ -51,8 +51,9 @@ expect_field Section education
 if field Description | grep -E '&[a-z]+;'; then echo "the description holds XML entities"; failed=1; fi
 
 depends=$(field Depends | tr ',' '\n' | sed 's/[[:space:]]*(.*//; s/[[:space:]]//g; /^$/d' | LC_ALL=C sort)
-# Qt Print Support and libcups are the print module's; lpstat names the default printer at start-up.
-for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libcups2 fonts-liberation2; do
+# Qt Print Support and libcups are the print module's, Qt SQL and its SQLite driver the progress module's.
+for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libcups2 libqt6sql6 \
+  libqt6sql6-sqlite fonts-liberation2; do
   grep -qx "$package" <<<"$depends" || { echo "Depends lacks $package: $(field Depends)"; failed=1; }
 done
 # Without lpstat the application still prints: it is recommended, not needed.

@@ -8,6 +8,7 @@
 #include "screens/screen_factory.h"
 #include "screens/silent_host.h"
 #include "tools/snapshots/built_in_exercise.h"
+#include "tools/snapshots/practice_pictures.h"
 #include "tools/snapshots/window_picture.h"
 #include "tools/solve/exercise_reader.h"
 #include "tools/solve/output_file.h"
@@ -86,20 +87,25 @@ int main(int argc, char** argv)
     std::string separator;
     QDir directory;
     std::string platform;
+    bool practice = false;
     const std::optional<int> ended = tavelle::runStage("tavelle-snapshots", [&]() -> std::optional<int> {
         tavelle::ToolCommandLine commandLine(
-            "tavelle-snapshots", "usage: tavelle-snapshots [-platform NAME] OUTDIR [FILE]\n",
+            "tavelle-snapshots", "usage: tavelle-snapshots [-platform NAME] [--practice] OUTDIR [FILE]\n",
             "Walks the exercise in FILE (tavelle-solve's JSON input; - for standard input; a built-in\n"
             "three-nozzle exercise when FILE is not given) and writes a picture of each of the eleven\n"
             "screens to OUTDIR/<screen>.png. An array of exercises is walked as one run; the pictures show\n"
             "the last exercise, which must be accepted by the entry screens. Renders off screen unless\n"
-            "-platform NAME or QT_QPA_PLATFORM names another platform.");
+            "-platform NAME or QT_QPA_PLATFORM names another platform. With --practice, pictures the\n"
+            "practice windows instead: both questions marked and the summary.");
         // Qt's own spelling, -platform, as well as --platform.
         commandLine.parser().setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         const QCommandLineOption platformOption(QStringLiteral("platform"),
                                                 QStringLiteral("The Qt platform plugin to render with."),
                                                 QStringLiteral("NAME"));
         commandLine.parser().addOption(platformOption);
+        const QCommandLineOption practiceOption(QStringLiteral("practice"),
+                                                QStringLiteral("Picture the practice windows instead."));
+        commandLine.parser().addOption(practiceOption);
         commandLine.parser().addPositionalArgument(QStringLiteral("OUTDIR"),
                                                    QStringLiteral("Folder of the pictures, made if missing."));
         commandLine.parser().addPositionalArgument(
@@ -112,6 +118,7 @@ int main(int argc, char** argv)
             return 0;
         }
         if (commandLine.isSet(platformOption)) platform = commandLine.value(platformOption);
+        practice = commandLine.isSet(practiceOption);
         const std::vector<std::string> arguments = commandLine.positionalArguments();
         if (arguments.empty()) throw UsageError("missing OUTDIR");
         if (arguments.size() > 2) throw UsageError("too many arguments: give OUTDIR and at most one FILE");
@@ -142,5 +149,7 @@ int main(int argc, char** argv)
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
     tavelle::applyApplicationLook();
-    return pictureScreens(record, separator, directory) == 0 ? 0 : 1;
+    const int failures = practice ? tavelle::picturePracticeWindows(record, separator, directory)
+                                  : pictureScreens(record, separator, directory);
+    return failures == 0 ? 0 : 1;
 }

@@ -1,0 +1,84 @@
+#include "tools/snapshots/practice_pictures.h"
+
+#include "core/number_text.h"
+#include "core/practice_questions.h"
+#include "core/practice_texts.h"
+#include "screens/question_screen.h"
+#include "screens/screen_factory.h"
+#include "screens/silent_host.h"
+#include "screens/summary_screen.h"
+#include "tools/snapshots/window_picture.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace tavelle {
+
+namespace {
+
+bool save(ScreenWindow& screen, const QDir& directory)
+{
+    screen.show();
+    const QString path = directory.filePath(screen.objectName() + QStringLiteral(".png"));
+    const bool saved = windowPicture(screen).save(path, "PNG");
+    if (!saved) std::fprintf(stderr, "tavelle-snapshots: cannot write %s\n", qPrintable(path));
+    screen.closeForNavigation();
+    return saved;
+}
+
+}  // namespace
+
+int picturePracticeWindows(const ExerciseRecord& record, const std::string& separator, const QDir& directory)
+{
+    SilentHost host;
+    const ExpectedAnswers expected = expectedAnswers(record);
+    const std::string verdict(expected.pumpSufficient ? pumpSufficesAnswer : relayNeededAnswer);
+    const std::vector<std::pair<ScreenId, std::vector<std::string>>> answered{
+        {ScreenId::QuestionAB,
+         {nozzleAnswer(expected.worstNozzle), numberText(expected.worstNozzleLoss, separator)}},
+        {ScreenId::QuestionBC,
+         {numberText(expected.feedLoss + 0.5f, separator), numberText(expected.pumpPressure, separator) + " b",
+          verdict}},
+    };
+    const std::string heading = exerciseHeading(1, 1, std::nullopt);
+
+    PracticeAttempt attempt;
+    attempt.secondsTaken = 312;
+    int failures = 0;
+    for (const auto& [id, typed] : answered) {
+        const std::unique_ptr<ScreenWindow> screen = createScreen(id, host);
+        auto& window = dynamic_cast<QuestionScreen&>(*screen);
+        window.showExercise(QString::fromStdString(heading), record.nozzleCount);
+        std::vector<Mark> marks;
+        for (std::size_t i = 0; i < typed.size(); ++i) {
+            const Question question = window.questions()[i];
+            const QString name = QString::fromLatin1(questionKey(question).data(),
+                                                     static_cast<qsizetype>(questionKey(question).size()));
+            const QString text = QString::fromStdString(typed[i]);
+            if (auto* list = window.findChild<QComboBox*>(name))
+                list->setCurrentIndex(list->findText(text));
+            else
+                window.findChild<QLineEdit*>(name)->setText(text);
+            marks.push_back(markAnswer(question, typed[i], expected, separator));
+            attempt.answers[static_cast<std::size_t>(question)] = typed[i];
+            attempt.right[static_cast<std::size_t>(question)] = marks.back().kind == MarkKind::right;
+        }
+        window.showMarks(marks);
+        failures += save(window, directory) ? 0 : 1;
+    }
+
+    QuestionRecords records{};
+    for (std::size_t i = 0; i < questionCount; ++i) records[i] = {attempt.right[i] ? 1 : 0, 1};
+    const std::unique_ptr<ScreenWindow> summary = createScreen(ScreenId::Bilan, host);
+    // A fixed moment, so that the picture is the same at every run.
+    dynamic_cast<SummaryScreen&>(*summary).showSummary(
+        summaryTexts(heading, attempt, {{1'796'725'862, attempt.score(), attempt.secondsTaken}}, records, 0));
+    failures += save(*summary, directory) ? 0 : 1;
+    return failures;
+}
+
+}  // namespace tavelle
