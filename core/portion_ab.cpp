@@ -91,9 +91,8 @@ float computeBranch(int nozzle, const BranchInput& in, const ExerciseRecord& r, 
     return total;
 }
 
-}  // namespace
-
-void loadPortionAb(ExerciseRecord& r, std::string_view sep, ScreenLoad& into)
+// Loads the screen and returns the nozzle it chose, numbered from 1.
+int workOutPortionAb(ExerciseRecord& r, std::string_view sep, ScreenLoad& into)
 {
     into.reserve(17);
     LoadWriter out(into);
@@ -131,6 +130,19 @@ void loadPortionAb(ExerciseRecord& r, std::string_view sep, ScreenLoad& into)
         appendJoined(verdict, "Nous tiendrons compte de la lance n°", numberChars(chosen),
                      " comme étant la plus défavorable avec une perte de charge de ",
                      numberChars(r.worstNozzleLoss, sep), " b.");
+    return chosen;
+}
+
+}  // namespace
+
+void loadPortionAb(ExerciseRecord& r, std::string_view sep, ScreenLoad& into) { workOutPortionAb(r, sep, into); }
+
+WorstNozzle worstNozzle(const ExerciseRecord& record)
+{
+    ExerciseRecord worked = record;
+    ScreenLoad scratch;
+    const int chosen = workOutPortionAb(worked, ",", scratch);
+    return {chosen, worked.worstNozzleLoss, worked.worstNozzlePressure};
 }
 
 }  // namespace tavelle

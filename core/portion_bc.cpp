@@ -56,7 +56,23 @@ bool sufficient(const ExerciseRecord& r, float bcLoss)
     return rated > required || rated == required;
 }
 
+float pumpPressureOf(const ExerciseRecord& r, float bcLoss)
+{
+    return static_cast<float>(static_cast<double>(r.worstNozzleLoss) + 1 + bcLoss);
+}
+
 }  // namespace
+
+FinalResults finalResults(const ExerciseRecord& record)
+{
+    const float bcLoss = computeFeedLine(record).bcLoss;
+    return {bcLoss, pumpPressureOf(record, bcLoss), sufficient(record, bcLoss)};
+}
+
+float abLoss(const ExerciseRecord& r)
+{
+    return static_cast<float>(static_cast<double>(r.worstNozzleLoss) - r.worstNozzlePressure);
+}
 
 void loadFinalCalculation(const ExerciseRecord& r, std::string_view sep, ScreenLoad& into)
 {
@@ -91,8 +107,8 @@ void loadFinalCalculation(const ExerciseRecord& r, std::string_view sep, ScreenL
     else
         appendJoined(totalLine, totalStart, sum, "Bar");
 
-    const float jab = static_cast<float>(static_cast<double>(r.worstNozzleLoss) - r.worstNozzlePressure);
-    const float pumpPressure = static_cast<float>(static_cast<double>(r.worstNozzleLoss) + 1 + line.bcLoss);
+    const float jab = abLoss(r);
+    const float pumpPressure = pumpPressureOf(r, line.bcLoss);
     appendJoined(out.label(labels::orificePressure),
                  "Pression à l'orifice, Po = ", numberChars(r.worstNozzlePressure, sep), " b");
     appendJoined(out.label(labels::jab), "Pertes de charge de la portion AB, Jab = ", numberChars(jab, sep), " b");

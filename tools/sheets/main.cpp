@@ -4,7 +4,10 @@
 #include "core/walkthrough.h"
 #include "platform/system_locale.h"
 #include "screens/application_look.h"
+#include "core/sheet_texts.h"
 #include "tools/sheets/exam_sheets.h"
+#include "tools/sheets/reproducible_output.h"
+#include "tools/sheets/set_code.h"
 #include "tools/solve/exercise_reader.h"
 #include "tools/solve/output_file.h"
 #include "tools/solve/printable_text.h"
@@ -12,11 +15,13 @@
 #include "tools/solve/tool_command_line.h"
 
 #include <QApplication>
+#include <QHashSeed>
 #include <QPdfWriter>
 #include <QSaveFile>
 
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <optional>
 #include <random>
 #include <string>
@@ -33,6 +38,7 @@ struct Options {
     std::optional<std::string> file;  // "-" is standard input
     std::optional<std::uint64_t> randomCount;
     std::optional<std::uint64_t> seed;
+    std::optional<std::string> classFile;
     std::string output;
     bool trainee = true;
     bool key = true;
@@ -62,9 +68,9 @@ public:
         ++m_number;
         const tavelle::WalkResult result = tavelle::walkExercise(input, m_record, m_separator);
         if (result.accepted) {
-            m_accepted.push_back({m_number, m_record});
+            m_accepted.push_back({m_number, m_record, {}});
         } else {
-            m_anyRefused = true;
+            m_refused.push_back(m_number);
             std::fprintf(stderr, "tavelle-sheets: %s\n", refusal(m_number, result).c_str());
         }
         if (m_number > kMostExercises)
@@ -72,15 +78,40 @@ public:
     }
 
     const std::vector<tavelle::SheetExercise>& accepted() const { return m_accepted; }
-    bool anyRefused() const { return m_anyRefused; }
+    const std::vector<std::size_t>& refused() const { return m_refused; }
+    bool anyRefused() const { return !m_refused.empty(); }
+    // Each exercise of a class is printed with its trainee's name, in the class's order.
+    void nameTrainees(std::vector<std::string> names)
+    {
+        for (std::size_t i = 0; i < m_accepted.size() && i < names.size(); ++i)
+            m_accepted[i].trainee = std::move(names[i]);
+    }
 
 private:
     std::string m_separator;
     tavelle::ExerciseRecord m_record;
     std::vector<tavelle::SheetExercise> m_accepted;
+    std::vector<std::size_t> m_refused;
     std::size_t m_number = 0;
-    bool m_anyRefused = false;
 };
+
+// One trainee a line, UTF-8; blank lines are skipped.
+std::vector<std::string> readClass(const std::string& path)
+{
+    std::ifstream file(path);
+    if (!file) throw UsageError("cannot read the class " + tavelle::printableText(path, tavelle::kLongestPathShown));
+    std::vector<std::string> names;
+    std::string line;
+    while (std::getline(file, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.find_first_not_of(" \t") != std::string::npos) names.push_back(line);
+        if (names.size() > kMostExercises)
+            throw UsageError("a class holds at most " + std::to_string(kMostExercises) + " trainees");
+    }
+    if (names.empty()) throw UsageError("the class " + tavelle::printableText(path, tavelle::kLongestPathShown) +
+                                        " names no trainee: one name a line");
+    return names;
+}
 
 void readExercises(const Options& options, SetWalk& set)
 {
@@ -101,22 +132,33 @@ void quietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& mess
 std::optional<std::string> writeSheets(const Options& options, const SetWalk& set, const std::string& separator,
                                        std::optional<std::uint64_t> seed)
 {
+    std::optional<std::string> code;
+    if (seed) code = tavelle::setCodeText({*seed, std::size_t(*options.randomCount)});
     const QString path = QString::fromLocal8Bit(options.output.c_str());
     const std::string shown = tavelle::printableText(options.output, tavelle::kLongestPathShown);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return "cannot write " + shown + ": " + file.errorString().toStdString();
     {
-        QPdfWriter pdf(&file);
+        tavelle::ReproducibleOutput output(file);
+        output.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&output);
         pdf.setResolution(96);
         pdf.setCreator(QStringLiteral("Tavelle"));
-        pdf.setTitle(QStringLiteral("Tavelle"));
-        const std::size_t parts = (options.trainee ? 1u : 0u) + (options.key ? 1u : 0u);
-        tavelle::ExamSheets sheets(pdf, separator, seed, set.accepted().size() * parts);
-        if (options.trainee)
-            for (const auto& exercise : set.accepted()) sheets.addTraineePage(exercise);
-        if (options.key)
-            for (const auto& exercise : set.accepted()) sheets.addKeyPage(exercise);
-        if (!sheets.finish()) return "cannot write " + shown + ": " + file.errorString().toStdString();
+        pdf.setTitle(QString::fromStdString(tavelle::setTitle(code, set.accepted().size())));
+        tavelle::ExamSheets sheets(pdf, separator, {seed, code});
+        const std::vector<tavelle::SheetExercise>& exercises = set.accepted();
+        if (options.trainee) {
+            sheets.startPart(exercises.size());
+            for (const auto& exercise : exercises) sheets.addTraineePage(exercise);
+        }
+        if (options.key) {
+            const std::size_t rows = exercises.size() + set.refused().size();
+            sheets.startPart(tavelle::ExamSheets::answerTablePageCount(rows) + exercises.size());
+            sheets.addAnswerTable(exercises, set.refused());
+            for (const auto& exercise : exercises) sheets.addKeyPage(exercise);
+        }
+        if (!sheets.finish() || !output.succeeded())
+            return "cannot write " + shown + ": " + file.errorString().toStdString();
     }
     if (!file.commit()) return "cannot write " + shown + ": " + file.errorString().toStdString();
     return std::nullopt;
@@ -143,9 +185,15 @@ int main(int argc, char** argv)
                                             QStringLiteral("S"));
         const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                         QStringLiteral("The PDF file to write."), QStringLiteral("OUT.pdf"));
+        const QCommandLineOption codeOption(QStringLiteral("code"),
+                                            QStringLiteral("The set code printed on the trainee pages: the same set."),
+                                            QStringLiteral("CODE"));
+        const QCommandLineOption classOption(QStringLiteral("class"),
+                                             QStringLiteral("One trainee a line: one exercise each, named."),
+                                             QStringLiteral("FILE"));
         const QCommandLineOption trainee(QStringLiteral("trainee"), QStringLiteral("Only the trainee pages."));
         const QCommandLineOption key(QStringLiteral("key"), QStringLiteral("Only the answer pages."));
-        commandLine.parser().addOptions({random, seedOption, output, trainee, key});
+        commandLine.parser().addOptions({random, seedOption, codeOption, classOption, output, trainee, key});
         commandLine.parser().addPositionalArgument(
             QStringLiteral("FILE"), QStringLiteral("Exercises as JSON; - for standard input."), QStringLiteral("[FILE]"));
         commandLine.parse(argc, argv);
@@ -161,6 +209,23 @@ int main(int argc, char** argv)
         if (!files.empty()) options.file = files.front();
         if (commandLine.isSet(random)) options.randomCount = tavelle::wholeNumber("--random", commandLine.value(random));
         if (commandLine.isSet(seedOption)) options.seed = tavelle::wholeNumber("--seed", commandLine.value(seedOption));
+        if (commandLine.isSet(codeOption)) {
+            if (options.randomCount || options.seed) throw UsageError("--code stands for --random and --seed");
+            const std::optional<tavelle::SetCode> code = tavelle::parseSetCode(commandLine.value(codeOption));
+            if (!code || code->exerciseCount == 0)
+                throw UsageError("--code takes the code printed on the trainee pages, such as 7-12");
+            options.seed = code->seed;
+            options.randomCount = code->exerciseCount;
+        }
+        std::vector<std::string> trainees;
+        if (commandLine.isSet(classOption)) {
+            if (options.file) throw UsageError("--class draws the exercises: it takes no FILE");
+            trainees = readClass(commandLine.value(classOption));
+            if (options.randomCount && *options.randomCount != trainees.size())
+                throw UsageError("--class names " + std::to_string(trainees.size()) + " trainees, the set holds " +
+                                 std::to_string(*options.randomCount));
+            options.randomCount = trainees.size();
+        }
         if (options.randomCount && options.file) throw UsageError("--random takes no FILE");
         if (options.seed && !options.randomCount) throw UsageError("--seed goes with --random");
         if (options.randomCount && *options.randomCount > kMostExercises)
@@ -176,6 +241,7 @@ int main(int argc, char** argv)
             seed = options.seed ? *options.seed : std::random_device{}();
             tavelle::RandomExercises draw(*seed);
             for (std::uint64_t i = 0; i < *options.randomCount; ++i) set.walk(draw.next());
+            set.nameTrainees(std::move(trainees));
         } else {
             readExercises(options, set);
         }
@@ -188,8 +254,12 @@ int main(int argc, char** argv)
         return set.anyRefused() ? 1 : 2;
     }
 
-    // The sheets are drawn, never shown: no display is needed.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The sheets are drawn, never shown: no display is opened, whatever the environment names, and the
+    // fonts are written in the same order on every run.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A reproducible set is stamped in UTC, whose stamp has the same length on every machine.
+    if (qEnvironmentVariableIsSet("SOURCE_DATE_EPOCH")) qputenv("TZ", "UTC");
+    QHashSeed::setDeterministicGlobalSeed();
     qInstallMessageHandler(quietQtNotes);
     // The tool's own arguments are not Qt's: the application gets the program name only.
     int qtArgc = 1;
