@@ -27,6 +27,7 @@ constexpr qreal headingHeight = mm(11);
 constexpr qreal footerHeight = mm(7);
 constexpr qreal gap = mm(3);
 constexpr qreal thinLine = 0.75;
+constexpr int emblemPixels = 128;
 // The smallest type on paper, in points: below it a photocopy blurs.
 constexpr qreal smallestPoints = 8.5;
 constexpr qreal schematicWidth = mm(124);
@@ -62,6 +63,7 @@ ExamSheets::ExamSheets(QPagedPaintDevice& device, std::string decimalSeparator, 
     m_device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
     m_painter.begin(&m_device);
     m_paper = QRectF(0, 0, m_device.width(), m_device.height());
+    m_emblem = logoPicture(QSize(emblemPixels, emblemPixels));
 }
 
 ExamSheets::~ExamSheets() = default;
@@ -82,10 +84,7 @@ QRectF ExamSheets::beginPage(const QString& heading, const QString& aside)
     m_painter.setPen(QPen(Qt::black, thinLine));
     m_painter.setBrush(Qt::NoBrush);
     const qreal emblem = headingHeight - mm(2);
-    m_painter.save();
-    m_painter.translate(body.topLeft());
-    drawLogo(m_painter, QSizeF(emblem, emblem));
-    m_painter.restore();
+    m_painter.drawPixmap(QRectF(body.topLeft(), QSizeF(emblem, emblem)), m_emblem, QRectF(m_emblem.rect()));
     m_painter.setPen(QPen(Qt::black, thinLine));
     const QRectF headingArea(body.left() + emblem + mm(3), body.top(), body.width() - emblem - mm(3), emblem);
     m_painter.setFont(m_headingFont);

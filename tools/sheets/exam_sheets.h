@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QPixmap>
 
 #include <cstddef>
 #include <cstdint>
@@ -77,6 +78,7 @@ private:
     std::size_t m_page = 0;
     bool m_anyPage = false;
     QRectF m_paper;
+    QPixmap m_emblem;  // one picture for every page: the PDF holds it once
     QFont m_headingFont;
     QFont m_textFont;
     QFont m_boldFont;
