@@ -72,6 +72,7 @@ void ExamSheets::startPart(std::size_t pageCount)
 {
     m_pageCount = pageCount;
     m_page = 0;
+    m_tableRowsOnPage = 0;
 }
 
 QRectF ExamSheets::beginPage(const QString& heading, const QString& aside)
@@ -208,51 +209,52 @@ std::size_t ExamSheets::answerTablePageCount(std::size_t rowCount)
     return std::max<std::size_t>(1, (rowCount + tableRowsPerPage - 1) / tableRowsPerPage);
 }
 
-void ExamSheets::addAnswerTable(const std::vector<SheetExercise>& exercises, const std::vector<std::size_t>& refused)
+QRectF ExamSheets::nextTableRow()
 {
-    const std::size_t rowCount = exercises.size() + refused.size();
-    auto nextExercise = exercises.begin();
-    auto nextRefused = refused.begin();
-    const QString aside = m_names.code ? text(setCodeLine(*m_names.code)) : QString();
-    for (std::size_t row = 0; row < rowCount;) {
+    if (m_tableRowsOnPage == 0 || m_tableRowsOnPage == tableRowsPerPage) {
+        const QString aside = m_names.code ? text(setCodeLine(*m_names.code)) : QString();
         const QRectF area = beginPage(text(answerTableHeading), aside);
-        qreal top = area.top() + mm(2);
-        m_painter.setPen(QPen(Qt::black, thinLine));
-        qreal left = area.left();
+        m_tableTop = area.top() + mm(2);
+        m_tableRowsOnPage = 0;
         m_painter.setFont(sheetFont(smallestPoints + 0.5, true));
+        qreal left = area.left();
         for (std::size_t column = 0; column < tableColumnWidths.size(); ++column) {
-            const QRectF cell(left, top, tableColumnWidths[column], tableHeaderHeight);
+            const QRectF cell(left, m_tableTop, tableColumnWidths[column], tableHeaderHeight);
             m_painter.drawRect(cell);
             m_painter.drawText(cell.adjusted(mm(1), 0, -mm(1), 0), Qt::AlignCenter | Qt::TextWordWrap,
                                text(answerTableColumns[column]));
             left += tableColumnWidths[column];
         }
-        top += tableHeaderHeight;
-        m_painter.setFont(m_smallFont);
-        for (std::size_t onPage = 0; onPage < tableRowsPerPage && row < rowCount; ++onPage, ++row) {
-            const bool refusedNext = nextRefused != refused.end() &&
-                                     (nextExercise == exercises.end() || *nextRefused < nextExercise->number);
-            if (refusedNext) {
-                const QRectF cell(area.left(), top, area.width(), tableRowHeight);
-                m_painter.drawRect(cell);
-                m_painter.drawText(cell.adjusted(mm(1), 0, -mm(1), 0), Qt::AlignLeft | Qt::AlignVCenter,
-                                   text(refusedNotice(*nextRefused++)));
-            } else {
-                const SheetExercise& exercise = *nextExercise++;
-                std::string label = std::to_string(exercise.number);
-                const std::array<std::string, 7> cells =
-                    answerTableRow(label, exercise.record, m_decimalSeparator);
-                left = area.left();
-                for (std::size_t column = 0; column < cells.size(); ++column) {
-                    const QRectF cell(left, top, tableColumnWidths[column], tableRowHeight);
-                    m_painter.drawRect(cell);
-                    m_painter.drawText(cell.adjusted(mm(1), 0, -mm(1), 0), Qt::AlignCenter, text(cells[column]));
-                    left += tableColumnWidths[column];
-                }
-            }
-            top += tableRowHeight;
-        }
+        m_tableTop += tableHeaderHeight;
     }
+    const QRectF row(sideMargin, m_tableTop, m_paper.width() - 2 * sideMargin, tableRowHeight);
+    m_tableTop += tableRowHeight;
+    ++m_tableRowsOnPage;
+    m_painter.setPen(QPen(Qt::black, thinLine));
+    m_painter.setFont(m_smallFont);
+    return row;
+}
+
+void ExamSheets::addAnswerRow(const SheetExercise& exercise)
+{
+    const QRectF row = nextTableRow();
+    const std::array<std::string, 7> cells =
+        answerTableRow(std::to_string(exercise.number), exercise.record, m_decimalSeparator);
+    qreal left = row.left();
+    for (std::size_t column = 0; column < cells.size(); ++column) {
+        const QRectF cell(left, row.top(), tableColumnWidths[column], row.height());
+        m_painter.drawRect(cell);
+        m_painter.drawText(cell.adjusted(mm(1), 0, -mm(1), 0), Qt::AlignCenter, text(cells[column]));
+        left += tableColumnWidths[column];
+    }
+}
+
+void ExamSheets::addRefusedRow(std::size_t exerciseNumber)
+{
+    const QRectF row = nextTableRow();
+    m_painter.drawRect(row);
+    m_painter.drawText(row.adjusted(mm(1), 0, -mm(1), 0), Qt::AlignLeft | Qt::AlignVCenter,
+                       text(refusedNotice(exerciseNumber)));
 }
 
 void ExamSheets::addKeyPage(const SheetExercise& exercise)

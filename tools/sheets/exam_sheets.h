@@ -47,10 +47,11 @@ public:
     // questions with their points and answer lines, and the rest of the page to work on.
     void addTraineePage(const SheetExercise& exercise);
 
-    // The table of the whole set's answers, over as many pages as it takes; the refused exercises keep their
-    // row, which says so.
+    // The table of the whole set's answers, a row at a time, over as many pages as it takes; the refused
+    // exercises keep their row, which says so.
     static std::size_t answerTablePageCount(std::size_t rowCount);
-    void addAnswerTable(const std::vector<SheetExercise>& exercises, const std::vector<std::size_t>& refused);
+    void addAnswerRow(const SheetExercise& exercise);
+    void addRefusedRow(std::size_t exerciseNumber);
 
     // The data recalled, portion AB and the final calculation, the pump pressure and the verdict boxed.
     void addKeyPage(const SheetExercise& exercise);
@@ -67,6 +68,8 @@ private:
     qreal drawIdentityBlock(const QRectF& area, const SheetExercise& exercise);
     qreal drawQuestions(const QRectF& area, const ExerciseRecord& record);
     void drawWorkingArea(const QRectF& area);
+    // The row's place in the table, on a new page with the column headings when the page is full.
+    QRectF nextTableRow();
 
     QPagedPaintDevice& m_device;
     QPainter m_painter;
@@ -76,6 +79,8 @@ private:
     std::unique_ptr<ScreenWindow> m_schematic;  // loaded anew for each page
     std::size_t m_pageCount = 0;
     std::size_t m_page = 0;
+    std::size_t m_tableRowsOnPage = 0;
+    qreal m_tableTop = 0;
     bool m_anyPage = false;
     QRectF m_paper;
     QPixmap m_emblem;  // one picture for every page: the PDF holds it once

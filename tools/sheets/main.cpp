@@ -57,8 +57,10 @@ std::string refusal(std::size_t number, const tavelle::WalkResult& walk)
     return line;
 }
 
-// Walks the exercises on one record, as one run of the application, and keeps the record of each
-// accepted one as its final screen left it; the refused ones are reported and left out.
+// Walks the exercises on one record, as one run of the application; the refused ones are reported and
+// left out. A set read from a file keeps the record of each accepted one as its final screen left it; a set
+// drawn at random keeps nothing but its seed and is walked again for each part, so that memory does not
+// grow with the set.
 class SetWalk {
 public:
     explicit SetWalk(std::string separator) : m_separator(std::move(separator)) {}
@@ -68,7 +70,8 @@ public:
         ++m_number;
         const tavelle::WalkResult result = tavelle::walkExercise(input, m_record, m_separator);
         if (result.accepted) {
-            m_accepted.push_back({m_number, m_record, {}});
+            ++m_acceptedCount;
+            if (!m_drawn) m_accepted.push_back({m_number, m_record, {}});
         } else {
             m_refused.push_back(m_number);
             std::fprintf(stderr, "tavelle-sheets: %s\n", refusal(m_number, result).c_str());
@@ -77,21 +80,56 @@ public:
             throw UsageError("a set holds at most " + std::to_string(kMostExercises) + " exercises");
     }
 
-    const std::vector<tavelle::SheetExercise>& accepted() const { return m_accepted; }
+    // Draws the set; a class's trainees are named on their exercises, in the class's order.
+    void draw(std::uint64_t seed, std::uint64_t count, std::vector<std::string> trainees)
+    {
+        m_drawn = seed;
+        m_trainees = std::move(trainees);
+        tavelle::RandomExercises draw(seed);
+        for (std::uint64_t i = 0; i < count; ++i) walk(draw.next());
+    }
+
+    std::size_t acceptedCount() const { return m_acceptedCount; }
     const std::vector<std::size_t>& refused() const { return m_refused; }
     bool anyRefused() const { return !m_refused.empty(); }
-    // Each exercise of a class is printed with its trainee's name, in the class's order.
-    void nameTrainees(std::vector<std::string> names)
+
+    // Hands each accepted exercise to `accepted` and each refused one's number to `refused`, in the set's order.
+    template <class Accepted, class Refused>
+    void replay(Accepted&& accepted, Refused&& refused) const
     {
-        for (std::size_t i = 0; i < m_accepted.size() && i < names.size(); ++i)
-            m_accepted[i].trainee = std::move(names[i]);
+        auto nextRefused = m_refused.begin();
+        const auto refusedBefore = [&](std::size_t number) {
+            while (nextRefused != m_refused.end() && *nextRefused < number) refused(*nextRefused++);
+        };
+        if (m_drawn) {
+            tavelle::ExerciseRecord record;
+            tavelle::RandomExercises draw(*m_drawn);
+            tavelle::SheetExercise exercise;
+            for (std::size_t number = 1; number <= m_number; ++number) {
+                if (!tavelle::walkExercise(draw.next(), record, m_separator).accepted) continue;
+                refusedBefore(number);
+                exercise.number = number;
+                exercise.record = record;
+                exercise.trainee = number <= m_trainees.size() ? m_trainees[number - 1] : std::string();
+                accepted(exercise);
+            }
+        } else {
+            for (const tavelle::SheetExercise& exercise : m_accepted) {
+                refusedBefore(exercise.number);
+                accepted(exercise);
+            }
+        }
+        refusedBefore(m_number + 1);
     }
 
 private:
     std::string m_separator;
     tavelle::ExerciseRecord m_record;
+    std::optional<std::uint64_t> m_drawn;  // the seed of a set drawn at random
+    std::vector<std::string> m_trainees;
     std::vector<tavelle::SheetExercise> m_accepted;
     std::vector<std::size_t> m_refused;
+    std::size_t m_acceptedCount = 0;
     std::size_t m_number = 0;
 };
 
@@ -144,18 +182,19 @@ std::optional<std::string> writeSheets(const Options& options, const SetWalk& se
         QPdfWriter pdf(&output);
         pdf.setResolution(96);
         pdf.setCreator(QStringLiteral("Tavelle"));
-        pdf.setTitle(QString::fromStdString(tavelle::setTitle(code, set.accepted().size())));
+        pdf.setTitle(QString::fromStdString(tavelle::setTitle(code, set.acceptedCount())));
         tavelle::ExamSheets sheets(pdf, separator, {seed, code});
-        const std::vector<tavelle::SheetExercise>& exercises = set.accepted();
+        const auto skip = [](auto&&...) {};
         if (options.trainee) {
-            sheets.startPart(exercises.size());
-            for (const auto& exercise : exercises) sheets.addTraineePage(exercise);
+            sheets.startPart(set.acceptedCount());
+            set.replay([&](const tavelle::SheetExercise& exercise) { sheets.addTraineePage(exercise); }, skip);
         }
         if (options.key) {
-            const std::size_t rows = exercises.size() + set.refused().size();
-            sheets.startPart(tavelle::ExamSheets::answerTablePageCount(rows) + exercises.size());
-            sheets.addAnswerTable(exercises, set.refused());
-            for (const auto& exercise : exercises) sheets.addKeyPage(exercise);
+            const std::size_t rows = set.acceptedCount() + set.refused().size();
+            sheets.startPart(tavelle::ExamSheets::answerTablePageCount(rows) + set.acceptedCount());
+            set.replay([&](const tavelle::SheetExercise& exercise) { sheets.addAnswerRow(exercise); },
+                       [&](std::size_t number) { sheets.addRefusedRow(number); });
+            set.replay([&](const tavelle::SheetExercise& exercise) { sheets.addKeyPage(exercise); }, skip);
         }
         if (!sheets.finish() || !output.succeeded())
             return "cannot write " + shown + ": " + file.errorString().toStdString();
@@ -239,16 +278,14 @@ int main(int argc, char** argv)
         if (options.randomCount) {
             // A set drawn without a seed names the one it was drawn with, so that it can be drawn again.
             seed = options.seed ? *options.seed : std::random_device{}();
-            tavelle::RandomExercises draw(*seed);
-            for (std::uint64_t i = 0; i < *options.randomCount; ++i) set.walk(draw.next());
-            set.nameTrainees(std::move(trainees));
+            set.draw(*seed, *options.randomCount, std::move(trainees));
         } else {
             readExercises(options, set);
         }
         return std::nullopt;
     });
     if (ended) return *ended;
-    if (set.accepted().empty()) {
+    if (set.acceptedCount() == 0) {
         std::fprintf(stderr, "tavelle-sheets: no exercise to put on the sheets; %s is not written\n",
                      tavelle::printableText(options.output, tavelle::kLongestPathShown).c_str());
         return set.anyRefused() ? 1 : 2;
