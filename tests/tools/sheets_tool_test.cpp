@@ -126,7 +126,7 @@ TEST_F(SheetsTool, OnePartOnlyAndRefusedExercisesLeftOut)
     for (const Case& c : {Case{"--trainee", "Exercice n° 3", "2"}, Case{"--key", "Corrigé de l'exercice 3", "3"}}) {
         const CommandRun sheet = sheets(std::string(c.option) + " - -o " + file("part.pdf").string(), exercises);
         EXPECT_EQ(sheet.status, 1) << c.option;
-        EXPECT_NE(sheet.err.find("tavelle-sheets: exercise 2 is refused on Lance1, left out: "), std::string::npos) << sheet.err;
+        EXPECT_NE(sheet.err.find("tavelle-sheets: l'exercice 2 est refusé sur Lance1, il est laissé de côté : "), std::string::npos) << sheet.err;
         const std::string pages = c.pages;
         EXPECT_NE(run("pdfinfo " + file("part.pdf").string()).out.find("Pages:           " + pages + "\n"), std::string::npos);
         EXPECT_NE(pageText(file("part.pdf"), std::stoi(pages)).find(c.lastHeading), std::string::npos) << c.option;
@@ -144,9 +144,9 @@ TEST_F(SheetsTool, BadInputAndUnwritableOutputLeaveNothingHalfWritten)
     const Case cases[] = {
         {"- -o " + file("kept.pdf").string(), "{\"pumpRating\": \"3000/15\"}", "pumpRating"},
         {"- -o " + file("kept.pdf").string(), "[{", "tavelle-sheets: "},
-        {"--random 2 -o " + quoted(file("no such folder") / "set.pdf"), "", "cannot write "},
-        {"--random 2", "", "missing -o OUT.pdf"},
-        {"--trainee --key --random 2 -o " + file("kept.pdf").string(), "", "exclude each other"},
+        {"--random 2 -o " + quoted(file("no such folder") / "set.pdf"), "", "impossible d'écrire "},
+        {"--random 2", "", "il manque -o SORTIE.pdf"},
+        {"--trainee --key --random 2 -o " + file("kept.pdf").string(), "", "s'excluent"},
     };
     for (const Case& c : cases) {
         const CommandRun sheet = sheets(c.arguments, c.input);

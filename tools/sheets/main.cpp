@@ -8,6 +8,7 @@
 #include "tools/sheets/exam_sheets.h"
 #include "tools/sheets/reproducible_output.h"
 #include "tools/sheets/set_code.h"
+#include "tools/sheets/user_language.h"
 #include "tools/solve/exercise_reader.h"
 #include "tools/solve/output_file.h"
 #include "tools/solve/printable_text.h"
@@ -74,7 +75,7 @@ public:
             if (!m_drawn) m_accepted.push_back({m_number, m_record, {}});
         } else {
             m_refused.push_back(m_number);
-            std::fprintf(stderr, "tavelle-sheets: %s\n", refusal(m_number, result).c_str());
+            std::fprintf(stderr, "tavelle-sheets: %s\n", tavelle::inUserLanguage(refusal(m_number, result)).c_str());
         }
         if (m_number > kMostExercises)
             throw UsageError("a set holds at most " + std::to_string(kMostExercises) + " exercises");
@@ -212,7 +213,7 @@ int main(int argc, char** argv)
     const std::string separator = tavelle::systemDecimalSeparator();
     SetWalk set(separator);
     // Everything that can be refused is checked before the window system starts.
-    const std::optional<int> ended = tavelle::runStage("tavelle-sheets", [&]() -> std::optional<int> {
+    const std::optional<int> ended = tavelle::runStage("tavelle-sheets", tavelle::inUserLanguage("tavelle-sheets", [&]() -> std::optional<int> {
         tavelle::ToolCommandLine commandLine(
             "tavelle-sheets", "usage: tavelle-sheets [FILE | - | --random N [--seed S]] -o OUT.pdf [--trainee | --key]\n",
             "Writes exam sheets as an A4 PDF: for each exercise a trainee page (the statement and the\n"
@@ -283,11 +284,12 @@ int main(int argc, char** argv)
             readExercises(options, set);
         }
         return std::nullopt;
-    });
+    }));
     if (ended) return *ended;
     if (set.acceptedCount() == 0) {
-        std::fprintf(stderr, "tavelle-sheets: no exercise to put on the sheets; %s is not written\n",
-                     tavelle::printableText(options.output, tavelle::kLongestPathShown).c_str());
+        const std::string none = "no exercise to put on the sheets; " +
+                                 tavelle::printableText(options.output, tavelle::kLongestPathShown) + " is not written";
+        std::fprintf(stderr, "tavelle-sheets: %s\n", tavelle::inUserLanguage(none).c_str());
         return set.anyRefused() ? 1 : 2;
     }
 
@@ -303,7 +305,7 @@ int main(int argc, char** argv)
     QApplication application(qtArgc, argv);
     tavelle::applyApplicationLook();
     if (const std::optional<std::string> failure = writeSheets(options, set, separator, seed)) {
-        std::fprintf(stderr, "tavelle-sheets: %s\n", failure->c_str());
+        std::fprintf(stderr, "tavelle-sheets: %s\n", tavelle::inUserLanguage(*failure).c_str());
         return 2;
     }
     return set.anyRefused() ? 1 : 0;
