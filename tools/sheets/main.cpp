@@ -215,11 +215,15 @@ int main(int argc, char** argv)
     // Everything that can be refused is checked before the window system starts.
     const std::optional<int> ended = tavelle::runStage("tavelle-sheets", tavelle::inUserLanguage("tavelle-sheets", [&]() -> std::optional<int> {
         tavelle::ToolCommandLine commandLine(
-            "tavelle-sheets", "usage: tavelle-sheets [FILE | - | --random N [--seed S]] -o OUT.pdf [--trainee | --key]\n",
-            "Writes exam sheets as an A4 PDF: for each exercise a trainee page (the statement and the\n"
-            "schematic, with room to work), then the answer key (portion AB and the final calculation).\n"
+            "tavelle-sheets",
+            "usage: tavelle-sheets [FILE | - | --random N [--seed S] | --code CODE | --class FILE [--seed S]]\n"
+            "                      -o OUT.pdf [--trainee | --key]\n",
+            "Writes exam sheets as an A4 PDF: for each exercise a trainee page (the statement, the schematic\n"
+            "without the values to find, numbered questions and room to work), then the answer key (a table\n"
+            "of the set's answers, then portion AB and the final calculation of each exercise).\n"
             "Reads the exercises of tavelle-solve from FILE or standard input (-), or draws the random set\n"
-            "that tavelle-solve --random N --seed S draws. Refused exercises are reported and left out.");
+            "that tavelle-solve --random N --seed S draws; the trainee pages carry its code for --code.\n"
+            "Refused exercises are reported and left out.");
         const QCommandLineOption random(QStringLiteral("random"), QStringLiteral("Draw N exercises."), QStringLiteral("N"));
         const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("The seed of the random set."),
                                             QStringLiteral("S"));
