@@ -69,6 +69,9 @@ TEST(SheetTexts, KeyRowAndRecalledData)
               "Données : pompe 1000/10 ; alimentation 200 m en 70 mm, pente -5 % ; lance 1 40/14, 250 L/min, 20 m, "
               "Z = 5 m ; lance 2 40/14, 250 L/min, 20 m, cote 3 (division 0) ; lance 3 40/14, 250 L/min, 20 m, "
               "pente 2 %.");
+    EXPECT_EQ(recalledData(worked(3), ","),
+              "Données : pompe 1000/10 ; alimentation 200 m en 70 mm ; lance 1 40/14, 250 L/min, 20 m ; lance 2 "
+              "40/14, 250 L/min, 20 m ; lance 3 40/14, 250 L/min, 20 m.");
     EXPECT_EQ(recalledData(worked(1), "."),
               "Données : pompe 1000/10 ; alimentation 200 m en 70 mm ; lance 1 40/14, 250 L/min, 20 m.");
 }
