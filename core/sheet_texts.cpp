@@ -24,10 +24,9 @@ std::string pageFooter(std::size_t page, std::size_t pageCount)
     return "page " + std::to_string(page) + " / " + std::to_string(pageCount);
 }
 
-std::string setTitle(std::optional<std::string_view> code, std::size_t exerciseCount)
+std::string setTitle(std::optional<std::string_view> name, std::size_t exerciseCount)
 {
-    std::string title = "Tavelle, série ";
-    if (code) title += std::string(*code) + ", ";
+    std::string title = name ? "Tavelle, série " + std::string(*name) + ", " : std::string("Tavelle, série de ");
     title += std::to_string(exerciseCount) + (exerciseCount == 1 ? " exercice" : " exercices");
     return title;
 }

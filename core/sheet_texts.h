@@ -20,8 +20,8 @@ std::string setCodeLine(std::string_view code);
 // The key's page: a set drawn at random names its seed, so that the instructor can draw it again.
 std::string answerHeading(std::size_t exerciseNumber, std::optional<std::uint64_t> seed);
 std::string pageFooter(std::size_t page, std::size_t pageCount);
-// The PDF's title: the set's code when it has one.
-std::string setTitle(std::optional<std::string_view> code, std::size_t exerciseCount);
+// The PDF's title: the set's name (its code, or the file it was read from) when it has one.
+std::string setTitle(std::optional<std::string_view> name, std::size_t exerciseCount);
 
 // The boxes the trainee fills in at the top of the page.
 inline constexpr std::array<std::string_view, 5> identityFields{"Nom :", "Prénom :", "Groupe :", "Date :", "Durée :"};

@@ -17,7 +17,7 @@ TEST(SheetTexts, OnlyTheKeyNamesTheSeed)
     EXPECT_EQ(setTitle("K7Q2-12", 12), "Tavelle, série K7Q2-12, 12 exercices");
     EXPECT_EQ(nozzleCaption(2), "Lance 2 :");
     EXPECT_EQ(refusedNotice(5), "Exercice n° 5 : refusé par les règles de saisie, non imprimé.");
-    EXPECT_EQ(setTitle(std::nullopt, 1), "Tavelle, série 1 exercice");
+    EXPECT_EQ(setTitle(std::nullopt, 1), "Tavelle, série de 1 exercice");
 }
 
 ExerciseRecord worked(std::uint8_t nozzleCount)

@@ -22,6 +22,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <random>
@@ -183,7 +184,9 @@ std::optional<std::string> writeSheets(const Options& options, const SetWalk& se
         QPdfWriter pdf(&output);
         pdf.setResolution(96);
         pdf.setCreator(QStringLiteral("Tavelle"));
-        pdf.setTitle(QString::fromStdString(tavelle::setTitle(code, set.acceptedCount())));
+        std::optional<std::string> name = code;
+        if (!name && options.file && *options.file != "-") name = std::filesystem::path(*options.file).stem().string();
+        pdf.setTitle(QString::fromStdString(tavelle::setTitle(name, set.acceptedCount())));
         tavelle::ExamSheets sheets(pdf, separator, {seed, code});
         const auto skip = [](auto&&...) {};
         if (options.trainee) {
