@@ -91,12 +91,8 @@ float computeBranch(int nozzle, const BranchInput& in, const ExerciseRecord& r, 
     return total;
 }
 
-}  // namespace
-
-namespace {
-
-// The load; returns the most unfavourable nozzle.
-int writePortionAb(ExerciseRecord& r, std::string_view sep, ScreenLoad& into)
+// Loads the screen and returns the nozzle it chose, numbered from 1.
+int workOutPortionAb(ExerciseRecord& r, std::string_view sep, ScreenLoad& into)
 {
     into.reserve(17);
     LoadWriter out(into);
@@ -139,17 +135,14 @@ int writePortionAb(ExerciseRecord& r, std::string_view sep, ScreenLoad& into)
 
 }  // namespace
 
-void loadPortionAb(ExerciseRecord& record, std::string_view sep, ScreenLoad& into)
-{
-    writePortionAb(record, sep, into);
-}
+void loadPortionAb(ExerciseRecord& r, std::string_view sep, ScreenLoad& into) { workOutPortionAb(r, sep, into); }
 
 WorstNozzle worstNozzle(const ExerciseRecord& record)
 {
     ExerciseRecord worked = record;
-    ScreenLoad labels;
-    const int nozzle = writePortionAb(worked, ".", labels);
-    return {nozzle, worked.worstNozzleLoss, worked.worstNozzlePressure};
+    ScreenLoad scratch;
+    const int chosen = workOutPortionAb(worked, ",", scratch);
+    return {chosen, worked.worstNozzleLoss, worked.worstNozzlePressure};
 }
 
 }  // namespace tavelle

@@ -11,11 +11,12 @@ namespace tavelle {
 // texts, in the order they are set, and worstNozzleLoss / worstNozzlePressure written into the record.
 void loadPortionAb(ExerciseRecord& record, std::string_view decimalSeparator, ScreenLoad& into);
 
-// The most unfavourable nozzle (from 1) and what it needs at the division, as the load decides them.
+// The most unfavourable nozzle as the portion AB load decides it, numbered from 1, with the loss from the
+// division to its orifice and its orifice pressure.
 struct WorstNozzle {
     int nozzle = 1;
-    float loss = 0;
-    float orificePressure = 0;
+    float worstNozzleLoss = 0;
+    float worstNozzlePressure = 0;
 };
 WorstNozzle worstNozzle(const ExerciseRecord& record);
 

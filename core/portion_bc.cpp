@@ -69,6 +69,11 @@ FinalResults finalResults(const ExerciseRecord& record)
     return {bcLoss, pumpPressureOf(record, bcLoss), sufficient(record, bcLoss)};
 }
 
+float abLoss(const ExerciseRecord& r)
+{
+    return static_cast<float>(static_cast<double>(r.worstNozzleLoss) - r.worstNozzlePressure);
+}
+
 void loadFinalCalculation(const ExerciseRecord& r, std::string_view sep, ScreenLoad& into)
 {
     namespace labels = finalLabels;
@@ -102,7 +107,7 @@ void loadFinalCalculation(const ExerciseRecord& r, std::string_view sep, ScreenL
     else
         appendJoined(totalLine, totalStart, sum, "Bar");
 
-    const float jab = static_cast<float>(static_cast<double>(r.worstNozzleLoss) - r.worstNozzlePressure);
+    const float jab = abLoss(r);
     const float pumpPressure = pumpPressureOf(r, line.bcLoss);
     appendJoined(out.label(labels::orificePressure),
                  "Pression à l'orifice, Po = ", numberChars(r.worstNozzlePressure, sep), " b");

@@ -11,13 +11,15 @@ namespace tavelle {
 // order they are set, the pump verdict last. Writes nothing into the record.
 void loadFinalCalculation(const ExerciseRecord& record, std::string_view decimalSeparator, ScreenLoad& into);
 
-// What the final screen concludes, as values: the loss of the feed line, the pressure the pump must
-// deliver, and whether its rated product covers the required one.
+// The final screen's results as it computes them from the record portion AB left.
 struct FinalResults {
-    float feedLoss = 0;
-    float pumpPressure = 0;
+    float feedLoss = 0;      // Jbc, from the pump to the division
+    float pumpPressure = 0;  // worstNozzleLoss + 1 + Jbc
     bool pumpSufficient = false;
 };
 FinalResults finalResults(const ExerciseRecord& record);
+
+// Jab, the loss of portion AB: the most unfavourable nozzle's loss without its orifice pressure.
+float abLoss(const ExerciseRecord& record);
 
 }  // namespace tavelle

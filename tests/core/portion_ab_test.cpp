@@ -1,3 +1,4 @@
+#include "core/portion_ab.h"
 #include "core/result_labels.h"
 #include "core/screen_load.h"
 
@@ -9,7 +10,6 @@ namespace tavelle {
 namespace {
 
 using portionAbLabels::heading;
-using portionAbLabels::worstNozzle;
 constexpr const portionAbLabels::Branch& nozzle1 = portionAbLabels::branches[0];
 constexpr const portionAbLabels::Branch& nozzle2 = portionAbLabels::branches[1];
 constexpr const portionAbLabels::Branch& nozzle3 = portionAbLabels::branches[2];
@@ -72,7 +72,7 @@ TEST(PortionAb, OneNozzleWorkedExample)
     EXPECT_EQ(texts[nozzle1.branchTotal], "Perte de charge totale de la lance 1 = 0,3168 + 0,5 + 5,7 = 6,5168Bar");
     for (const auto* branch : {&nozzle2, &nozzle3})
         for (const char* empty : branch->lines()) EXPECT_EQ(texts[empty], "") << empty;
-    EXPECT_EQ(texts[worstNozzle], "");
+    EXPECT_EQ(texts[portionAbLabels::worstNozzle], "");
     EXPECT_EQ(r.worstNozzleLoss, 6.5168f);
     EXPECT_EQ(r.worstNozzlePressure, 5.7f);
 }
@@ -94,7 +94,7 @@ TEST(PortionAb, ThreeNozzlesWorkedExample)
     EXPECT_EQ(texts[nozzle3.hoseLossLine], "J =0,1575/ 100 x 60 = 0,0945b");
     EXPECT_EQ(texts[nozzle3.heightLine], "J hauteur = (-5 / 100) / 10 = -0,005b");
     EXPECT_EQ(texts[nozzle3.branchTotal], "Perte de charge totale de la lance 3 = 0,0945-0,005 + 6,1 = 6,1895Bar");
-    EXPECT_EQ(texts[worstNozzle],
+    EXPECT_EQ(texts[portionAbLabels::worstNozzle],
               "Nous tiendrons compte de la lance n°3 comme étant la plus défavorable avec une perte de charge de "
               "6,1895 b.");
     EXPECT_EQ(r.worstNozzlePressure, 6.1f);
@@ -109,7 +109,7 @@ TEST(PortionAb, SetsEveryLabelOnceInScreenOrder)
     std::vector<std::string_view> expected{heading};
     for (const auto& branch : portionAbLabels::branches)
         for (const char* line : branch.lines()) expected.push_back(line);
-    expected.push_back(worstNozzle);
+    expected.push_back(portionAbLabels::worstNozzle);
     EXPECT_EQ(order, expected);
 }
 
@@ -181,9 +181,9 @@ struct SelectionCase {
     int chosen;
 };
 
-class WorstNozzle : public ::testing::TestWithParam<SelectionCase> {};
+class WorstNozzleChoice : public ::testing::TestWithParam<SelectionCase> {};
 
-TEST_P(WorstNozzle, SettlesTiesInTheTradeOrder)
+TEST_P(WorstNozzleChoice, SettlesTiesInTheTradeOrder)
 {
     const SelectionCase& c = GetParam();
     ExerciseRecord r;
@@ -197,13 +197,17 @@ TEST_P(WorstNozzle, SettlesTiesInTheTradeOrder)
     auto texts = byName(loadOf(r));
     const float pressures[] = {c.p1, c.p2, c.p3};
     EXPECT_EQ(r.worstNozzlePressure, pressures[c.chosen - 1]);
+    const WorstNozzle worst = worstNozzle(r);
+    EXPECT_EQ(worst.nozzle, c.chosen);
+    EXPECT_EQ(worst.worstNozzleLoss, r.worstNozzleLoss);
+    EXPECT_EQ(worst.worstNozzlePressure, r.worstNozzlePressure);
     if (c.nozzleCount > 1) {
-        EXPECT_NE(texts[worstNozzle].find("lance n°" + std::to_string(c.chosen) + " "), std::string::npos)
-            << texts[worstNozzle];
+        EXPECT_NE(texts[portionAbLabels::worstNozzle].find("lance n°" + std::to_string(c.chosen) + " "), std::string::npos)
+            << texts[portionAbLabels::worstNozzle];
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, WorstNozzle,
+INSTANTIATE_TEST_SUITE_P(Cases, WorstNozzleChoice,
                          ::testing::Values(SelectionCase{"TwoEqual", 2, 5, 5, 0, 1},
                                            SelectionCase{"SecondAndThirdEqualAboveFirst", 3, 3, 6, 6, 2},
                                            SelectionCase{"FirstAndThirdEqualAboveSecond", 3, 6, 3, 6, 3},
@@ -221,7 +225,7 @@ TEST(PortionAb, AbsentNozzlesKeepEmptyLabelsWhateverTheirStaleFields)
     r.nozzleCount = 2;
     auto texts = byName(loadOf(r));
     for (const char* name : nozzle3.lines()) EXPECT_EQ(texts[name], "") << name;
-    EXPECT_NE(texts[worstNozzle].find("lance n°2"), std::string::npos);
+    EXPECT_NE(texts[portionAbLabels::worstNozzle].find("lance n°2"), std::string::npos);
 }
 
 TEST(PortionAb, LabelsAreFoundByNameAndOnlyThoseSet)

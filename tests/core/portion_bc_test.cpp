@@ -1,3 +1,4 @@
+#include "core/portion_bc.h"
 #include "core/result_labels.h"
 #include "core/screen_load.h"
 
@@ -126,6 +127,25 @@ TEST(FinalCalculation, WritesNothing)
     ExerciseRecord copy = r;
     loadScreen(ScreenId::Calculs2, copy, ",");
     EXPECT_EQ(copy, r);
+}
+
+// The values the final screen shows in its pressure and verdict lines.
+TEST(FinalCalculation, ResultsAsTheScreenShowsThem)
+{
+    struct Case {
+        int slope;
+        const char* pump;
+        float feedLoss, pumpPressure;
+        bool sufficient;
+    };
+    for (const Case& c : {Case{5, "1500/10", 5.4f, 13.9f, true}, Case{-5, "1000/10", 3.4f, 11.9f, false}}) {
+        const ExerciseRecord r = feedLine(70, 1000, 200, c.slope, 7.5f, 6, c.pump);
+        const FinalResults results = finalResults(r);
+        EXPECT_NEAR(results.feedLoss, c.feedLoss, 1e-4) << c.pump;
+        EXPECT_NEAR(results.pumpPressure, c.pumpPressure, 1e-4) << c.pump;
+        EXPECT_EQ(results.pumpSufficient, c.sufficient) << c.pump;
+        EXPECT_EQ(abLoss(r), 1.5f);
+    }
 }
 
 }  // namespace

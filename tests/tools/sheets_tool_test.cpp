@@ -86,7 +86,7 @@ TEST_F(SheetsTool, ARandomSetHoldsEveryStatementLineAndVerdictAsTheAnswerKeyTool
     ASSERT_EQ(results.size(), std::size_t{count});
 
     const std::string info = run("pdfinfo " + file("set.pdf").string()).out;
-    EXPECT_NE(info.find("Pages:           24\n"), std::string::npos) << info;
+    EXPECT_NE(info.find("Pages:           25\n"), std::string::npos) << info;  // the key opens with its table
     EXPECT_NE(info.find("595 x 842 pts (A4)"), std::string::npos) << info;
     const std::string fonts = run("pdffonts " + file("set.pdf").string() + " | tail -n +3").out;
     EXPECT_FALSE(fonts.empty());
@@ -96,11 +96,13 @@ TEST_F(SheetsTool, ARandomSetHoldsEveryStatementLineAndVerdictAsTheAnswerKeyTool
     for (int i = 0; i < count; ++i) {
         const json& result = results[std::size_t(i)];
         const std::string trainee = pageText(file("set.pdf"), i + 1);
-        const std::string key = pageText(file("set.pdf"), count + i + 1);
-        const std::string heading = "Exercice " + std::to_string(i + 1) + " (tirage aléatoire, graine 7)";
+        const std::string key = pageText(file("set.pdf"), count + 1 + i + 1);
+        const std::string heading = "Exercice n° " + std::to_string(i + 1) + " ";
         EXPECT_NE(trainee.find(heading), std::string::npos) << trainee;
         EXPECT_NE(trainee.find(collapse(result["Don"]["Label2"])), std::string::npos) << trainee;
-        EXPECT_NE(trainee.find("page " + std::to_string(i + 1) + " / 24"), std::string::npos);
+        EXPECT_NE(trainee.find("page " + std::to_string(i + 1) + " / 12"), std::string::npos);
+        EXPECT_NE(key.find("Corrigé de l'exercice " + std::to_string(i + 1) + " (tirage aléatoire, graine 7)"),
+                  std::string::npos) << key;
         for (const std::string& page : {trainee, key}) EXPECT_EQ(page.find("Imprimer"), std::string::npos) << page;
         for (const auto& label : result["Calculs"].items())
             EXPECT_NE(key.find(collapse(label.value())), std::string::npos) << label.key() << " of " << i + 1 << ":\n" << key;
@@ -118,14 +120,16 @@ TEST_F(SheetsTool, OnePartOnlyAndRefusedExercisesLeftOut)
     const std::string exercises = "[" + one + "," + refused + "," + one + "]";
     struct Case {
         const char* option;
-        const char* firstHeading;
+        const char* lastHeading;
+        const char* pages;
     };
-    for (const Case& c : {Case{"--trainee", "Exercice 3"}, Case{"--key", "Corrigé de l'exercice 3"}}) {
+    for (const Case& c : {Case{"--trainee", "Exercice n° 3", "2"}, Case{"--key", "Corrigé de l'exercice 3", "3"}}) {
         const CommandRun sheet = sheets(std::string(c.option) + " - -o " + file("part.pdf").string(), exercises);
         EXPECT_EQ(sheet.status, 1) << c.option;
-        EXPECT_NE(sheet.err.find("tavelle-sheets: exercise 2 is refused on Lance1, left out: "), std::string::npos) << sheet.err;
-        EXPECT_NE(run("pdfinfo " + file("part.pdf").string()).out.find("Pages:           2\n"), std::string::npos);
-        EXPECT_NE(pageText(file("part.pdf"), 2).find(c.firstHeading), std::string::npos) << c.option;
+        EXPECT_NE(sheet.err.find("tavelle-sheets: l'exercice 2 est refusé sur Lance1, il est laissé de côté : "), std::string::npos) << sheet.err;
+        const std::string pages = c.pages;
+        EXPECT_NE(run("pdfinfo " + file("part.pdf").string()).out.find("Pages:           " + pages + "\n"), std::string::npos);
+        EXPECT_NE(pageText(file("part.pdf"), std::stoi(pages)).find(c.lastHeading), std::string::npos) << c.option;
     }
 }
 
@@ -143,15 +147,15 @@ TEST_F(SheetsTool, BadInputAndUnwritableOutputLeaveNothingHalfWritten)
         std::string input;
         std::string message;
     };
-    const std::string sameFile = "it is the file the exercises are read from";
+    const std::string sameFile = "c'est le fichier d'où les exercices sont lus";
     const Case cases[] = {
         {"- -o " + file("kept.pdf").string(), "{\"pumpRating\": \"3000/15\"}", "pumpRating"},
         {"- -o " + file("kept.pdf").string(), "[{", "tavelle-sheets: "},
         {"- -o " + file("kept.pdf").string(), refusedThenBad, "exercise 2, key \"pumpRating\""},
-        {"--random 2 -o " + quoted(file("no such folder") / "set.pdf"), "", "cannot write "},
-        {"- -o " + quoted(file("no such folder") / "set.pdf"), refusedThenAccepted, "cannot write "},
-        {"--random 2", "", "missing -o OUT.pdf"},
-        {"--trainee --key --random 2 -o " + file("kept.pdf").string(), "", "exclude each other"},
+        {"--random 2 -o " + quoted(file("no such folder") / "set.pdf"), "", "impossible d'écrire "},
+        {"- -o " + quoted(file("no such folder") / "set.pdf"), refusedThenAccepted, "impossible d'écrire "},
+        {"--random 2", "", "il manque -o SORTIE.pdf"},
+        {"--trainee --key --random 2 -o " + file("kept.pdf").string(), "", "s'excluent"},
         {file("in").string() + " -o " + (file("") / "." / "in").string(), exercise, sameFile},
         {file("in").string() + " -o " + file("link.json").string(), exercise, sameFile},
         {"- -o " + file("in").string(), exercise, sameFile},

@@ -1,15 +1,18 @@
 #pragma once
 
 #include "core/exercise_record.h"
-#include "core/screen_id.h"
+#include "screens/silent_host.h"
 
 #include <QFont>
 #include <QPainter>
+#include <QPixmap>
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QPagedPaintDevice;
 
@@ -21,42 +24,70 @@ class ScreenWindow;
 struct SheetExercise {
     std::size_t number = 0;
     ExerciseRecord record;
+    std::string trainee;  // empty unless the set was drawn for a class
 };
 
-// Lays out exam sheets on A4 pages: a header naming the exercise, the application's own screens
-// without their buttons, scaled to the page, and "page k / n" at the foot.
+// What every page of a set names: the seed on the key only, the short code on the trainee's pages.
+struct SetNames {
+    std::optional<std::uint64_t> seed;
+    std::optional<std::string> code;
+};
+
+// Lays out exam sheets on A4 pages for a photocopier: black on white, text and lines as vectors, nothing
+// under 8 points. Each part (the trainee's pages, the key) numbers its pages on its own.
 class ExamSheets {
 public:
-    ExamSheets(QPagedPaintDevice& device, std::string decimalSeparator, std::optional<std::uint64_t> seed,
-               std::size_t pageCount);
+    ExamSheets(QPagedPaintDevice& device, std::string decimalSeparator, SetNames names);
+    ~ExamSheets();
 
-    // The statement and the schematic, with room left to work the problem.
+    // Starts a part of `pageCount` pages: its pages read "page k / pageCount".
+    void startPart(std::size_t pageCount);
+
+    // The header to fill in, the statement, the schematic without the values to find, the numbered
+    // questions with their points and answer lines, and the rest of the page to work on.
     void addTraineePage(const SheetExercise& exercise);
-    // Portion AB and the final calculation, down to the verdict on the pump.
+
+    // The table of the whole set's answers, a row at a time, over as many pages as it takes; the refused
+    // exercises keep their row, which says so.
+    static std::size_t answerTablePageCount(std::size_t rowCount);
+    void addAnswerRow(const SheetExercise& exercise);
+    void addRefusedRow(std::size_t exerciseNumber);
+
+    // The data recalled, portion AB and the final calculation, the pump pressure and the verdict boxed.
     void addKeyPage(const SheetExercise& exercise);
 
     // False when the device could not be written.
     bool finish();
 
 private:
-    // Returns the area left below the heading and above the footer.
-    QRectF beginPage(const std::string& heading);
-    // A page of two screens stacked, as large as they fit above `freeShare` of the page left free;
-    // returns the area left below them.
-    QRectF addScreensPage(const std::string& heading, const SheetExercise& exercise, ScreenId first, ScreenId second,
-                          qreal freeShare);
-    // Draws the screen as on paper at `scale`, its top-left corner at `origin`.
-    void drawScreen(ScreenWindow& screen, QPointF origin, qreal scale);
+    // Returns the area left between the heading and the footer.
+    QRectF beginPage(const QString& heading, const QString& aside);
+    // Draws wrapped text from `top` across `width` at `left`; returns the height it took.
+    qreal drawParagraph(const QString& text, const QFont& font, qreal left, qreal top, qreal width,
+                        int flags = Qt::AlignLeft);
+    qreal drawIdentityBlock(const QRectF& area, const SheetExercise& exercise);
+    qreal drawQuestions(const QRectF& area, const ExerciseRecord& record);
+    void drawWorkingArea(const QRectF& area);
+    // The row's place in the table, on a new page with the column headings when the page is full.
+    QRectF nextTableRow();
 
     QPagedPaintDevice& m_device;
     QPainter m_painter;
     std::string m_decimalSeparator;
-    std::optional<std::uint64_t> m_seed;
-    std::size_t m_pageCount;
+    SetNames m_names;
+    SilentHost m_host;
+    std::unique_ptr<ScreenWindow> m_schematic;  // loaded anew for each page
+    std::size_t m_pageCount = 0;
     std::size_t m_page = 0;
+    std::size_t m_tableRowsOnPage = 0;
+    qreal m_tableTop = 0;
+    bool m_anyPage = false;
     QRectF m_paper;
+    QPixmap m_emblem;  // one picture for every page: the PDF holds it once
     QFont m_headingFont;
-    QFont m_footerFont;
+    QFont m_textFont;
+    QFont m_boldFont;
+    QFont m_smallFont;
 };
 
 }  // namespace tavelle

@@ -4,7 +4,11 @@
 #include "core/walkthrough.h"
 #include "platform/system_locale.h"
 #include "screens/application_look.h"
+#include "core/sheet_texts.h"
 #include "tools/sheets/exam_sheets.h"
+#include "tools/sheets/reproducible_output.h"
+#include "tools/sheets/set_code.h"
+#include "tools/sheets/user_language.h"
 #include "tools/solve/exercise_reader.h"
 #include "tools/solve/output_file.h"
 #include "tools/solve/printable_text.h"
@@ -12,12 +16,15 @@
 #include "tools/solve/tool_command_line.h"
 
 #include <QApplication>
+#include <QHashSeed>
 #include <QPdfWriter>
 #include <QFile>
 #include <QSaveFile>
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <optional>
 #include <random>
@@ -37,6 +44,7 @@ struct Options {
     std::optional<std::string> file;  // "-" is standard input
     std::optional<std::uint64_t> randomCount;
     std::optional<std::uint64_t> seed;
+    std::optional<std::string> classFile;
     std::string output;
     bool trainee = true;
     bool key = true;
@@ -55,8 +63,10 @@ std::string refusal(std::size_t number, const tavelle::WalkResult& walk)
     return line;
 }
 
-// Walks the exercises on one record, as one run of the application, and keeps the record of each
-// accepted one as its final screen left it; the refused ones are reported and left out.
+// Walks the exercises on one record, as one run of the application; the refused ones are reported and
+// left out. A set read from a file keeps the record of each accepted one as its final screen left it; a set
+// drawn at random keeps nothing but its seed and is walked again for each part, so that memory does not
+// grow with the set.
 class SetWalk {
 public:
     explicit SetWalk(std::string separator) : m_separator(std::move(separator)) {}
@@ -66,31 +76,95 @@ public:
         ++m_number;
         const tavelle::WalkResult result = tavelle::walkExercise(input, m_record, m_separator);
         if (result.accepted) {
-            m_accepted.push_back({m_number, m_record});
+            ++m_acceptedCount;
+            if (!m_drawn) m_accepted.push_back({m_number, m_record, {}});
         } else {
+            m_refused.push_back(m_number);
             m_refusals.push_back(refusal(m_number, result));
         }
         if (m_number > kMostExercises)
             throw UsageError("a set holds at most " + std::to_string(kMostExercises) + " exercises");
     }
 
-    const std::vector<tavelle::SheetExercise>& accepted() const { return m_accepted; }
-    bool anyRefused() const { return !m_refusals.empty(); }
+    // Draws the set; a class's trainees are named on their exercises, in the class's order.
+    void draw(std::uint64_t seed, std::uint64_t count, std::vector<std::string> trainees)
+    {
+        m_drawn = seed;
+        m_trainees = std::move(trainees);
+        tavelle::RandomExercises draw(seed);
+        for (std::uint64_t i = 0; i < count; ++i) walk(draw.next());
+    }
+
+    std::size_t acceptedCount() const { return m_acceptedCount; }
+    const std::vector<std::size_t>& refused() const { return m_refused; }
+    bool anyRefused() const { return !m_refused.empty(); }
 
     // Once the sheets are written: when the set cannot be read or written, its one failure line is all
     // that is said.
     void reportRefusals() const
     {
-        for (const std::string& line : m_refusals) std::fprintf(stderr, "tavelle-sheets: %s\n", line.c_str());
+        for (const std::string& line : m_refusals)
+            std::fprintf(stderr, "tavelle-sheets: %s\n", tavelle::inUserLanguage(line).c_str());
+    }
+
+    // Hands each accepted exercise to `accepted` and each refused one's number to `refused`, in the set's order.
+    template <class Accepted, class Refused>
+    void replay(Accepted&& accepted, Refused&& refused) const
+    {
+        auto nextRefused = m_refused.begin();
+        const auto refusedBefore = [&](std::size_t number) {
+            while (nextRefused != m_refused.end() && *nextRefused < number) refused(*nextRefused++);
+        };
+        if (m_drawn) {
+            tavelle::ExerciseRecord record;
+            tavelle::RandomExercises draw(*m_drawn);
+            tavelle::SheetExercise exercise;
+            for (std::size_t number = 1; number <= m_number; ++number) {
+                if (!tavelle::walkExercise(draw.next(), record, m_separator).accepted) continue;
+                refusedBefore(number);
+                exercise.number = number;
+                exercise.record = record;
+                exercise.trainee = number <= m_trainees.size() ? m_trainees[number - 1] : std::string();
+                accepted(exercise);
+            }
+        } else {
+            for (const tavelle::SheetExercise& exercise : m_accepted) {
+                refusedBefore(exercise.number);
+                accepted(exercise);
+            }
+        }
+        refusedBefore(m_number + 1);
     }
 
 private:
     std::string m_separator;
     tavelle::ExerciseRecord m_record;
+    std::optional<std::uint64_t> m_drawn;  // the seed of a set drawn at random
+    std::vector<std::string> m_trainees;
     std::vector<tavelle::SheetExercise> m_accepted;
+    std::vector<std::size_t> m_refused;
     std::vector<std::string> m_refusals;
+    std::size_t m_acceptedCount = 0;
     std::size_t m_number = 0;
 };
+
+// One trainee a line, UTF-8; blank lines are skipped.
+std::vector<std::string> readClass(const std::string& path)
+{
+    std::ifstream file(path);
+    if (!file) throw UsageError("cannot read the class " + tavelle::printableText(path, tavelle::kLongestPathShown));
+    std::vector<std::string> names;
+    std::string line;
+    while (std::getline(file, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.find_first_not_of(" \t") != std::string::npos) names.push_back(line);
+        if (names.size() > kMostExercises)
+            throw UsageError("a class holds at most " + std::to_string(kMostExercises) + " trainees");
+    }
+    if (names.empty()) throw UsageError("the class " + tavelle::printableText(path, tavelle::kLongestPathShown) +
+                                        " names no trainee: one name a line");
+    return names;
+}
 
 void readExercises(const Options& options, SetWalk& set)
 {
@@ -126,6 +200,8 @@ void refuseOutputOverInput(const Options& options)
 std::optional<std::string> writeSheets(const Options& options, const SetWalk& set, const std::string& separator,
                                        std::optional<std::uint64_t> seed)
 {
+    std::optional<std::string> code;
+    if (seed) code = tavelle::setCodeText({*seed, std::size_t(*options.randomCount)});
     const std::string failed = "cannot write " + outputName(options.output) + ": ";
     const tavelle::OutputPlace place = tavelle::outputPlace(options.output);
     std::unique_ptr<QFileDevice> file;
@@ -143,17 +219,28 @@ std::optional<std::string> writeSheets(const Options& options, const SetWalk& se
     }
     if (!opened) return failed + file->errorString().toStdString();
     {
-        QPdfWriter pdf(file.get());
+        tavelle::ReproducibleOutput output(*file);
+        output.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&output);
         pdf.setResolution(96);
         pdf.setCreator(QStringLiteral("Tavelle"));
-        pdf.setTitle(QStringLiteral("Tavelle"));
-        const std::size_t parts = (options.trainee ? 1u : 0u) + (options.key ? 1u : 0u);
-        tavelle::ExamSheets sheets(pdf, separator, seed, set.accepted().size() * parts);
-        if (options.trainee)
-            for (const auto& exercise : set.accepted()) sheets.addTraineePage(exercise);
-        if (options.key)
-            for (const auto& exercise : set.accepted()) sheets.addKeyPage(exercise);
-        if (!sheets.finish()) return failed + file->errorString().toStdString();
+        std::optional<std::string> name = code;
+        if (!name && options.file && *options.file != "-") name = std::filesystem::path(*options.file).stem().string();
+        pdf.setTitle(QString::fromStdString(tavelle::setTitle(name, set.acceptedCount())));
+        tavelle::ExamSheets sheets(pdf, separator, {seed, code});
+        const auto skip = [](auto&&...) {};
+        if (options.trainee) {
+            sheets.startPart(set.acceptedCount());
+            set.replay([&](const tavelle::SheetExercise& exercise) { sheets.addTraineePage(exercise); }, skip);
+        }
+        if (options.key) {
+            const std::size_t rows = set.acceptedCount() + set.refused().size();
+            sheets.startPart(tavelle::ExamSheets::answerTablePageCount(rows) + set.acceptedCount());
+            set.replay([&](const tavelle::SheetExercise& exercise) { sheets.addAnswerRow(exercise); },
+                       [&](std::size_t number) { sheets.addRefusedRow(number); });
+            set.replay([&](const tavelle::SheetExercise& exercise) { sheets.addKeyPage(exercise); }, skip);
+        }
+        if (!sheets.finish() || !output.succeeded()) return failed + file->errorString().toStdString();
     }
     auto* saveFile = qobject_cast<QSaveFile*>(file.get());
     if (saveFile != nullptr ? !saveFile->commit() : !file->flush() || file->error() != QFileDevice::NoError)
@@ -170,22 +257,32 @@ int main(int argc, char** argv)
     const std::string separator = tavelle::systemDecimalSeparator();
     SetWalk set(separator);
     // Everything that can be refused is checked before the window system starts.
-    const std::optional<int> ended = tavelle::runStage("tavelle-sheets", [&]() -> std::optional<int> {
+    const std::optional<int> ended = tavelle::runStage("tavelle-sheets", tavelle::inUserLanguage("tavelle-sheets", [&]() -> std::optional<int> {
         tavelle::ToolCommandLine commandLine(
-            "tavelle-sheets", "usage: tavelle-sheets [FILE | - | --random N [--seed S]] -o OUT.pdf [--trainee | --key]\n",
-            "Writes exam sheets as an A4 PDF: for each exercise a trainee page (the statement and the\n"
-            "schematic, with room to work), then the answer key (portion AB and the final calculation).\n"
+            "tavelle-sheets",
+            "usage: tavelle-sheets [FILE | - | --random N [--seed S] | --code CODE | --class FILE [--seed S]]\n"
+            "                      -o OUT.pdf [--trainee | --key]\n",
+            "Writes exam sheets as an A4 PDF: for each exercise a trainee page (the statement, the schematic\n"
+            "without the values to find, numbered questions and room to work), then the answer key (a table\n"
+            "of the set's answers, then portion AB and the final calculation of each exercise).\n"
             "Reads the exercises of tavelle-solve from FILE or standard input (-), or draws the random set\n"
-            "that tavelle-solve --random N --seed S draws. Refused exercises are reported and left out.");
+            "that tavelle-solve --random N --seed S draws; the trainee pages carry its code for --code.\n"
+            "Refused exercises are reported and left out.");
         const QCommandLineOption random(QStringLiteral("random"), QStringLiteral("Draw N exercises."), QStringLiteral("N"));
         const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("The seed of the random set."),
                                             QStringLiteral("S"));
         const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                         QStringLiteral("The PDF file to write; - for standard output."),
                                         QStringLiteral("OUT.pdf"));
+        const QCommandLineOption codeOption(QStringLiteral("code"),
+                                            QStringLiteral("The set code printed on the trainee pages: the same set."),
+                                            QStringLiteral("CODE"));
+        const QCommandLineOption classOption(QStringLiteral("class"),
+                                             QStringLiteral("One trainee a line: one exercise each, named."),
+                                             QStringLiteral("FILE"));
         const QCommandLineOption trainee(QStringLiteral("trainee"), QStringLiteral("Only the trainee pages."));
         const QCommandLineOption key(QStringLiteral("key"), QStringLiteral("Only the answer pages."));
-        commandLine.parser().addOptions({random, seedOption, output, trainee, key});
+        commandLine.parser().addOptions({random, seedOption, codeOption, classOption, output, trainee, key});
         commandLine.parser().addPositionalArgument(
             QStringLiteral("FILE"), QStringLiteral("Exercises as JSON; - for standard input."), QStringLiteral("[FILE]"));
         commandLine.parse(argc, argv);
@@ -201,6 +298,23 @@ int main(int argc, char** argv)
         if (!files.empty()) options.file = files.front();
         if (commandLine.isSet(random)) options.randomCount = tavelle::wholeNumber("--random", commandLine.value(random));
         if (commandLine.isSet(seedOption)) options.seed = tavelle::wholeNumber("--seed", commandLine.value(seedOption));
+        if (commandLine.isSet(codeOption)) {
+            if (options.randomCount || options.seed) throw UsageError("--code stands for --random and --seed");
+            const std::optional<tavelle::SetCode> code = tavelle::parseSetCode(commandLine.value(codeOption));
+            if (!code || code->exerciseCount == 0)
+                throw UsageError("--code takes the code printed on the trainee pages, such as 7-12");
+            options.seed = code->seed;
+            options.randomCount = code->exerciseCount;
+        }
+        std::vector<std::string> trainees;
+        if (commandLine.isSet(classOption)) {
+            if (options.file) throw UsageError("--class draws the exercises: it takes no FILE");
+            trainees = readClass(commandLine.value(classOption));
+            if (options.randomCount && *options.randomCount != trainees.size())
+                throw UsageError("--class names " + std::to_string(trainees.size()) + " trainees, the set holds " +
+                                 std::to_string(*options.randomCount));
+            options.randomCount = trainees.size();
+        }
         if (options.randomCount && options.file) throw UsageError("--random takes no FILE");
         if (options.seed && !options.randomCount) throw UsageError("--seed goes with --random");
         if (options.randomCount && *options.randomCount > kMostExercises)
@@ -215,30 +329,33 @@ int main(int argc, char** argv)
         if (options.randomCount) {
             // A set drawn without a seed names the one it was drawn with, so that it can be drawn again.
             seed = options.seed ? *options.seed : std::random_device{}();
-            tavelle::RandomExercises draw(*seed);
-            for (std::uint64_t i = 0; i < *options.randomCount; ++i) set.walk(draw.next());
+            set.draw(*seed, *options.randomCount, std::move(trainees));
         } else {
             readExercises(options, set);
         }
         return std::nullopt;
-    });
+    }));
     if (ended) return *ended;
-    if (set.accepted().empty()) {
+    if (set.acceptedCount() == 0) {
         set.reportRefusals();
-        std::fprintf(stderr, "tavelle-sheets: no exercise to put on the sheets; %s is not written\n",
-                     outputName(options.output).c_str());
+        const std::string none = "no exercise to put on the sheets; " + outputName(options.output) + " is not written";
+        std::fprintf(stderr, "tavelle-sheets: %s\n", tavelle::inUserLanguage(none).c_str());
         return set.anyRefused() ? 1 : 2;
     }
 
-    // The sheets are drawn, never shown: no display is needed.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The sheets are drawn, never shown: no display is opened, whatever the environment names, and the
+    // fonts are written in the same order on every run.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A reproducible set is stamped in UTC, whose stamp has the same length on every machine.
+    if (qEnvironmentVariableIsSet("SOURCE_DATE_EPOCH")) qputenv("TZ", "UTC");
+    QHashSeed::setDeterministicGlobalSeed();
     qInstallMessageHandler(quietQtNotes);
     // The tool's own arguments are not Qt's: the application gets the program name only.
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
     tavelle::applyApplicationLook();
     if (const std::optional<std::string> failure = writeSheets(options, set, separator, seed)) {
-        std::fprintf(stderr, "tavelle-sheets: %s\n", failure->c_str());
+        std::fprintf(stderr, "tavelle-sheets: %s\n", tavelle::inUserLanguage(*failure).c_str());
         return 2;
     }
     set.reportRefusals();

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QIODevice>
+
+#include <optional>
+
+namespace tavelle {
+
+// Passes a PDF writer's bytes on to `target`. When SOURCE_DATE_EPOCH is set, the creation time the
+// writer stamps becomes that time and its random document identifier one drawn from the document itself,
+// so that the same set written twice gives the same bytes.
+class ReproducibleOutput : public QIODevice {
+public:
+    explicit ReproducibleOutput(QIODevice& target);
+
+    bool isSequential() const override { return true; }
+    // False when a write to the target failed.
+    bool succeeded() const { return m_succeeded; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 length) override;
+
+private:
+    QIODevice& m_target;
+    std::optional<qint64> m_epoch;
+    bool m_succeeded = true;
+};
+
+}  // namespace tavelle

@@ -1,0 +1,102 @@
+#include "tools/sheets/user_language.h"
+
+#include "tools/solve/exercise_reader.h"
+#include "tools/solve/output_file.h"
+#include "tools/solve/tool_command_line.h"
+
+#include <array>
+#include <cstdlib>
+#include <regex>
+
+namespace tavelle {
+
+bool frenchMessages()
+{
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') return std::string_view(value).starts_with("fr");
+    }
+    return false;
+}
+
+namespace {
+
+struct Translation {
+    const char* english;  // a whole line, its variable parts in groups
+    const char* french;
+};
+
+// The messages of tavelle-sheets and of the readers it shares with tavelle-solve.
+const std::array<Translation, 22> translations{{
+    {R"re(exercise (\d+) is refused on (\S+), left out: (.*))re", "l'exercice $1 est refusé sur $2, il est laissé de côté : $3"},
+    {R"re(no exercise to put on the sheets; (.*) is not written)re", "aucun exercice à mettre sur les feuilles ; $1 n'est pas écrit"},
+    {R"re(cannot write (.*?): (.*))re", "impossible d'écrire $1 : $2"},
+    {R"re(cannot read the class (.*))re", "impossible de lire la classe $1"},
+    {R"re(cannot read (.*?): (.*))re", "impossible de lire $1 : $2"},
+    {R"re(unknown option "(.*)")re", "option inconnue \"$1\""},
+    {R"re(option (\S+) takes a whole number, not "(.*)")re", "l'option $1 attend un nombre entier, pas \"$2\""},
+    {R"re(only one FILE may be given)re", "un seul FICHIER peut être donné"},
+    {R"re(--random takes no FILE)re", "--random ne prend pas de FICHIER"},
+    {R"re(--seed goes with --random)re", "--seed va avec --random"},
+    {R"re(--random takes at most (\d+) exercises)re", "--random tire au plus $1 exercices"},
+    {R"re(a set holds at most (\d+) exercises)re", "une série compte au plus $1 exercices"},
+    {R"re(missing -o OUT.pdf)re", "il manque -o SORTIE.pdf"},
+    {R"re(--trainee and --key exclude each other)re", "--trainee et --key s'excluent"},
+    {R"re(--code stands for --random and --seed)re", "--code tient lieu de --random et de --seed"},
+    {R"(--code takes the code printed on the trainee pages, such as (.*))",
+     "--code attend le code imprimé sur les pages des stagiaires, comme $1"},
+    {R"re(--class draws the exercises: it takes no FILE)re", "--class tire les exercices : elle ne prend pas de FICHIER"},
+    {R"re(--class names (\d+) trainees, the set holds (\d+))re", "--class nomme $1 stagiaires, la série en compte $2"},
+    {R"re(the class (.*) names no trainee: one name a line)re", "la classe $1 ne nomme aucun stagiaire : un nom par ligne"},
+    {R"re(a class holds at most (\d+) trainees)re", "une classe compte au plus $1 stagiaires"},
+    {R"re(exercise (\d+): unknown key "(.*?)"(.*))re", "exercice $1 : clé inconnue \"$2\"$3"},
+    {R"re(expected an exercise object or an array of exercises(.*))re", "un exercice ou un tableau d'exercices est attendu$1"},
+}};
+
+// The system's reasons that end a "cannot read" or "cannot write" line.
+const std::array<Translation, 6> reasons{{
+    {"it is the file the exercises are read from; name another file for the sheets",
+     "c'est le fichier d'où les exercices sont lus ; nommez un autre fichier pour les feuilles"},
+    {"No such file or directory", "fichier ou dossier introuvable"},
+    {"Permission denied", "permission refusée"},
+    {"No space left on device", "plus de place sur le périphérique"},
+    {"Is a directory", "c'est un dossier"},
+    {"Read-only file system", "système de fichiers en lecture seule"},
+}};
+
+}  // namespace
+
+std::string inUserLanguage(std::string_view line)
+{
+    std::string text(line);
+    if (!frenchMessages()) return text;
+    for (const Translation& reason : reasons) {
+        const std::string_view english = reason.english;
+        if (text.ends_with(english)) text.replace(text.size() - english.size(), english.size(), reason.french);
+    }
+    for (const Translation& translation : translations) {
+        const std::regex english(translation.english);
+        if (std::regex_match(text, english)) return std::regex_replace(text, english, translation.french);
+    }
+    return text;
+}
+
+std::function<std::optional<int>()> inUserLanguage(std::string_view program, std::function<std::optional<int>()> stage)
+{
+    if (!frenchMessages()) return stage;
+    // Said as an InputError, which the stage's runner prints as it stands, the advice already in French.
+    const std::string advice = "; lancez " + std::string(program) + " --help pour l'usage";
+    return [stage = std::move(stage), advice]() -> std::optional<int> {
+        try {
+            return stage();
+        } catch (const UsageError& error) {
+            throw InputError(inUserLanguage(error.what()) + advice);
+        } catch (const InputError& error) {
+            throw InputError(inUserLanguage(error.what()));
+        } catch (const WriteError& error) {
+            throw WriteError(inUserLanguage(error.what()));
+        }
+    };
+}
+
+}  // namespace tavelle
