@@ -78,12 +78,6 @@ Mark markAnswer(Question question, std::string_view typed, const ExpectedAnswers
     return {};
 }
 
-std::array<Question, 2> portionAbQuestions() { return {Question::worstNozzle, Question::worstNozzleLoss}; }
-std::array<Question, 3> portionBcQuestions()
-{
-    return {Question::feedLoss, Question::pumpPressure, Question::pumpVerdict};
-}
-
 }  // namespace tavelle
 
 namespace tavelle {

@@ -51,7 +51,8 @@ Mark markAnswer(Question question, std::string_view typed, const ExpectedAnswers
                 std::string_view decimalSeparator);
 
 // The two questions of one window: portion AB asks the first two, portion BC the last three.
-std::array<Question, 2> portionAbQuestions();
-std::array<Question, 3> portionBcQuestions();
+inline constexpr std::array<Question, 2> portionAbQuestions{Question::worstNozzle, Question::worstNozzleLoss};
+inline constexpr std::array<Question, 3> portionBcQuestions{Question::feedLoss, Question::pumpPressure,
+                                                            Question::pumpVerdict};
 
 }  // namespace tavelle

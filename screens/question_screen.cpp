@@ -31,12 +31,8 @@ QColor markColour(MarkKind kind)
 
 std::vector<Question> questionsOf(ScreenId screen)
 {
-    if (screen == ScreenId::QuestionAB) {
-        const auto asked = portionAbQuestions();
-        return {asked.begin(), asked.end()};
-    }
-    const auto asked = portionBcQuestions();
-    return {asked.begin(), asked.end()};
+    if (screen == ScreenId::QuestionAB) return {portionAbQuestions.begin(), portionAbQuestions.end()};
+    return {portionBcQuestions.begin(), portionBcQuestions.end()};
 }
 
 }  // namespace

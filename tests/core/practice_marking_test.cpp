@@ -5,6 +5,7 @@
 #include "core/practice_texts.h"
 #include "core/number_text.h"
 #include "core/result_labels.h"
+#include "core/screen_flow.h"
 #include "core/walkthrough.h"
 #include "tests/support/named_exercises.h"
 
@@ -197,6 +198,45 @@ TEST(ExpectedAnswers, AreWhatTheCalculationScreensShow)
         EXPECT_EQ(findText(walk.finalCalculation, finalLabels::pumpVerdict)->find("ne sera pas") == std::string::npos,
                   expected.pumpSufficient);
     }
+}
+
+}  // namespace
+}  // namespace tavelle
+
+namespace tavelle {
+namespace {
+
+// Every question, fault and practice window has its words, and a value beyond them has none.
+TEST(PracticeTables, EveryCaseHasItsWordsAndNoneBeyond)
+{
+    const auto beyondQuestions = static_cast<Question>(questionCount);
+    EXPECT_EQ(questionKey(beyondQuestions), "");
+    EXPECT_EQ(questionTitle(beyondQuestions), "");
+    EXPECT_EQ(questionText(beyondQuestions), "");
+    EXPECT_EQ(markAnswer(beyondQuestions, "1", {}, ",").text, "");
+    EXPECT_EQ(storageFaultReason(static_cast<StorageFault>(99), "p", "d"), "le fichier p n'a pas pu être écrit (d)");
+    EXPECT_EQ(markAnswer(Question::pumpVerdict, "Il faut un relai", {}, ",").kind, MarkKind::right);
+    EXPECT_EQ(typedPressure("\t6,5\r\n"), 6.5);
+
+    const std::pair<ScreenId, const char*> windows[] = {{ScreenId::QuestionAB, "Portion AB : votre réponse"},
+                                                        {ScreenId::QuestionBC, "Portion BC : votre réponse"},
+                                                        {ScreenId::Bilan, "Bilan de l'exercice"}};
+    for (const auto& [window, caption] : windows) {
+        EXPECT_EQ(screenCaption(window), caption);
+        EXPECT_FALSE(screenName(window).empty());
+        // Their buttons lead nowhere in the walk-through's own flow.
+        EXPECT_FALSE(navigate(window, "Command1", ExerciseRecord{}));
+    }
+
+    // Buttons the practice leaves alone follow the walk-through's flow.
+    const ExerciseRecord record;
+    const PracticeProgress none;
+    EXPECT_EQ(navigateInPractice(ScreenId::Dessin, "Command3", none, record)->target, ScreenId::Don);
+    EXPECT_EQ(navigateInPractice(ScreenId::Form2, "Command2", none, record)->target, ScreenId::fin);
+    for (ScreenId window : practiceScreens) EXPECT_FALSE(navigateInPractice(window, "Command9", none, record));
+
+    PracticeAttempt drawnNowhere;
+    EXPECT_EQ(progressCsvRow(drawnNowhere).substr(0, 25), "1970-01-01T00:00:00Z,,,0,");
 }
 
 }  // namespace
