@@ -12,10 +12,12 @@ trap 'rm -rf "$work"' EXIT
 DESTDIR="$work/root" cmake --install "$build" --prefix /usr >"$work/install.log" ||
   { cat "$work/install.log"; exit 1; }
 share="$work/root/usr/share"
-update-mime-database "$share/mime"
+update-mime-database "$share/mime" >/dev/null 2>&1
 update-desktop-database "$share/applications"
 printf '{"pumpRating": "1000/15"}\n' >"$work/set.tavelle"
 
+# The desktop entry is offered only where its TryExec program is found, as once installed.
+export PATH="$work/root/usr/bin:$PATH"
 export XDG_DATA_DIRS="$share:/usr/share" XDG_DATA_HOME="$work/home" XDG_CONFIG_HOME="$work/config"
 failed=0
 type=$(gio info -a standard::content-type "$work/set.tavelle" | sed -n 's/^ *standard::content-type: //p')

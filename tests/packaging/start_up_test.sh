@@ -56,7 +56,7 @@ run -- --version
   fail "--version: status $status, printed \"$out\" \"$err\""
 
 run -- --help
-[ "$status" -eq 0 ] && [ "$(head -n 1 "$work/out")" = "Usage: tavelle [options]" ] &&
+[ "$status" -eq 0 ] && [ "$(head -n 1 "$work/out")" = "Usage: tavelle [options] [FILE]" ] &&
   grep -q -- '--version' "$work/out" && grep -q 'xvfb-run -a tavelle' "$work/out" ||
   fail "--help: status $status, printed: $out"
 
@@ -74,7 +74,7 @@ run -- exercise.json other.json
 expect_one_error_line "two files" 2 "takes at most one FILE" "other.json" "--help"
 run -- --platform=offscreen
 expect_one_error_line "an unknown option" 2 "platform" "--help"
-run -- $'two\nlines\e[2J'
+run -- exercise.json $'two\nlines\e[2J'
 expect_one_error_line "an argument with control characters" 2 'two\x0alines\x1b[2J'
 
 # A display number no X server here listens on.
