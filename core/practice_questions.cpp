@@ -87,10 +87,10 @@ ExpectedAnswers expectedAnswers(const ExerciseRecord& record)
     const WorstNozzle worst = worstNozzle(record);
     // The final screen reads the most unfavourable nozzle from the record, as the portion AB load leaves it.
     ExerciseRecord worked = record;
-    worked.worstNozzleLoss = worst.loss;
-    worked.worstNozzlePressure = worst.orificePressure;
+    worked.worstNozzleLoss = worst.worstNozzleLoss;
+    worked.worstNozzlePressure = worst.worstNozzlePressure;
     const FinalResults final = finalResults(worked);
-    return {worst.nozzle, worst.loss, final.feedLoss, final.pumpPressure, final.pumpSufficient};
+    return {worst.nozzle, worst.worstNozzleLoss, final.feedLoss, final.pumpPressure, final.pumpSufficient};
 }
 
 }  // namespace tavelle
