@@ -193,7 +193,8 @@ TEST_F(SheetsTool, StandardOutputDevicesAndPipesAreWrittenIntoNeverReplaced)
     EXPECT_EQ(intoNull.status, 0) << intoNull.err;
     const CommandRun intoFull = sheets(set + quoted(file("full")));
     EXPECT_EQ(intoFull.status, 2);
-    EXPECT_EQ(intoFull.err, "tavelle-sheets: cannot write " + file("full").string() + ": No space left on device\n");
+    EXPECT_EQ(intoFull.err, "tavelle-sheets: impossible d'écrire " + file("full").string() +
+                                " : plus de place sur le périphérique\n");
     for (const char* device : {"null", "full"}) EXPECT_TRUE(fs::is_character_file(file(device))) << device;
 }
 
