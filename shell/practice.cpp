@@ -26,8 +26,6 @@ namespace {
 // A class's set for a term fits many times over; a file beyond it is not a practice set.
 constexpr std::size_t mostExercises = 10'000;
 
-QString qText(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 std::string exerciseJson(const ExerciseInput& exercise)
 {
     JsonWriter json;
@@ -78,7 +76,7 @@ PracticeFile readPracticeFile(const QString& path)
     const std::string shown = path.toStdString();
     const auto refuse = [&](std::size_t exercise, std::string_view reason) {
         file.exercises.clear();
-        file.refusal = qText(practiceFileRefusal(shown, exercise, reason));
+        file.refusal = toQString(practiceFileRefusal(shown, exercise, reason));
         return file;
     };
     const QFileInfo info(path);
@@ -139,10 +137,9 @@ std::optional<Navigation> Practice::navigate(ScreenId from, std::string_view con
 
 void Practice::noteChoices(ScreenId screen, const ExerciseInput& input)
 {
-    for (const EntryList& list : entryLists(screen)) {
-        ExerciseInput from = input;
-        list.choice(m_entered) = list.choice(from);
-    }
+    // The lists read the input; their accessor only hands out a place to write.
+    ExerciseInput from = input;
+    for (const EntryList& list : entryLists(screen)) list.choice(m_entered) = list.choice(from);
 }
 
 void Practice::prepare(ScreenWindow& screen, const ExerciseRecord& record)
@@ -150,7 +147,7 @@ void Practice::prepare(ScreenWindow& screen, const ExerciseRecord& record)
     if (auto* entry = qobject_cast<EntryScreen*>(&screen)) {
         entry->showChoices(m_exercises.current());
     } else if (auto* question = qobject_cast<QuestionScreen*>(&screen)) {
-        question->showExercise(qText(m_exercises.heading()), record.nozzleCount);
+        question->showExercise(toQString(m_exercises.heading()), record.nozzleCount);
     } else if (auto* summary = qobject_cast<SummaryScreen*>(&screen)) {
         ProgressStore* kept = store();
         const std::vector<PastResult> recent = kept ? kept->recentResults(10) : std::vector<PastResult>{};
@@ -200,8 +197,8 @@ void Practice::finishExercise()
     if (kept == nullptr) return;
     const std::optional<QString> failure = kept->keep(m_attempt);
     if (const std::optional<QString> notice = kept->takeNotice())
-        m_messages.information(qText(practiceTexts::storageTitle), *notice);
-    if (failure) m_messages.warning(qText(notKeptMessage(failure->toStdString())));
+        m_messages.information(toQString(practiceTexts::storageTitle), *notice);
+    if (failure) m_messages.warning(toQString(notKeptMessage(failure->toStdString())));
 }
 
 ProgressStore* Practice::store()
@@ -219,7 +216,7 @@ std::unique_ptr<Practice> startPractice(const Launch& launch, MessageBoxes& mess
     if (launch.exercisesFile) {
         PracticeFile file = readPracticeFile(*launch.exercisesFile);
         if (file.refusal) {
-            messages.plain(qText(practiceFileTitle), *file.refusal);
+            messages.plain(toQString(practiceFileTitle), *file.refusal);
             return nullptr;
         }
         exercises = PracticeExercises(std::move(file.exercises), *launch.exercisesFile);
@@ -228,7 +225,7 @@ std::unique_ptr<Practice> startPractice(const Launch& launch, MessageBoxes& mess
         std::move(exercises), messages,
         [&messages]() -> std::unique_ptr<ProgressStore> {
             std::unique_ptr<ProgressStore> store = loadProgressStore(progressModuleFile(), progressDatabaseFile());
-            if (!store) messages.warning(qText(notKeptMessage(progressModuleMissing)));
+            if (!store) messages.warning(toQString(notKeptMessage(progressModuleMissing)));
             return store;
         },
         systemDecimalSeparator());

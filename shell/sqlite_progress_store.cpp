@@ -1,7 +1,7 @@
 #include "shell/sqlite_progress_store.h"
 
 #include "core/practice_texts.h"
-#include "shell/kept_file.h"
+#include "platform/kept_file.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -17,6 +17,25 @@
 
 namespace tavelle {
 
+// Why the progress could not be kept, with the system's own words.
+class StorageFailure {
+public:
+    StorageFailure(StorageFault fault, QString detail = {})
+        : m_fault(fault)
+        , m_detail(std::move(detail))
+    {
+    }
+    StorageFault fault() const { return m_fault; }
+    QString reason(const QString& file) const
+    {
+        return QString::fromStdString(storageFaultReason(m_fault, file.toStdString(), m_detail.toStdString()));
+    }
+
+private:
+    StorageFault m_fault;
+    QString m_detail;
+};
+
 namespace {
 
 // Each step takes the schema from the version before it to its own (its index + 1), in one transaction.
@@ -28,27 +47,8 @@ const std::array<std::array<const char*, 2>, 1> migrations{{
      "given TEXT NOT NULL, right INTEGER NOT NULL, PRIMARY KEY (attempt_id, question))"},
 }};
 
-QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
-class Failure {
-public:
-    Failure(StorageFault fault, QString detail = {})
-        : m_fault(fault)
-        , m_detail(std::move(detail))
-    {
-    }
-    StorageFault fault() const { return m_fault; }
-    QString reason(const QString& file) const
-    {
-        return fromUtf8(storageFaultReason(m_fault, file.toStdString(), m_detail.toStdString()));
-    }
-
-private:
-    StorageFault m_fault;
-    QString m_detail;
-};
-
-Failure failureOf(const QSqlError& error)
+StorageFailure failureOf(const QSqlError& error)
 {
     // The driver reports SQLite's extended result code; its low byte is the primary code.
     bool number = false;
@@ -76,7 +76,7 @@ Failure failureOf(const QSqlError& error)
 }
 
 // Runs one statement; the failure when it fails.
-std::optional<Failure> run(QSqlQuery& query, const QString& statement)
+std::optional<StorageFailure> run(QSqlQuery& query, const QString& statement)
 {
     if (query.exec(statement)) return std::nullopt;
     return failureOf(query.lastError());
@@ -112,12 +112,13 @@ void SqliteProgressStore::close()
 std::optional<QString> SqliteProgressStore::open()
 {
     if (m_open) return std::nullopt;
-    std::optional<QString> failure = openOnce();
-    if (failure && QFileInfo(m_file).isFile() && failure == Failure(StorageFault::corrupt).reason(m_file)) {
+    std::optional<StorageFailure> failure = openOnce();
+    if (failure && failure->fault() == StorageFault::corrupt && QFileInfo(m_file).isFile()) {
         if (std::optional<QString> notSetAside = setAside()) return notSetAside;
         failure = openOnce();
     }
-    return failure;
+    if (failure) return failure->reason(m_file);
+    return std::nullopt;
 }
 
 std::optional<QString> SqliteProgressStore::setAside()
@@ -126,48 +127,48 @@ std::optional<QString> SqliteProgressStore::setAside()
     const QString aside =
         m_file + QStringLiteral(".endommagé-") +
         QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
-    if (QFile::exists(aside) || !QFile::rename(m_file, aside)) return Failure(StorageFault::corrupt).reason(m_file);
+    if (QFile::exists(aside) || !QFile::rename(m_file, aside)) return StorageFailure(StorageFault::corrupt).reason(m_file);
     // The journal of a damaged file belongs with it.
     for (const QString& suffix : {QStringLiteral("-wal"), QStringLiteral("-shm")})
         if (QFile::exists(m_file + suffix)) QFile::rename(m_file + suffix, aside + suffix);
-    m_notice = fromUtf8(damagedFileSetAside(m_file.toStdString(), QFileInfo(aside).fileName().toStdString()));
+    m_notice = QString::fromStdString(damagedFileSetAside(m_file.toStdString(), QFileInfo(aside).fileName().toStdString()));
     return std::nullopt;
 }
 
-std::optional<QString> SqliteProgressStore::openOnce()
+std::optional<StorageFailure> SqliteProgressStore::openOnce()
 {
     close();
     const QFileInfo info(m_file);
     if (!QDir().mkpath(info.absolutePath()))
-        return Failure(StorageFault::cannotOpen, QStringLiteral("dossier impossible à créer")).reason(m_file);
+        return StorageFailure(StorageFault::cannotOpen, QStringLiteral("dossier impossible à créer"));
 
     QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-    if (!database.isValid()) return Failure(StorageFault::other, QStringLiteral("pilote SQLite absent")).reason(m_file);
+    if (!database.isValid()) return StorageFailure(StorageFault::other, QStringLiteral("pilote SQLite absent"));
     database.setDatabaseName(m_file);
     database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeout.count()));
-    if (!database.open()) return failureOf(database.lastError()).reason(m_file);
+    if (!database.open()) return failureOf(database.lastError());
 
     QSqlQuery query(database);
     // A file that is not a database, or a damaged one, fails here, before anything is written.
-    if (auto failure = run(query, QStringLiteral("PRAGMA quick_check"))) return failure->reason(m_file);
+    if (auto failure = run(query, QStringLiteral("PRAGMA quick_check"))) return failure;
     if (!query.next() || query.value(0).toString() != QStringLiteral("ok"))
-        return Failure(StorageFault::corrupt).reason(m_file);
-    if (auto failure = run(query, QStringLiteral("PRAGMA user_version"))) return failure->reason(m_file);
+        return StorageFailure(StorageFault::corrupt);
+    if (auto failure = run(query, QStringLiteral("PRAGMA user_version"))) return failure;
     int version = query.next() ? query.value(0).toInt() : 0;
-    if (version > schemaVersion()) return Failure(StorageFault::newerVersion).reason(m_file);
+    if (version > schemaVersion()) return StorageFailure(StorageFault::newerVersion);
 
     // Another copy practising at the same time reads while this one writes.
-    if (auto failure = run(query, QStringLiteral("PRAGMA journal_mode=WAL"))) return failure->reason(m_file);
+    if (auto failure = run(query, QStringLiteral("PRAGMA journal_mode=WAL"))) return failure;
     while (version < schemaVersion()) {
-        if (!database.transaction()) return failureOf(database.lastError()).reason(m_file);
-        std::optional<Failure> failure;
+        if (!database.transaction()) return failureOf(database.lastError());
+        std::optional<StorageFailure> failure;
         for (const char* statement : migrations[static_cast<std::size_t>(version)])
             if (!failure) failure = run(query, QString::fromLatin1(statement));
         if (!failure) failure = run(query, QStringLiteral("PRAGMA user_version = %1").arg(version + 1));
-        if (failure || !database.commit()) {
-            const QString reason = failure ? failure->reason(m_file) : failureOf(database.lastError()).reason(m_file);
+        if (!failure && !database.commit()) failure = failureOf(database.lastError());
+        if (failure) {
             database.rollback();
-            return reason;
+            return failure;
         }
         ++version;
     }
@@ -189,18 +190,18 @@ std::optional<QString> SqliteProgressStore::keep(const PracticeAttempt& attempt)
     query.prepare(QStringLiteral("INSERT INTO attempt (finished_at, source, seed, seconds_taken, exercise) "
                                  "VALUES (?, ?, ?, ?, ?)"));
     query.addBindValue(QVariant::fromValue<qint64>(attempt.finishedAt));
-    query.addBindValue(fromUtf8(attempt.source));
+    query.addBindValue(QString::fromStdString(attempt.source));
     query.addBindValue(attempt.seed ? QVariant(QString::number(*attempt.seed)) : QVariant());
     query.addBindValue(QVariant::fromValue<qint64>(attempt.secondsTaken));
-    query.addBindValue(fromUtf8(attempt.exercise));
+    query.addBindValue(QString::fromStdString(attempt.exercise));
     if (!query.exec()) return fail(query.lastError());
     const QVariant id = query.lastInsertId();
 
     query.prepare(QStringLiteral("INSERT INTO answer (attempt_id, question, given, right) VALUES (?, ?, ?, ?)"));
     for (std::size_t i = 0; i < questionCount; ++i) {
         query.addBindValue(id);
-        query.addBindValue(fromUtf8(std::string(questionKey(allQuestions[i]))));
-        query.addBindValue(fromUtf8(attempt.answers[i]));
+        query.addBindValue(QString::fromLatin1(questionKey(allQuestions[i])));
+        query.addBindValue(QString::fromStdString(attempt.answers[i]));
         query.addBindValue(attempt.right[i] ? 1 : 0);
         if (!query.exec()) return fail(query.lastError());
     }
@@ -269,7 +270,11 @@ std::optional<QString> SqliteProgressStore::exportCsv(const QString& file)
         }
         csv += progressCsvRow(attempt);
     }
-    return writeKeptFile(file, QByteArray::fromStdString(csv));
+    KeptFile kept(file);
+    if (!kept.open() || kept.device().write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size()) ||
+        !kept.commit())
+        return StorageFailure(StorageFault::writeError, kept.errorString()).reason(file);
+    return std::nullopt;
 }
 
 std::optional<QString> SqliteProgressStore::takeNotice() { return std::exchange(m_notice, std::nullopt); }

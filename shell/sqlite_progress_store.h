@@ -6,6 +6,8 @@
 
 namespace tavelle {
 
+class StorageFailure;
+
 // The trainee's progress in one SQLite file, through Qt SQL. The file is opened at the first use.
 // Written ahead (WAL) with a busy timeout, so that two copies of the application practising at once
 // both keep their results; each attempt is one transaction; a schema of an older version is migrated
@@ -29,7 +31,7 @@ public:
 
 private:
     std::optional<QString> open();
-    std::optional<QString> openOnce();
+    std::optional<StorageFailure> openOnce();
     void close();
     std::optional<QString> setAside();
 

@@ -2,6 +2,7 @@
 // and writes an A4 PDF: for each accepted exercise a trainee page (statement and schematic), then an
 // answer page (portion AB and the final calculation), drawn by the application's own screens.
 #include "core/walkthrough.h"
+#include "platform/kept_file.h"
 #include "platform/system_locale.h"
 #include "screens/application_look.h"
 #include "core/sheet_texts.h"
@@ -18,14 +19,11 @@
 #include <QApplication>
 #include <QHashSeed>
 #include <QPdfWriter>
-#include <QFile>
-#include <QSaveFile>
 
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <optional>
 #include <random>
 #include <string>
@@ -203,23 +201,10 @@ std::optional<std::string> writeSheets(const Options& options, const SetWalk& se
     std::optional<std::string> code;
     if (seed) code = tavelle::setCodeText({*seed, std::size_t(*options.randomCount)});
     const std::string failed = "cannot write " + outputName(options.output) + ": ";
-    const tavelle::OutputPlace place = tavelle::outputPlace(options.output);
-    std::unique_ptr<QFileDevice> file;
-    bool opened = false;
-    if (place == tavelle::OutputPlace::beside) {
-        file = std::make_unique<QSaveFile>(QString::fromLocal8Bit(options.output.c_str()));
-        opened = file->open(QIODevice::WriteOnly);
-    } else if (place == tavelle::OutputPlace::into) {
-        file = std::make_unique<QFile>(QString::fromLocal8Bit(options.output.c_str()));
-        opened = file->open(QIODevice::WriteOnly);
-    } else {
-        auto out = std::make_unique<QFile>();
-        opened = out->open(STDOUT_FILENO, QIODevice::WriteOnly, QFileDevice::DontCloseHandle);
-        file = std::move(out);
-    }
-    if (!opened) return failed + file->errorString().toStdString();
+    tavelle::KeptFile file(QString::fromLocal8Bit(options.output.c_str()));
+    if (!file.open()) return failed + file.errorString().toStdString();
     {
-        tavelle::ReproducibleOutput output(*file);
+        tavelle::ReproducibleOutput output(file.device());
         output.open(QIODevice::WriteOnly);
         QPdfWriter pdf(&output);
         pdf.setResolution(96);
@@ -240,11 +225,9 @@ std::optional<std::string> writeSheets(const Options& options, const SetWalk& se
                        [&](std::size_t number) { sheets.addRefusedRow(number); });
             set.replay([&](const tavelle::SheetExercise& exercise) { sheets.addKeyPage(exercise); }, skip);
         }
-        if (!sheets.finish() || !output.succeeded()) return failed + file->errorString().toStdString();
+        if (!sheets.finish() || !output.succeeded()) return failed + file.errorString().toStdString();
     }
-    auto* saveFile = qobject_cast<QSaveFile*>(file.get());
-    if (saveFile != nullptr ? !saveFile->commit() : !file->flush() || file->error() != QFileDevice::NoError)
-        return failed + file->errorString().toStdString();
+    if (!file.commit()) return failed + file.errorString().toStdString();
     return std::nullopt;
 }
 

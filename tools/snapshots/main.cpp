@@ -63,16 +63,7 @@ int pictureScreens(tavelle::ExerciseRecord& record, const std::string& separator
     for (const tavelle::ScreenId id : tavelle::allScreens) {
         std::unique_ptr<tavelle::ScreenWindow> screen = tavelle::createScreen(id, host);
         screen->showLoad(tavelle::loadScreen(id, record, separator));
-        screen->show();
-        const QString name = QString::fromUtf8(tavelle::screenName(id).data(),
-                                               static_cast<qsizetype>(tavelle::screenName(id).size()));
-        const QString path = directory.filePath(name + QStringLiteral(".png"));
-        if (!tavelle::windowPicture(*screen).save(path, "PNG")) {
-            const std::string shown = tavelle::printableText(path.toStdString(), tavelle::kLongestPathShown);
-            std::fprintf(stderr, "tavelle-snapshots: cannot write %s\n", shown.c_str());
-            ++failures;
-        }
-        screen->closeForNavigation();
+        if (!tavelle::savePicture(*screen, directory)) ++failures;
     }
     return failures;
 }

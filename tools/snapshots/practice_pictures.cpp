@@ -12,25 +12,10 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include <cstdio>
 #include <memory>
 #include <vector>
 
 namespace tavelle {
-
-namespace {
-
-bool save(ScreenWindow& screen, const QDir& directory)
-{
-    screen.show();
-    const QString path = directory.filePath(screen.objectName() + QStringLiteral(".png"));
-    const bool saved = windowPicture(screen).save(path, "PNG");
-    if (!saved) std::fprintf(stderr, "tavelle-snapshots: cannot write %s\n", qPrintable(path));
-    screen.closeForNavigation();
-    return saved;
-}
-
-}  // namespace
 
 int picturePracticeWindows(const ExerciseRecord& record, const std::string& separator, const QDir& directory)
 {
@@ -68,7 +53,7 @@ int picturePracticeWindows(const ExerciseRecord& record, const std::string& sepa
             attempt.right[static_cast<std::size_t>(question)] = marks.back().kind == MarkKind::right;
         }
         window.showMarks(marks);
-        failures += save(window, directory) ? 0 : 1;
+        failures += savePicture(window, directory) ? 0 : 1;
     }
 
     QuestionRecords records{};
@@ -77,7 +62,7 @@ int picturePracticeWindows(const ExerciseRecord& record, const std::string& sepa
     // A fixed moment, so that the picture is the same at every run.
     dynamic_cast<SummaryScreen&>(*summary).showSummary(
         summaryTexts(heading, attempt, {{1'796'725'862, attempt.score(), attempt.secondsTaken}}, records, 0));
-    failures += save(*summary, directory) ? 0 : 1;
+    failures += savePicture(*summary, directory) ? 0 : 1;
     return failures;
 }
 

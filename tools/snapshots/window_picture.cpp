@@ -1,10 +1,16 @@
 #include "tools/snapshots/window_picture.h"
 
 #include "screens/paper_screen.h"
+#include "screens/screen_window.h"
+#include "tools/solve/printable_text.h"
 
+#include <QDir>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QWidget>
+
+#include <cstdio>
+#include <string>
 
 namespace tavelle {
 
@@ -37,6 +43,19 @@ QImage windowPicture(QWidget& window)
                      QFontMetrics(captionFont).elidedText(window.windowTitle(), Qt::ElideRight, caption.width()));
     painter.drawImage(QRect(QPoint(border, captionHeight), clientSize), client);
     return picture;
+}
+
+bool savePicture(ScreenWindow& screen, const QDir& directory)
+{
+    screen.show();
+    const QString path = directory.filePath(screen.objectName() + QStringLiteral(".png"));
+    const bool saved = windowPicture(screen).save(path, "PNG");
+    if (!saved) {
+        const std::string shown = printableText(path.toStdString(), kLongestPathShown);
+        std::fprintf(stderr, "tavelle-snapshots: cannot write %s\n", shown.c_str());
+    }
+    screen.closeForNavigation();
+    return saved;
 }
 
 }  // namespace tavelle

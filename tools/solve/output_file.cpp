@@ -32,15 +32,6 @@ void OutputFile::close()
     if (std::fclose(file) != 0) fail();
 }
 
-OutputPlace outputPlace(const std::string& path)
-{
-    if (path == "-") return OutputPlace::standardOutput;
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0 || S_ISREG(status.st_mode) || S_ISDIR(status.st_mode))
-        return OutputPlace::beside;
-    return OutputPlace::into;
-}
-
 std::optional<FileIdentity> fileIdentity(const std::string& path, int standardStream)
 {
     struct stat status {};

@@ -34,14 +34,6 @@ private:
     std::string m_name;
 };
 
-// How a tool writes the file an -o option names, so that nothing the user keeps is lost or replaced.
-enum class OutputPlace {
-    standardOutput,  // "-"
-    into,            // an existing file that is no regular file (a device, a FIFO): written into, never replaced
-    beside,          // a regular file or a new one: written beside, then renamed over it once whole
-};
-OutputPlace outputPlace(const std::string& path);
-
 // The file a path names, or "-" for the given standard stream, as the system tells them apart: the
 // same file under another spelling or through a link is the same identity. Nothing when there is none.
 struct FileIdentity {
