@@ -1,6 +1,6 @@
 // The whole walk of one exercise without a window: the four entry presses and the four screens' texts.
 #include "core/walkthrough.h"
-#include "tools/solve/random_exercises.h"
+#include "format/random_exercises.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // Walks the given number of random exercises, one WalkResult reused throughout: for callgrind's instruction
 // count of one walk (bench/walk_instructions.sh), which does not depend on the machine's load.
 #include "core/walkthrough.h"
-#include "tools/solve/random_exercises.h"
+#include "format/random_exercises.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -11,8 +11,8 @@
 #include "shell/navigator.h"
 #include "shell/progress_module.h"
 #include "platform/system_locale.h"
-#include "tools/solve/exercise_reader.h"
-#include "tools/solve/random_exercises.h"
+#include "format/exercise_reader.h"
+#include "format/random_exercises.h"
 
 #include <QDateTime>
 #include <QFileInfo>

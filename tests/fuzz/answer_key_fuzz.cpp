@@ -3,8 +3,8 @@
 // refused with one printable line; input it accepts must give one well-formed result per exercise.
 #include "core/walkthrough.h"
 #include "tools/solve/answer_key.h"
-#include "tools/solve/exercise_reader.h"
-#include "tools/solve/json_writer.h"
+#include "format/exercise_reader.h"
+#include "format/json_writer.h"
 #include "tools/solve/result_json.h"
 
 #include <nlohmann/json.hpp>

@@ -10,10 +10,10 @@
 #include "tools/sheets/reproducible_output.h"
 #include "tools/sheets/set_code.h"
 #include "tools/sheets/user_language.h"
-#include "tools/solve/exercise_reader.h"
+#include "format/exercise_reader.h"
 #include "tools/solve/output_file.h"
-#include "tools/solve/printable_text.h"
-#include "tools/solve/random_exercises.h"
+#include "format/printable_text.h"
+#include "format/random_exercises.h"
 #include "tools/solve/tool_command_line.h"
 
 #include <QApplication>

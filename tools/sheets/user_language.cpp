@@ -1,6 +1,6 @@
 #include "tools/sheets/user_language.h"
 
-#include "tools/solve/exercise_reader.h"
+#include "format/exercise_reader.h"
 #include "tools/solve/output_file.h"
 #include "tools/solve/tool_command_line.h"
 

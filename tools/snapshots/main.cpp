@@ -10,9 +10,9 @@
 #include "tools/snapshots/built_in_exercise.h"
 #include "tools/snapshots/practice_pictures.h"
 #include "tools/snapshots/window_picture.h"
-#include "tools/solve/exercise_reader.h"
+#include "format/exercise_reader.h"
 #include "tools/solve/output_file.h"
-#include "tools/solve/printable_text.h"
+#include "format/printable_text.h"
 #include "tools/solve/tool_command_line.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "screens/paper_screen.h"
 #include "screens/screen_window.h"
-#include "tools/solve/printable_text.h"
+#include "format/printable_text.h"
 
 #include <QDir>
 #include <QFontMetrics>

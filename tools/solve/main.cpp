@@ -4,10 +4,10 @@
 #include "core/walkthrough.h"
 #include "platform/system_locale.h"
 #include "tools/solve/answer_key.h"
-#include "tools/solve/exercise_reader.h"
+#include "format/exercise_reader.h"
 #include "tools/solve/output_file.h"
-#include "tools/solve/printable_text.h"
-#include "tools/solve/random_exercises.h"
+#include "format/printable_text.h"
+#include "format/random_exercises.h"
 #include "tools/solve/result_json.h"
 #include "tools/solve/tool_command_line.h"
 

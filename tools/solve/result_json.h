@@ -2,7 +2,7 @@
 
 #include "core/exercise_record.h"
 #include "core/walkthrough.h"
-#include "tools/solve/json_writer.h"
+#include "format/json_writer.h"
 
 namespace tavelle {
 

@@ -1,7 +1,7 @@
 #include "tools/solve/tool_command_line.h"
 
 #include "core/about_texts.h"
-#include "tools/solve/printable_text.h"
+#include "format/printable_text.h"
 
 #include <charconv>
 

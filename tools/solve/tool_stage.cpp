@@ -1,6 +1,6 @@
 #include "tools/solve/tool_stage.h"
 
-#include "tools/solve/input_error.h"
+#include "format/input_error.h"
 #include "tools/solve/output_file.h"
 
 #include <cstdio>

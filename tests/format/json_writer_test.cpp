@@ -1,4 +1,4 @@
-#include "tools/solve/json_writer.h"
+#include "format/json_writer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "tools/solve/json_tokenizer.h"
+#include "format/json_tokenizer.h"
 
-#include "tools/solve/input_error.h"
-#include "tools/solve/printable_text.h"
+#include "format/input_error.h"
+#include "format/printable_text.h"
 
 #include <cerrno>
 #include <cstring>

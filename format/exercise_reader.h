@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/walkthrough.h"
-#include "tools/solve/input_error.h"
-#include "tools/solve/json_tokenizer.h"
+#include "format/input_error.h"
+#include "format/json_tokenizer.h"
 
 #include <cstdio>
 #include <functional>

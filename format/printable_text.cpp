@@ -1,4 +1,4 @@
-#include "tools/solve/printable_text.h"
+#include "format/printable_text.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/walkthrough.h"
-#include "tools/solve/json_writer.h"
+#include "format/json_writer.h"
 
 #include <cstdint>
 #include <string>

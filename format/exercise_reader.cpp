@@ -1,7 +1,7 @@
-#include "tools/solve/exercise_reader.h"
+#include "format/exercise_reader.h"
 
 #include "core/entry_screens.h"
-#include "tools/solve/printable_text.h"
+#include "format/printable_text.h"
 
 #include <algorithm>
 #include <bitset>

@@ -1,9 +1,9 @@
-#include "tools/solve/random_exercises.h"
+#include "format/random_exercises.h"
 
 #include "core/entry_screens.h"
 #include "core/list_items.h"
 #include "core/trade_tables.h"
-#include "tools/solve/json_writer.h"
+#include "format/json_writer.h"
 
 #include <algorithm>
 #include <charconv>

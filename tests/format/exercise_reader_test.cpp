@@ -1,6 +1,6 @@
 // The reader and the message text in process, for what the tool-level tables do not show.
-#include "tools/solve/exercise_reader.h"
-#include "tools/solve/printable_text.h"
+#include "format/exercise_reader.h"
+#include "format/printable_text.h"
 
 #include <gtest/gtest.h>
 
