@@ -59,8 +59,6 @@ ExerciseReader::ExerciseReader(std::FILE* file, std::string name) : m_json(file,
 
 ExerciseReader::ExerciseReader(std::string_view text) : m_json(text) {}
 
-std::string ExerciseReader::exerciseName() const { return "exercise " + std::to_string(m_exerciseNumber); }
-
 bool ExerciseReader::readStart()
 {
     m_json.skipByteOrderMark();
@@ -75,15 +73,17 @@ bool ExerciseReader::readStart()
         m_state = State::single;
         return false;
     }
-    const std::string_view kind = jsonKindStartingWith(c);
-    if (kind.empty()) m_json.malformed("expected an exercise object or an array of exercises");
-    throw InputError("expected an exercise object or an array of exercises, got " + std::string(kind));
+    InputProblem problem;
+    problem.fault = InputFault::notADocument;
+    problem.kind = jsonKindStartingWith(c);
+    if (problem.kind == JsonKind::none) m_json.malformed(JsonSyntax::exerciseOrArray);
+    throw InputError(std::move(problem));
 }
 
 void ExerciseReader::readEnd()
 {
     m_json.skipBlanks();
-    if (m_json.peek() != kEnd) m_json.malformed("trailing data after the document");
+    if (m_json.peek() != kEnd) m_json.malformed(JsonSyntax::trailingData);
     m_state = State::done;
 }
 
@@ -106,7 +106,7 @@ std::optional<ExerciseInput> ExerciseReader::next()
             readEnd();
             return std::nullopt;
         } else {
-            m_json.malformed("expected ',' or ']' after an exercise");
+            m_json.malformed(JsonSyntax::commaOrBracket);
         }
     } else if (m_json.peek() == ']') {
         m_json.advance();
@@ -115,9 +115,12 @@ std::optional<ExerciseInput> ExerciseReader::next()
     }
     const int c = m_json.peek();
     if (c != '{') {
-        const std::string_view kind = jsonKindStartingWith(c);
-        if (kind.empty()) m_json.malformed("expected an exercise object");
-        throw InputError(exerciseName() + ": expected an object of list choices, got " + std::string(kind));
+        InputProblem problem;
+        problem.fault = InputFault::notAnExercise;
+        problem.exercise = m_exerciseNumber;
+        problem.kind = jsonKindStartingWith(c);
+        if (problem.kind == JsonKind::none) m_json.malformed(JsonSyntax::exerciseObject);
+        throw InputError(std::move(problem));
     }
     ExerciseInput exercise = readExercise();
     m_state = State::afterElement;
@@ -126,11 +129,22 @@ std::optional<ExerciseInput> ExerciseReader::next()
 
 ExerciseInput ExerciseReader::readExercise()
 {
-    m_json.setContext(exerciseName());
+    m_json.setExercise(m_exerciseNumber);
     m_json.limitBytes(exerciseLimit, [this] {
-        throw InputError(exerciseName() + " is longer than " + std::to_string(exerciseLimit) +
-                         " bytes (blanks included), the most one exercise may take");
+        InputProblem problem;
+        problem.fault = InputFault::exerciseTooLong;
+        problem.exercise = m_exerciseNumber;
+        problem.limit = exerciseLimit;
+        throw InputError(std::move(problem));
     });
+    // What is wrong with one of this exercise's keys.
+    const auto keyProblem = [this](InputFault fault, std::string key) {
+        InputProblem problem;
+        problem.fault = fault;
+        problem.exercise = m_exerciseNumber;
+        problem.key = std::move(key);
+        return problem;
+    };
     ExerciseInput input;
     std::bitset<32> seen;
     m_json.advance();
@@ -140,23 +154,25 @@ ExerciseInput ExerciseReader::readExercise()
     } else {
         for (;;) {
             m_json.skipBlanks();
-            if (m_json.peek() != '"') m_json.malformed("expected a key in double quotes");
+            if (m_json.peek() != '"') m_json.malformed(JsonSyntax::quotedKey);
             const std::string name = m_json.readString();
             const EntryList* key = findEntryListByKey(name);
-            if (!key)
-                throw InputError(exerciseName() + ": unknown key \"" + printableText(name) +
-                                 "\"; allowed keys: " + allKeyNames());
+            if (!key) {
+                InputProblem problem = keyProblem(InputFault::unknownKey, printableText(name));
+                problem.allowed = allKeyNames();
+                throw InputError(std::move(problem));
+            }
             const auto index = static_cast<std::size_t>(key - allEntryLists().data());
-            const std::string where = exerciseName() + ", key \"" + std::string(key->key) + "\"";
-            if (seen.test(index)) throw InputError(where + ": the key is given twice; give each key once");
+            if (seen.test(index)) throw InputError(keyProblem(InputFault::repeatedKey, std::string(key->key)));
             seen.set(index);
 
             m_json.skipBlanks();
-            m_json.expect(':', "expected ':' after a key");
+            m_json.expect(':', JsonSyntax::colon);
             m_json.skipBlanks();
             const int c = m_json.peek();
             std::optional<std::string> item;
             std::string shown;
+            JsonKind nested = JsonKind::none;
             if (c == '"') {
                 item = m_json.readString();
                 shown = "\"" + printableText(*item) + "\"";
@@ -172,16 +188,19 @@ ExerciseInput ExerciseReader::readExercise()
                 shown = c == 't' ? "true" : "false";
             } else if (c == '[' || c == '{') {
                 // Refused at its first character: a nested value is never read, however deep.
-                shown = c == '[' ? "an array" : "an object";
+                nested = c == '[' ? JsonKind::array : JsonKind::object;
             } else {
-                m_json.malformed("expected a value");
+                m_json.malformed(JsonSyntax::value);
             }
             const bool allowed = item && (item->empty() || std::find(key->items.begin(), key->items.end(), *item) !=
                                                                key->items.end());
-            if (!allowed)
-                throw InputError(where + ": " + (c == '[' || c == '{' ? shown : "value " + shown) +
-                                 " is not an item of this list; allowed: " + joined(key->items) +
-                                 " (or null/\"\" for no choice)");
+            if (!allowed) {
+                InputProblem problem = keyProblem(InputFault::notAnItem, std::string(key->key));
+                problem.value = std::move(shown);
+                problem.kind = nested;
+                problem.allowed = joined(key->items);
+                throw InputError(std::move(problem));
+            }
             key->choice(input) = std::move(*item);
 
             m_json.skipBlanks();
@@ -189,12 +208,12 @@ ExerciseInput ExerciseReader::readExercise()
                 m_json.advance();
                 break;
             }
-            m_json.expect(',', "expected ',' or '}' after a value");
+            m_json.expect(',', JsonSyntax::commaOrBrace);
         }
     }
     // What follows an exercise, blanks or the end of the document, is no part of it.
     m_json.limitless();
-    m_json.setContext({});
+    m_json.setExercise(0);
     ++m_exerciseNumber;
     return input;
 }
@@ -202,12 +221,18 @@ ExerciseInput ExerciseReader::readExercise()
 ExerciseFile::ExerciseFile(const std::string& path)
 {
     if (path == "-") {
-        m_reader.emplace(stdin, "standard input");
+        m_reader.emplace(stdin, std::string());
         return;
     }
     const std::string shown = printableText(path, kLongestPathShown);
     m_file.reset(std::fopen(path.c_str(), "rb"));
-    if (!m_file) throw InputError("cannot read " + shown + ": " + std::strerror(errno));
+    if (!m_file) {
+        InputProblem problem;
+        problem.fault = InputFault::cannotRead;
+        problem.file = shown;
+        problem.systemError = errno;
+        throw InputError(std::move(problem));
+    }
     m_reader.emplace(m_file.get(), shown);
 }
 

@@ -43,7 +43,6 @@ private:
 
     void readEnd();
     ExerciseInput readExercise();
-    std::string exerciseName() const;
 
     JsonTokenizer m_json;
     State m_state = State::start;
@@ -51,7 +50,7 @@ private:
 };
 
 // The exercises of a file named on a command line, or of standard input for "-": opens it, or
-// throws InputError with the system's reason ("No such file or directory"), and closes it at the end.
+// throws InputError with the system's reason, and closes it at the end.
 class ExerciseFile {
 public:
     explicit ExerciseFile(const std::string& path);

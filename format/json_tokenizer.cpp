@@ -4,7 +4,6 @@
 #include "format/printable_text.h"
 
 #include <cerrno>
-#include <cstring>
 
 #include <unistd.h>
 
@@ -38,15 +37,15 @@ void appendUtf8(std::string& text, char32_t codePoint)
 
 }  // namespace
 
-std::string_view jsonKindStartingWith(int c)
+JsonKind jsonKindStartingWith(int c)
 {
-    if (c == '{') return "an object";
-    if (c == '[') return "an array";
-    if (c == '"') return "a string";
-    if (c == 't' || c == 'f') return "a boolean";
-    if (c == 'n') return "null";
-    if (c == '-' || isDigit(c)) return "a number";
-    return {};
+    if (c == '{') return JsonKind::object;
+    if (c == '[') return JsonKind::array;
+    if (c == '"') return JsonKind::string;
+    if (c == 't' || c == 'f') return JsonKind::boolean;
+    if (c == 'n') return JsonKind::null;
+    if (c == '-' || isDigit(c)) return JsonKind::number;
+    return JsonKind::none;
 }
 
 JsonTokenizer::JsonTokenizer(std::FILE* file, std::string name)
@@ -73,7 +72,13 @@ void JsonTokenizer::refill()
     do {
         count = ::read(::fileno(m_file), m_buffer.data(), m_buffer.size());
     } while (count < 0 && errno == EINTR);
-    if (count < 0) throw InputError("cannot read " + m_name + ": " + std::strerror(errno));
+    if (count < 0) {
+        InputProblem problem;
+        problem.fault = InputFault::cannotRead;
+        problem.file = m_name;
+        problem.systemError = errno;
+        throw InputError(std::move(problem));
+    }
     if (count == 0) m_atEnd = true;
     m_position = m_buffer.data();
     m_end = m_position + count;
@@ -112,23 +117,25 @@ void JsonTokenizer::skipByteOrderMark()
     if (peek() != static_cast<unsigned char>(mark[0])) return;
     // The mark is not text: the column stays where the text starts.
     for (const char c : mark) {
-        if (peek() != static_cast<unsigned char>(c)) malformed("expected an exercise object or an array of exercises");
+        if (peek() != static_cast<unsigned char>(c)) malformed(JsonSyntax::exerciseOrArray);
         ++m_position;
     }
 }
 
-void JsonTokenizer::malformed(std::string_view what)
+void JsonTokenizer::malformed(JsonSyntax what)
 {
-    std::string message = m_context.empty() ? std::string() : m_context + ": ";
-    message += "malformed JSON at line " + std::to_string(m_line) + ", column " + std::to_string(m_column) + ": ";
-    message += what;
+    InputProblem problem;
+    problem.fault = InputFault::malformedJson;
+    problem.exercise = m_exercise;
+    problem.line = m_line;
+    problem.column = m_column;
+    problem.syntax = what;
     const int c = peek();
-    if (c == end) message += ", found the end of the input";
-    else message += ", found '" + printableText(std::string(1, static_cast<char>(c))) + "'";
-    throw InputError(message);
+    if (c != end) problem.found = printableText(std::string(1, static_cast<char>(c)));
+    throw InputError(std::move(problem));
 }
 
-void JsonTokenizer::expect(char wanted, std::string_view what)
+void JsonTokenizer::expect(char wanted, JsonSyntax what)
 {
     if (peek() != static_cast<unsigned char>(wanted)) malformed(what);
     advance();
@@ -143,7 +150,7 @@ char32_t JsonTokenizer::readHexDigits()
         if (isDigit(c)) digit = c - '0';
         else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
         else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-        else malformed("expected four hexadecimal digits after \\u");
+        else malformed(JsonSyntax::hexDigits);
         advance();
         value = value * 16 + static_cast<char32_t>(digit);
     }
@@ -156,8 +163,8 @@ std::string JsonTokenizer::readString()
     std::string text;
     for (;;) {
         const int c = peek();
-        if (c == end) malformed("unterminated string");
-        if (c < 0x20) malformed("control character in a string (write it as an escape such as \\n)");
+        if (c == end) malformed(JsonSyntax::unterminatedString);
+        if (c < 0x20) malformed(JsonSyntax::controlCharacter);
         advance();
         if (c == '"') return text;
         if (c != '\\') {
@@ -175,20 +182,20 @@ std::string JsonTokenizer::readString()
         case 'u': {
             advance();
             char32_t codePoint = readHexDigits();
-            if (codePoint >= 0xDC00 && codePoint <= 0xDFFF) malformed("a \\u escape of a lone low surrogate");
+            if (codePoint >= 0xDC00 && codePoint <= 0xDFFF) malformed(JsonSyntax::loneLowSurrogate);
             if (codePoint >= 0xD800 && codePoint <= 0xDBFF) {
-                if (peek() != '\\') malformed("a high surrogate without its low surrogate");
+                if (peek() != '\\') malformed(JsonSyntax::unpairedHighSurrogate);
                 advance();
-                if (peek() != 'u') malformed("a high surrogate without its low surrogate");
+                if (peek() != 'u') malformed(JsonSyntax::unpairedHighSurrogate);
                 advance();
                 const char32_t low = readHexDigits();
-                if (low < 0xDC00 || low > 0xDFFF) malformed("a high surrogate without its low surrogate");
+                if (low < 0xDC00 || low > 0xDFFF) malformed(JsonSyntax::unpairedHighSurrogate);
                 codePoint = 0x10000 + ((codePoint - 0xD800) << 10) + (low - 0xDC00);
             }
             appendUtf8(text, codePoint);
             continue;
         }
-        default: malformed("invalid escape in a string");
+        default: malformed(JsonSyntax::invalidEscape);
         }
         advance();
     }
@@ -201,33 +208,33 @@ std::string JsonTokenizer::readNumber()
         literal += static_cast<char>(peek());
         advance();
     };
-    const auto digits = [&](std::string_view what) {
+    const auto digits = [&](JsonSyntax what) {
         if (!isDigit(peek())) malformed(what);
         while (isDigit(peek())) take();
     };
     if (peek() == '-') take();
     if (peek() == '0') take();
-    else digits("expected a digit in a number");
+    else digits(JsonSyntax::digitInNumber);
     if (peek() == '.') {
         take();
-        digits("expected a digit after the decimal point");
+        digits(JsonSyntax::digitAfterPoint);
     }
     if (peek() == 'e' || peek() == 'E') {
         take();
         if (peek() == '+' || peek() == '-') take();
-        digits("expected a digit in the exponent");
+        digits(JsonSyntax::digitInExponent);
     }
     // "0200", "0x10", "1.5.2": a number ends where a value may end, or it is some other form.
     const int next = peek();
     if (next != end && next != ',' && next != '}' && next != ']' && !isBlank(next))
-        malformed("a number is decimal digits without a leading zero, then an optional fraction and exponent");
+        malformed(JsonSyntax::numberForm);
     return literal;
 }
 
 void JsonTokenizer::readLiteral(std::string_view literal)
 {
     for (const char c : literal) {
-        if (peek() != static_cast<unsigned char>(c)) malformed("expected true, false or null");
+        if (peek() != static_cast<unsigned char>(c)) malformed(JsonSyntax::literal);
         advance();
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "format/input_error.h"
+
 #include <cstddef>
 #include <cstdio>
 #include <functional>
@@ -10,18 +12,18 @@
 
 namespace tavelle {
 
-// What a JSON value is, from its first byte ("an object", "a number"); empty when no value starts so.
-std::string_view jsonKindStartingWith(int c);
+// What a JSON value is, from its first byte; none when no value starts so.
+JsonKind jsonKindStartingWith(int c);
 
 // Reads JSON a byte at a time from a stream or a text, counting lines and columns, and gives its
 // strings, numbers and literals as the caller asks for them: the caller holds the grammar, the
-// tokenizer never more than one string. Malformed JSON throws InputError:
-// "malformed JSON at line 3, column 7: expected ':' after a key, found '}'".
+// tokenizer never more than one string. Malformed JSON throws InputError with its line and column
+// ("malformed JSON at line 3, column 7: expected ':' after a key, found '}'").
 class JsonTokenizer {
 public:
     static constexpr int end = -1;
 
-    // Reads `file`, called `name` in messages; the caller keeps it open.
+    // Reads `file`, called `name` in messages (empty for standard input); the caller keeps it open.
     JsonTokenizer(std::FILE* file, std::string name);
     // Reads `text`, which must outlive the tokenizer.
     explicit JsonTokenizer(std::string_view text);
@@ -29,8 +31,8 @@ public:
     // Called before the tokenizer waits for more input.
     void beforeWaiting(std::function<void()> action) { m_beforeWaiting = std::move(action); }
 
-    // Put before the position in every malformed-JSON message ("exercise 2"); empty for none.
-    void setContext(std::string context) { m_context = std::move(context); }
+    // The exercise (from 1) every malformed-JSON message names; 0 for none.
+    void setExercise(std::size_t exercise) { m_exercise = exercise; }
 
     // From now on, reading more than `limit` bytes calls `overLimit`, which throws; `limitless()` ends it.
     void limitBytes(std::size_t limit, std::function<void()> overLimit);
@@ -42,7 +44,7 @@ public:
     void skipBlanks();
     // Skips a UTF-8 byte-order mark, as editors on Windows write one at the start of a file.
     void skipByteOrderMark();
-    void expect(char wanted, std::string_view what);
+    void expect(char wanted, JsonSyntax what);
 
     // At a '"': the string, its escapes decoded to UTF-8.
     std::string readString();
@@ -50,8 +52,8 @@ public:
     std::string readNumber();
     void readLiteral(std::string_view literal);
 
-    // `what` is wrong at the current position.
-    [[noreturn]] void malformed(std::string_view what);
+    // `what` was expected at the current position.
+    [[noreturn]] void malformed(JsonSyntax what);
 
 private:
     void refill();
@@ -60,7 +62,7 @@ private:
     std::FILE* m_file = nullptr;
     std::function<void()> m_beforeWaiting;
     std::string m_name;
-    std::string m_context;
+    std::size_t m_exercise = 0;
     std::vector<char> m_buffer;
     const char* m_position = nullptr;
     const char* m_end = nullptr;

@@ -99,7 +99,7 @@ PracticeFile readPracticeFile(const QString& path)
             file.exercises.push_back(std::move(*exercise));
         }
     } catch (const InputError& error) {
-        return refuse(0, error.what());
+        return refuse(0, wording(error, Language::french));
     }
     if (file.exercises.empty()) return refuse(0, noExercise);
     return file;

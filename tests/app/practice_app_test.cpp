@@ -146,11 +146,15 @@ TEST_F(PracticeTest, AFileThatCannotBePractisedIsRefusedWithItsReason)
 {
     const QString refused = folder.filePath(QStringLiteral("refusé.tavelle"));
     ASSERT_TRUE(writeTestFile(refused, R"([{"pumpRating": "1000/15"}])"));
+    const QString malformed = folder.filePath(QStringLiteral("mal formé.tavelle"));
+    ASSERT_TRUE(writeTestFile(malformed, R"([{"pumpRating" "1000/15"}])"));
     const struct {
         QString file;
         const char* reason;
     } cases[] = {
-        {folder.filePath(QStringLiteral("absent.tavelle")), "No such file or directory"},
+        {folder.filePath(QStringLiteral("absent.tavelle")), "impossible de lire"},
+        {folder.filePath(QStringLiteral("absent.tavelle")), " : fichier ou dossier introuvable"},
+        {malformed, "exercice 1 : JSON mal formé à la ligne 1, colonne 16 : ':' est attendu après une clé, trouvé '\"'"},
         {folder.path(), "ce n'est pas un fichier ordinaire"},
         {refused, "l'exercice 1 est refusé : Affectation du diamètre du tuyau obligatoire !!!"},
     };

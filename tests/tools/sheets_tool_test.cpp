@@ -151,7 +151,7 @@ TEST_F(SheetsTool, BadInputAndUnwritableOutputLeaveNothingHalfWritten)
     const Case cases[] = {
         {"- -o " + file("kept.pdf").string(), "{\"pumpRating\": \"3000/15\"}", "pumpRating"},
         {"- -o " + file("kept.pdf").string(), "[{", "tavelle-sheets: "},
-        {"- -o " + file("kept.pdf").string(), refusedThenBad, "exercise 2, key \"pumpRating\""},
+        {"- -o " + file("kept.pdf").string(), refusedThenBad, "exercice 2, clé \"pumpRating\" : la valeur 3 n'est pas"},
         {"--random 2 -o " + quoted(file("no such folder") / "set.pdf"), "", "impossible d'écrire "},
         {"- -o " + quoted(file("no such folder") / "set.pdf"), refusedThenAccepted, "impossible d'écrire "},
         {"--random 2", "", "il manque -o SORTIE.pdf"},

@@ -26,13 +26,13 @@ struct Translation {
     const char* french;
 };
 
-// The messages of tavelle-sheets and of the readers it shares with tavelle-solve.
-const std::array<Translation, 22> translations{{
+// The messages of tavelle-sheets and of the command line it shares with tavelle-solve; the exercise
+// file's own come worded in French from the format.
+const std::array<Translation, 19> translations{{
     {R"re(exercise (\d+) is refused on (\S+), left out: (.*))re", "l'exercice $1 est refusé sur $2, il est laissé de côté : $3"},
     {R"re(no exercise to put on the sheets; (.*) is not written)re", "aucun exercice à mettre sur les feuilles ; $1 n'est pas écrit"},
     {R"re(cannot write (.*?): (.*))re", "impossible d'écrire $1 : $2"},
     {R"re(cannot read the class (.*))re", "impossible de lire la classe $1"},
-    {R"re(cannot read (.*?): (.*))re", "impossible de lire $1 : $2"},
     {R"re(unknown option "(.*)")re", "option inconnue \"$1\""},
     {R"re(option (\S+) takes a whole number, not "(.*)")re", "l'option $1 attend un nombre entier, pas \"$2\""},
     {R"re(only one FILE may be given)re", "un seul FICHIER peut être donné"},
@@ -49,8 +49,6 @@ const std::array<Translation, 22> translations{{
     {R"re(--class names (\d+) trainees, the set holds (\d+))re", "--class nomme $1 stagiaires, la série en compte $2"},
     {R"re(the class (.*) names no trainee: one name a line)re", "la classe $1 ne nomme aucun stagiaire : un nom par ligne"},
     {R"re(a class holds at most (\d+) trainees)re", "une classe compte au plus $1 stagiaires"},
-    {R"re(exercise (\d+): unknown key "(.*?)"(.*))re", "exercice $1 : clé inconnue \"$2\"$3"},
-    {R"re(expected an exercise object or an array of exercises(.*))re", "un exercice ou un tableau d'exercices est attendu$1"},
 }};
 
 // The system's reasons that end a "cannot read" or "cannot write" line.
@@ -92,7 +90,7 @@ std::function<std::optional<int>()> inUserLanguage(std::string_view program, std
         } catch (const UsageError& error) {
             throw InputError(inUserLanguage(error.what()) + advice);
         } catch (const InputError& error) {
-            throw InputError(inUserLanguage(error.what()));
+            throw InputError(error.problem() ? wording(error, Language::french) : inUserLanguage(error.what()));
         } catch (const WriteError& error) {
             throw WriteError(inUserLanguage(error.what()));
         }
