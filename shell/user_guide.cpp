@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/user_guide.h"
 
+#include "core/guide_sections.h"
+#include "screens/screen_window.h"
+
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -41,6 +45,17 @@ QString userGuideFile()
     return userGuideFile(runningProgramDirectory());
 }
 
+QUrl userGuideUrl(const QString& guide, const QObject* pressedOn)
+{
+    QUrl url = QUrl::fromLocalFile(guide);
+    // A key reaches the window's QWindow before its widgets: the window it was pressed on is then the active one.
+    const auto* widget = qobject_cast<const QWidget*>(pressedOn);
+    const QWidget* window = widget ? widget->window() : QApplication::activeWindow();
+    if (const auto* screen = qobject_cast<const ScreenWindow*>(window))
+        url.setFragment(toQString(guideSection(screen->screenId())));
+    return url;
+}
+
 bool GuideOnF1::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
@@ -51,7 +66,7 @@ bool GuideOnF1::eventFilter(QObject* watched, QEvent* event)
     if (guide.isEmpty())
         std::fprintf(stderr, "tavelle: the user guide is not installed (%s)\n",
                      qPrintable(installedGuideFile(runningProgramDirectory())));
-    else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(guide)))
+    else if (!QDesktopServices::openUrl(userGuideUrl(guide, watched)))
         std::fprintf(stderr, "tavelle: nothing could open the user guide %s\n", qPrintable(guide));
     return true;
 }

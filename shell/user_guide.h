@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QUrl>
 
 namespace tavelle {
 
@@ -13,9 +14,12 @@ QString userGuideFile(const QString& programDirectory);
 // ... of this program.
 QString userGuideFile();
 
-// F1 on any window of the application opens the user guide in the desktop's browser (through
-// QDesktopServices). When there is no guide, or nothing to open it with, one line on standard error
-// says so. Install it on the application.
+// The guide at the section of the window that `pressedOn` belongs to; at its top for any other window.
+QUrl userGuideUrl(const QString& guide, const QObject* pressedOn);
+
+// F1 on any window of the application opens the user guide at that window's section, in the desktop's
+// browser (through QDesktopServices). When there is no guide, or nothing to open it with, one line on
+// standard error says so. Install it on the application.
 class GuideOnF1 final : public QObject {
     Q_OBJECT
 public:

@@ -1,5 +1,8 @@
-// Keys beyond the screens' design: F1 opens the user guide from any window, Ctrl+P presses
+// Keys beyond the screens' design: F1 opens the user guide at the window's section, Ctrl+P presses
 // "Imprimer" and Ctrl+Q "Quitter" where the screen has them, and nothing where it has not.
+#include "core/guide_sections.h"
+#include "screens/screen_factory.h"
+#include "screens/silent_host.h"
 #include "shell/user_guide.h"
 #include "tests/app/desktop_test.h"
 
@@ -64,8 +67,31 @@ TEST_P(ShortcutTest, F1OpensTheUserGuide)
     const QFileInfo guide(urls.opened.front().toLocalFile());
     EXPECT_TRUE(guide.isFile()) << guide.filePath().toStdString();
     EXPECT_TRUE(guide.filePath().endsWith(QStringLiteral("docs/guide/index.html"))) << guide.filePath().toStdString();
+    EXPECT_EQ(urls.opened.front().fragment().toStdString(), guideSection(GetParam()));
     EXPECT_EQ(screen()->screenId(), GetParam());
 }
+
+class GuideSectionOnF1Test : public ::testing::TestWithParam<GuideSection> {};
+
+// Every window, practice's included, asks for its own section, wherever the focus is in it.
+TEST_P(GuideSectionOnF1Test, F1AsksForTheWindowsSection)
+{
+    SilentHost host;
+    const std::unique_ptr<ScreenWindow> window = createScreen(GetParam().screen, host);
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get())) << screenName(GetParam().screen);
+    OpenedUrls urls;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &urls, "open");
+    QWidget* focus = window->focusWidget() ? window->focusWidget() : window.get();
+    QTest::keyClick(focus, Qt::Key_F1);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    ASSERT_EQ(urls.opened.size(), 1) << screenName(GetParam().screen);
+    EXPECT_EQ(urls.opened.front().fragment().toStdString(), GetParam().anchor);
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, GuideSectionOnF1Test, ::testing::ValuesIn(guideSections),
+                         [](const auto& row) { return std::string(screenName(row.param.screen)); });
 
 TEST_P(ShortcutTest, CtrlPPressesImprimerWhereItIs)
 {
