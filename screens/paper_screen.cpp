@@ -41,6 +41,7 @@ PaperScreen::PaperScreen(ScreenWindow& screen)
         pictures.paint(painter, paperPictureRatio);
     }
     screen.setButtonsVisible(buttonsShown);
+    m_resolution = m_drawing.logicalDpiY();
 }
 
 QImage screenPixels(QWidget& window)
