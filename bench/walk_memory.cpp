@@ -88,8 +88,10 @@ public:
         waited.start();
         while (!screen->findChild<QPushButton*>(QStringLiteral("Command4"))->isVisible()) {
             if (waited.elapsed() > 60000) throw std::runtime_error("the print never ended");
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         }
+        // From the press to the print program's answer that the print server holds the job.
+        std::fprintf(stderr, "walk_memory: print answered in %lld ms\n", static_cast<long long>(waited.elapsed()));
     }
 
     // Chooses the exercise's items on the open entry screen, then presses "Suite >>".
