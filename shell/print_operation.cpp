@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstdio>
@@ -42,8 +43,8 @@ public:
     {
         switch (event->type()) {
         case QEvent::Close:
-            if (watched->isWidgetType() && wasDestroyedOutside(*static_cast<QWidget*>(watched)))
-                m_lost(*static_cast<QWidget*>(watched));
+            if (QWidget* widget = closedWidget(*watched); widget != nullptr && wasDestroyedOutside(*widget))
+                m_lost(*widget);
             // A window closed through its frame would end the program in the middle of the print.
             event->ignore();
             return true;
@@ -64,6 +65,16 @@ public:
     }
 
 private:
+    // A window's close comes to its QWindow first, then to its widget.
+    static QWidget* closedWidget(QObject& watched)
+    {
+        if (watched.isWidgetType()) return static_cast<QWidget*>(&watched);
+        if (!watched.isWindowType()) return nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->windowHandle() == &watched) return window;
+        return nullptr;
+    }
+
     std::function<void(QWidget&)> m_lost;
 };
 
@@ -132,7 +143,10 @@ void PrintOperation::printScreen(ScreenWindow& screen)
     m_screen = &screen;
     screen.setButtonsVisible(false);
     const QByteArray request = printRequestBytes(QString::fromStdString(m_currentPrinter), PaperScreen(screen));
-    m_inputDropper = std::make_unique<InputDropper>([this](QWidget& lost) { m_closedMeanwhile.emplace_back(&lost); });
+    m_inputDropper = std::make_unique<InputDropper>([this](QWidget& lost) {
+        if (std::find(m_closedMeanwhile.begin(), m_closedMeanwhile.end(), &lost) == m_closedMeanwhile.end())
+            m_closedMeanwhile.emplace_back(&lost);
+    });
 
     m_process = std::make_unique<QProcess>();
     QProcess& process = *m_process;
