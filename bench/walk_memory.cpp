@@ -1,5 +1,5 @@
 // The application's peak memory over a full walk-through: set up as main() does it (lpstat is asked for
-// the default printer once the home screen shows; the print module is loaded only by a print), then
+// the default printer once the home screen shows; the print program runs only for a print), then
 // driven by its buttons and lists, found by name as a trainee finds them, through every screen; each
 // screen is shown and painted before the next click. tavelle_bench_launch measures the peak from
 // outside. Fails (status 1, with the reason on the error output) when the walk does not go where it
@@ -7,7 +7,7 @@
 //   tavelle_walk_memory [--print]
 // With --print, "Imprimer" is pressed once, on the final screen of the first exercise: the difference
 // of the two peaks is what printing costs. That print needs a default printer (a CUPS-PDF queue will
-// do); its module is found as the application finds its own, this program lying as deep in the build
+// do); its print program is found as the application finds its own, this program lying as deep in the build
 // tree as the application.
 #include "bench/bench_screens.h"
 #include "core/entry_screens.h"
@@ -18,7 +18,7 @@
 #include "shell/application_printing.h"
 #include "shell/message_boxes.h"
 #include "shell/navigator.h"
-#include "shell/print_module.h"
+#include "shell/print_program.h"
 #include "tests/support/named_exercises.h"
 
 #include <QApplication>
@@ -88,8 +88,10 @@ public:
         waited.start();
         while (!screen->findChild<QPushButton*>(QStringLiteral("Command4"))->isVisible()) {
             if (waited.elapsed() > 60000) throw std::runtime_error("the print never ended");
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         }
+        // From the press to the print program's answer that the print server holds the job.
+        std::fprintf(stderr, "walk_memory: print answered in %lld ms\n", static_cast<long long>(waited.elapsed()));
     }
 
     // Chooses the exercise's items on the open entry screen, then presses "Suite >>".
@@ -152,7 +154,7 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
 
     UnexpectedMessages messages;
-    tavelle::ApplicationPrinting printing(messages, tavelle::printModuleFile());
+    tavelle::ApplicationPrinting printing(messages, tavelle::printProgramFile());
     bool ended = false;
     tavelle::Navigator navigator(messages, printing.operation(), tavelle::systemDecimalSeparator(),
                                  [&] { ended = true; });

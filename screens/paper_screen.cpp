@@ -27,20 +27,22 @@ constexpr qreal paperPictureRatio = 4;
 }  // namespace
 
 PaperScreen::PaperScreen(ScreenWindow& screen)
-    : m_size(screen.size())
+    : m_size(screen.designedContent().size())
     , m_title(screen.windowTitle())
 {
     const bool buttonsShown = screen.buttonsVisible();
     screen.setButtonsVisible(false);
     {
-        const PicturesForPaper pictures(screen);
+        QWidget& content = screen.designedContent();
+        const PicturesForPaper pictures(content);
         // A picture is a paint device of its own: Qt draws widgets straight into it, where it would draw
         // them into an image of the page's pixels for a printer.
         QPainter painter(&m_drawing);
-        screen.render(&painter, QPoint(), QRegion(), renderFlags(screen, Medium::paper));
+        content.render(&painter, QPoint(), QRegion(), renderFlags(screen, Medium::paper));
         pictures.paint(painter, paperPictureRatio);
     }
     screen.setButtonsVisible(buttonsShown);
+    m_resolution = m_drawing.logicalDpiY();
 }
 
 QImage screenPixels(QWidget& window)

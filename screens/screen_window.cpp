@@ -12,6 +12,9 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -192,8 +195,43 @@ std::string ScreenWindow::choice(const QComboBox* list)
     return list->currentIndex() < 0 ? std::string() : list->currentText().toStdString();
 }
 
+QWidget& ScreenWindow::designedContent() { return m_scrolledContent != nullptr ? *m_scrolledContent : *this; }
+
+void ScreenWindow::fitInto(QRect availableArea)
+{
+    if (m_scrolledContent != nullptr) return;
+    // Before its first showing the window has no frame yet: a title bar is allowed for.
+    QSize frame = frameGeometry().size() - size();
+    if (frame.isEmpty()) frame = QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    const QSize room = availableArea.size() - frame;
+    const QSize designed = size();
+    if (designed.width() <= room.width() && designed.height() <= room.height()) return;
+
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("designedContent"));
+    for (QObject* child : children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (widget == nullptr || widget->isWindow()) continue;
+        const bool shown = !widget->isHidden();
+        const QRect geometry = widget->geometry();
+        widget->setParent(content);
+        widget->setGeometry(geometry);
+        widget->setVisible(shown);
+    }
+    content->setFixedSize(designed);
+    auto* scrollArea = new QScrollArea(this);
+    scrollArea->setObjectName(QStringLiteral("designedContentScroll"));
+    scrollArea->setFrameShape(QFrame::NoFrame);
+    scrollArea->setWidget(content);
+    m_scrolledContent = content;
+    setFixedSize(designed.boundedTo(room.expandedTo(QSize(1, 1))));
+    scrollArea->setGeometry(rect());
+    scrollArea->show();
+}
+
 void ScreenWindow::showEvent(QShowEvent* event)
 {
+    if (const QScreen* shownOn = screen(); shownOn != nullptr) fitInto(shownOn->availableGeometry());
     // On the screen the shell chose: the one where the previous window was.
     centreOnScreen(*this);
     if (m_offTaskBar) askToStayOffTaskBar(*this);

@@ -44,6 +44,10 @@ public:
     // is a design fault: the program stops with its name, in every build.
     void showLoad(const ScreenLoad& load);
 
+    // The screen as designed, at its designed size: the window itself, or, on a screen too small for
+    // it, the content of the scroll area that the window then shows within the available area.
+    QWidget& designedContent();
+
     // The printed page shows the screen without its buttons.
     void setButtonsVisible(bool visible);
     bool buttonsVisible() const;
@@ -81,7 +85,12 @@ protected:
     void reject() override;  // Escape must not close a screen: closing would end the program
 
 private:
+    // On a screen whose available area is smaller than the designed window, the designed content goes
+    // into a scroll area as large as that area allows, so that every control can be reached.
+    void fitInto(QRect availableArea);
+
     ScreenId m_id;
+    QWidget* m_scrolledContent = nullptr;
     ScreenHost& m_host;
     bool m_closingForNavigation = false;
     std::map<std::string, QWidget*, std::less<>> m_loadedControls;

@@ -5,9 +5,9 @@
 
 namespace tavelle {
 
-ApplicationPrinting::ApplicationPrinting(MessageBoxes& messages, const QString& moduleFile)
-    : m_printers(moduleFile)
-    , m_operation(messages, m_printers)
+ApplicationPrinting::ApplicationPrinting(MessageBoxes& messages, const QString& printProgram,
+                                         std::chrono::milliseconds answerBound)
+    : m_operation(messages, printProgram, answerBound)
     , m_defaultPrinter([this](std::string name) { m_operation.noteSystemDefault(std::move(name)); })
 {
 }

@@ -1,20 +1,22 @@
 #pragma once
 
 #include "shell/default_printer_lookup.h"
-#include "shell/print_module.h"
 #include "shell/print_operation.h"
 
 #include <QString>
+
+#include <chrono>
 
 namespace tavelle {
 
 class MessageBoxes;
 
-// The application's printing, wired once: the print operation, on the print system of the print module
-// (loaded by the first print), with the system's default printer noted from lpstat when asked.
+// The application's printing, wired once: the print operation through the given print program, with the
+// system's default printer noted from lpstat when asked.
 class ApplicationPrinting final {
 public:
-    ApplicationPrinting(MessageBoxes& messages, const QString& moduleFile);
+    ApplicationPrinting(MessageBoxes& messages, const QString& printProgram,
+                        std::chrono::milliseconds answerBound = PrintOperation::defaultAnswerBound);
 
     PrintOperation& operation() { return m_operation; }
     // Asks lpstat which printer is the default; the answer comes through the event loop.
@@ -22,7 +24,6 @@ public:
     bool defaultPrinterAnswered() const { return m_defaultPrinter.isDone(); }
 
 private:
-    ModulePrinterSystem m_printers;
     PrintOperation m_operation;
     DefaultPrinterLookup m_defaultPrinter;
 };

@@ -2,7 +2,7 @@
 #include "shell/command_line.h"
 
 #include "core/about_texts.h"
-#include "shell/print_module.h"
+#include "shell/print_program.h"
 #include "shell/progress_module.h"
 #include "shell/user_guide.h"
 
@@ -86,7 +86,7 @@ std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
                                   QStringLiteral("Displays help on commandline options."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
-    // For the package's checks: loads the print module as the first print does, without a display.
+    // For the package's checks: starts the print program as a print does, without a display.
     QCommandLineOption checkPrintModule(QStringLiteral("check-print-module"));
     checkPrintModule.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(checkPrintModule);
@@ -126,7 +126,7 @@ std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
     if (parser.isSet(progression)) return exportProgression(parser.value(progression));
     launch.practice = parser.isSet(practice) || !files.isEmpty();
     if (!files.isEmpty()) launch.exercisesFile = files.constFirst();
-    if (parser.isSet(checkPrintModule)) return loadPrintModule(printModuleFile()) ? 0 : 1;
+    if (parser.isSet(checkPrintModule)) return printProgramRuns(printProgramFile()) ? 0 : 1;
     if (parser.isSet(guideFile)) {
         const QString guide = userGuideFile();
         return guide.isEmpty() ? 1 : answer(guide.toStdString() + "\n", "guide's file name");

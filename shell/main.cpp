@@ -9,7 +9,7 @@
 #include "shell/first_expose_report.h"
 #include "shell/navigator.h"
 #include "shell/practice.h"
-#include "shell/print_module.h"
+#include "shell/print_program.h"
 #include "shell/progress_module.h"
 #include "shell/qt_message_boxes.h"
 #include "shell/user_guide.h"
@@ -47,7 +47,7 @@ int main(int argc, char** argv)
     tavelle::reportFirstExposeWhenAsked();
 
     tavelle::QtMessageBoxes messages;
-    tavelle::ApplicationPrinting printing(messages, tavelle::printModuleFile());
+    tavelle::ApplicationPrinting printing(messages, tavelle::printProgramFile());
     tavelle::Navigator navigator(messages, printing.operation(), tavelle::systemDecimalSeparator(),
                                  [] { QCoreApplication::exit(0); });
     // The trainee reaches no "Imprimer" before the home screen shows: the question waits until then.

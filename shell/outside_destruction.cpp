@@ -11,6 +11,8 @@ namespace tavelle {
 
 namespace {
 
+constexpr char destroyedOutsideMark[] = "tavelleDestroyedOutside";
+
 class OutsideDestructionWatch final : public QObject, public QAbstractNativeEventFilter {
 public:
     explicit OutsideDestructionWatch(QWidget& window) : QObject(&window), m_window(&window)
@@ -27,6 +29,7 @@ public:
             const auto* destroyed = reinterpret_cast<const xcb_destroy_notify_event_t*>(event);
             if (m_lostWindow == 0 && destroyed->window == m_window->internalWinId() && destroyed->window != 0) {
                 m_lostWindow = destroyed->window;
+                m_window->setProperty(destroyedOutsideMark, true);
                 // Once this event is handled: the close may end an event loop that is delivering it.
                 QMetaObject::invokeMethod(m_window, &QWidget::close, Qt::QueuedConnection);
             }
@@ -48,5 +51,7 @@ private:
 }  // namespace
 
 void closeWhenDestroyedOutside(QWidget& window) { new OutsideDestructionWatch(window); }
+
+bool wasDestroyedOutside(const QWidget& window) { return window.property(destroyedOutsideMark).toBool(); }
 
 }  // namespace tavelle

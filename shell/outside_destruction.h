@@ -10,4 +10,8 @@ namespace tavelle {
 // on without a window, and the program with it. Lasts as long as the widget.
 void closeWhenDestroyedOutside(QWidget& window);
 
+// Whether the window system destroyed the widget's window: its close must happen, even when it comes
+// at a moment that drops the user's closes (a print under way).
+bool wasDestroyedOutside(const QWidget& window);
+
 }  // namespace tavelle

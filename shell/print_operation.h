@@ -1,15 +1,22 @@
 #pragma once
 
-#include "shell/print_thread.h"
+#include "shell/print_answer.h"
 #include "shell/screen_printer.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
+#include <QProcess>
+#include <QString>
+#include <QTimer>
 
 #include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
+
+class QWidget;
 
 namespace tavelle {
 
@@ -19,40 +26,63 @@ class ScreenWindow;
 // "Imprimer" of the statement, schematic and calculation screens: the screen printed as one page
 // without its four buttons, on the application's current printer. The current printer is the system's
 // default as noted at start-up; every print makes the default printer of that moment current, if there
-// is one. The printers are looked up at the first print, not before. The print system is asked off the
-// window's thread (print_thread.h): the screen paints on meanwhile, without its buttons, and the user's
-// input is dropped until the print ends; a print it has not answered within `answerBound` fails.
+// is one.
+//
+// The page is drawn here and handed to the print program (print_program.h), started afresh for each
+// print, which alone talks to the print system. The program watches it through the event loop: the
+// screen paints on meanwhile, without its buttons, and the user's input is dropped until the print has
+// its one outcome, which the user is told when it is not printed:
+// - printed: the print program answered that the print server holds the whole page and prints it;
+// - not printed: any other answer, a print program that cannot start, crashes or answers nonsense, or
+//   none within `answerBound`; the print program is then ended, and a job it had made is cancelled at
+//   the print server, which holds every job until the print program releases it at its very end.
 class PrintOperation final : public ScreenPrinter {
 public:
     static constexpr std::chrono::milliseconds defaultAnswerBound{15'000};
 
-    PrintOperation(MessageBoxes& messages, PrinterSystem& printers,
+    PrintOperation(MessageBoxes& messages, QString printProgram,
                    std::chrono::milliseconds answerBound = defaultAnswerBound);
+    // A print under way is waited for up to its bound, then ended and cancelled, which standard error
+    // tells; no process of it is left.
+    ~PrintOperation() override;
+    PrintOperation(const PrintOperation&) = delete;
+    PrintOperation& operator=(const PrintOperation&) = delete;
 
     // The system's default printer as noted at start-up becomes current, unless a print came first:
     // that print has already made the default of its moment current.
     void noteSystemDefault(std::string printerName);
 
-    // Starts the print; it ends, the buttons back, when the print system answers or the bound is reached.
+    // Starts the print; it ends, the buttons back, with its outcome. Does nothing during a print.
     void printScreen(ScreenWindow& screen) override;
-    bool isPrinting() const { return m_printing; }
+    bool isPrinting() const { return m_process != nullptr; }
 
     // Empty when there is none.
     const std::string& currentPrinter() const { return m_currentPrinter; }
 
 private:
-    void finish(const std::optional<PrintThread::Answer>& answer);
+    void readAnswers();
+    void ended(const QString& failure);
+    void cancelJob(int job);
+    QString programFailure(const QProcess& process) const;
 
     MessageBoxes& m_messages;
+    QString m_program;
     std::chrono::milliseconds m_answerBound;
     std::string m_currentPrinter;
     bool m_printed = false;
-    bool m_printing = false;
+    bool m_ending = false;
     QPointer<ScreenWindow> m_screen;
     QPointer<QWidget> m_focused;
     std::unique_ptr<QObject> m_inputDropper;
-    // Last, so that it goes first: no answer comes after the rest is gone.
-    PrintThread m_thread;
+    std::vector<QPointer<QWidget>> m_closedMeanwhile;
+    std::unique_ptr<QProcess> m_process;
+    QElapsedTimer m_started;
+    QTimer m_bound;
+    quint64 m_prints = 0;
+    int m_job = 0;
+    std::optional<PrintAnswer> m_outcome;
+    QByteArray m_nonsense;
+    std::vector<std::unique_ptr<QProcess>> m_cancels;
 };
 
 }  // namespace tavelle

@@ -12,7 +12,7 @@ namespace tavelle {
 QString progressModuleFile()
 {
     return QDir::cleanPath(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath() +
-                           QStringLiteral("/" TAVELLE_PRINT_MODULE_DIR "/" TAVELLE_PROGRESS_MODULE_NAME));
+                           QStringLiteral("/" TAVELLE_PRIVATE_DIR "/" TAVELLE_PROGRESS_MODULE_NAME));
 }
 
 QString progressDatabaseFile()

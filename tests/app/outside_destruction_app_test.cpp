@@ -2,13 +2,17 @@
 // or xdotool windowclose does. Run under a window manager by app.desktop.window_manager.
 #include "tests/app/app_fixture.h"
 
+#include "shell/print_operation.h"
 #include "shell/qt_message_boxes.h"
+#include "tests/print/fake_print_program.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 
@@ -58,6 +62,32 @@ TEST_F(WindowManagerOutsideDestructionTest, AScreenDestroyedFromOutsideEndsThePr
     destroyFromOutside(screen()->winId());
     EXPECT_TRUE(within5s([this] { return navigator.programEnded(); }));
     EXPECT_EQ(programEnds, 1);
+}
+
+TEST_F(WindowManagerOutsideDestructionTest, AScreenDestroyedFromOutsideDuringAPrintEndsTheProgramOnceItsOutcomeIsKnown)
+{
+    QTemporaryDir folder;
+    const QString program = writeFakePrintProgram(folder.path(), "sleep 1\n" + fakeAnswerPrinted("PDF"));
+    ASSERT_FALSE(program.isEmpty());
+    RecordingMessageBoxes boxes;
+    PrintOperation printing(boxes, program);
+    int ends = 0;
+    bool printingWhenEnded = true;
+    Navigator shell(boxes, printing, ",", [&] {
+        ++ends;
+        printingWhenEnded = printing.isPrinting();
+    });
+    shell.start();
+    flush();
+    ScreenWindow* home = shell.currentScreen();
+    ASSERT_NE(home, nullptr);
+    printing.printScreen(*home);
+    destroyFromOutside(home->winId());
+
+    EXPECT_TRUE(within5s([&] { return ends == 1; }));
+    EXPECT_FALSE(printingWhenEnded);
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(QFile::exists(program + QStringLiteral(".printed")));
 }
 
 TEST_F(WindowManagerOutsideDestructionTest, AMessageBoxDestroyedFromOutsideCountsAsItsOk)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks an installed tree PREFIX (an install or an unpacked package): it holds exactly the files
-# listed in EXPECTED, its programs are executable, the application finds and loads its print module
+# listed in EXPECTED, its programs are executable, the application finds and runs its print program
 # there, its PNG icons are the size their folder says and its scalable icon is an SVG picture.
 set -euo pipefail
 prefix=$1
@@ -17,7 +17,7 @@ for program in "$prefix"/bin/*; do
   [ -x "$program" ] || { echo "$program is not executable"; exit 1; }
 done
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/tavelle" --check-print-module ||
-  { echo "$prefix/bin/tavelle does not load its print module"; exit 1; }
+  { echo "$prefix/bin/tavelle does not run its print program"; exit 1; }
 for png in "$prefix"/share/icons/hicolor/*x*/apps/*.png; do
   folder=$(basename "$(dirname "$(dirname "$png")")")
   # Width and height are the two big-endian words after the signature and the IHDR chunk's head.

@@ -4,7 +4,7 @@
 # for byte, that lintian finds no error and no warning in it, its control fields (name, version,
 # section, description, the libraries' packages found by dpkg-shlibdeps and nothing of the build tools,
 # lpstat's package recommended), that it holds exactly the installed files, and that the programs
-# unpacked from it run and print their version, the application loading its print module and finding
+# unpacked from it run and print their version, the application running its print program and finding
 # its user guide where they were unpacked.
 set -euo pipefail
 build=$1
@@ -51,8 +51,8 @@ expect_field Section education
 if field Description | grep -E '&[a-z]+;'; then echo "the description holds XML entities"; failed=1; fi
 
 depends=$(field Depends | tr ',' '\n' | sed 's/[[:space:]]*(.*//; s/[[:space:]]//g; /^$/d' | LC_ALL=C sort)
-# Qt Print Support and libcups are the print module's, Qt SQL and its SQLite driver the progress module's.
-for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libcups2 libqt6sql6 \
+# libcups is the print program's, Qt SQL and its SQLite driver the progress module's.
+for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libcups2 libqt6sql6 \
   libqt6sql6-sqlite fonts-liberation2; do
   grep -qx "$package" <<<"$depends" || { echo "Depends lacks $package: $(field Depends)"; failed=1; }
 done

@@ -3,15 +3,18 @@
 #include "screen_session.h"
 
 #include "shell/application_printing.h"
+#include "shell/print_program.h"
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
+
 
 #include <unistd.h>
 
@@ -142,6 +145,23 @@ std::vector<QWidget*> drawnControls(QWidget& screen, const QWidget& marks)
     return controls;
 }
 
+// The processes this one started that still run (the private print server's excepted).
+int childProcesses()
+{
+    int children = 0;
+    QDir proc(QStringLiteral("/proc"));
+    const QString self = QString::number(QCoreApplication::applicationPid());
+    for (const QString& entry : proc.entryList(QDir::Dirs)) {
+        QFile stat(proc.filePath(entry + QStringLiteral("/stat")));
+        if (!stat.open(QIODevice::ReadOnly)) continue;
+        // pid (name) state ppid ...
+        const QByteArray text = stat.readAll();
+        const QList<QByteArray> after = text.mid(text.lastIndexOf(')') + 2).split(' ');
+        if (after.size() > 1 && after[1] == self.toLatin1() && !text.contains("(cupsd)")) ++children;
+    }
+    return children;
+}
+
 const ShownBox failureMessage{ShownBox::Kind::Plain, QStringLiteral("Tavelle"), QStringLiteral("Impossible d'imprimer")};
 
 class CupsPrinting : public ::testing::Test {
@@ -157,10 +177,11 @@ protected:
 
     // The application starts: its current printer is the system's default of this moment, as lpstat
     // names it.
-    void startApplication()
+    void startApplication(std::chrono::milliseconds answerBound = PrintOperation::defaultAnswerBound)
     {
-        // The print module where the application built with these tests finds its own.
-        m_printing = std::make_unique<ApplicationPrinting>(messages, printModuleFile(QStringLiteral(TAVELLE_PROGRAM_DIR)));
+        // The print program where the application built with these tests finds its own.
+        m_printing = std::make_unique<ApplicationPrinting>(
+            messages, printProgramFile(QStringLiteral(TAVELLE_PROGRAM_DIR)), answerBound);
         m_printing->noteDefaultPrinter();
         ASSERT_TRUE(processEventsUntil([this] { return m_printing->defaultPrinterAnswered(); }));
         session = std::make_unique<ScreenSession>(operation());
@@ -172,6 +193,13 @@ protected:
     {
         screen.findChild<QPushButton*>(QStringLiteral("Command4"))->click();
         ASSERT_TRUE(processEventsUntil([this] { return !operation().isPrinting(); }, 60000));
+    }
+
+    // The program ends: a print under way has its outcome first.
+    void endApplication()
+    {
+        session.reset();
+        m_printing.reset();
     }
 
     RecordingMessageBoxes messages;
@@ -368,13 +396,62 @@ TEST_F(CupsPrinting, APrintSystemThatNoLongerAnswersGivesTheMessageInTimeWhileTh
     EXPECT_TRUE(screen->isVisible());
     EXPECT_EQ(session->otherRequests(), 0u);
 
-    // Once the print system goes on, the held page comes out, once, and the next print after it: prints
-    // go in order, so when the next one is answered the held one is through.
+    // Once the print system goes on, the page it was told was not printed never comes out; the next
+    // print does.
     server().thaw();
     pressPrint(*screen);
     ASSERT_TRUE(server().waitForJobs());
-    EXPECT_EQ(server().printedFiles(QStringLiteral("PDF")).size(), 2);
+    EXPECT_EQ(server().printedFiles(QStringLiteral("PDF")).size(), 1);
     EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST_F(CupsPrinting, ThreeRequestsToAStalledPrintSystemGiveThreeMessagesAndNoPageLater)
+{
+    ASSERT_TRUE(server().addPdfQueue(QStringLiteral("PDF")));
+    ASSERT_TRUE(server().setDefaultQueue(QStringLiteral("PDF")));
+    startApplication(std::chrono::milliseconds(3000));
+    auto screen = session->open(ScreenId::Calculs);
+    server().freeze();
+    for (int i = 0; i < 3; ++i) pressPrint(*screen);
+    EXPECT_EQ(messages.shown, std::vector<ShownBox>(3, failureMessage));
+
+    // Once the print system goes on, only the next print comes out.
+    server().thaw();
+    pressPrint(*screen);
+    ASSERT_TRUE(server().waitForJobs());
+    EXPECT_EQ(server().allPrintedFiles().size(), 1);
+    EXPECT_EQ(messages.shown.size(), 3u);
+}
+
+TEST_F(CupsPrinting, TheProgramEndingDuringAStalledPrintEndsWithinTheBoundLeavingNothing)
+{
+    ASSERT_TRUE(server().addPdfQueue(QStringLiteral("PDF")));
+    ASSERT_TRUE(server().setDefaultQueue(QStringLiteral("PDF")));
+    startApplication(std::chrono::milliseconds(3000));
+    auto screen = session->open(ScreenId::Don);
+    server().freeze();
+    screen->findChild<QPushButton*>(QStringLiteral("Command4"))->click();
+    ASSERT_TRUE(operation().isPrinting());
+    screen.reset();
+
+    ::testing::internal::CaptureStderr();
+    QElapsedTimer waited;
+    waited.start();
+    endApplication();
+    const qint64 waitedMs = waited.elapsed();
+    const std::string said = ::testing::internal::GetCapturedStderr();
+
+    EXPECT_LE(waitedMs, 3000 + 2500);
+    EXPECT_NE(said.find("cancelled as the program ended"), std::string::npos) << said;
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(childProcesses(), 0);
+    // Once the print system goes on, only the print of the next run comes out.
+    server().thaw();
+    startApplication();
+    auto next = session->open(ScreenId::Don);
+    pressPrint(*next);
+    ASSERT_TRUE(server().waitForJobs());
+    EXPECT_EQ(server().allPrintedFiles().size(), 1);
 }
 
 TEST_F(CupsPrinting, AQueueThatRefusesJobsShowsTheMessage)

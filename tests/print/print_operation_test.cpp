@@ -1,6 +1,8 @@
+#include "fake_print_program.h"
+
 #include "screens/screen_window.h"
-#include "shell/print_module.h"
 #include "shell/print_operation.h"
+#include "shell/print_request.h"
 #include "tests/support/fake_shell.h"
 #include "tests/support/test_files.h"
 
@@ -11,16 +13,16 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include <elf.h>
-#include <link.h>
+#include <sys/stat.h>
+#include <sys/types.h>
 
 #include <algorithm>
-#include <cstddef>
-#include <cstring>
+#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
@@ -80,6 +82,23 @@ public:
 
 class PrintOperationTest : public ::testing::Test {
 protected:
+    void SetUp() override { ASSERT_TRUE(m_folder.isValid()); }
+
+    // The print program answers with the shell commands `answer`, after keeping its request.
+    void useProgram(const QByteArray& answer) { ASSERT_FALSE(writeFakePrintProgram(m_folder.path(), answer).isEmpty()); }
+    QString program() const { return m_folder.filePath(QStringLiteral("tavelle-print")); }
+    QByteArray kept(const char* suffix) const
+    {
+        QFile file(program() + QString::fromLatin1(suffix));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // The printer the print program was handed as current.
+    QString handedPrinter() const
+    {
+        const std::optional<PrintRequest> request = readPrintRequest(kept(".request"));
+        return request ? request->currentPrinter : QStringLiteral("(no request)");
+    }
+
     void showWindow()
     {
         m_host = std::make_unique<RecordingHost>(&operation());
@@ -89,20 +108,21 @@ protected:
     }
     PrintOperation& operation()
     {
-        if (!m_operation) m_operation = std::make_unique<PrintOperation>(messages, printers);
+        if (!m_operation) m_operation = std::make_unique<PrintOperation>(messages, program(), bound);
         return *m_operation;
     }
-    // A print ends in the event loop, once the print system has answered.
+    // A print ends in the event loop, once the print program has answered.
     void pressPrint()
     {
         window->button(QStringLiteral("Command4"))->click();
         ASSERT_TRUE(processEventsUntil([this] { return !operation().isPrinting(); }));
     }
 
-    FakePrinterSystem printers;
+    std::chrono::milliseconds bound{2000};
     RecordingMessageBoxes messages;
 
 private:
+    QTemporaryDir m_folder;
     std::unique_ptr<PrintOperation> m_operation;
     std::unique_ptr<RecordingHost> m_host;
 
@@ -114,235 +134,148 @@ const QStringList hiddenThenShown = {
     QStringLiteral("hide Command1"), QStringLiteral("hide Command2"), QStringLiteral("hide Command3"),
     QStringLiteral("hide Command4"), QStringLiteral("show Command1"), QStringLiteral("show Command2"),
     QStringLiteral("show Command3"), QStringLiteral("show Command4")};
+const std::vector<ShownBox> failureMessage = {
+    {ShownBox::Kind::Plain, QStringLiteral("Tavelle"), QStringLiteral("Impossible d'imprimer")}};
 
 TEST_F(PrintOperationTest, PrintsWithoutTheButtonsAndBringsThemBackInOrder)
 {
-    printers.printers = {{"Bureau", true}};
-    showWindow();
-    bool hiddenWhilePrinting = false;
-    printers.whilePrinting = [&] { hiddenWhilePrinting = window->buttonsVisible(false); };
-
-    pressPrint();
-
-    EXPECT_EQ(printers.printedOn, std::vector<std::string>{"Bureau"});
-    EXPECT_TRUE(hiddenWhilePrinting);
-    EXPECT_EQ(window->log.events, hiddenThenShown);
-    EXPECT_TRUE(window->buttonsVisible(true));
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_TRUE(window->isVisible());
-}
-
-TEST_F(PrintOperationTest, OnlyTheFourButtonsChange)
-{
-    printers.printers = {{"Bureau", true}};
+    useProgram(fakeAnswerPrinted("Bureau"));
     showWindow();
     window->button(QStringLiteral("Command2"))->hide();
+    window->log.events.clear();
+    window->button(QStringLiteral("Command4"))->click();
+    EXPECT_TRUE(operation().isPrinting());
+    EXPECT_FALSE(window->button(QStringLiteral("Command4"))->isVisible());
+    // Pressed again during the print: nothing more happens.
+    window->button(QStringLiteral("Command4"))->click();
+    ASSERT_TRUE(processEventsUntil([this] { return !operation().isPrinting(); }));
 
-    pressPrint();
-
+    EXPECT_EQ(kept(".printed"), "Bureau\n");
+    QStringList changes = hiddenThenShown;
+    changes.removeOne(QStringLiteral("hide Command2"));
+    EXPECT_EQ(window->log.events, changes);
     EXPECT_TRUE(window->buttonsVisible(true));
-    EXPECT_TRUE(window->title->isVisible());
     EXPECT_FALSE(window->hidden->isVisible());
     EXPECT_EQ(window->title->text(), QStringLiteral("Données du problème :"));
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(operation().currentPrinter(), "Bureau");
 }
 
 TEST_F(PrintOperationTest, RefusedPrintShowsTheMessageBeforeTheButtonsComeBack)
 {
-    printers.printers = {{"Bureau", true}};
-    printers.succeeds = false;
+    useProgram("printf 'failed\\tBureau\\tthe queue refuses jobs\\n'; exit 1");
     showWindow();
     bool hiddenWhileShown = false;
     messages.whileShown = [&] { hiddenWhileShown = window->buttonsVisible(false); };
 
     pressPrint();
 
-    const std::vector<ShownBox> expected = {
-        {ShownBox::Kind::Plain, QStringLiteral("Tavelle"), QStringLiteral("Impossible d'imprimer")}};
-    EXPECT_EQ(messages.shown, expected);
+    EXPECT_EQ(messages.shown, failureMessage);
     EXPECT_TRUE(hiddenWhileShown);
     EXPECT_EQ(window->log.events, hiddenThenShown);
-    EXPECT_TRUE(window->buttonsVisible(true));
+    EXPECT_EQ(operation().currentPrinter(), "Bureau");
 }
 
-TEST_F(PrintOperationTest, NoPrinterInstalledShowsTheMessageWithoutPrinting)
+TEST_F(PrintOperationTest, TheCurrentPrinterGoesToTheProgramAndItsAnswerBecomesCurrent)
 {
+    useProgram(fakeAnswerPrinted("Salle"));
     showWindow();
-
+    operation().noteSystemDefault("Atelier");
     pressPrint();
-
-    EXPECT_TRUE(printers.printedOn.empty());
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Impossible d'imprimer"));
-    EXPECT_TRUE(window->buttonsVisible(true));
-}
-
-TEST_F(PrintOperationTest, EachPrintMakesTheDefaultPrinterOfThatMomentCurrent)
-{
-    printers.printers = {{"Atelier", false}, {"Bureau", true}};
-    showWindow();
-    operation().noteSystemDefault("Atelier");  // the default at start-up, changed since
-    EXPECT_EQ(printers.enumerations, 0) << "the printers were looked up before the first print";
-
-    pressPrint();
-    printers.printers = {{"Atelier", true}, {"Bureau", false}};
-    pressPrint();
-    printers.printers = {{"Atelier", true}, {"Bureau", false}, {"Salle", true}};
-    pressPrint();
-
-    EXPECT_EQ(printers.printedOn, (std::vector<std::string>{"Bureau", "Atelier", "Salle"}));
+    EXPECT_EQ(handedPrinter(), QStringLiteral("Atelier"));
     EXPECT_EQ(operation().currentPrinter(), "Salle");
-    EXPECT_EQ(printers.enumerations, 3);
-}
 
-TEST_F(PrintOperationTest, TheDefaultNotedAtStartUpStaysWhenAPrintFindsNone)
-{
-    printers.printers = {{"Atelier", false}, {"Bureau", false}};
-    showWindow();
+    // A start-up answer that comes after a print changes nothing.
     operation().noteSystemDefault("Bureau");
-
     pressPrint();
-
-    EXPECT_EQ(printers.printedOn, std::vector<std::string>{"Bureau"});
-    EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(PrintOperationTest, AStartUpAnswerAfterAPrintChangesNothing)
-{
-    printers.printers = {{"Atelier", true}, {"Bureau", false}};
-    showWindow();
-    pressPrint();
-
-    operation().noteSystemDefault("Bureau");
-    printers.printers = {{"Atelier", false}, {"Bureau", false}};
-    pressPrint();
-
-    EXPECT_EQ(printers.printedOn, (std::vector<std::string>{"Atelier", "Atelier"}));
-}
-
-TEST_F(PrintOperationTest, WithoutDefaultPrinterTheCurrentOneStays)
-{
-    printers.printers = {{"Atelier", false}, {"Bureau", true}};
-    showWindow();
-    pressPrint();
-
-    printers.printers = {{"Atelier", false}, {"Bureau", false}};
-    pressPrint();
-    printers.printers = {};
-    printers.succeeds = false;
-    pressPrint();
-
-    EXPECT_EQ(printers.printedOn, (std::vector<std::string>{"Bureau", "Bureau", "Bureau"}));
-    EXPECT_EQ(messages.shown.size(), 1u);
-}
-
-TEST_F(PrintOperationTest, WithoutAnyDefaultPrinterSinceStartNothingIsPrinted)
-{
-    printers.printers = {{"Atelier", false}, {"Bureau", false}};
-    showWindow();
-    EXPECT_EQ(operation().currentPrinter(), "");
-
-    pressPrint();
-
-    EXPECT_TRUE(printers.printedOn.empty());
-    EXPECT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(window->buttonsVisible(true));
+    EXPECT_EQ(handedPrinter(), QStringLiteral("Salle"));
 }
 
 TEST_F(PrintOperationTest, ThePressedButtonGetsItsFocusBack)
 {
-    printers.printers = {{"Bureau", true}};
+    useProgram(fakeAnswerPrinted("Bureau"));
     showWindow();
     QApplication::setActiveWindow(window.get());
     window->button(QStringLiteral("Command4"))->setFocus();
     ASSERT_EQ(QApplication::focusWidget(), window->button(QStringLiteral("Command4")));
 
-    QWidget* focusWhilePrinting = nullptr;
-    printers.whilePrinting = [&] { focusWhilePrinting = QApplication::focusWidget(); };
+    window->button(QStringLiteral("Command4"))->click();
+    EXPECT_EQ(QApplication::focusWidget(), window->list);
+    ASSERT_TRUE(processEventsUntil([this] { return !operation().isPrinting(); }));
 
-    pressPrint();
-
-    EXPECT_EQ(focusWhilePrinting, window->list);
     EXPECT_EQ(QApplication::focusWidget(), window->button(QStringLiteral("Command4")));
 }
 
-// The application's own module, changed as a bad copy or a bad build would change it.
-QByteArray printModuleBytes(const std::function<void(QByteArray&)>& change)
-{
-    QFile file(printModuleFile(QStringLiteral(TAVELLE_PROGRAM_DIR)));
-    QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    if (!bytes.isEmpty()) change(bytes);
-    return bytes;
-}
-
-struct BrokenModule {
+// A print program as a bad install, a bad build or a fault of its own leaves it.
+struct BrokenProgram {
     const char* name;
-    std::function<QByteArray()> content;  // none: there is no file
+    std::function<void(const QString& file)> damage;
     const char* reason;
 };
-void PrintTo(const BrokenModule& module, std::ostream* out) { *out << module.name; }
+void PrintTo(const BrokenProgram& program, std::ostream* out) { *out << program.name; }
 
-class PrintModuleTest : public ::testing::TestWithParam<BrokenModule> {};
+void replaceBy(const QString& file, const QByteArray& answer) { writeFakePrintProgram(QFileInfo(file).path(), answer); }
 
-TEST_P(PrintModuleTest, OneThatDoesNotLoadFailsThePrintAndSaysWhyInOneLine)
+class BrokenPrintProgramTest : public PrintOperationTest, public ::testing::WithParamInterface<BrokenProgram> {};
+
+TEST_P(BrokenPrintProgramTest, GivesOneMessageAndOneLineAndTheNextPrintWorksOnceMended)
 {
-    const BrokenModule& c = GetParam();
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QString file = folder.filePath(QStringLiteral("libtavelle_print.so"));
-    if (c.content) {
-        const QByteArray content = c.content();
-        ASSERT_FALSE(content.isEmpty());
-        ASSERT_TRUE(writeTestFile(file, content));
-    }
-    ModulePrinterSystem printers(file);
-    RecordingMessageBoxes messages;
-    PrintOperation operation(messages, printers);
-    operation.noteSystemDefault("Bureau");
-    RecordingHost host(&operation);
-    PrintableWindow window(host);
-    window.show();
+    const BrokenProgram& c = GetParam();
+    useProgram(fakeAnswerPrinted("Bureau"));
+    c.damage(program());
+    showWindow();
 
     ::testing::internal::CaptureStderr();
-    window.button(QStringLiteral("Command4"))->click();
-    ASSERT_TRUE(processEventsUntil([&operation] { return !operation.isPrinting(); }));
+    pressPrint();
     const std::string said = ::testing::internal::GetCapturedStderr();
 
-    const std::vector<ShownBox> expected = {
-        {ShownBox::Kind::Plain, QStringLiteral("Tavelle"), QStringLiteral("Impossible d'imprimer")}};
-    EXPECT_EQ(messages.shown, expected);
-    EXPECT_TRUE(window.buttonsVisible(true));
+    EXPECT_EQ(messages.shown, failureMessage);
+    EXPECT_TRUE(window->buttonsVisible(true));
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
-    EXPECT_NE(said.find("print module " + file.toStdString()), std::string::npos) << said;
     EXPECT_NE(said.find(c.reason), std::string::npos) << said;
+
+    useProgram(fakeAnswerPrinted("Bureau"));
+    pressPrint();
+    EXPECT_EQ(messages.shown, failureMessage);
+    EXPECT_EQ(kept(".printed"), "Bureau\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Modules, PrintModuleTest,
+    Programs, BrokenPrintProgramTest,
     ::testing::Values(
-        BrokenModule{"Missing", nullptr, "no such file"},
-        BrokenModule{"NoLibrary", [] { return QByteArray("This is a text, of more than the sixty-four bytes of an ELF header.\n"); },
-                     "invalid ELF header"},
-        BrokenModule{"Truncated", [] { return printModuleBytes([](QByteArray& bytes) { bytes.truncate(8000); }); },
-                     "truncated: 8000 bytes"},
-        BrokenModule{"AnotherMachine",
-                     [] {
-                         return printModuleBytes([](QByteArray& bytes) {
-                             char* field = bytes.data() + offsetof(ElfW(Ehdr), e_machine);
-                             quint16 machine = 0;
-                             std::memcpy(&machine, field, sizeof machine);
-                             machine = machine == EM_AARCH64 ? EM_X86_64 : EM_AARCH64;
-                             std::memcpy(field, &machine, sizeof machine);
-                         });
-                     },
-                     "made for another machine"},
-        BrokenModule{"WithoutEntryPoint",
-                     [] {
-                         return printModuleBytes([](QByteArray& bytes) {
-                             bytes.replace("tavelle_create_printer_system", "tavelle_create_printer_systex");
-                         });
-                     },
-                     "no entry point tavelle_create_printer_system"}),
-    [](const ::testing::TestParamInfo<BrokenModule>& row) { return std::string(row.param.name); });
+        BrokenProgram{"Missing", [](const QString& file) { QFile::remove(file); }, "cannot start"},
+        BrokenProgram{"NotExecutable",
+                      [](const QString& file) { QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner); },
+                      "cannot start"},
+        BrokenProgram{"Fifo",
+                      [](const QString& file) {
+                          QFile::remove(file);
+                          mkfifo(QFile::encodeName(file).constData(), 0700);
+                      },
+                      "cannot start"},
+        BrokenProgram{"Crashes", [](const QString& file) { replaceBy(file, "kill -SEGV $$"); }, "crashed"},
+        BrokenProgram{"Hangs", [](const QString& file) { replaceBy(file, "exec sleep 60"); }, "no answer within 2 s"},
+        BrokenProgram{"AnswersNonsense", [](const QString& file) { replaceBy(file, "echo 'Bonjour'"); },
+                      "answered nonsense: \"Bonjour\""},
+        BrokenProgram{"SaysNothing", [](const QString& file) { replaceBy(file, "exit 0"); },
+                      "ended with status 0 without answering"},
+        BrokenProgram{"AnswersTwice",
+                      [](const QString& file) { replaceBy(file, "printf 'printed\\t7\\tA\\nprinted\\t8\\tA\\n'"); },
+                      "answered nonsense"}),
+    [](const ::testing::TestParamInfo<BrokenProgram>& row) { return std::string(row.param.name); });
+
+TEST_F(PrintOperationTest, AJobLeftWithoutOutcomeIsCancelled)
+{
+    useProgram("printf 'job\\t42\\n'; exec sleep 60");
+    showWindow();
+    ::testing::internal::CaptureStderr();
+    pressPrint();
+    const std::string said = ::testing::internal::GetCapturedStderr();
+
+    EXPECT_EQ(messages.shown, failureMessage);
+    EXPECT_TRUE(processEventsUntil([this] { return kept(".cancelled") == "42\n"; })) << said;
+    EXPECT_NE(said.find("job 42 is cancelled"), std::string::npos) << said;
+}
 
 }  // namespace
 }  // namespace tavelle::testing

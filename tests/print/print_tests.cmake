@@ -9,7 +9,7 @@ add_library(tavelle_print_harness STATIC
   print/printed_page.cpp print/printed_page.h
   print/private_cups_server.cpp print/private_cups_server.h)
 target_link_libraries(tavelle_print_harness PUBLIC tavelle_test_support)
-# The printing tests print through the print module that the application loads, found as it finds it.
+# The printing tests print through the print program that the application runs, found as it finds it.
 target_compile_definitions(tavelle_print_harness PUBLIC TAVELLE_PRINT_TEST_DIR="${CMAKE_CURRENT_SOURCE_DIR}/print"
                            TAVELLE_PROGRAM_DIR="$<TARGET_FILE_DIR:tavelle>")
 
@@ -18,7 +18,7 @@ add_executable(tavelle_print_tests
   print/print_operation_test.cpp
   print/screen_session.h)
 target_link_libraries(tavelle_print_tests PRIVATE tavelle_print_harness)
-add_dependencies(tavelle_print_tests tavelle_print)
+add_dependencies(tavelle_print_tests tavelle-print)
 tavelle_discover_tests(tavelle_print_tests print 120)
 
 # The long random session runs in a program of its own, for a time limit of its own. Ten thousand
@@ -32,5 +32,5 @@ add_executable(tavelle_session_tests
   print/session_test.cpp
   print/session_trainee.cpp print/session_trainee.h)
 target_link_libraries(tavelle_session_tests PRIVATE tavelle_print_harness)
-add_dependencies(tavelle_session_tests tavelle_print)
+add_dependencies(tavelle_session_tests tavelle-print)
 tavelle_discover_tests(tavelle_session_tests print 600)

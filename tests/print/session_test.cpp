@@ -5,12 +5,13 @@
 #include "session_invariants.h"
 #include "session_random.h"
 #include "session_trainee.h"
+#include "fake_print_program.h"
 
 #include "core/entry_rules.h"
 #include "core/screen_flow.h"
 #include "shell/navigator.h"
-#include "shell/print_module.h"
 #include "shell/print_operation.h"
+#include "shell/print_program.h"
 #include "tests/support/fake_shell.h"
 #include "tests/support/screen_probes.h"
 
@@ -19,6 +20,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEventLoop>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMetaObject>
@@ -26,6 +28,7 @@
 #include <QPixmapCache>
 #include <QPointer>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <unistd.h>
@@ -72,8 +75,8 @@ int sessionActions()
 
 // One launch of the application: its navigator with a record all zero, the print operation, the navigation.
 struct ProgramRun {
-    ProgramRun(MessageBoxes& messages, PrinterSystem& printers, std::function<void()> ended)
-        : printing(messages, printers)
+    ProgramRun(MessageBoxes& messages, const QString& printProgram, std::function<void()> ended)
+        : printing(messages, printProgram)
         , navigator(messages, printing, std::string(decimalSeparator), std::move(ended))
     {
     }
@@ -172,13 +175,13 @@ protected:
         // The CUPS-PDF backend runs only under a scheduler started as root.
         if (geteuid() == 0 && server().start() && server().reset() && server().addPdfQueue(pdfQueue) &&
             server().setDefaultQueue(pdfQueue)) {
-            m_printers = std::make_unique<ModulePrinterSystem>(printModuleFile(QStringLiteral(TAVELLE_PROGRAM_DIR)));
+            m_printProgram = printProgramFile(QStringLiteral(TAVELLE_PROGRAM_DIR));
         } else {
-            std::cout << "The private print server cannot run here: the session prints on a fake printer" << std::endl;
-            auto fake = std::make_unique<FakePrinterSystem>();
-            fake->printers = {{pdfQueue.toStdString(), true}};
-            m_fakePrinters = fake.get();
-            m_printers = std::move(fake);
+            std::cout << "The private print server cannot run here: the session prints through a fake print program"
+                      << std::endl;
+            m_printProgram = writeFakePrintProgram(m_fakeFolder.path(), fakeAnswerPrinted(pdfQueue.toUtf8()));
+            ASSERT_FALSE(m_printProgram.isEmpty());
+            m_fake = true;
         }
         // The style keeps button pictures keyed by palette and forgets stale keys only every thirty
         // seconds; without the cache only the application's own memory is measured.
@@ -214,7 +217,7 @@ protected:
     {
         m_probe.setAction("start");
         m_ended = false;
-        m_program = std::make_unique<ProgramRun>(m_messages, *m_printers, [this] {
+        m_program = std::make_unique<ProgramRun>(m_messages, m_printProgram, [this] {
             m_ended = true;
             ++m_programEnds;
         });
@@ -587,10 +590,11 @@ protected:
     TraineeModel m_trainee{m_random};
 
     RecordingMessageBoxes m_messages;
-    // The private print server's PDF queue through the system's printers, or the fake system where that
+    // The print program, printing on the private print server's PDF queue, or a fake one where that
     // server cannot run.
-    std::unique_ptr<PrinterSystem> m_printers;
-    FakePrinterSystem* m_fakePrinters = nullptr;
+    QString m_printProgram;
+    QTemporaryDir m_fakeFolder;
+    bool m_fake = false;
     std::unique_ptr<ProgramRun> m_program;
     bool m_ended = false;
     ChosenItems m_chosen;  // on the open entry screen
@@ -633,8 +637,10 @@ TEST_F(RandomSession, EveryActionLeadsWhereTheFlowSaysAndNothingGrows)
     ASSERT_EQ(m_step, m_actions);
 
     // Every print that reported no failure became a one-page PDF.
-    if (m_fakePrinters != nullptr) {
-        EXPECT_EQ(m_fakePrinters->printedOn.size(), static_cast<std::size_t>(m_prints));
+    if (m_fake) {
+        QFile printed(m_printProgram + QStringLiteral(".printed"));
+        const QByteArray lines = printed.open(QIODevice::ReadOnly) ? printed.readAll() : QByteArray();
+        EXPECT_EQ(lines.count('\n'), m_prints);
     } else {
         ASSERT_TRUE(server().waitForJobs());
         const QStringList files = server().printedFiles(pdfQueue);

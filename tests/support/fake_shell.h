@@ -4,7 +4,6 @@
 #include "screens/screen_host.h"
 #include "screens/screen_window.h"
 #include "shell/message_boxes.h"
-#include "shell/printer_system.h"
 #include "shell/screen_printer.h"
 #include "tests/support/screen_probes.h"
 
@@ -61,30 +60,6 @@ private:
         shown.push_back({kind, title, text, visibleScreenCount()});
         if (whileShown) whileShown();
     }
-};
-
-// The system's printers as a test sets them; printing succeeds unless told otherwise.
-class FakePrinterSystem final : public PrinterSystem {
-public:
-    std::vector<InstalledPrinter> installedPrinters() override
-    {
-        ++enumerations;
-        return printers;
-    }
-    bool printPage(const std::string& printerName, const PaperScreen&) override
-    {
-        printedOn.push_back(printerName);
-        // Prints come on a thread of their own; the test looks at the windows from theirs.
-        if (whilePrinting) QMetaObject::invokeMethod(qApp, whilePrinting, Qt::BlockingQueuedConnection);
-        return succeeds;
-    }
-
-    std::vector<InstalledPrinter> printers;
-    bool succeeds = true;
-    int enumerations = 0;
-    std::vector<std::string> printedOn;
-    // Runs on the windows' thread while a print waits for the print system.
-    std::function<void()> whilePrinting;
 };
 
 // Lets the event loop run until `done` holds or the time is up; whether it holds.
