@@ -173,8 +173,10 @@ bool ProgressCsvReader::next(PracticeAttempt& attempt)
         return refuse(m_recordLine, "un guillemet ouvert n'est jamais fermé", "a quote is never closed");
     if (m_fieldCount != m_fields.size())
         return refuse(m_recordLine,
-                      joinedText(numberChars(m_fieldCount), " colonnes au lieu de ", numberChars(m_fields.size())),
-                      joinedText(numberChars(m_fieldCount), " columns instead of ", numberChars(m_fields.size())));
+                      joinedText(numberChars(m_fieldCount), m_fieldCount == 1 ? " colonne" : " colonnes", " au lieu de ",
+                                 numberChars(m_fields.size())),
+                      joinedText(numberChars(m_fieldCount), m_fieldCount == 1 ? " column" : " columns", " instead of ",
+                                 numberChars(m_fields.size())));
     return fill(attempt);
 }
 

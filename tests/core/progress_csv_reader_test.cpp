@@ -106,7 +106,7 @@ TEST(ProgressCsvReader, RefusesWhatNoExportWritesInOneLineNamingTheFileAndTheLin
         {header.substr(0, header.size() - 1) + ",extra\n",
          "classe.csv, ligne 1 : ce n'est pas un export de la progression de Tavelle (tavelle --progression)"},
         {header + validRow() + good.substr(0, 40) + "\n", "classe.csv, ligne 4 : 2 colonnes au lieu de 20"},
-        {header + good + "\n", "classe.csv, ligne 3 : 1 colonnes au lieu de 20"},
+        {header + good + "\n", "classe.csv, ligne 3 : 1 colonne au lieu de 20"},
         {header + rowWith(19, "\"open"), "classe.csv, ligne 2 : un guillemet ouvert n'est jamais fermé"},
         {header + rowWith(5, "\"a\"b"), "classe.csv, ligne 2 : 21 colonnes au lieu de 20"},
         {header + rowWith(0, "0F8FAD5B-D9CB-469F-A165-70867728950E"),
@@ -152,7 +152,7 @@ TEST(ProgressCsvReader, RefusesWhatNoExportWritesInOneLineNamingTheFileAndTheLin
               "classe.csv, line 2: column secondsTaken cannot hold \"x\"");
     EXPECT_EQ(readAll("", false).fault, "classe.csv, line 1: this is not an export of Tavelle's progress (tavelle --progression)");
     EXPECT_EQ(readAll(header + rowWith(19, "\"open"), false).fault, "classe.csv, line 2: a quote is never closed");
-    EXPECT_EQ(readAll(header + "a\n", false).fault, "classe.csv, line 2: 1 columns instead of 20");
+    EXPECT_EQ(readAll(header + "a\n", false).fault, "classe.csv, line 2: 1 column instead of 20");
 }
 
 TEST(ProgressCsvReader, ReadsDaysAndTimesOnlyInTheirOneForm)
