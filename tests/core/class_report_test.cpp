@@ -102,8 +102,9 @@ TEST(ClassReport, KeepsATraineesTenNewestAttemptsNewestFirst)
     // Out of order, two of the same second told apart by their ids.
     for (int i : {5, 0, 11, 3, 8, 1, 9, 2, 10, 4, 7, 6, 12})
         report.add(attempt(i, "Durand", at(day8December2026, 8) + std::min(i, 11) * 60, i % 6));
+    report.add(attempt(13, "Durand", at(day8December2026, 7), 1));  // older than the ten kept
     const TraineeReport& trainee = *report.trainees().front();
-    EXPECT_EQ(trainee.attempts, 13);
+    EXPECT_EQ(trainee.attempts, 14);
     ASSERT_EQ(trainee.latest.size(), ClassReport::latestKept);
     std::vector<std::string> ids;
     for (const PracticeAttempt& kept : trainee.latest) ids.push_back(kept.id.substr(30));
