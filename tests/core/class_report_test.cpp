@@ -143,6 +143,9 @@ TEST(ClassReportTexts, SayDatesMarksAndCountsInFrench)
                                                              "Pression à la pompe", "Verdict"};
     for (std::size_t i = 0; i < questionCount; ++i) EXPECT_EQ(questionShortTitle(allQuestions[i]), titles[i]);
     EXPECT_EQ(groupLine({}), "Tous les groupes");
+    const auto beyondQuestions = static_cast<Question>(questionCount);
+    EXPECT_EQ(questionShortTitle(beyondQuestions), "");
+    EXPECT_EQ(expectedAnswerText(beyondQuestions, {}, ","), "");
 }
 
 TEST(ClassReportTexts, SayThePeriodFromTheChoiceOrTheAttempts)

@@ -85,6 +85,9 @@ TEST(ProgressCsvReader, ReadsBackWhatTheExportWrites)
     EXPECT_EQ(first.right, expected.right);
     EXPECT_EQ(first.exercise, expected.exercise);
     EXPECT_FALSE(read.attempts[1].seed);
+    const Read headerAlone = readAll(withoutLineEnd(progressCsvHeader()));
+    EXPECT_FALSE(headerAlone.fault);
+    EXPECT_TRUE(headerAlone.attempts.empty());
     EXPECT_EQ(read.attempts[1].group, "B");
 }
 
