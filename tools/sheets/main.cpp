@@ -6,6 +6,7 @@
 #include "platform/system_locale.h"
 #include "screens/application_look.h"
 #include "core/sheet_texts.h"
+#include "tools/sheets/class_report_command.h"
 #include "tools/sheets/exam_sheets.h"
 #include "tools/sheets/reproducible_output.h"
 #include "tools/sheets/set_code.h"
@@ -235,6 +236,7 @@ std::optional<std::string> writeSheets(const Options& options, const SetWalk& se
 
 int main(int argc, char** argv)
 {
+    if (tavelle::asksForClassReport(argc, argv)) return tavelle::runClassReport(argc, argv);
     Options options;
     std::optional<std::uint64_t> seed;
     const std::string separator = tavelle::systemDecimalSeparator();
@@ -244,7 +246,8 @@ int main(int argc, char** argv)
         tavelle::ToolCommandLine commandLine(
             "tavelle-sheets",
             "usage: tavelle-sheets [FILE | - | --random N [--seed S] | --code CODE | --class FILE [--seed S]]\n"
-            "                      -o OUT.pdf [--trainee | --key]\n",
+            "                      -o OUT.pdf [--trainee | --key]\n"
+            "       tavelle-sheets --bilan FILE.csv [FILE.csv …] [--groupe G] [--depuis DATE] [--jusqu-a DATE] -o OUT.pdf\n",
             "Writes exam sheets as an A4 PDF: for each exercise a trainee page (the statement, the schematic\n"
             "without the values to find, numbered questions and room to work), then the answer key (a table\n"
             "of the set's answers, then portion AB and the final calculation of each exercise).\n"

@@ -1,0 +1,189 @@
+#include "tools/sheets/class_report_command.h"
+
+#include "core/class_report.h"
+#include "core/progress_csv_reader.h"
+#include "platform/kept_file.h"
+#include "platform/system_locale.h"
+#include "screens/application_look.h"
+#include "tools/sheets/class_report_pages.h"
+#include "tools/sheets/reproducible_output.h"
+#include "tools/sheets/user_language.h"
+#include "format/input_error.h"
+#include "tools/solve/output_file.h"
+#include "format/printable_text.h"
+#include "tools/solve/tool_command_line.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QHashSeed>
+#include <QPdfWriter>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+namespace tavelle {
+
+namespace {
+
+constexpr const char* program = "tavelle-sheets";
+
+// A line of this command in the user's language.
+std::string said(std::string_view french, std::string_view english)
+{
+    return std::string(frenchMessages() ? french : english);
+}
+
+std::string shownPath(const std::string& path)
+{
+    return path == "-" ? said("l'entrée standard", "standard input") : printableText(path, kLongestPathShown);
+}
+
+std::optional<std::int64_t> dayOption(const ToolCommandLine& commandLine, const QCommandLineOption& option,
+                                      const std::string& name)
+{
+    if (!commandLine.isSet(option)) return std::nullopt;
+    const std::string value = commandLine.value(option);
+    const std::optional<std::int64_t> day = parseIsoDay(value);
+    if (!day)
+        throw UsageError(said(name + " attend une date sous la forme AAAA-MM-JJ, comme 2026-12-08, pas \"" +
+                                  printableText(value) + "\"",
+                              name + " takes a date as YYYY-MM-DD, such as 2026-12-08, not \"" + printableText(value) +
+                                  "\""));
+    return day;
+}
+
+// Adds one export to the report, or ends the run with the one line that says why it cannot.
+void readExport(const std::string& path, ClassReport& report)
+{
+    std::ifstream file;
+    std::istream* in = &std::cin;
+    if (path != "-") {
+        file.open(path, std::ios::binary);
+        if (!file) throw InputError(InputProblem{.fault = InputFault::cannotRead, .file = shownPath(path), .systemError = errno});
+        in = &file;
+    }
+    ProgressCsvReader reader(*in, shownPath(path), frenchMessages());
+    if (!report.read(reader)) throw InputError(*reader.fault());
+    if (in->bad()) throw InputError(InputProblem{.fault = InputFault::cannotRead, .file = shownPath(path), .systemError = errno});
+}
+
+void quietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg || type == QtCriticalMsg) std::fprintf(stderr, "%s: %s\n", program, qPrintable(message));
+}
+
+std::optional<std::string> writeReport(const std::string& output, const ClassReport& report, const std::string& separator)
+{
+    const std::string failed =
+        "cannot write " + (output == "-" ? std::string("standard output") : printableText(output, kLongestPathShown)) + ": ";
+    KeptFile file(QString::fromLocal8Bit(output.c_str()));
+    if (!file.open()) return failed + file.errorString().toStdString();
+    {
+        ReproducibleOutput out(file.device());
+        out.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&out);
+        pdf.setResolution(96);
+        pdf.setCreator(QStringLiteral("Tavelle"));
+        pdf.setTitle(QStringLiteral("Bilan de la classe"));
+        ClassReportPages pages(pdf, separator);
+        if (!pages.draw(report) || !out.succeeded()) return failed + file.errorString().toStdString();
+    }
+    if (!file.commit()) return failed + file.errorString().toStdString();
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool asksForClassReport(int argc, char** argv)
+{
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i)
+        if (std::strcmp(argv[i], "--bilan") == 0) return true;
+    return false;
+}
+
+int runClassReport(int argc, char** argv)
+{
+    // A reproducible report counts its days in UTC, as every machine does.
+    if (std::getenv("SOURCE_DATE_EPOCH") != nullptr) qputenv("TZ", "UTC");
+    std::string output;
+    std::optional<ClassReport> report;
+    const std::string separator = systemDecimalSeparator();
+    const std::optional<int> ended = runStage(program, inUserLanguage(program, [&]() -> std::optional<int> {
+        ToolCommandLine commandLine(
+            program,
+            "usage: tavelle-sheets --bilan FILE.csv [FILE.csv …] [--groupe G] [--depuis DATE] [--jusqu-a DATE]\n"
+            "                      -o OUT.pdf\n",
+            "Writes the class report as an A4 PDF from progress exports (tavelle --progression): the class's page\n"
+            "(attempts, share of right answers per question, mean mark week by week, the trainees' table), then a\n"
+            "page per trainee. An attempt found in several files counts once. DATE is YYYY-MM-DD.");
+        const QCommandLineOption bilan(QStringLiteral("bilan"), QStringLiteral("Write the class report."));
+        const QCommandLineOption group(QStringLiteral("groupe"), QStringLiteral("Only this group's attempts."),
+                                       QStringLiteral("G"));
+        const QCommandLineOption from(QStringLiteral("depuis"), QStringLiteral("Attempts from this day on."),
+                                      QStringLiteral("DATE"));
+        const QCommandLineOption to(QStringLiteral("jusqu-a"), QStringLiteral("Attempts up to this day."),
+                                    QStringLiteral("DATE"));
+        const QCommandLineOption out(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                     QStringLiteral("The PDF file to write; - for standard output."),
+                                     QStringLiteral("OUT.pdf"));
+        commandLine.parser().addOptions({bilan, group, from, to, out});
+        commandLine.parser().addPositionalArgument(QStringLiteral("FILE.csv"),
+                                                   QStringLiteral("Progress exports; - for standard input."),
+                                                   QStringLiteral("FILE.csv…"));
+        commandLine.parse(argc, argv);
+        if (commandLine.wantsHelp() || commandLine.wantsVersion()) {
+            OutputFile text(stdout, "standard output");
+            text.write(commandLine.wantsHelp() ? commandLine.helpText() : commandLine.versionText());
+            text.close();
+            return 0;
+        }
+        const std::vector<std::string> files = commandLine.positionalArguments();
+        if (files.empty())
+            throw UsageError(said("--bilan attend au moins un fichier exporté par tavelle --progression",
+                                  "--bilan takes at least one file exported by tavelle --progression"));
+        ReportChoice choice;
+        if (commandLine.isSet(group)) choice.group = commandLine.value(group);
+        choice.fromDay = dayOption(commandLine, from, "--depuis");
+        choice.toDay = dayOption(commandLine, to, "--jusqu-a");
+        if (choice.fromDay && choice.toDay && *choice.fromDay > *choice.toDay)
+            throw UsageError(said("--depuis vient après --jusqu-a", "--depuis comes after --jusqu-a"));
+        if (!commandLine.isSet(out) || commandLine.value(out).empty()) throw UsageError("missing -o OUT.pdf");
+        output = commandLine.value(out);
+        // An output that is one of the inputs would be lost as it is written.
+        const std::optional<FileIdentity> written = fileIdentity(output, STDOUT_FILENO);
+        for (const std::string& path : files)
+            if (written && written == fileIdentity(path, STDIN_FILENO))
+                throw WriteError(said("impossible d'écrire " + shownPath(output) + " : c'est un des fichiers lus ; "
+                                      "nommez un autre fichier pour le bilan",
+                                      "cannot write " + shownPath(output) + ": it is one of the files read; name "
+                                      "another file for the report"));
+        choice.utcOffsetSeconds = QDateTime::currentDateTime().offsetFromUtc();
+        report.emplace(choice);
+        for (const std::string& path : files) readExport(path, *report);
+        return std::nullopt;
+    }));
+    if (ended) return *ended;
+
+    // The report is drawn, never shown: no display is opened, and the fonts are written in the same order on
+    // every run.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QHashSeed::setDeterministicGlobalSeed();
+    qInstallMessageHandler(quietQtNotes);
+    int qtArgc = 1;
+    QApplication application(qtArgc, argv);
+    applyApplicationLook();
+    if (const std::optional<std::string> failure = writeReport(output, *report, separator)) {
+        std::fprintf(stderr, "%s: %s\n", program, inUserLanguage(*failure).c_str());
+        return 2;
+    }
+    return 0;
+}
+
+}  // namespace tavelle

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <optional>
+
+namespace tavelle {
+
+// True when the command line asks for a class report (--bilan) rather than exam sheets.
+bool asksForClassReport(int argc, char** argv);
+
+// tavelle-sheets --bilan: reads progress exports and writes the class report as an A4 PDF; the exit status.
+int runClassReport(int argc, char** argv);
+
+}  // namespace tavelle
