@@ -156,8 +156,9 @@ qreal ExamSheets::drawParagraph(const QString& paragraph, const QFont& font, qre
                                 int flags)
 {
     const QRectF place(left, top, width, m_paper.height());
-    const QRectF taken = measure(font, place, flags | Qt::TextWordWrap, paragraph);
-    m_painter.drawText(place, flags | Qt::TextWordWrap, paragraph);
+    QRectF taken;
+    m_painter.setFont(font);
+    m_painter.drawText(place, flags | Qt::TextWordWrap, paragraph, &taken);
     return taken.height();
 }
 
@@ -189,6 +190,7 @@ qreal ExamSheets::identityNameHeight(const std::array<QString, 2>& names, qreal 
 {
     qreal height = identityRowHeight;
     for (const QString& name : names) {
+        if (name.isEmpty()) continue;
         const qreal width = half - captionWidth - 2 * cellPadding;
         const QRectF taken = measure(nameFont(name, width), QRectF(0, 0, width, m_paper.height()),
                                      Qt::AlignLeft | Qt::TextWordWrap, name);
@@ -247,8 +249,14 @@ qreal ExamSheets::drawQuestions(const QRectF& area, const ExerciseRecord& record
     for (std::size_t i = 0; i < questions.size(); ++i) {
         const QString question = keepPointsTogether(text(questions[i].text));
         const QRectF place(area.left(), top, area.width(), m_paper.height());
-        if (draw) m_painter.drawText(place, Qt::AlignLeft | Qt::TextWordWrap, question);
-        top += measure(m_smallFont, place, Qt::AlignLeft | Qt::TextWordWrap, question).height();
+        QRectF taken;
+        if (draw) {
+            m_painter.setFont(m_smallFont);
+            m_painter.drawText(place, Qt::AlignLeft | Qt::TextWordWrap, question, &taken);
+        } else {
+            taken = measure(m_smallFont, place, Qt::AlignLeft | Qt::TextWordWrap, question);
+        }
+        top += taken.height();
         // The verdict, the last question, is justified: it gets room for a sentence.
         const int lines = i + 1 == questions.size() ? verdictAnswerLines : 1;
         for (int line = 0; line < lines; ++line) {
@@ -298,6 +306,15 @@ ExamSheets::TraineeLayout ExamSheets::layoutTrainee(const SheetExercise& exercis
     ExerciseRecord record = exercise.record;
     const ScreenLoad statement = loadScreen(ScreenId::Don, record, m_decimalSeparator);
     if (const std::string* said = findText(statement, statementLabels::statement)) layout.statement = text(*said);
+    // Known from the count of the part's pages, when it was made: laid out once.
+    if (exercise.number < m_layouts.size() && m_layouts[exercise.number].known) {
+        const KnownLayout& known = m_layouts[exercise.number];
+        layout.statementTop = known.statementTop;
+        layout.schematicTop = known.schematicTop;
+        layout.working = QRectF(area.left(), known.workingTop, area.width(), area.bottom() - known.workingTop);
+        layout.continued = known.continued;
+        return layout;
+    }
     qreal top = area.top() + mm(1);
     top += drawIdentityBlock(QRectF(area.left(), top, area.width(), 0), exercise, true, false) + gap;
     layout.statementTop = top;
@@ -317,7 +334,16 @@ std::size_t ExamSheets::traineePageCount(const SheetExercise& exercise)
 {
     const QRectF body(sideMargin, topMargin + headingHeight, m_paper.width() - 2 * sideMargin,
                       m_paper.height() - 2 * topMargin - headingHeight - footerHeight - gap);
-    return layoutTrainee(exercise, body).continued ? 2 : 1;
+    const TraineeLayout layout = layoutTrainee(exercise, body);
+    if (m_layouts.size() <= exercise.number) m_layouts.resize(exercise.number + 1);
+    m_layouts[exercise.number] = {layout.statementTop, layout.schematicTop, layout.working.top(), layout.continued, true};
+    return layout.continued ? 2 : 1;
+}
+
+qreal ExamSheets::lineSpacing(const QFont& font)
+{
+    m_painter.setFont(font);
+    return m_painter.fontMetrics().lineSpacing();
 }
 
 void ExamSheets::addTraineePage(const SheetExercise& exercise)
@@ -419,10 +445,15 @@ std::size_t ExamSheets::layoutKey(const SheetExercise& exercise, const QRectF& a
     std::size_t lines = 0;
     const auto place = [&](const QString& line, const QFont& font, qreal from, qreal down) {
         const QRectF at(area.left() + from, top + down, area.width() - from - (down > 0 ? mm(2) : 0), m_paper.height());
-        const qreal height = measure(font, at, Qt::AlignLeft | Qt::TextWordWrap, line).height();
-        lines += std::max<std::size_t>(1, std::size_t(std::lround(height / QFontMetricsF(font, &m_device).lineSpacing())));
-        if (draw) m_painter.drawText(at, Qt::AlignLeft | Qt::TextWordWrap, line);
-        return height;
+        QRectF taken;
+        if (draw) {
+            m_painter.setFont(font);
+            m_painter.drawText(at, Qt::AlignLeft | Qt::TextWordWrap, line, &taken);
+        } else {
+            taken = measure(font, at, Qt::AlignLeft | Qt::TextWordWrap, line);
+        }
+        lines += std::max<std::size_t>(1, std::size_t(std::lround(taken.height() / lineSpacing(font))));
+        return taken.height();
     };
     const auto paragraph = [&](const std::string& line, const QFont& font, qreal from) {
         if (!line.empty()) top += place(text(line), font, from, 0) + mm(1);

@@ -88,6 +88,7 @@ private:
     TraineeLayout layoutTrainee(const SheetExercise& exercise, const QRectF& area);
     std::size_t workingLinesNeeded(const SheetExercise& exercise);
     std::size_t layoutKey(const SheetExercise& exercise, const QRectF& area, bool draw);
+    qreal lineSpacing(const QFont& font);
     // The row's place in the table, on a new page with the column headings when the page is full.
     QRectF nextTableRow();
 
@@ -103,6 +104,15 @@ private:
     qreal m_tableTop = 0;
     bool m_anyPage = false;
     QRectF m_paper;
+    // By exercise number, as traineePageCount found it: a few numbers each, the texts are not kept.
+    struct KnownLayout {
+        qreal statementTop = 0;
+        qreal schematicTop = 0;
+        qreal workingTop = 0;
+        bool continued = false;
+        bool known = false;
+    };
+    std::vector<KnownLayout> m_layouts;
     QPixmap m_emblem;  // one picture for every page: the PDF holds it once
     QFont m_headingFont;
     QFont m_textFont;
