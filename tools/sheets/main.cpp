@@ -289,12 +289,16 @@ int main(int argc, char** argv)
             "tavelle-sheets",
             "usage: tavelle-sheets [FILE | - | --random N [--seed S] | --code CODE | --class FILE [--seed S]]\n"
             "                      -o OUT.pdf [--trainee | --key]\n",
-            "Writes exam sheets as an A4 PDF: for each exercise a trainee page (the statement, the schematic\n"
-            "without the values to find, numbered questions and room to work), then the answer key (a table\n"
-            "of the set's answers, then portion AB and the final calculation of each exercise).\n"
+            "Writes exam sheets as an A4 PDF: for each exercise one or two trainee pages (the statement, the\n"
+            "schematic without the values to find, numbered questions and ruled room for the model answer and\n"
+            "a quarter more), then the answer key (a table of the set's answers to the hundredth of a bar, then\n"
+            "portion AB and the final calculation of each exercise).\n"
             "Reads the exercises of tavelle-solve from FILE or standard input (-), or draws the random set\n"
             "that tavelle-solve --random N --seed S draws; the trainee pages carry its code for --code.\n"
-            "Refused exercises are reported and left out.");
+            "Refused exercises are reported and left out.\n"
+            "--class FILE: one trainee a line, UTF-8. \"Nom, Prénom\" splits at the comma; otherwise the words\n"
+            "in capitals at the start or end of the line are the Nom (\"DUPONT Jean-Marc\"), the others the\n"
+            "Prénom; a line that does not tell them apart goes whole into Nom.");
         const QCommandLineOption random(QStringLiteral("random"), QStringLiteral("Draw N exercises."), QStringLiteral("N"));
         const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("The seed of the random set."),
                                             QStringLiteral("S"));
