@@ -286,10 +286,12 @@ std::size_t ExamSheets::drawWorkingArea(const QRectF& area, std::string_view hea
         // Pale enough to write over, dark enough to survive a photocopier.
         m_painter.setPen(QPen(QColor(128, 128, 128), thinLine, Qt::DotLine));
     }
-    std::size_t lines = 0;
-    for (qreal y = area.top() + mm(6) + workingLinePitch; y < area.bottom() - mm(2); y += workingLinePitch, ++lines)
-        if (draw) m_painter.drawLine(QPointF(area.left() + mm(2), y), QPointF(area.right() - mm(2), y));
-    return lines;
+    // One path for all the lines: a page's worth of them costs the PDF little.
+    QList<QLineF> lines;
+    for (qreal y = area.top() + mm(6) + workingLinePitch; y < area.bottom() - mm(2); y += workingLinePitch)
+        lines.append(QLineF(area.left() + mm(2), y, area.right() - mm(2), y));
+    if (draw) m_painter.drawLines(lines);
+    return std::size_t(lines.size());
 }
 
 std::size_t ExamSheets::workingLinesNeeded(const SheetExercise& exercise)
