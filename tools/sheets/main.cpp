@@ -237,8 +237,11 @@ std::optional<std::string> writeSheets(const Options& options, const SetWalk& se
     const std::string failed = "cannot write " + outputName(options.output) + ": ";
     tavelle::KeptFile file(QString::fromLocal8Bit(options.output.c_str()));
     bool opened = false;
-    {
+    std::error_code unknown;
+    if (options.output != "-" && std::filesystem::is_fifo(options.output, unknown)) {
         const WaitNote note(tavelle::inUserLanguage("waiting for a reader of " + outputName(options.output)));
+        opened = file.open();
+    } else {
         opened = file.open();
     }
     if (!opened) return failed + file.errorString().toStdString();
