@@ -6,6 +6,9 @@
 #include "core/portion_bc.h"
 #include "core/trade_tables.h"
 
+#include <charconv>
+#include <cmath>
+
 namespace tavelle {
 
 std::string sheetHeading(std::size_t exerciseNumber) { return "Exercice n° " + std::to_string(exerciseNumber); }
@@ -58,6 +61,21 @@ std::string markTotal(const std::vector<SheetQuestion>& questions)
     return "Note : ....... / " + std::to_string(total);
 }
 
+namespace {
+
+// A pressure as an instructor marks it: to the hundredth of a bar, never "-0,00".
+std::string markedPressure(double bars, std::string_view sep)
+{
+    const double hundredths = std::round(bars * 100) / 100 + 0.0;
+    std::array<char, 32> digits{};
+    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), hundredths,
+                                       std::chars_format::fixed, 2);
+    std::string text(digits.data(), written.ptr);
+    return text.replace(text.size() - 3, 1, sep) + " b";
+}
+
+}  // namespace
+
 std::array<std::string, 7> answerTableRow(const std::string& exercise, const ExerciseRecord& record,
                                           std::string_view sep)
 {
@@ -65,10 +83,10 @@ std::array<std::string, 7> answerTableRow(const std::string& exercise, const Exe
     const FinalResults results = finalResults(record);
     return {exercise,
             "lance " + std::to_string(worst.nozzle),
-            numberText(worst.worstNozzleLoss, sep) + " b",
-            numberText(abLoss(record), sep) + " b",
-            numberText(results.feedLoss, sep) + " b",
-            numberText(results.pumpPressure, sep) + " b",
+            markedPressure(worst.worstNozzleLoss, sep),
+            markedPressure(abLoss(record), sep),
+            markedPressure(results.feedLoss, sep),
+            markedPressure(results.pumpPressure, sep),
             results.pumpSufficient ? "suffisante" : "insuffisante, relais"};
 }
 

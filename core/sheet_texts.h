@@ -26,6 +26,7 @@ std::string setTitle(std::optional<std::string_view> name, std::size_t exerciseC
 // The boxes the trainee fills in at the top of the page.
 inline constexpr std::array<std::string_view, 5> identityFields{"Nom :", "Prénom :", "Groupe :", "Date :", "Durée :"};
 inline constexpr std::string_view workingAreaHeading = "Calculs :";
+inline constexpr std::string_view workingAreaContinued = "Calculs (suite) :";
 inline constexpr std::string_view answerPrompt = "Réponse :";
 
 struct SheetQuestion {

@@ -59,8 +59,8 @@ TEST(SheetTexts, KeyRowAndRecalledData)
     r.worstNozzleLoss = worst.worstNozzleLoss;
     r.worstNozzlePressure = worst.worstNozzlePressure;
     // Nozzle 1: 0,3 b of hose and 0,5 b of height over its 6 b; the feed line: 4,4 b less 1 b of slope.
-    // Jab in single precision, as the final screen shows it.
-    const std::array<std::string, 7> row{"2", "lance 1", "6,8 b", "0,8000002 b", "3,4 b", "11,2 b", "insuffisante, relais"};
+    // To the hundredth, as marked: the final screen shows Jab as 0,8000002 b.
+    const std::array<std::string, 7> row{"2", "lance 1", "6,80 b", "0,80 b", "3,40 b", "11,20 b", "insuffisante, relais"};
     EXPECT_EQ(answerTableRow("2", r, ","), row);
     r.pumpRating = "1500/10";
     EXPECT_EQ(answerTableRow("2", r, ",")[6], "suffisante");

@@ -1,3 +1,5 @@
+#include "sheets_pdf.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -86,7 +88,9 @@ TEST_F(SheetsTool, ARandomSetHoldsEveryStatementLineAndVerdictAsTheAnswerKeyTool
     ASSERT_EQ(results.size(), std::size_t{count});
 
     const std::string info = run("pdfinfo " + file("set.pdf").string()).out;
-    EXPECT_NE(info.find("Pages:           25\n"), std::string::npos) << info;  // the key opens with its table
+    const std::vector<std::string> pages = tavelle::test::pdfPages(file("set.pdf"));
+    const std::size_t table = tavelle::test::pageWith(pages, "Réponses de la série");  // the key opens with its table
+    EXPECT_EQ(pages.size(), table + 1 + count) << info;
     EXPECT_NE(info.find("595 x 842 pts (A4)"), std::string::npos) << info;
     const std::string fonts = run("pdffonts " + file("set.pdf").string() + " | tail -n +3").out;
     EXPECT_FALSE(fonts.empty());
@@ -95,12 +99,13 @@ TEST_F(SheetsTool, ARandomSetHoldsEveryStatementLineAndVerdictAsTheAnswerKeyTool
 
     for (int i = 0; i < count; ++i) {
         const json& result = results[std::size_t(i)];
-        const std::string trainee = pageText(file("set.pdf"), i + 1);
-        const std::string key = pageText(file("set.pdf"), count + 1 + i + 1);
         const std::string heading = "Exercice n° " + std::to_string(i + 1) + " ";
-        EXPECT_NE(trainee.find(heading), std::string::npos) << trainee;
+        const std::size_t traineePage = tavelle::test::pageWith(pages, heading);
+        ASSERT_LT(traineePage, table) << heading;
+        const std::string& trainee = pages[traineePage];
+        const std::string& key = pages[table + 1 + std::size_t(i)];
         EXPECT_NE(trainee.find(collapse(result["Don"]["Label2"])), std::string::npos) << trainee;
-        EXPECT_NE(trainee.find("page " + std::to_string(i + 1) + " / 12"), std::string::npos);
+        EXPECT_NE(trainee.find("page " + std::to_string(traineePage + 1) + " / " + std::to_string(table)), std::string::npos);
         EXPECT_NE(key.find("Corrigé de l'exercice " + std::to_string(i + 1) + " (tirage aléatoire, graine 7)"),
                   std::string::npos) << key;
         for (const std::string& page : {trainee, key}) EXPECT_EQ(page.find("Imprimer"), std::string::npos) << page;
@@ -121,15 +126,17 @@ TEST_F(SheetsTool, OnePartOnlyAndRefusedExercisesLeftOut)
     struct Case {
         const char* option;
         const char* lastHeading;
-        const char* pages;
+        const char* leftOut;
     };
-    for (const Case& c : {Case{"--trainee", "Exercice n° 3", "2"}, Case{"--key", "Corrigé de l'exercice 3", "3"}}) {
+    // A trainee's exercise takes one page or two, as its working needs; the key a table and a page each.
+    for (const Case& c : {Case{"--trainee", "Exercice n° 3", "Exercice n° 2"}, Case{"--key", "Corrigé de l'exercice 3", "Corrigé de l'exercice 2"}}) {
         const CommandRun sheet = sheets(std::string(c.option) + " - -o " + file("part.pdf").string(), exercises);
         EXPECT_EQ(sheet.status, 1) << c.option;
         EXPECT_NE(sheet.err.find("tavelle-sheets: l'exercice 2 est refusé sur Lance1, il est laissé de côté : "), std::string::npos) << sheet.err;
-        const std::string pages = c.pages;
-        EXPECT_NE(run("pdfinfo " + file("part.pdf").string()).out.find("Pages:           " + pages + "\n"), std::string::npos);
-        EXPECT_NE(pageText(file("part.pdf"), std::stoi(pages)).find(c.lastHeading), std::string::npos) << c.option;
+        const std::vector<std::string> pages = tavelle::test::pdfPages(file("part.pdf"));
+        ASSERT_FALSE(pages.empty());
+        EXPECT_NE(pages.back().find(c.lastHeading), std::string::npos) << c.option;
+        EXPECT_EQ(tavelle::test::pageWith(pages, c.leftOut), pages.size()) << c.option;
     }
 }
 
@@ -196,6 +203,89 @@ TEST_F(SheetsTool, StandardOutputDevicesAndPipesAreWrittenIntoNeverReplaced)
     EXPECT_EQ(intoFull.err, "tavelle-sheets: impossible d'écrire " + file("full").string() +
                                 " : plus de place sur le périphérique\n");
     for (const char* device : {"null", "full"}) EXPECT_TRUE(fs::is_character_file(file(device))) << device;
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SheetsTool, EveryFileReadIsRefusedAsTheOutputUnderAnyName)
+{
+    const std::string exercise = R"({"pumpRating": "1000/10"})";
+    { std::ofstream(file("class.txt")) << "DUPONT Jean\nMARTIN Léa\n"; }
+    { std::ofstream(file("set.json")) << exercise; }
+    fs::create_symlink(file("class.txt"), file("class link"));
+    fs::create_hard_link(file("set.json"), file("set hard link"));
+    const std::string theClass = "c'est la liste de la classe";
+    const std::string theExercises = "c'est le fichier d'où les exercices sont lus";
+    struct Case {
+        std::string arguments;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"--class " + quoted(file("class.txt")) + " -o " + quoted(file("class.txt")), theClass},
+        {"--class " + quoted(file("class.txt")) + " --seed 4 -o " + quoted(file("") / "." / "class.txt"), theClass},
+        {"--class " + quoted(file("class link")) + " -o " + quoted(file("class.txt")), theClass},
+        {"--class " + quoted(file("class.txt")) + " --random 2 -o " + quoted(file("class link")), theClass},
+        {quoted(file("set.json")) + " -o " + quoted(file("set hard link")), theExercises},
+        {"- -o " + quoted(file("set.json")) + " < " + quoted(file("set hard link")), theExercises},
+    };
+    for (const Case& c : cases) {
+        const CommandRun sheet = sheets(c.arguments);
+        EXPECT_EQ(sheet.status, 2) << c.arguments;
+        EXPECT_NE(sheet.err.find(c.message), std::string::npos) << sheet.err;
+        EXPECT_EQ(std::count(sheet.err.begin(), sheet.err.end(), '\n'), 1) << sheet.err;
+    }
+    EXPECT_EQ(slurp(file("class.txt")), "DUPONT Jean\nMARTIN Léa\n");
+    EXPECT_EQ(slurp(file("set.json")), exercise);
+}
+
+TEST_F(SheetsTool, AClassListThatIsNotTextOrABadStampIsRefusedInOneLine)
+{
+    struct Case {
+        std::string classList;
+        std::string environment;
+        int status;
+        std::string message;  // the whole of standard error
+    };
+    const std::string path = file("class.txt").string();
+    const Case cases[] = {
+        {"DUPONT Jean\nMARTIN L\xE9" "a\n", "", 2, "la classe " + path + " n'est pas du texte UTF-8 : ligne 2"},
+        {std::string("\n\nab\0\1\xff", 7), "", 2, "la classe " + path + " n'est pas du texte UTF-8 : ligne 3"},
+        {"\xEF\xBB\xBF" "DUPONT Jean\r\nDupont  jean \n", "", 0,
+         "la classe " + path + " nomme Dupont jean deux fois : ligne 2"},
+        {"DUPONT Jean\n", "SOURCE_DATE_EPOCH=yesterday", 2,
+         "SOURCE_DATE_EPOCH n'est pas un nombre entier de secondes : \"yesterday\""},
+        {"DUPONT Jean\n", "SOURCE_DATE_EPOCH=-5", 2, "SOURCE_DATE_EPOCH n'est pas un nombre entier de secondes : \"-5\""},
+    };
+    for (const Case& c : cases) {
+        { std::ofstream(file("class.txt"), std::ios::binary) << c.classList; }
+        const CommandRun sheet = run(c.environment + " " TAVELLE_SHEETS_PATH " --class " + path + " -o " + file("set.pdf").string());
+        EXPECT_EQ(sheet.status, c.status) << c.message;
+        EXPECT_EQ(sheet.err.substr(0, sheet.err.find(';')), "tavelle-sheets: " + c.message + (c.status == 0 ? "\n" : ""));
+        EXPECT_EQ(std::count(sheet.err.begin(), sheet.err.end(), '\n'), 1) << sheet.err;
+    }
+}
+
+TEST_F(SheetsTool, AFullDiskSaysSoAndAPipeWithoutReaderIsNamed)
+{
+    // A private mount of a tiny file system: the disk is full for this command only.
+    const CommandRun full = run("unshare -m sh -c 'mount -t tmpfs -o size=12k tmpfs " + quoted(file("")) + " && " +
+                                TAVELLE_SHEETS_PATH + " --random 3 --seed 7 -o " + quoted(file("set.pdf")) +
+                                " 2> /dev/stderr; status=$?; ls " + quoted(file("")) + "; exit $status'");
+    if (full.err.find("unshare") != std::string::npos || full.err.find("mount") != std::string::npos)
+        GTEST_SKIP() << "a private mount needs root: " << full.err;
+    EXPECT_EQ(full.status, 2);
+    EXPECT_EQ(full.err, "tavelle-sheets: impossible d'écrire " + file("set.pdf").string() +
+                            " : plus de place sur le périphérique\n");
+    EXPECT_EQ(full.out, "") << "nothing is left behind";
+
+    ASSERT_EQ(run("mkfifo " + quoted(file("pipe"))).status, 0);
+    // The reader comes after two seconds; the tool has said, once, what it waits for.
+    const CommandRun late = run("(sleep 2.5; timeout 20 cat " + quoted(file("pipe")) + " > /dev/null) & " TAVELLE_SHEETS_PATH
+                                " --random 1 --seed 7 -o " + quoted(file("pipe")) + "; status=$?; wait; exit $status");
+    EXPECT_EQ(late.status, 0);
+    EXPECT_EQ(late.err, "tavelle-sheets: en attente d'un lecteur de " + file("pipe").string() + "\n");
 }
 
 }  // namespace

@@ -6,12 +6,14 @@
 #include <QFont>
 #include <QPainter>
 #include <QPixmap>
+#include <QString>
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QPagedPaintDevice;
@@ -44,8 +46,11 @@ public:
     void startPart(std::size_t pageCount);
 
     // The header to fill in, the statement, the schematic without the values to find, the numbered
-    // questions with their points and answer lines, and the rest of the page to work on.
+    // questions with their points and answer lines, and the rest of the page to work on: at least as
+    // many ruled lines as the key's answer takes, and a quarter more, on a second page when need be.
     void addTraineePage(const SheetExercise& exercise);
+    // The pages addTraineePage takes for the exercise: 1 or 2.
+    std::size_t traineePageCount(const SheetExercise& exercise);
 
     // The table of the whole set's answers, a row at a time, over as many pages as it takes; the refused
     // exercises keep their row, which says so.
@@ -62,12 +67,28 @@ public:
 private:
     // Returns the area left between the heading and the footer.
     QRectF beginPage(const QString& heading, const QString& aside);
+    struct TraineeLayout {
+        QString statement;
+        qreal statementTop = 0;
+        qreal schematicTop = 0;
+        QRectF working;
+        bool continued = false;  // the working goes on on a second page
+    };
+    QRectF measure(const QFont& font, const QRectF& place, int flags, const QString& paragraph);
     // Draws wrapped text from `top` across `width` at `left`; returns the height it took.
     qreal drawParagraph(const QString& text, const QFont& font, qreal left, qreal top, qreal width,
                         int flags = Qt::AlignLeft);
-    qreal drawIdentityBlock(const QRectF& area, const SheetExercise& exercise);
-    qreal drawQuestions(const QRectF& area, const ExerciseRecord& record);
-    void drawWorkingArea(const QRectF& area);
+    QFont nameFont(const QString& name, qreal width);
+    qreal identityNameHeight(const std::array<QString, 2>& names, qreal captionWidth, qreal half);
+    // The boxes to fill in, the first row only unless `whole`; returns their height.
+    qreal drawIdentityBlock(const QRectF& area, const SheetExercise& exercise, bool whole, bool draw);
+    qreal drawQuestions(const QRectF& area, const ExerciseRecord& record, bool draw);
+    // Returns the number of ruled lines.
+    std::size_t drawWorkingArea(const QRectF& area, std::string_view heading, bool draw);
+    TraineeLayout layoutTrainee(const SheetExercise& exercise, const QRectF& area);
+    std::size_t workingLinesNeeded(const SheetExercise& exercise);
+    std::size_t layoutKey(const SheetExercise& exercise, const QRectF& area, bool draw);
+    qreal lineSpacing(const QFont& font);
     // The row's place in the table, on a new page with the column headings when the page is full.
     QRectF nextTableRow();
 
@@ -83,6 +104,15 @@ private:
     qreal m_tableTop = 0;
     bool m_anyPage = false;
     QRectF m_paper;
+    // By exercise number, as traineePageCount found it: a few numbers each, the texts are not kept.
+    struct KnownLayout {
+        qreal statementTop = 0;
+        qreal schematicTop = 0;
+        qreal workingTop = 0;
+        bool continued = false;
+        bool known = false;
+    };
+    std::vector<KnownLayout> m_layouts;
     QPixmap m_emblem;  // one picture for every page: the PDF holds it once
     QFont m_headingFont;
     QFont m_textFont;

@@ -6,6 +6,7 @@
 #include "platform/system_locale.h"
 #include "screens/application_look.h"
 #include "core/sheet_texts.h"
+#include "tools/sheets/class_list.h"
 #include "tools/sheets/class_report_command.h"
 #include "tools/sheets/exam_sheets.h"
 #include "tools/sheets/reproducible_output.h"
@@ -21,13 +22,17 @@
 #include <QHashSeed>
 #include <QPdfWriter>
 
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
+#include <mutex>
 #include <optional>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <unistd.h>
@@ -147,22 +152,9 @@ private:
     std::size_t m_number = 0;
 };
 
-// One trainee a line, UTF-8; blank lines are skipped.
-std::vector<std::string> readClass(const std::string& path)
+void warnAboutClass(const std::string& line)
 {
-    std::ifstream file(path);
-    if (!file) throw UsageError("cannot read the class " + tavelle::printableText(path, tavelle::kLongestPathShown));
-    std::vector<std::string> names;
-    std::string line;
-    while (std::getline(file, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.find_first_not_of(" \t") != std::string::npos) names.push_back(line);
-        if (names.size() > kMostExercises)
-            throw UsageError("a class holds at most " + std::to_string(kMostExercises) + " trainees");
-    }
-    if (names.empty()) throw UsageError("the class " + tavelle::printableText(path, tavelle::kLongestPathShown) +
-                                        " names no trainee: one name a line");
-    return names;
+    std::fprintf(stderr, "tavelle-sheets: %s\n", tavelle::inUserLanguage(line).c_str());
 }
 
 void readExercises(const Options& options, SetWalk& set)
@@ -184,15 +176,57 @@ std::string outputName(const std::string& path)
     return path == "-" ? "standard output" : tavelle::printableText(path, tavelle::kLongestPathShown);
 }
 
-// An output that is one of the inputs would be lost as it is written.
+// An output that is one of the inputs, under any name, would be lost as it is written: the exercises'
+// file (standard input when no set is drawn) and the class list.
 void refuseOutputOverInput(const Options& options)
 {
-    if (options.randomCount) return;
     const std::optional<tavelle::FileIdentity> output = tavelle::fileIdentity(options.output, STDOUT_FILENO);
-    if (output && output == tavelle::fileIdentity(options.file.value_or("-"), STDIN_FILENO))
+    if (!output) return;
+    if (!options.randomCount && output == tavelle::fileIdentity(options.file.value_or("-"), STDIN_FILENO))
         throw tavelle::WriteError("cannot write " + outputName(options.output) +
                                   ": it is the file the exercises are read from; name another file for the sheets");
+    if (options.classFile && output == tavelle::fileIdentity(*options.classFile, -1))
+        throw tavelle::WriteError("cannot write " + outputName(options.output) +
+                                  ": it is the class list; name another file for the sheets");
 }
+
+// The reproducible-builds convention: a stamp that is not a whole number of seconds is refused, not ignored.
+void refuseBadSourceDateEpoch()
+{
+    const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+    if (epoch == nullptr || *epoch == '\0') return;
+    const std::string_view text(epoch);
+    if (text.size() > 18 || text.find_first_not_of("0123456789") != std::string_view::npos)
+        throw UsageError("SOURCE_DATE_EPOCH is not a whole number of seconds: \"" + tavelle::printableText(text) + "\"");
+}
+
+// Opening a FIFO waits for its reader: said once, after a second, so that a silent wait is not taken for a hang.
+class WaitNote {
+public:
+    explicit WaitNote(std::string line)
+        : m_thread([this, line = std::move(line)] {
+            std::unique_lock lock(m_mutex);
+            if (!m_done.wait_for(lock, std::chrono::seconds(1), [this] { return m_finished; }))
+                std::fprintf(stderr, "tavelle-sheets: %s\n", line.c_str());
+        })
+    {
+    }
+    ~WaitNote()
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_finished = true;
+        }
+        m_done.notify_one();
+        m_thread.join();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_done;
+    bool m_finished = false;
+    std::thread m_thread;
+};
 
 // The PDF goes to standard output, into a device or FIFO, or beside a regular file and renamed over it
 // only when whole; the reason when it cannot be written.
@@ -203,7 +237,15 @@ std::optional<std::string> writeSheets(const Options& options, const SetWalk& se
     if (seed) code = tavelle::setCodeText({*seed, std::size_t(*options.randomCount)});
     const std::string failed = "cannot write " + outputName(options.output) + ": ";
     tavelle::KeptFile file(QString::fromLocal8Bit(options.output.c_str()));
-    if (!file.open()) return failed + file.errorString().toStdString();
+    bool opened = false;
+    std::error_code unknown;
+    if (options.output != "-" && std::filesystem::is_fifo(options.output, unknown)) {
+        const WaitNote note(tavelle::inUserLanguage("waiting for a reader of " + outputName(options.output)));
+        opened = file.open();
+    } else {
+        opened = file.open();
+    }
+    if (!opened) return failed + file.errorString().toStdString();
     {
         tavelle::ReproducibleOutput output(file.device());
         output.open(QIODevice::WriteOnly);
@@ -216,7 +258,9 @@ std::optional<std::string> writeSheets(const Options& options, const SetWalk& se
         tavelle::ExamSheets sheets(pdf, separator, {seed, code});
         const auto skip = [](auto&&...) {};
         if (options.trainee) {
-            sheets.startPart(set.acceptedCount());
+            std::size_t pages = 0;
+            set.replay([&](const tavelle::SheetExercise& exercise) { pages += sheets.traineePageCount(exercise); }, skip);
+            sheets.startPart(pages);
             set.replay([&](const tavelle::SheetExercise& exercise) { sheets.addTraineePage(exercise); }, skip);
         }
         if (options.key) {
@@ -226,7 +270,10 @@ std::optional<std::string> writeSheets(const Options& options, const SetWalk& se
                        [&](std::size_t number) { sheets.addRefusedRow(number); });
             set.replay([&](const tavelle::SheetExercise& exercise) { sheets.addKeyPage(exercise); }, skip);
         }
-        if (!sheets.finish() || !output.succeeded()) return failed + file.errorString().toStdString();
+        if (!sheets.finish() || !output.flushTarget()) {
+            const QString reason = output.failure().isEmpty() ? file.errorString() : output.failure();
+            return failed + reason.toStdString();
+        }
     }
     if (!file.commit()) return failed + file.errorString().toStdString();
     return std::nullopt;
@@ -248,12 +295,16 @@ int main(int argc, char** argv)
             "usage: tavelle-sheets [FILE | - | --random N [--seed S] | --code CODE | --class FILE [--seed S]]\n"
             "                      -o OUT.pdf [--trainee | --key]\n"
             "       tavelle-sheets --bilan FILE.csv [FILE.csv …] [--groupe G] [--depuis DATE] [--jusqu-a DATE] -o OUT.pdf\n",
-            "Writes exam sheets as an A4 PDF: for each exercise a trainee page (the statement, the schematic\n"
-            "without the values to find, numbered questions and room to work), then the answer key (a table\n"
-            "of the set's answers, then portion AB and the final calculation of each exercise).\n"
+            "Writes exam sheets as an A4 PDF: for each exercise one or two trainee pages (the statement, the\n"
+            "schematic without the values to find, numbered questions and ruled room for the model answer and\n"
+            "a quarter more), then the answer key (a table of the set's answers to the hundredth of a bar, then\n"
+            "portion AB and the final calculation of each exercise).\n"
             "Reads the exercises of tavelle-solve from FILE or standard input (-), or draws the random set\n"
             "that tavelle-solve --random N --seed S draws; the trainee pages carry its code for --code.\n"
-            "Refused exercises are reported and left out.");
+            "Refused exercises are reported and left out.\n"
+            "--class FILE: one trainee a line, UTF-8. \"Nom, Prénom\" splits at the comma; otherwise the words\n"
+            "in capitals at the start or end of the line are the Nom (\"DUPONT Jean-Marc\"), the others the\n"
+            "Prénom; a line that does not tell them apart goes whole into Nom.");
         const QCommandLineOption random(QStringLiteral("random"), QStringLiteral("Draw N exercises."), QStringLiteral("N"));
         const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("The seed of the random set."),
                                             QStringLiteral("S"));
@@ -295,7 +346,8 @@ int main(int argc, char** argv)
         std::vector<std::string> trainees;
         if (commandLine.isSet(classOption)) {
             if (options.file) throw UsageError("--class draws the exercises: it takes no FILE");
-            trainees = readClass(commandLine.value(classOption));
+            options.classFile = commandLine.value(classOption);
+            trainees = tavelle::readClassList(*options.classFile, kMostExercises, warnAboutClass);
             if (options.randomCount && *options.randomCount != trainees.size())
                 throw UsageError("--class names " + std::to_string(trainees.size()) + " trainees, the set holds " +
                                  std::to_string(*options.randomCount));
@@ -308,6 +360,7 @@ int main(int argc, char** argv)
         if (!commandLine.isSet(output) || commandLine.value(output).empty()) throw UsageError("missing -o OUT.pdf");
         options.output = commandLine.value(output);
         refuseOutputOverInput(options);
+        refuseBadSourceDateEpoch();
         if (commandLine.isSet(trainee) && commandLine.isSet(key)) throw UsageError("--trainee and --key exclude each other");
         options.trainee = !commandLine.isSet(key);
         options.key = !commandLine.isSet(trainee);

@@ -8,10 +8,16 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
+#include <utility>
+#include <vector>
 
 namespace tavelle {
 
 namespace {
+
+// Round a label's text on paper, in the page's units.
+constexpr qreal labelMargin = 1.5;
 
 bool drawn(const QWidget& child, const QWidget& screen)
 {
@@ -43,6 +49,40 @@ QRectF shownBounds(const QWidget& screen)
     return bounds;
 }
 
+// The parts of the segment from `from` to `to` outside every box, as fractions of its length.
+std::vector<std::pair<qreal, qreal>> partsOutside(QPointF from, QPointF to, const std::vector<QRectF>& boxes)
+{
+    std::vector<std::pair<qreal, qreal>> parts{{0, 1}};
+    const QPointF along = to - from;
+    for (const QRectF& box : boxes) {
+        // Liang-Barsky: the fractions of the segment inside the box.
+        qreal enter = 0;
+        qreal leave = 1;
+        const std::array<std::pair<qreal, qreal>, 4> edges{{{-along.x(), from.x() - box.left()},
+                                                            {along.x(), box.right() - from.x()},
+                                                            {-along.y(), from.y() - box.top()},
+                                                            {along.y(), box.bottom() - from.y()}}};
+        bool inside = true;
+        for (const auto& [p, q] : edges) {
+            if (p == 0) {
+                if (q < 0) inside = false;
+            } else if (p < 0) {
+                enter = std::max(enter, q / p);
+            } else {
+                leave = std::min(leave, q / p);
+            }
+        }
+        if (!inside || enter >= leave) continue;
+        std::vector<std::pair<qreal, qreal>> kept;
+        for (const auto& [start, end] : parts) {
+            if (start < enter) kept.emplace_back(start, std::min(end, enter));
+            if (end > leave) kept.emplace_back(std::max(start, leave), end);
+        }
+        parts = std::move(kept);
+    }
+    return parts;
+}
+
 }  // namespace
 
 QRectF drawPaperSchematic(QPainter& painter, const QWidget& screen, const QRectF& area, qreal smallestPoints)
@@ -54,12 +94,40 @@ QRectF drawPaperSchematic(QPainter& painter, const QWidget& screen, const QRectF
     painter.scale(scale, scale);
     painter.translate(-bounds.topLeft());
     const QList<QWidget*> children = screen.findChildren<QWidget*>();
+
+    // The type grows past the screen's size on paper: the lines it now reaches stop short of the text.
+    struct Label {
+        const QLabel* label;
+        QFont font;
+        int flags;
+    };
+    std::vector<Label> labels;
+    std::vector<QRectF> textBoxes;
+    for (const QWidget* child : children) {
+        if (!drawn(*child, screen) || !hasText(*child)) continue;
+        const auto* label = qobject_cast<const QLabel*>(child);
+        QFont font = label->font();
+        font.setPointSizeF(std::max(font.pointSizeF(), smallestPoints / scale));
+        const int flags = int(label->alignment()) | Qt::TextDontClip | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
+        painter.setFont(font);
+        textBoxes.push_back(painter.boundingRect(placeOf(*label, screen), flags, label->text()));
+        labels.push_back({label, font, flags});
+    }
+
     // Lines and shapes first, so that the texts lie above them, as on screen.
     for (const QWidget* child : children) {
         if (!drawn(*child, screen)) continue;
         if (const auto* line = qobject_cast<const LineItem*>(child)) {
-            painter.setPen(QPen(line->colour(), std::max<qreal>(line->penWidth(), 1), Qt::SolidLine, Qt::FlatCap));
-            painter.drawLine(line->from(), line->to());
+            const qreal width = std::max<qreal>(line->penWidth(), 1);
+            // Black on paper whatever the screen's colour: a photocopier greys out a blue line.
+            painter.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::FlatCap));
+            const qreal margin = labelMargin / scale + width / 2;
+            std::vector<QRectF> clear;
+            for (const QRectF& box : textBoxes) clear.push_back(box.adjusted(-margin, -margin, margin, margin));
+            const QPointF from = line->from();
+            const QPointF along = line->to() - from;
+            for (const auto& [start, end] : partsOutside(from, line->to(), clear))
+                painter.drawLine(from + along * start, from + along * end);
         } else if (const auto* shape = qobject_cast<const ShapeItem*>(child)) {
             const QRectF place = placeOf(*shape, screen);
             if (shape->kind() == ShapeKind::Circle) {
@@ -75,14 +143,9 @@ QRectF drawPaperSchematic(QPainter& painter, const QWidget& screen, const QRectF
     }
     painter.setPen(Qt::black);
     painter.setBrush(Qt::NoBrush);
-    for (const QWidget* child : children) {
-        if (!drawn(*child, screen) || !hasText(*child)) continue;
-        const auto* label = qobject_cast<const QLabel*>(child);
-        QFont font = label->font();
-        font.setPointSizeF(std::max(font.pointSizeF(), smallestPoints / scale));
-        painter.setFont(font);
-        const int wrap = label->wordWrap() ? int(Qt::TextWordWrap) : 0;
-        painter.drawText(placeOf(*label, screen), int(label->alignment()) | Qt::TextDontClip | wrap, label->text());
+    for (const Label& label : labels) {
+        painter.setFont(label.font);
+        painter.drawText(placeOf(*label.label, screen), label.flags, label.label->text());
     }
     painter.restore();
     return QRectF(area.topLeft(), bounds.size() * scale);

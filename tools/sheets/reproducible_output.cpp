@@ -1,7 +1,11 @@
 #include "tools/sheets/reproducible_output.h"
 
 #include <QDateTime>
+#include <QFileDevice>
 #include <QTimeZone>
+
+#include <cerrno>
+#include <cstring>
 
 namespace tavelle {
 
@@ -31,12 +35,32 @@ qint64 ReproducibleOutput::writeData(const char* data, qint64 length)
                                          .toString(QStringLiteral("yyyyMMddHHmmss"))
                                          .toLatin1();
             bytes.replace(stamp, stampLength, epoch.left(stampLength));
-            if (m_target.write(bytes) != length) m_succeeded = false;
+            written(m_target.write(bytes), length);
             return length;
         }
     }
-    if (m_target.write(data, length) != length) m_succeeded = false;
+    written(m_target.write(data, length), length);
     return length;
+}
+
+void ReproducibleOutput::written(qint64 count, qint64 length)
+{
+    if (count == length || !m_succeeded) return;
+    const int number = errno;
+    m_succeeded = false;
+    m_failure = m_target.errorString();
+    // A file that fails a large write forgets the system's reason: it is the write's own.
+    if (number != 0 && (m_failure.isEmpty() || m_failure == QStringLiteral("Unknown error")))
+        m_failure = QString::fromLocal8Bit(std::strerror(number));
+}
+
+bool ReproducibleOutput::flushTarget()
+{
+    auto* file = qobject_cast<QFileDevice*>(&m_target);
+    if (file == nullptr || !m_succeeded || file->flush()) return m_succeeded;
+    m_succeeded = false;
+    m_failure = file->errorString();
+    return false;
 }
 
 }  // namespace tavelle

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QIODevice>
+#include <QString>
 
 #include <optional>
 
@@ -17,6 +18,11 @@ public:
     bool isSequential() const override { return true; }
     // False when a write to the target failed.
     bool succeeded() const { return m_succeeded; }
+    // Hands the target's buffered bytes to the system; false when that fails.
+    bool flushTarget();
+    // Why the first write that failed failed, as the target said it then: a file closed afterwards
+    // forgets the reason.
+    QString failure() const { return m_failure; }
 
 protected:
     qint64 readData(char*, qint64) override { return -1; }
@@ -26,6 +32,9 @@ private:
     QIODevice& m_target;
     std::optional<qint64> m_epoch;
     bool m_succeeded = true;
+    QString m_failure;
+
+    void written(qint64 count, qint64 length);
 };
 
 }  // namespace tavelle

@@ -28,7 +28,7 @@ struct Translation {
 
 // The messages of tavelle-sheets and of the command line it shares with tavelle-solve; the exercise
 // file's own come worded in French from the format.
-const std::array<Translation, 19> translations{{
+const std::array<Translation, 22> translations{{
     {R"re(exercise (\d+) is refused on (\S+), left out: (.*))re", "l'exercice $1 est refusé sur $2, il est laissé de côté : $3"},
     {R"re(no exercise to put on the sheets; (.*) is not written)re", "aucun exercice à mettre sur les feuilles ; $1 n'est pas écrit"},
     {R"re(cannot write (.*?): (.*))re", "impossible d'écrire $1 : $2"},
@@ -48,11 +48,18 @@ const std::array<Translation, 19> translations{{
     {R"re(--class draws the exercises: it takes no FILE)re", "--class tire les exercices : elle ne prend pas de FICHIER"},
     {R"re(--class names (\d+) trainees, the set holds (\d+))re", "--class nomme $1 stagiaires, la série en compte $2"},
     {R"re(the class (.*) names no trainee: one name a line)re", "la classe $1 ne nomme aucun stagiaire : un nom par ligne"},
+    {R"re(the class (.*) is not UTF-8 text: line (\d+))re", "la classe $1 n'est pas du texte UTF-8 : ligne $2"},
+    {R"re(the class (.*) names (.*) twice: line (\d+))re", "la classe $1 nomme $2 deux fois : ligne $3"},
+    {R"re(SOURCE_DATE_EPOCH is not a whole number of seconds: (.*))re",
+     "SOURCE_DATE_EPOCH n'est pas un nombre entier de secondes : $1"},
+    {R"re(waiting for a reader of (.*))re", "en attente d'un lecteur de $1"},
     {R"re(a class holds at most (\d+) trainees)re", "une classe compte au plus $1 stagiaires"},
 }};
 
 // The system's reasons that end a "cannot read" or "cannot write" line.
-const std::array<Translation, 6> reasons{{
+const std::array<Translation, 7> reasons{{
+    {"it is the class list; name another file for the sheets",
+     "c'est la liste de la classe ; nommez un autre fichier pour les feuilles"},
     {"it is the file the exercises are read from; name another file for the sheets",
      "c'est le fichier d'où les exercices sont lus ; nommez un autre fichier pour les feuilles"},
     {"No such file or directory", "fichier ou dossier introuvable"},
