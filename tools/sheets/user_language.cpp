@@ -28,7 +28,7 @@ struct Translation {
 
 // The messages of tavelle-sheets and of the command line it shares with tavelle-solve; the exercise
 // file's own come worded in French from the format.
-const std::array<Translation, 22> translations{{
+const std::array<Translation, 23> translations{{
     {R"re(exercise (\d+) is refused on (\S+), left out: (.*))re", "l'exercice $1 est refusé sur $2, il est laissé de côté : $3"},
     {R"re(no exercise to put on the sheets; (.*) is not written)re", "aucun exercice à mettre sur les feuilles ; $1 n'est pas écrit"},
     {R"re(cannot write (.*?): (.*))re", "impossible d'écrire $1 : $2"},
