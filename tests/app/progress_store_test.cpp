@@ -1,12 +1,16 @@
+#include "shell/progress_worker.h"
 #include "shell/sqlite_progress_store.h"
 #include "tests/support/test_files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -188,6 +192,32 @@ TEST(ProgressStore, TwoCopiesPractisingAtOnceBothKeepTheirResults)
     ASSERT_EQ(::stat(pipe.constData(), &status), 0);
     EXPECT_TRUE(S_ISFIFO(status.st_mode));
     EXPECT_TRUE(first.exportCsv(dir.path()).has_value());
+}
+
+// The worker answers on the asking thread, and at its end runs every job already queued.
+TEST(ProgressWorker, AnswersOnTheAskingThreadAndLosesNothingQueuedAtItsEnd)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("progression.sqlite"));
+    {
+        ProgressWorker worker([file] { return std::make_unique<SqliteProgressStore>(file); });
+        std::optional<StoreReadout> readout;
+        worker.read(10, [&](StoreReadout answer) {
+            EXPECT_EQ(QThread::currentThread(), QCoreApplication::instance()->thread());
+            readout = std::move(answer);
+        });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return readout.has_value(); }, 10'000));
+        EXPECT_FALSE(readout->fault);
+        for (int i = 0; i < 20; ++i) worker.keep(anAttempt(i, true), [](ProgressWorker::KeepOutcome) {});
+    }
+    EXPECT_EQ(SqliteProgressStore(file).read(50).recent.size(), 20u);
+
+    ProgressWorker without([] { return std::unique_ptr<ProgressStore>(); });
+    std::optional<ProgressWorker::KeepOutcome> outcome;
+    without.keep(anAttempt(1, true), [&](ProgressWorker::KeepOutcome answer) { outcome = std::move(answer); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return outcome.has_value(); }, 10'000));
+    ASSERT_TRUE(outcome->fault);
+    EXPECT_EQ(outcome->fault->fault, StorageFault::noModule);
 }
 
 }  // namespace
