@@ -243,7 +243,7 @@ int main(int argc, char** argv)
     const std::optional<int> ended = tavelle::runStage("tavelle-sheets", tavelle::inUserLanguage("tavelle-sheets", [&]() -> std::optional<int> {
         tavelle::ToolCommandLine commandLine(
             "tavelle-sheets",
-            "usage: tavelle-sheets [FILE | - | --random N [--seed S] | --code CODE | --class FILE [--seed S]]\n"
+            "Usage: tavelle-sheets [FILE | - | --random N [--seed S] | --code CODE | --class FILE [--seed S]]\n"
             "                      -o OUT.pdf [--trainee | --key]\n",
             "Writes exam sheets as an A4 PDF: for each exercise a trainee page (the statement, the schematic\n"
             "without the values to find, numbered questions and room to work), then the answer key (a table\n"
