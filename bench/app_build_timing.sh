@@ -42,9 +42,9 @@ load() { cut -d' ' -f1-3 /proc/loadavg; }
 load_before=$(load)
 start=$(now)
 cmake -S "$source_tree" -B "$work/build" -DCMAKE_BUILD_TYPE=Release -DTAVELLE_BUILD_TESTS=OFF \
-      -DTAVELLE_BUILD_BENCH=OFF "${launcher[@]}" >"$work/configure.log"
+      -DTAVELLE_BUILD_BENCH=OFF "${launcher[@]}" >"$work/configure.log" 2>&1 || { cat "$work/configure.log"; exit 1; }
 configured=$(now)
-cmake --build "$work/build" -j2 --target tavelle >"$work/build.log"
+cmake --build "$work/build" -j2 --target tavelle >"$work/build.log" 2>&1 || { tail -n 40 "$work/build.log"; exit 1; }
 built=$(now)
 load_after=$(load)
 

@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <optional>
+#include <ostream>
 
 namespace tavelle::testing {
 
@@ -20,6 +21,9 @@ struct LanguageCase {
     bool french;
     QStringList menu;  // without the mnemonics' "&" and the shortcuts
 };
+
+// Named by its settings in the tests' names.
+void PrintTo(const LanguageCase& language, std::ostream* out) { *out << "LC_ALL=" << language.lcAll; }
 
 // LC_ALL as the case sets it, as it was again afterwards.
 class LcAll {
