@@ -7,15 +7,15 @@ set -euo pipefail
 
 # Configuring the tree (every tool's library is found even when only the application is built),
 # building the application and its print and progress modules, and what it needs at run time: the type
-# faces its windows are designed for, lpstat, which names the default printer, and Qt SQL's SQLite driver,
-# which keeps the trainee's progress.
+# faces its windows are designed for, lpstat, which names the default printer, Qt SQL's SQLite driver,
+# which keeps the trainee's progress, and Qt's translations, which put Qt's own texts in French.
 app_packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev libxcb1-dev libcups2-dev nlohmann-json3-dev
-  fonts-liberation2 fonts-dejavu-core cups-client libqt6sql6-sqlite
+  qt6-base-dev qt6-svg-dev libgl-dev libxcb1-dev libcups2-dev
+  fonts-liberation2 fonts-dejavu-core cups-client libqt6sql6-sqlite qt6-translations-l10n
 )
 test_packages=(
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   xvfb xauth x11-utils icewm
   cups cups-bsd printer-driver-cups-pdf poppler-utils
   gcovr

@@ -2,6 +2,7 @@
 #include "shell/command_line.h"
 
 #include "core/about_texts.h"
+#include "platform/qt_own_texts.h"
 #include "shell/print_program.h"
 #include "shell/progress_module.h"
 #include "shell/user_guide.h"
@@ -13,6 +14,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 
 namespace tavelle {
@@ -23,6 +25,71 @@ constexpr int usageErrorStatus = 2;
 constexpr const char* programName = "tavelle";
 
 constexpr qsizetype longestEcho = 60;
+
+// The command line's own words, in the user's language; Qt's (Usage, Options, its errors) come with
+// Qt's translations. Lines of at most 80 columns.
+struct CommandLineTexts {
+    const char* description;
+    const char* help;
+    const char* practice;
+    const char* progression;
+    const char* fileName;
+    const char* fileArgument;
+    const char* fileSyntax;
+    const char* tooManyFiles;
+    const char* unknownOption;
+    const char* tryHelp;
+    const char* notWritten;
+    const char* helpName;
+    const char* versionName;
+    const char* guideName;
+};
+
+constexpr CommandLineTexts englishTexts{
+    "Tavelle: exercises in fire-fighting hydraulics (head losses of a hose layout,\n"
+    "step by step, in French). The exercise is set up in its windows; with FILE, or\n"
+    "with --entrainement, the trainee practises: answers first, is marked, and the\n"
+    "progress is kept.\n"
+    "Without a display, run it under a virtual X server: xvfb-run -a tavelle",
+    "Displays help on commandline options.",
+    "Practise: on the exercises of FILE, or on drawn ones.",
+    "Writes every practice exercise kept so far to FILE as CSV (- for standard output).",
+    "FILE",
+    "Exercises to practise (JSON, as tavelle-solve reads; *.tavelle).",
+    "[FILE]",
+    "takes at most one FILE to practise, and none with --progression, but was given",
+    "unknown option",
+    "; run tavelle --help for usage",
+    "the %1 could not be written: %2",
+    "help",
+    "version",
+    "guide's file name"};
+
+constexpr CommandLineTexts frenchTexts{
+    "Tavelle : exercices d'hydraulique de lutte contre l'incendie (pertes de charge\n"
+    "d'un établissement, pas à pas, en français). L'exercice se pose dans ses\n"
+    "fenêtres ; avec FICHIER, ou avec --entrainement, le stagiaire s'entraîne : il\n"
+    "répond d'abord, il est noté, et sa progression est gardée.\n"
+    "Sans écran, lancez-le sous un serveur X virtuel : xvfb-run -a tavelle",
+    "Afficher cette aide.",
+    "S'entraîner : sur les exercices de FICHIER, ou sur des exercices tirés.",
+    "Écrire en CSV dans FICHIER chaque exercice d'entraînement gardé jusqu'ici (- pour la sortie "
+    "standard).",
+    "FICHIER",
+    "Exercices pour s'entraîner (JSON, comme les lit tavelle-solve ; *.tavelle).",
+    "[FICHIER]",
+    "prend au plus un FICHIER pour s'entraîner, et aucun avec --progression, mais a reçu",
+    "option inconnue",
+    "; lancez tavelle --help pour l'usage",
+    "impossible d'écrire %1 : %2",
+    "l'aide",
+    "la version",
+    "le nom du fichier du guide"};
+
+const CommandLineTexts& texts()
+{
+    return messagesInFrench() ? frenchTexts : englishTexts;
+}
 
 // What the user typed, as one short line: control characters escaped, a long argument cut.
 QString echoed(const QString& text, qsizetype longest = longestEcho)
@@ -44,8 +111,10 @@ int exportProgression(const QString& file)
     int argc = 1;
     char name[] = "tavelle";
     char* argv[] = {name, nullptr};
-    // The user's data folder and Qt SQL's driver are found through the application.
-    const QCoreApplication application(argc, argv);
+    // The user's data folder and Qt SQL's driver are found through the application (the command line's,
+    // when it holds one).
+    std::unique_ptr<QCoreApplication> application;
+    if (QCoreApplication::instance() == nullptr) application = std::make_unique<QCoreApplication>(argc, argv);
     const std::unique_ptr<ProgressStore> store = loadProgressStore(progressModuleFile(), progressDatabaseFile());
     if (!store) return 1;
     if (const std::optional<StoreFault> failure = store->exportCsv(file)) {
@@ -63,8 +132,9 @@ int answer(const std::string& text, const char* what)
     errno = 0;
     const bool written = std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0;
     if (written) return 0;
-    std::fprintf(stderr, "%s: the %s could not be written: %s\n", programName, what,
-                 errno != 0 ? std::strerror(errno) : "write error");
+    const QString reason = QString::fromLocal8Bit(errno != 0 ? std::strerror(errno) : "write error");
+    std::fprintf(stderr, "%s: %s\n", programName,
+                 qPrintable(QString::fromUtf8(texts().notWritten).arg(QString::fromUtf8(what), reason)));
     return usageErrorStatus;
 }
 
@@ -75,53 +145,65 @@ std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
     QStringList arguments(QString::fromLatin1(programName));
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
 
+    // Under French settings Qt's parser says its own words in French too, through the translations of
+    // an application held while the command line is read (none is needed for a plain start).
+    std::unique_ptr<QCoreApplication> translating;
+    int translatingArgc = 1;
+    char translatingName[] = "tavelle";
+    char* translatingArgv[] = {translatingName, nullptr};
+    if (argc > 1 && messagesInFrench() && QCoreApplication::instance() == nullptr)
+        translating = std::make_unique<QCoreApplication>(translatingArgc, translatingArgv);
+    const QtOwnTexts qtTexts;
+
+    const CommandLineTexts& words = texts();
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Tavelle: exercises in fire-fighting hydraulics (head losses of a hose layout, "
-                       "step by step, in French). The exercise is set up in its windows; with FILE, or with\n"
-                       "--entrainement, the trainee practises: answers first, is marked, and the progress is kept.\n"
-                       "Without a display, run it under a virtual X server: xvfb-run -a %1")
-            .arg(QString::fromLatin1(programName)));
+    parser.setApplicationDescription(QString::fromUtf8(words.description));
     // Not addHelpOption(): its --help-all would offer Qt's own options, which this program does not take.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays help on commandline options."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString::fromUtf8(words.help));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     // For the package's checks: starts the print program as a print does, without a display.
     QCommandLineOption checkPrintModule(QStringLiteral("check-print-module"));
     checkPrintModule.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(checkPrintModule);
-    const QCommandLineOption practice(QStringLiteral("entrainement"),
-                                      QStringLiteral("Practise: on the exercises of FILE, or on drawn ones."));
+    const QCommandLineOption practice(QStringLiteral("entrainement"), QString::fromUtf8(words.practice));
     parser.addOption(practice);
-    const QCommandLineOption progression(
-        QStringLiteral("progression"),
-        QStringLiteral("Writes every practice exercise kept so far to FILE as CSV (- for standard output)."),
-        QStringLiteral("FILE"));
+    const QCommandLineOption progression(QStringLiteral("progression"), QString::fromUtf8(words.progression),
+                                         QString::fromUtf8(words.fileName));
     parser.addOption(progression);
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("Exercises to practise (JSON, as tavelle-solve reads; *.tavelle)."),
-                                 QStringLiteral("[FILE]"));
+    parser.addPositionalArgument(QString::fromUtf8(words.fileName), QString::fromUtf8(words.fileArgument),
+                                 QString::fromUtf8(words.fileSyntax));
     // For the package's checks: the user guide F1 opens, found as the running program finds it.
     QCommandLineOption guideFile(QStringLiteral("guide-file"));
     guideFile.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(guideFile);
     if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "%s: %s (try --help)\n", programName, qPrintable(echoed(parser.errorText())));
+        // Worded as the tools word it: the option as typed, or Qt's reason as a clause.
+        QString error;
+        if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty()) {
+            const QString dashes = unknown.constFirst().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
+            error = QString::fromUtf8(words.unknownOption) % QStringLiteral(" \"") % dashes % unknown.constFirst() %
+                    QStringLiteral("\"");
+        } else {
+            error = parser.errorText();
+            if (error.endsWith(QLatin1Char('.'))) error.chop(1);
+            if (!error.isEmpty()) error[0] = error[0].toLower();
+        }
+        std::fprintf(stderr, "%s: %s%s\n", programName, qPrintable(echoed(error)), words.tryHelp);
         return usageErrorStatus;
     }
     if (parser.isSet(help)) {
         // Without a QCoreApplication yet, the parser cannot name the program itself.
         QString text = parser.helpText();
         text.replace(QStringLiteral("<executable_name>"), QString::fromLatin1(programName));
-        return answer(text.toStdString(), "help");
+        return answer(text.toStdString(), words.helpName);
     }
-    if (parser.isSet(version)) return answer(std::string(programName) + " " + versionNumberText() + "\n", "version");
+    if (parser.isSet(version)) return answer(std::string(programName) + " " + versionNumberText() + "\n", words.versionName);
 
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1 || (!files.isEmpty() && parser.isSet(progression))) {
-        std::fprintf(stderr, "%s: takes at most one FILE to practise, and none with --progression, but was given \"%s\" (try --help)\n",
-                     programName, qPrintable(echoed(files.constLast())));
+        std::fprintf(stderr, "%s: %s \"%s\"%s\n", programName, words.tooManyFiles, qPrintable(echoed(files.constLast())),
+                     words.tryHelp);
         return usageErrorStatus;
     }
     if (parser.isSet(progression)) return exportProgression(parser.value(progression));
@@ -130,7 +212,7 @@ std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
     if (parser.isSet(checkPrintModule)) return printProgramRuns(printProgramFile()) ? 0 : 1;
     if (parser.isSet(guideFile)) {
         const QString guide = userGuideFile();
-        return guide.isEmpty() ? 1 : answer(guide.toStdString() + "\n", "guide's file name");
+        return guide.isEmpty() ? 1 : answer(guide.toStdString() + "\n", words.guideName);
     }
     return std::nullopt;
 }

@@ -1,5 +1,6 @@
 // Tavelle: the trainee's walk through one fire-fighting hydraulics exercise after another.
 #include "core/application_identity.h"
+#include "platform/qt_own_texts.h"
 #include "platform/system_locale.h"
 #include "screens/application_look.h"
 #include "shell/after_first_expose.h"
@@ -37,6 +38,8 @@ int main(int argc, char** argv)
 
     const std::unique_ptr<QApplication> application = tavelle::openApplication(qtArgc, qtArgv, programName);
     QGuiApplication::setDesktopFileName(QString::fromLatin1(tavelle::applicationId));
+    // The answer fields' context menu and Qt's other stock texts in the user's language.
+    const tavelle::QtOwnTexts qtTexts;
     tavelle::warnWhenNoFontIsUsable(programName);
     tavelle::applyApplicationLook();
     tavelle::GuideOnF1 guideOnF1;

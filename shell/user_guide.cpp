@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QUrl>
@@ -34,8 +35,11 @@ QString userGuideFile(const QString& programDirectory)
 {
     const QString installed = installedGuideFile(programDirectory);
     if (QFileInfo(installed).isFile()) return installed;
-    // Set by shell/CMakeLists.txt: the source tree's, for a program run from its build tree.
-    const QString source = QStringLiteral(TAVELLE_SOURCE_GUIDE);
+    // From a build tree, the source tree's: CMake leaves its path in a file beside the programs it
+    // builds, which no install holds, so that the program itself carries no path of the build.
+    QFile marker(programDirectory + QStringLiteral("/" TAVELLE_SOURCE_GUIDE_MARKER));
+    if (!marker.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
+    const QString source = QString::fromUtf8(marker.readLine()).trimmed();
     if (QFileInfo(source).isFile()) return source;
     return {};
 }

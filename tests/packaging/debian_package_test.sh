@@ -3,17 +3,23 @@
 # Makes the Debian package of the build tree with CPack, twice, then checks that both are the same byte
 # for byte, that lintian finds no error and no warning in it, its control fields (name, version,
 # section, description, the libraries' packages found by dpkg-shlibdeps and nothing of the build tools,
-# lpstat's package recommended), that it holds exactly the installed files, and that the programs
-# unpacked from it run and print their version, the application running its print program and finding
-# its user guide where they were unpacked.
+# lpstat's package recommended), that it holds exactly the installed files, that no program holds a
+# path of the build, and that the programs unpacked from it run and print their version, the application
+# running its print program, finding its user guide where they were unpacked and showing its home screen.
 set -euo pipefail
 build=$1
 expected=$2
 version=$3
+source=$4
 
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+xvfb_pid=""
+cleanup() {
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
 package() {
   (cd "$work" && env -u SOURCE_DATE_EPOCH cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/$1" \
     >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; exit 1; }
@@ -56,8 +62,9 @@ for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libcups2 l
   libqt6sql6-sqlite fonts-liberation2; do
   grep -qx "$package" <<<"$depends" || { echo "Depends lacks $package: $(field Depends)"; failed=1; }
 done
-# Without lpstat the application still prints: it is recommended, not needed.
-expect_field Recommends cups-client
+# Without lpstat the application still prints, without Qt's translations only Qt's own texts stay English:
+# recommended, not needed.
+expect_field Recommends "cups-client, qt6-translations-l10n"
 for package in libqt6svg6 libgtest-dev libgmock-dev libbenchmark1debian; do
   if grep -qx "$package" <<<"$depends"; then echo "Depends names the build's $package"; failed=1; fi
 done
@@ -71,6 +78,36 @@ shown=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$work/root/usr/bin
 guide=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$work/root/usr/bin/tavelle" --guide-file) || true
 [ "$guide" = "$work/root/usr/share/doc/tavelle/guide/index.html" ] ||
   { echo "F1 would open \"$guide\", not the unpacked guide"; failed=1; }
+# No program carries a path of the source or build tree it was made in (a guide found there, a
+# file name in an assertion): the package depends on nothing but its files.
+for program in "$work/root/usr/bin/"* "$work/root/usr/lib/"*/tavelle/*; do
+  if strings -a "$program" | grep -F -e "$source" -e "$build"; then
+    echo "$(basename "$program") holds a path of the build"
+    failed=1
+  fi
+done
+
+# Installed with --no-install-recommends, the program must still show a window: the platform plugin it
+# shows its windows with must come from a package it depends on (on Debian 12 libqt6gui6 holds the X11
+# one; qt6-qpa-plugins, which it only recommends, holds the VNC one). Installing the package into a scratch
+# root without the recommended plugins, with apt-get install --no-install-recommends, would need
+# debootstrap to fetch and unpack a whole Debian system: minutes and a network, more than this test may
+# take. So the test reads the dependency from the package and starts the unpacked program on that plugin.
+plugin=$(dpkg-query -S '*/qt6/plugins/platforms/libqxcb.so' | head -n 1)
+plugin_package=${plugin%%:*}
+grep -qx "$plugin_package" <<<"$depends" || { echo "Depends lacks $plugin_package, which holds $plugin"; failed=1; }
+# shellcheck source=../support/private_xvfb.sh
+. "$here/../support/private_xvfb.sh"
+if start_private_xvfb "$work" 2>"$work/xvfb-error"; then
+  mkdir -m 700 "$work/runtime"
+  shown=$(env -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" \
+    TAVELLE_REPORT_FIRST_EXPOSE=1 timeout 60 "$work/root/usr/bin/tavelle" 2>"$work/start.err") || true
+  grep -q '^first-expose ' <<<"$shown" ||
+    { echo "the unpacked program showed no home screen on X11: $(cat "$work/start.err")"; failed=1; }
+else
+  cat "$work/xvfb-error"
+  failed=1
+fi
 for tool in tavelle-solve tavelle-sheets; do
   shown=$("$work/root/usr/bin/$tool" --version)
   [ "$shown" = "$tool $version" ] || { echo "$tool --version printed \"$shown\""; failed=1; }

@@ -60,6 +60,18 @@ run -- --help
   grep -q -- '--version' "$work/out" && grep -q 'xvfb-run -a tavelle' "$work/out" ||
   fail "--help: status $status, printed: $out"
 
+# Under French settings the help is French, Qt's words too; in either language no line passes 80 columns.
+run LC_ALL=fr_FR.UTF-8 -- --help
+[ "$status" -eq 0 ] && [ "$(head -n 1 "$work/out")" = "Utilisation : tavelle [options] [FICHIER]" ] &&
+  grep -q 'Afficher cette aide' "$work/out" && grep -q 'Afficher les informations de version' "$work/out" &&
+  grep -q 'xvfb-run -a tavelle' "$work/out" || fail "--help under French settings: status $status, printed: $out"
+[ "$(LC_ALL=C.UTF-8 wc -L <"$work/out")" -le 80 ] || fail "the French help has lines over 80 columns: $out"
+run LC_ALL=C -- --help
+[ "$(LC_ALL=C.UTF-8 wc -L <"$work/out")" -le 80 ] || fail "the help has lines over 80 columns: $out"
+run LC_ALL=fr_FR.UTF-8 -- --platform=offscreen
+expect_one_error_line "an unknown option under French settings" 2 'option inconnue "--platform"' \
+  "lancez tavelle --help pour l'usage"
+
 # A help or version that cannot be written is an error, said in one line.
 for option in --help --version; do
   set +e

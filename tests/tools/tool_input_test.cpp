@@ -116,7 +116,7 @@ TEST_P(ToolVersion, PrintsTheProjectVersion)
     EXPECT_EQ(run.out, std::string(fs::path(GetParam().path).filename()) + " " TAVELLE_PROJECT_VERSION "\n");
     const ToolRun help = runTool(GetParam().path, "--help", "");
     EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out.rfind("usage: " + std::string(fs::path(GetParam().path).filename()), 0), 0u) << help.out;
+    EXPECT_EQ(help.out.rfind("Usage: " + std::string(fs::path(GetParam().path).filename()), 0), 0u) << help.out;
 }
 
 INSTANTIATE_TEST_SUITE_P(Tools, ToolVersion, ::testing::ValuesIn(kTools),

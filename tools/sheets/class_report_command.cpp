@@ -118,8 +118,8 @@ int runClassReport(int argc, char** argv)
     const std::optional<int> ended = runStage(program, inUserLanguage(program, [&]() -> std::optional<int> {
         ToolCommandLine commandLine(
             program,
-            "usage: tavelle-sheets --bilan FILE.csv [FILE.csv …] [--groupe G] [--depuis DATE] [--jusqu-a DATE]\n"
-            "                      -o OUT.pdf\n",
+            "Usage: tavelle-sheets --bilan FILE.csv [FILE.csv …] [--groupe G] [--depuis DATE]\n"
+            "                      [--jusqu-a DATE] -o OUT.pdf\n",
             "Writes the class report as an A4 PDF from progress exports (tavelle --progression): the class's page\n"
             "(attempts, share of right answers per question, mean mark week by week, the trainees' table), then a\n"
             "page per trainee. An attempt found in several files counts once. DATE is YYYY-MM-DD.");

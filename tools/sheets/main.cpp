@@ -292,9 +292,10 @@ int main(int argc, char** argv)
     const std::optional<int> ended = tavelle::runStage("tavelle-sheets", tavelle::inUserLanguage("tavelle-sheets", [&]() -> std::optional<int> {
         tavelle::ToolCommandLine commandLine(
             "tavelle-sheets",
-            "usage: tavelle-sheets [FILE | - | --random N [--seed S] | --code CODE | --class FILE [--seed S]]\n"
+            "Usage: tavelle-sheets [FILE | - | --random N [--seed S] | --code CODE | --class FILE [--seed S]]\n"
             "                      -o OUT.pdf [--trainee | --key]\n"
-            "       tavelle-sheets --bilan FILE.csv [FILE.csv …] [--groupe G] [--depuis DATE] [--jusqu-a DATE] -o OUT.pdf\n",
+            "       tavelle-sheets --bilan FILE.csv [FILE.csv …] [--groupe G] [--depuis DATE]\n"
+            "                      [--jusqu-a DATE] -o OUT.pdf\n",
             "Writes exam sheets as an A4 PDF: for each exercise one or two trainee pages (the statement, the\n"
             "schematic without the values to find, numbered questions and ruled room for the model answer and\n"
             "a quarter more), then the answer key (a table of the set's answers to the hundredth of a bar, then\n"

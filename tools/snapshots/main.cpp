@@ -81,7 +81,7 @@ int main(int argc, char** argv)
     bool practice = false;
     const std::optional<int> ended = tavelle::runStage("tavelle-snapshots", [&]() -> std::optional<int> {
         tavelle::ToolCommandLine commandLine(
-            "tavelle-snapshots", "usage: tavelle-snapshots [-platform NAME] [--practice] OUTDIR [FILE]\n",
+            "tavelle-snapshots", "Usage: tavelle-snapshots [-platform NAME] [--practice] OUTDIR [FILE]\n",
             "Walks the exercise in FILE (tavelle-solve's JSON input; - for standard input; a built-in\n"
             "three-nozzle exercise when FILE is not given) and writes a picture of each of the eleven\n"
             "screens to OUTDIR/<screen>.png. An array of exercises is walked as one run; the pictures show\n"

@@ -110,7 +110,7 @@ int run(int argc, char** argv)
 {
     tavelle::ToolCommandLine commandLine(
         "tavelle-solve",
-        "usage: tavelle-solve [--text] [FILE]\n"
+        "Usage: tavelle-solve [--text] [FILE]\n"
         "       tavelle-solve --random N [--seed S]\n",
         "Reads exercises as JSON from FILE, or from standard input when FILE is - or not given, and\n"
         "writes what every screen shows: JSON, or with --text a French answer key. With --random,\n"

@@ -3,6 +3,7 @@
 #include "core/about_texts.h"
 #include "format/printable_text.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace tavelle {
@@ -25,12 +26,17 @@ std::uint64_t wholeNumber(const std::string& option, const std::string& value)
 ToolCommandLine::ToolCommandLine(std::string program, std::string usage, std::string_view description)
     : m_program(std::move(program)),
       m_usage(std::move(usage)),
-      m_help(QStringList{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit.")),
+      // Worded as the application's own command line words them (Qt's words).
+      m_help(QStringList{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays help on commandline options.")),
       m_version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
-                QStringLiteral("Show the version and exit."))
+                QStringLiteral("Displays version information."))
 {
-    m_parser.setApplicationDescription(
-        QString::fromUtf8(description.data(), static_cast<qsizetype>(description.size())));
+    // The description's lines are joined where no sentence ends, then wrapped at 80 columns with the rest
+    // of the help.
+    std::string text(description);
+    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1))
+        if (at > 0 && text[at - 1] != '.' && at + 1 < text.size()) text[at] = ' ';
+    m_parser.setApplicationDescription(QString::fromStdString(text));
     m_parser.addOption(m_help);
     m_parser.addOption(m_version);
 }
@@ -60,11 +66,49 @@ void ToolCommandLine::parse(int argc, char** argv)
     throw UsageError(printableText(toStd(error), 200));
 }
 
+namespace {
+
+constexpr std::size_t helpColumns = 80;
+
+std::size_t columns(std::string_view utf8)
+{
+    std::size_t count = 0;
+    for (const char byte : utf8) count += (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U ? 1U : 0U;
+    return count;
+}
+
+// The help in lines of at most 80 columns: a longer line is broken at its last blank that fits, what
+// follows indented as the line is, or, on the synopsis's first line, under its first form's arguments.
+std::string wrapped(std::string_view text, std::size_t synopsisIndent)
+{
+    std::string result;
+    bool first = true;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string line(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        const std::size_t indent = first ? synopsisIndent : std::min(line.find_first_not_of(' '), line.size());
+        first = false;
+        while (columns(line) > helpColumns) {
+            std::size_t cut = line.size();
+            while (cut > indent && (line[cut - 1] != ' ' || columns(std::string_view(line).substr(0, cut - 1)) > helpColumns))
+                --cut;
+            if (cut <= indent + 1) break;  // one word longer than a line: left whole
+            result.append(line, 0, cut - 1).append("\n");
+            line = std::string(indent, ' ') + line.substr(cut);
+        }
+        result.append(line).append("\n");
+    }
+    return result;
+}
+
+}  // namespace
+
 std::string ToolCommandLine::helpText() const
 {
     // Qt's first line names "<executable_name>" without an application object: the synopsis replaces it.
     const std::string qtHelp = toStd(m_parser.helpText());
-    return m_usage + qtHelp.substr(qtHelp.find('\n') + 1);
+    return wrapped(m_usage + qtHelp.substr(qtHelp.find('\n') + 1), m_usage.find(' ', m_usage.find(' ') + 1) + 1);
 }
 
 std::string ToolCommandLine::versionText() const
