@@ -1,6 +1,6 @@
 #include "tools/sheets/class_list.h"
 
-#include "tools/solve/printable_text.h"
+#include "format/printable_text.h"
 #include "tools/solve/tool_stage.h"
 
 #include <QString>
