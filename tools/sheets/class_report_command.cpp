@@ -59,6 +59,16 @@ std::optional<std::int64_t> dayOption(const ToolCommandLine& commandLine, const 
     return day;
 }
 
+// The file cannot be read: said as the exercise files' own reading fault, in the user's language.
+InputError unreadable(const std::string& path, int systemError)
+{
+    InputProblem problem;
+    problem.fault = InputFault::cannotRead;
+    problem.file = shownPath(path);
+    problem.systemError = systemError;
+    return InputError(std::move(problem));
+}
+
 // Adds one export to the report, or ends the run with the one line that says why it cannot.
 void readExport(const std::string& path, ClassReport& report)
 {
@@ -66,12 +76,12 @@ void readExport(const std::string& path, ClassReport& report)
     std::istream* in = &std::cin;
     if (path != "-") {
         file.open(path, std::ios::binary);
-        if (!file) throw InputError(InputProblem{.fault = InputFault::cannotRead, .file = shownPath(path), .systemError = errno});
+        if (!file) throw unreadable(path, errno);
         in = &file;
     }
     ProgressCsvReader reader(*in, shownPath(path), frenchMessages());
     if (!report.read(reader)) throw InputError(*reader.fault());
-    if (in->bad()) throw InputError(InputProblem{.fault = InputFault::cannotRead, .file = shownPath(path), .systemError = errno});
+    if (in->bad()) throw unreadable(path, errno);
 }
 
 void quietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message)
