@@ -10,10 +10,26 @@ namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The no-break space and the narrow no-break space French puts before a unit, in UTF-8.
+constexpr std::string_view noBreakSpaces[] = {"\xC2\xA0", "\xE2\x80\xAF"};
+
 std::string_view trimmed(std::string_view text)
 {
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    for (bool more = true; more;) {
+        more = false;
+        while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+        while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+        for (std::string_view space : noBreakSpaces) {
+            if (text.starts_with(space)) {
+                text.remove_prefix(space.size());
+                more = true;
+            }
+            if (text.ends_with(space)) {
+                text.remove_suffix(space.size());
+                more = true;
+            }
+        }
+    }
     return text;
 }
 
@@ -34,7 +50,7 @@ constexpr double largestPressure = 1e6;
 std::optional<double> typedPressure(std::string_view typed)
 {
     std::string_view text = trimmed(typed);
-    for (std::string_view unit : {"bar", "b"}) {
+    for (std::string_view unit : {"bars", "bar", "b"}) {
         if (endsWithUnit(text, unit)) {
             text = trimmed(text.substr(0, text.size() - unit.size()));
             break;

@@ -14,10 +14,10 @@ std::optional<Navigation> navigateInPractice(ScreenId from, std::string_view con
     const bool forward = control == "Command1";
     switch (from) {
     case ScreenId::Dessin:
-        if (forward && !progress.portionAbVerified) return open(ScreenId::QuestionAB);
+        if (forward) return open(ScreenId::QuestionAB);
         break;
     case ScreenId::Calculs:
-        if (forward && !progress.portionBcVerified) return open(ScreenId::QuestionBC);
+        if (forward) return open(ScreenId::QuestionBC);
         break;
     case ScreenId::Calculs2:
         if (forward) return open(ScreenId::Bilan);

@@ -15,8 +15,9 @@ struct PracticeProgress {
 
 // In practice the trainee answers before each calculation screen shows the worked answer, and a
 // finished exercise ends on its summary. This gives where a button leads in practice; for any
-// button it leaves alone, the normal flow applies. The question windows lead on to their
-// calculation screen once verified, and back to where the trainee came from.
+// button it leaves alone, the normal flow applies. Each calculation screen is reached through its question
+// window, which leads on once its answers are marked (and shows them as marked ever after), and back to
+// where the trainee came from.
 std::optional<Navigation> navigateInPractice(ScreenId from, std::string_view control,
                                              const PracticeProgress& progress, const ExerciseRecord& record);
 

@@ -25,6 +25,8 @@ Mark wrongChoice(std::string_view expected)
 Mark markPressure(std::string_view typed, double exact, std::string_view sep)
 {
     const std::optional<double> value = typedPressure(typed);
+    if (typed.find_first_not_of(" \t") == std::string_view::npos)
+        return {MarkKind::notANumber, joinedText("Répondez : tapez une pression en bars, par exemple 6", sep, "5")};
     if (!value)
         return {MarkKind::notANumber,
                 joinedText("Ce n'est pas un nombre : tapez une pression en bars, par exemple 6", sep, "5")};
@@ -58,7 +60,7 @@ std::string_view questionTitle(Question question)
     case Question::worstNozzleLoss: return "Pression nécessaire à la division";
     case Question::feedLoss: return "Pertes de charge de la portion BC, Jbc";
     case Question::pumpPressure: return "Pression à la pompe";
-    case Question::pumpVerdict: return "La pompe suffit-elle ?";
+    case Question::pumpVerdict: return "Verdict sur la pompe";
     }
     return {};
 }

@@ -35,7 +35,7 @@ ExpectedAnswers expectedAnswers(const ExerciseRecord& record);
 
 // The two ways to answer the verdict, as the list offers them.
 inline constexpr std::string_view pumpSufficesAnswer = "La pompe suffit";
-inline constexpr std::string_view relayNeededAnswer = "Il faut un relai";
+inline constexpr std::string_view relayNeededAnswer = "Il faut un relais";
 // The nozzle answers, as the list offers them, for nozzles 1 to the nozzle count.
 std::string nozzleAnswer(int nozzle);
 

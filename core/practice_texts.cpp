@@ -62,9 +62,8 @@ std::string durationText(std::int64_t seconds)
     return joinedText(std::to_string(seconds / 60), " min ", twoDigits(seconds % 60), " s");
 }
 
-SummaryTexts summaryTexts(std::string_view heading, const PracticeAttempt& attempt,
-                          const std::vector<PastResult>& recent, const QuestionRecords& records,
-                          std::int64_t utcOffsetSeconds)
+SummaryTexts summaryTexts(std::string_view heading, const PracticeAttempt& attempt, const KeepStatus& keeping,
+                          const ProgressReading& reading, std::int64_t utcOffsetSeconds)
 {
     SummaryTexts texts;
     texts.heading = std::string(heading);
@@ -73,10 +72,32 @@ SummaryTexts summaryTexts(std::string_view heading, const PracticeAttempt& attem
                                          attempt.right[i] ? "juste" : "faux"));
     texts.score = joinedText("Note : ", std::to_string(attempt.score()), " / ", std::to_string(questionCount));
     texts.time = joinedText("Temps : ", durationText(attempt.secondsTaken));
+    switch (keeping.state) {
+    case KeepState::keeping: texts.keeping = practiceTexts::keepingAttempt; break;
+    case KeepState::kept: texts.keeping = practiceTexts::attemptKept; break;
+    case KeepState::notKept: texts.keeping = notKeptMessage(keeping.reason); break;
+    }
+    if (!reading.done || reading.failure) {
+        const std::string line =
+            reading.failure ? unreadableProgress(*reading.failure) : std::string(practiceTexts::readingProgress);
+        texts.recent.push_back(line);
+        texts.shares.push_back(line);
+        return texts;
+    }
+    std::vector<PastResult> recent = reading.recent;
+    QuestionRecords records = reading.records;
+    if (keeping.state == KeepState::notKept) {
+        recent.insert(recent.begin(), {attempt.finishedAt, attempt.score(), attempt.secondsTaken});
+        for (std::size_t i = 0; i < questionCount; ++i) {
+            ++records[i].asked;
+            records[i].right += attempt.right[i] ? 1 : 0;
+        }
+    }
     for (const PastResult& result : recent)
         texts.recent.push_back(joinedText(localDateTime(result.finishedAt, utcOffsetSeconds), " — ",
                                           std::to_string(result.score), " / ", std::to_string(questionCount),
                                           " en ", durationText(result.secondsTaken)));
+    if (texts.recent.empty()) texts.recent.emplace_back(practiceTexts::nothingKeptYet);
     for (std::size_t i = 0; i < questionCount; ++i) {
         const QuestionRecord& record = records[i];
         std::string line = joinedText(questionTitle(allQuestions[i]), " : ");
@@ -90,6 +111,11 @@ SummaryTexts summaryTexts(std::string_view heading, const PracticeAttempt& attem
     return texts;
 }
 
+std::string unreadableProgress(std::string_view reason)
+{
+    return joinedText("Vos résultats passés ne peuvent pas être lus : ", reason, ".");
+}
+
 std::string notKeptMessage(std::string_view reason)
 {
     return joinedText("Le résultat de cet exercice n'a pas pu être enregistré : ", reason,
@@ -100,22 +126,26 @@ std::string notKeptMessage(std::string_view reason)
 
 namespace tavelle {
 
-std::string storageFaultReason(StorageFault fault, std::string_view file, std::string_view detail)
+std::string storageFaultReason(StorageFault fault, std::string_view file)
 {
     switch (fault) {
     case StorageFault::locked:
         return joinedText("le fichier ", file, " est verrouillé par un autre programme depuis trop longtemps");
     case StorageFault::readOnly: return joinedText("le fichier ", file, " ne peut pas être écrit");
-    case StorageFault::diskFull: return joinedText("le disque qui porte ", file, " est plein");
-    case StorageFault::cannotOpen:
-        return joinedText("le fichier ", file, " ne peut pas être ouvert ou créé (", detail, ")");
+    case StorageFault::diskFull: return joinedText("disque plein : le fichier ", file, " ne peut pas grandir");
+    case StorageFault::cannotOpen: return joinedText("le fichier ", file, " ne peut pas être ouvert ou créé");
     case StorageFault::corrupt: return joinedText("le fichier ", file, " est endommagé");
-    case StorageFault::writeError: return joinedText("l'écriture de ", file, " a échoué (", detail, ")");
+    case StorageFault::writeError: return joinedText("l'écriture de ", file, " a échoué");
     case StorageFault::newerVersion:
         return joinedText("le fichier ", file, " vient d'une version plus récente de Tavelle, qui seule peut l'écrire");
+    case StorageFault::folderCannotBeMade:
+        return joinedText("le dossier du fichier ", file, " ne peut pas être créé");
+    case StorageFault::linkOutsideFolder:
+        return joinedText("le fichier ", file, " est un lien vers un autre endroit, qui n'est pas suivi");
+    case StorageFault::noModule: return "le module qui garde la progression ne se charge pas";
     case StorageFault::other: break;
     }
-    return joinedText("le fichier ", file, " n'a pas pu être écrit (", detail, ")");
+    return joinedText("le fichier ", file, " n'a pas pu être écrit");
 }
 
 std::string damagedFileSetAside(std::string_view file, std::string_view asideName)

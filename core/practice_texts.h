@@ -18,7 +18,7 @@ inline constexpr std::string_view worstNozzleQuestion = "Quelle est la lance la 
 inline constexpr std::string_view worstNozzleLossQuestion = "Quelle pression lui faut-il à la division (en bars) ?";
 inline constexpr std::string_view feedLossQuestion = "Pertes de charge de la portion BC, Jbc (en bars) ?";
 inline constexpr std::string_view pumpPressureQuestion = "Pression à la pompe (en bars) ?";
-inline constexpr std::string_view pumpVerdictQuestion = "La pompe suffit-elle, ou faut-il un relai ?";
+inline constexpr std::string_view pumpVerdictQuestion = "La pompe suffit-elle, ou faut-il un relais ?";
 inline constexpr std::string_view back = "<< Retour";
 inline constexpr std::string_view check = "Vérifier";
 inline constexpr std::string_view showCalculation = "Voir le calcul >>";
@@ -28,6 +28,9 @@ inline constexpr std::string_view summaryHeading = "Bilan de l'exercice";
 inline constexpr std::string_view recentHeading = "Vos dix derniers résultats :";
 inline constexpr std::string_view sharesHeading = "Réponses justes, question par question :";
 inline constexpr std::string_view nothingKeptYet = "Aucun résultat enregistré pour l'instant.";
+inline constexpr std::string_view keepingAttempt = "Enregistrement du résultat en cours…";
+inline constexpr std::string_view attemptKept = "Résultat enregistré.";
+inline constexpr std::string_view readingProgress = "Lecture de vos résultats en cours…";
 inline constexpr std::string_view storageTitle = "Progression";
 }  // namespace practiceTexts
 
@@ -39,22 +42,36 @@ std::string exerciseHeading(std::size_t number, std::size_t count, std::optional
 // "3 min 05 s", "42 s".
 std::string durationText(std::int64_t seconds);
 
+// Where the finished exercise stands in the trainee's progress: being kept, kept, or why not.
+enum class KeepState { keeping, kept, notKept };
+struct KeepStatus {
+    KeepState state = KeepState::keeping;
+    std::string reason;  // why it was not kept
+};
+
+// The trainee's kept progress as the summary reads it: not read yet, read, or why it cannot be.
+struct ProgressReading {
+    bool done = false;
+    std::optional<std::string> failure;
+    std::vector<PastResult> recent;  // newest first
+    QuestionRecords records{};
+};
+
 // What the summary of a finished exercise shows, line by line.
 struct SummaryTexts {
     std::string heading;
     std::vector<std::string> marks;  // one per question: its title, the answer given, right or wrong
     std::string score;
     std::string time;
+    std::string keeping;              // whether the attempt is kept
     std::vector<std::string> recent;  // newest first
     std::vector<std::string> shares;  // one per question
 };
 
-// `utcOffsetSeconds` turns the kept UTC times into the trainee's clock.
-SummaryTexts summaryTexts(std::string_view heading, const PracticeAttempt& attempt,
-                          const std::vector<PastResult>& recent, const QuestionRecords& records,
-                          std::int64_t utcOffsetSeconds);
-
-inline constexpr std::string_view progressModuleMissing = "le module qui garde la progression ne se charge pas";
+// `utcOffsetSeconds` turns the kept UTC times into the trainee's clock. An attempt that could not be kept
+// still counts in what the summary shows, so that nothing just answered reads as never asked.
+SummaryTexts summaryTexts(std::string_view heading, const PracticeAttempt& attempt, const KeepStatus& keeping,
+                          const ProgressReading& reading, std::int64_t utcOffsetSeconds);
 
 // The one message shown when a finished exercise could not be kept, with the reason.
 std::string notKeptMessage(std::string_view reason);
@@ -64,10 +81,25 @@ std::string notKeptMessage(std::string_view reason);
 namespace tavelle {
 
 // Why the progress could not be kept or read, as the database or the system told it.
-enum class StorageFault { locked, readOnly, diskFull, cannotOpen, corrupt, writeError, newerVersion, other };
+enum class StorageFault {
+    locked,
+    readOnly,
+    diskFull,
+    cannotOpen,
+    corrupt,
+    writeError,
+    newerVersion,
+    folderCannotBeMade,
+    linkOutsideFolder,
+    noModule,
+    other
+};
 
-// The reason in French, naming the file; `detail` is the system's own words, kept for the unforeseen.
-std::string storageFaultReason(StorageFault fault, std::string_view file, std::string_view detail);
+// The reason in French, naming the file. The system's own words never reach the trainee: they may be
+// English, and the fault says all the trainee can act on.
+std::string storageFaultReason(StorageFault fault, std::string_view file);
+// The reason the summary cannot show the kept progress.
+std::string unreadableProgress(std::string_view reason);
 // The notice that a damaged progress file was set aside under a new name and a new one begun.
 std::string damagedFileSetAside(std::string_view file, std::string_view asideName);
 

@@ -37,6 +37,12 @@ void EntryScreen::showChoices(const ExerciseInput& input)
     for (const auto& [list, combo] : m_lists) combo->setCurrentIndex(combo->findText(toQString(list->choice(copy))));
 }
 
+void EntryScreen::fixChoices(const ExerciseInput& input)
+{
+    showChoices(input);
+    for (const auto& [list, combo] : m_lists) combo->setEnabled(false);
+}
+
 QComboBox* EntryScreen::addRow(const char* labelName, const QString& text, QRect labelRect, const char* listName,
                                QRect listRect)
 {

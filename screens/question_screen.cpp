@@ -5,6 +5,7 @@
 #include "screens/choice_list.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,18 +30,12 @@ QColor markColour(MarkKind kind)
     return Qt::black;
 }
 
-std::vector<Question> questionsOf(ScreenId screen)
-{
-    if (screen == ScreenId::QuestionAB) return {portionAbQuestions.begin(), portionAbQuestions.end()};
-    return {portionBcQuestions.begin(), portionBcQuestions.end()};
-}
-
 }  // namespace
 
 QuestionScreen::QuestionScreen(ScreenId screen, ScreenHost& screenHost)
     : ScreenWindow(screen, screenHost,
                    QSize(windowWidth, firstRowTop + rowHeight * static_cast<int>(questionsOf(screen).size()) + 60))
-    , m_questions(questionsOf(screen))
+    , m_questions(questionsOf(screen).begin(), questionsOf(screen).end())
 {
     const std::string_view heading =
         screen == ScreenId::QuestionAB ? practiceTexts::portionAbHeading : practiceTexts::portionBcHeading;
@@ -62,10 +57,16 @@ QuestionScreen::QuestionScreen(ScreenId screen, ScreenHost& screenHost)
             else
                 m_nozzles = list;
             list->setCurrentIndex(-1);
+            connect(list, &QComboBox::currentTextChanged, this, [this, question](const QString& text) {
+                if (!m_showing) host().answerTyped(screenId(), question, text.toStdString());
+            });
             input = list;
         } else {
             auto* field = new QLineEdit(this);
             field->setPlaceholderText(QStringLiteral("en bars"));
+            connect(field, &QLineEdit::textChanged, this, [this, question](const QString& text) {
+                if (!m_showing) host().answerTyped(screenId(), question, text.toStdString());
+            });
             input = field;
         }
         input->setObjectName(toQString(name));
@@ -87,41 +88,44 @@ QuestionScreen::QuestionScreen(ScreenId screen, ScreenHost& screenHost)
     m_onward->setEnabled(false);
 }
 
-void QuestionScreen::showExercise(const QString& heading, int nozzleCount)
+void QuestionScreen::keyPressEvent(QKeyEvent* event)
 {
-    m_exercise->setText(heading);
-    if (m_nozzles == nullptr) return;
-    m_nozzles->clear();
-    for (int nozzle = 1; nozzle <= nozzleCount; ++nozzle) m_nozzles->addItem(toQString(nozzleAnswer(nozzle)));
-    m_nozzles->setCurrentIndex(-1);
+    // Enter in an answer field presses "Vérifier": the field lets the key through to its window.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && qobject_cast<QLineEdit*>(focusWidget()) != nullptr) {
+        if (m_check->isEnabled()) m_check->click();
+        return;
+    }
+    ScreenWindow::keyPressEvent(event);
 }
 
-std::vector<std::string> QuestionScreen::answers() const
+void QuestionScreen::showWindow(const QuestionWindow& window)
 {
-    std::vector<std::string> typed;
-    for (const Row& row : m_rows) {
-        if (const auto* list = qobject_cast<const QComboBox*>(row.input))
-            typed.push_back(choice(list));
-        else
-            typed.push_back(qobject_cast<const QLineEdit*>(row.input)->text().toStdString());
+    // What is shown here comes from the session: it is not typed again.
+    m_showing = true;
+    m_exercise->setText(toQString(window.heading));
+    if (m_nozzles != nullptr && m_nozzles->count() != window.nozzleCount) {
+        m_nozzles->clear();
+        for (int nozzle = 1; nozzle <= window.nozzleCount; ++nozzle) m_nozzles->addItem(toQString(nozzleAnswer(nozzle)));
     }
-    return typed;
-}
-
-void QuestionScreen::showMarks(std::span<const Mark> marks)
-{
-    bool final = true;
-    for (std::size_t i = 0; i < m_rows.size() && i < marks.size(); ++i) {
-        m_rows[i].mark->setText(toQString(marks[i].text));
-        setTextColour(*m_rows[i].mark, markColour(marks[i].kind));
-        if (marks[i].kind == MarkKind::notANumber) final = false;
+    for (std::size_t i = 0; i < m_rows.size() && i < window.rows.size(); ++i) {
+        const Row& row = m_rows[i];
+        const QString typed = toQString(window.rows[i].typed);
+        if (auto* list = qobject_cast<QComboBox*>(row.input))
+            list->setCurrentIndex(list->findText(typed));
+        else if (auto* field = qobject_cast<QLineEdit*>(row.input); field->text() != typed)
+            field->setText(typed);
+        const std::optional<Mark>& mark = window.rows[i].mark;
+        row.mark->setText(mark ? toQString(mark->text) : QString());
+        if (mark) setTextColour(*row.mark, markColour(mark->kind));
+        // Final answers stay readable, and reachable by Tab, but cannot change.
+        if (auto* field = qobject_cast<QLineEdit*>(row.input)) field->setReadOnly(window.marked);
+        else row.input->setEnabled(!window.marked);
     }
-    if (!final) return;
-    m_verified = true;
-    for (const Row& row : m_rows) row.input->setEnabled(false);
-    m_check->setEnabled(false);
-    m_onward->setEnabled(true);
-    m_onward->setFocus();
+    m_check->setEnabled(!window.marked);
+    m_onward->setEnabled(window.marked);
+    if (window.marked) m_onward->setFocus();
+    m_showing = false;
 }
 
 }  // namespace tavelle

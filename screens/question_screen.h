@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/practice_questions.h"
+#include "core/practice_session.h"
 #include "screens/screen_window.h"
 
 #include <span>
@@ -16,7 +17,7 @@ namespace tavelle {
 
 // In practice, the window that asks the trainee's answers before a calculation screen shows the worked
 // answer: one row a question, a list for a choice and a field for a pressure, each with its mark below
-// once checked. "Voir le calcul >>" opens only once every answer has been marked.
+// once checked. It forwards each answer as it is typed or chosen, and Enter in a field presses "Vérifier".
 class QuestionScreen final : public ScreenWindow {
     Q_OBJECT
 public:
@@ -25,16 +26,12 @@ public:
 
     std::span<const Question> questions() const { return m_questions; }
 
-    // The exercise the trainee is on ("Exercice 2 / 5"), and the nozzles the worst-nozzle list offers.
-    void showExercise(const QString& heading, int nozzleCount);
+    // Shows the window as the practice session has it: the exercise, the answers, their marks, and
+    // whether they are final (read-only, the way on to the calculation open).
+    void showWindow(const QuestionWindow& window);
 
-    // What the trainee answered, one text per question; empty when nothing was chosen or typed.
-    std::vector<std::string> answers() const;
-
-    // The marks of the answers, in question order. Once none is "not a number" the answers are final:
-    // the fields lock and the way on to the calculation opens.
-    void showMarks(std::span<const Mark> marks);
-    bool verified() const { return m_verified; }
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct Row {
@@ -49,7 +46,7 @@ private:
     QComboBox* m_nozzles = nullptr;
     QPushButton* m_check = nullptr;
     QPushButton* m_onward = nullptr;
-    bool m_verified = false;
+    bool m_showing = false;
 };
 
 }  // namespace tavelle

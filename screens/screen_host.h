@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/practice_questions.h"
 #include "core/screen_id.h"
+
+#include <string>
 
 #include <string_view>
 
@@ -27,6 +30,13 @@ public:
     virtual void screenClosedByUser(ScreenId screen) = 0;
     // "Vérifier" on a practice question window: the shell marks the answers it shows.
     virtual void checkAnswers(ScreenId screen) { static_cast<void>(screen); }
+    // The trainee typed or chose an answer on a practice question window.
+    virtual void answerTyped(ScreenId screen, Question question, std::string text)
+    {
+        static_cast<void>(screen);
+        static_cast<void>(question);
+        static_cast<void>(text);
+    }
 };
 
 }  // namespace tavelle

@@ -22,7 +22,7 @@ QString lines(const std::vector<std::string>& texts)
 }  // namespace
 
 SummaryScreen::SummaryScreen(ScreenHost& screenHost)
-    : ScreenWindow(ScreenId::Bilan, screenHost, QSize(windowWidth, 560))
+    : ScreenWindow(ScreenId::Bilan, screenHost, QSize(windowWidth, 600))
 {
     m_heading = addLabel(this, "headingLabel", QString(), QRect(16, 8, windowWidth - 32, 24), 11, true);
     m_marks = addLabel(this, "marksLabel", QString(), QRect(16, 40, windowWidth - 32, 100));
@@ -31,11 +31,14 @@ SummaryScreen::SummaryScreen(ScreenHost& screenHost)
     m_recent = addLabel(this, "recentLabel", QString(), QRect(32, 214, windowWidth - 48, 170));
     addLabel(this, "sharesHeading", toQString(practiceTexts::sharesHeading), QRect(16, 390, windowWidth - 32, 20), 0, true);
     m_shares = addLabel(this, "sharesLabel", QString(), QRect(32, 412, windowWidth - 48, 90));
+    m_keeping = addLabel(this, "keepingLabel", QString(), QRect(16, 504, windowWidth - 32, 44));
+    m_keeping->setWordWrap(true);
+    m_keeping->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     for (QLabel* label : {m_marks, m_recent, m_shares}) label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    addNavigationButton(practiceControls::quit.data(), toQString(practiceTexts::quit), QRect(16, 512, 150, 34));
+    addNavigationButton(practiceControls::quit.data(), toQString(practiceTexts::quit), QRect(16, 554, 150, 34));
     addNavigationButton(practiceControls::nextExercise.data(), toQString(practiceTexts::nextExercise),
-                        QRect(windowWidth - 166, 512, 150, 34))
+                        QRect(windowWidth - 166, 554, 150, 34))
         ->setFocus();
 }
 
@@ -44,7 +47,8 @@ void SummaryScreen::showSummary(const SummaryTexts& texts)
     m_heading->setText(toQString(texts.heading));
     m_marks->setText(lines(texts.marks));
     m_score->setText(toQString(texts.score) + QLatin1Char('\n') + toQString(texts.time));
-    m_recent->setText(texts.recent.empty() ? toQString(practiceTexts::nothingKeptYet) : lines(texts.recent));
+    m_keeping->setText(toQString(texts.keeping));
+    m_recent->setText(lines(texts.recent));
     m_shares->setText(lines(texts.shares));
 }
 

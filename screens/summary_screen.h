@@ -20,6 +20,7 @@ private:
     QLabel* m_heading = nullptr;
     QLabel* m_marks = nullptr;
     QLabel* m_score = nullptr;
+    QLabel* m_keeping = nullptr;
     QLabel* m_recent = nullptr;
     QLabel* m_shares = nullptr;
 };

@@ -48,8 +48,9 @@ int exportProgression(const QString& file)
     const QCoreApplication application(argc, argv);
     const std::unique_ptr<ProgressStore> store = loadProgressStore(progressModuleFile(), progressDatabaseFile());
     if (!store) return 1;
-    if (const std::optional<QString> failure = store->exportCsv(file)) {
-        std::fprintf(stderr, "%s: %s\n", programName, qPrintable(echoed(*failure, failure->size())));
+    if (const std::optional<StoreFault> failure = store->exportCsv(file)) {
+        const QString reason = QString::fromStdString(failure->reason());
+        std::fprintf(stderr, "%s: %s\n", programName, qPrintable(echoed(reason, reason.size())));
         return usageErrorStatus;
     }
     return 0;

@@ -54,8 +54,11 @@ int main(int argc, char** argv)
     tavelle::afterFirstExpose([&printing] { printing.noteDefaultPrinter(); });
     // Practice and its exercises outlive every window; only practice loads the progress module.
     std::unique_ptr<tavelle::Practice> practice;
-    if (launch.practice) practice = tavelle::startPractice(launch, messages, navigator);
-    if (!practice) navigator.start();
+    if (launch.practice) practice = tavelle::startPractice(launch, messages);
+    if (practice)
+        navigator.start(*practice);
+    else
+        navigator.start();
     const int status = QApplication::exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return status;

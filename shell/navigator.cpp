@@ -6,7 +6,6 @@
 #include "screens/screen_factory.h"
 #include "screens/window_placement.h"
 #include "shell/message_boxes.h"
-#include "shell/practice.h"
 #include "shell/outside_destruction.h"
 #include "shell/screen_printer.h"
 
@@ -16,12 +15,31 @@
 
 namespace tavelle {
 
+namespace {
+
+// The walk-through's own flow: every button where the screen flow says, nothing added.
+class WalkThrough final : public NavigationMode {
+public:
+    ScreenId firstScreen() const override { return ScreenId::f1; }
+    std::optional<Navigation> navigate(ScreenId from, std::string_view control, const ExerciseRecord& record) override
+    {
+        return tavelle::navigate(from, control, record);
+    }
+    void prepare(ScreenWindow&, const ExerciseRecord&) override {}
+    void answerTyped(Question, std::string) override {}
+    void check(ScreenWindow&, const ExerciseRecord&) override {}
+};
+
+}  // namespace
+
 Navigator::Navigator(MessageBoxes& messages, ScreenPrinter& printer, std::string decimalSeparator,
                      std::function<void()> endProgram)
     : m_decimalSeparator(std::move(decimalSeparator))
     , m_messages(messages)
     , m_printer(printer)
     , m_endProgram(std::move(endProgram))
+    , m_walkThrough(std::make_unique<WalkThrough>())
+    , m_mode(m_walkThrough.get())
 {
 }
 
@@ -32,13 +50,13 @@ Navigator::~Navigator()
 
 void Navigator::start()
 {
-    open(ScreenId::f1, Modality::Modeless);
+    start(*m_walkThrough);
 }
 
-void Navigator::startPractice(Practice& practice)
+void Navigator::start(NavigationMode& mode)
 {
-    m_practice = &practice;
-    open(ScreenId::Form2, Modality::Modeless);
+    m_mode = &mode;
+    open(mode.firstScreen(), Modality::Modeless);
 }
 
 bool Navigator::isCurrent(ScreenId screen) const
@@ -49,8 +67,7 @@ bool Navigator::isCurrent(ScreenId screen) const
 void Navigator::navigateFrom(ScreenId screen, std::string_view control)
 {
     if (!isCurrent(screen)) return;
-    const std::optional<Navigation> navigation =
-        m_practice ? m_practice->navigate(screen, control, m_record) : navigate(screen, control, m_record);
+    const std::optional<Navigation> navigation = m_mode->navigate(screen, control, m_record);
     if (!navigation) return;
     if (navigation->kind == Navigation::Kind::EndProgram) {
         endProgram();
@@ -66,7 +83,6 @@ void Navigator::pressSuite(ScreenId screen)
     if (!isCurrent(screen) || entry == nullptr) return;
     ExerciseInput input;
     entry->enterChoices(input);
-    if (m_practice) m_practice->noteChoices(screen, input);
     const PressOutcome outcome = pressEntryScreen(screen, input, m_record);
     closeCurrent();
     // One box at a time, each waiting for its OK, with no screen behind them.
@@ -95,7 +111,12 @@ void Navigator::screenClosedByUser(ScreenId screen)
 
 void Navigator::checkAnswers(ScreenId screen)
 {
-    if (m_practice && isCurrent(screen)) m_practice->check(*m_current, m_record);
+    if (isCurrent(screen)) m_mode->check(*m_current, m_record);
+}
+
+void Navigator::answerTyped(ScreenId screen, Question question, std::string text)
+{
+    if (isCurrent(screen)) m_mode->answerTyped(question, std::move(text));
 }
 
 void Navigator::open(ScreenId screen, Modality modality)
@@ -103,7 +124,7 @@ void Navigator::open(ScreenId screen, Modality modality)
     m_current = createScreen(screen, *this).release();
     closeWhenDestroyedOutside(*m_current);
     m_current->showLoad(loadScreen(screen, m_record, m_decimalSeparator));
-    if (m_practice) m_practice->prepare(*m_current, m_record);
+    m_mode->prepare(*m_current, m_record);
     if (m_screen) {
         // A window takes the screen its place lies on: the place must be there before it is created.
         m_current->setScreen(m_screen);

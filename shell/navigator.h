@@ -3,17 +3,18 @@
 #include "core/exercise_record.h"
 #include "core/screen_flow.h"
 #include "screens/screen_host.h"
+#include "shell/navigation_mode.h"
 
 #include <QPointer>
 #include <QScreen>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace tavelle {
 
 class MessageBoxes;
-class Practice;
 class ScreenPrinter;
 class ScreenWindow;
 
@@ -29,11 +30,10 @@ public:
     Navigator(const Navigator&) = delete;
     Navigator& operator=(const Navigator&) = delete;
 
-    // Opens the home screen.
+    // Opens the home screen, for the walk-through's own flow.
     void start();
-    // In practice mode the trainee answers before each calculation screen (practice.h); the exercise
-    // screen opens first, with the practice's first exercise chosen.
-    void startPractice(Practice& practice);
+    // Walks the screens as `mode` says (practice), from its first screen; `mode` outlives the navigator's use.
+    void start(NavigationMode& mode);
 
     ScreenWindow* currentScreen() const { return m_current; }
     bool programEnded() const { return m_ended; }
@@ -45,6 +45,7 @@ public:
     void showInformation(const QString& title, const QString& text) override;
     void screenClosedByUser(ScreenId screen) override;
     void checkAnswers(ScreenId screen) override;
+    void answerTyped(ScreenId screen, Question question, std::string text) override;
 
 private:
     bool isCurrent(ScreenId screen) const;
@@ -58,7 +59,8 @@ private:
     MessageBoxes& m_messages;
     ScreenPrinter& m_printer;
     std::function<void()> m_endProgram;
-    Practice* m_practice = nullptr;
+    std::unique_ptr<NavigationMode> m_walkThrough;
+    NavigationMode* m_mode = nullptr;
     ScreenWindow* m_current = nullptr;
     // The monitor the user works on: where the last screen was. The next one opens there.
     QPointer<QScreen> m_screen;

@@ -8,7 +8,6 @@
 #include "screens/summary_screen.h"
 #include "shell/command_line.h"
 #include "shell/message_boxes.h"
-#include "shell/navigator.h"
 #include "shell/progress_module.h"
 #include "platform/system_locale.h"
 #include "format/exercise_reader.h"
@@ -16,6 +15,8 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+
+#include <cstdio>
 
 #include <random>
 
@@ -105,12 +106,12 @@ PracticeFile readPracticeFile(const QString& path)
     return file;
 }
 
-Practice::Practice(PracticeExercises exercises, MessageBoxes& messages,
-                   std::function<std::unique_ptr<ProgressStore>()> openStore, std::string decimalSeparator)
+Practice::Practice(PracticeExercises exercises, MessageBoxes& messages, ProgressWorker::OpenStore openStore,
+                   std::string decimalSeparator)
     : m_exercises(std::move(exercises))
     , m_messages(messages)
-    , m_openStore(std::move(openStore))
     , m_decimalSeparator(std::move(decimalSeparator))
+    , m_worker(std::move(openStore))
 {
     m_exercises.advance();
     startExercise();
@@ -120,40 +121,30 @@ Practice::~Practice() = default;
 
 void Practice::startExercise()
 {
-    m_progress = {};
-    m_entered = m_exercises.current();
-    m_attempt = {};
-    m_started = std::chrono::steady_clock::now();
+    ++m_exerciseNumber;
+    m_session.emplace(m_exercises.current(), m_exercises.heading(), m_decimalSeparator,
+                      QDateTime::currentSecsSinceEpoch());
 }
 
 std::optional<Navigation> Practice::navigate(ScreenId from, std::string_view control, const ExerciseRecord& record)
 {
-    if (from == ScreenId::Bilan && control == practiceControls::nextExercise) {
+    std::optional<Navigation> to = m_session->navigate(from, control, record);
+    if (to && from == ScreenId::Bilan && control == practiceControls::nextExercise) {
         m_exercises.advance();
         startExercise();
     }
-    return navigateInPractice(from, control, m_progress, record);
-}
-
-void Practice::noteChoices(ScreenId screen, const ExerciseInput& input)
-{
-    // The lists read the input; their accessor only hands out a place to write.
-    ExerciseInput from = input;
-    for (const EntryList& list : entryLists(screen)) list.choice(m_entered) = list.choice(from);
+    return to;
 }
 
 void Practice::prepare(ScreenWindow& screen, const ExerciseRecord& record)
 {
     if (auto* entry = qobject_cast<EntryScreen*>(&screen)) {
-        entry->showChoices(m_exercises.current());
+        entry->fixChoices(m_session->exercise());
     } else if (auto* question = qobject_cast<QuestionScreen*>(&screen)) {
-        question->showExercise(toQString(m_exercises.heading()), record.nozzleCount);
-    } else if (auto* summary = qobject_cast<SummaryScreen*>(&screen)) {
-        ProgressStore* kept = store();
-        const std::vector<PastResult> recent = kept ? kept->recentResults(10) : std::vector<PastResult>{};
-        const QuestionRecords records = kept ? kept->questionRecords() : QuestionRecords{};
-        const auto offset = static_cast<std::int64_t>(QDateTime::currentDateTime().offsetFromUtc());
-        summary->showSummary(summaryTexts(m_exercises.heading(), m_attempt, recent, records, offset));
+        question->showWindow(m_session->questionWindow(screen.screenId(), record.nozzleCount));
+    } else if (qobject_cast<SummaryScreen*>(&screen) != nullptr) {
+        m_summary = &screen;
+        showSummary();
     } else if (screen.screenId() == ScreenId::Dessin) {
         ScreenLoad hidden;
         for (std::string_view control : schematicValuesToFind(record)) hidden.push_back({control, {}, false, false});
@@ -161,56 +152,62 @@ void Practice::prepare(ScreenWindow& screen, const ExerciseRecord& record)
     }
 }
 
+void Practice::answerTyped(Question question, std::string text) { m_session->type(question, std::move(text)); }
+
 void Practice::check(ScreenWindow& screen, const ExerciseRecord& record)
 {
     auto* question = qobject_cast<QuestionScreen*>(&screen);
     if (question == nullptr) return;
-    const ExpectedAnswers expected = expectedAnswers(record);
-    const std::vector<std::string> typed = question->answers();
-    std::vector<Mark> marks;
-    for (std::size_t i = 0; i < typed.size(); ++i) {
-        const Question asked = question->questions()[i];
-        marks.push_back(markAnswer(asked, typed[i], expected, m_decimalSeparator));
-        const auto slot = static_cast<std::size_t>(asked);
-        m_attempt.answers[slot] = typed[i];
-        m_attempt.right[slot] = marks.back().kind == MarkKind::right;
-    }
-    question->showMarks(marks);
-    if (!question->verified()) return;
-    if (screen.screenId() == ScreenId::QuestionAB) {
-        m_progress.portionAbVerified = true;
-    } else {
-        m_progress.portionBcVerified = true;
-        finishExercise();
-    }
+    const CheckOutcome outcome = m_session->check(screen.screenId(), record, QDateTime::currentSecsSinceEpoch());
+    question->showWindow(m_session->questionWindow(screen.screenId(), record.nozzleCount));
+    if (outcome == CheckOutcome::finished) finishExercise();
 }
 
 void Practice::finishExercise()
 {
-    m_attempt.finishedAt = QDateTime::currentSecsSinceEpoch();
-    m_attempt.secondsTaken =
-        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - m_started).count();
-    m_attempt.exercise = exerciseJson(m_entered);
-    m_attempt.seed = m_exercises.seed();
-    m_attempt.source = m_exercises.source().toStdString();
-    ProgressStore* kept = store();
-    if (kept == nullptr) return;
-    const std::optional<QString> failure = kept->keep(m_attempt);
-    if (const std::optional<QString> notice = kept->takeNotice())
-        m_messages.information(toQString(practiceTexts::storageTitle), *notice);
-    if (failure) m_messages.warning(toQString(notKeptMessage(failure->toStdString())));
+    m_finished = m_session->attempt();
+    m_finished.exercise = exerciseJson(m_session->exercise());
+    m_finished.seed = m_exercises.seed();
+    m_finished.source = m_exercises.source().toStdString();
+    m_keeping = {};
+    m_reading = {};
+    const int number = m_exerciseNumber;
+    m_worker.keep(m_finished, [this, number](ProgressWorker::KeepOutcome outcome) {
+        if (outcome.setAside)
+            m_messages.information(toQString(practiceTexts::storageTitle),
+                                   toQString(damagedFileSetAside(progressDatabaseFile().toStdString(),
+                                                                 outcome.setAside->toStdString())));
+        if (outcome.fault && !outcome.fault->detail.isEmpty())
+            std::fprintf(stderr, "tavelle: the progress was not kept: %s\n", qPrintable(outcome.fault->detail));
+        const KeepStatus status = outcome.fault ? KeepStatus{KeepState::notKept, outcome.fault->reason()}
+                                                : KeepStatus{KeepState::kept, {}};
+        if (number != m_exerciseNumber) {
+            // The trainee has moved on: the summary that would have said it is gone.
+            if (outcome.fault) m_messages.warning(toQString(notKeptMessage(status.reason)));
+            return;
+        }
+        m_keeping = status;
+        showSummary();
+    });
+    m_worker.read(10, [this, number](StoreReadout readout) {
+        if (number != m_exerciseNumber) return;
+        m_reading.done = true;
+        if (readout.fault) m_reading.failure = readout.fault->reason();
+        m_reading.recent = std::move(readout.recent);
+        m_reading.records = readout.records;
+        showSummary();
+    });
 }
 
-ProgressStore* Practice::store()
+void Practice::showSummary()
 {
-    if (!m_storeTried) {
-        m_storeTried = true;
-        m_store = m_openStore();
-    }
-    return m_store.get();
+    auto* summary = qobject_cast<SummaryScreen*>(m_summary.data());
+    if (summary == nullptr) return;
+    const auto offset = static_cast<std::int64_t>(QDateTime::currentDateTime().offsetFromUtc());
+    summary->showSummary(summaryTexts(m_session->heading(), m_finished, m_keeping, m_reading, offset));
 }
 
-std::unique_ptr<Practice> startPractice(const Launch& launch, MessageBoxes& messages, Navigator& navigator)
+std::unique_ptr<Practice> startPractice(const Launch& launch, MessageBoxes& messages)
 {
     PracticeExercises exercises;
     if (launch.exercisesFile) {
@@ -221,16 +218,9 @@ std::unique_ptr<Practice> startPractice(const Launch& launch, MessageBoxes& mess
         }
         exercises = PracticeExercises(std::move(file.exercises), *launch.exercisesFile);
     }
-    auto practice = std::make_unique<Practice>(
+    return std::make_unique<Practice>(
         std::move(exercises), messages,
-        [&messages]() -> std::unique_ptr<ProgressStore> {
-            std::unique_ptr<ProgressStore> store = loadProgressStore(progressModuleFile(), progressDatabaseFile());
-            if (!store) messages.warning(toQString(notKeptMessage(progressModuleMissing)));
-            return store;
-        },
-        systemDecimalSeparator());
-    navigator.startPractice(*practice);
-    return practice;
+        [] { return loadProgressStore(progressModuleFile(), progressDatabaseFile()); }, systemDecimalSeparator());
 }
 
 }  // namespace tavelle

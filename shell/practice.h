@@ -2,10 +2,12 @@
 
 #include "core/entry_screens.h"
 #include "core/practice_attempt.h"
-#include "core/practice_flow.h"
-#include "core/practice_questions.h"
-#include "shell/progress_store.h"
+#include "core/practice_session.h"
+#include "core/practice_texts.h"
+#include "shell/navigation_mode.h"
+#include "shell/progress_worker.h"
 
+#include <QPointer>
 #include <QString>
 
 #include <chrono>
@@ -19,7 +21,6 @@
 namespace tavelle {
 
 class MessageBoxes;
-class ScreenWindow;
 
 // The exercises a practice session works through: those of a file, one after the other, then new
 // draws; or only draws, each with a seed of its own that `tavelle-solve --random 1 --seed S` draws again.
@@ -56,47 +57,49 @@ struct PracticeFile {
 PracticeFile readPracticeFile(const QString& path);
 
 // Practice mode: the trainee is given an exercise, answers before each calculation screen, is marked,
-// and the finished exercise is kept with the trainee's progress. The shell's navigator asks it where
-// each button leads and lets it fill each window it opens.
-class Practice {
+// and the finished exercise is kept with the trainee's progress, on the progress worker. The navigator
+// walks the screens as it says; the exercise being practised is a core session, which this shows.
+class Practice final : public NavigationMode {
 public:
-    Practice(PracticeExercises exercises, MessageBoxes& messages,
-             std::function<std::unique_ptr<ProgressStore>()> openStore, std::string decimalSeparator);
-    ~Practice();
+    Practice(PracticeExercises exercises, MessageBoxes& messages, ProgressWorker::OpenStore openStore,
+             std::string decimalSeparator);
+    ~Practice() override;
 
-    std::optional<Navigation> navigate(ScreenId from, std::string_view control, const ExerciseRecord& record);
-    // Fills a window just opened and loaded: the exercise's choices, the schematic without what the
-    // trainee has to find, the questions, the summary.
-    void prepare(ScreenWindow& screen, const ExerciseRecord& record);
-    // "Suite >>" on an entry screen: what the trainee entered is the exercise answered.
-    void noteChoices(ScreenId screen, const ExerciseInput& input);
-    // "Vérifier" on a question window.
-    void check(ScreenWindow& screen, const ExerciseRecord& record);
+    ScreenId firstScreen() const override { return ScreenId::Form2; }
+    std::optional<Navigation> navigate(ScreenId from, std::string_view control, const ExerciseRecord& record) override;
+    // The exercise's choices, shown and fixed; the schematic without what the trainee has to find; the
+    // questions as the session has them; the summary.
+    void prepare(ScreenWindow& screen, const ExerciseRecord& record) override;
+    void answerTyped(Question question, std::string text) override;
+    void check(ScreenWindow& screen, const ExerciseRecord& record) override;
+
+    const KeepStatus& keeping() const { return m_keeping; }
+    // Runs every store job asked so far; false when `bound` passed first.
+    bool finishKeeping(std::chrono::milliseconds bound) { return m_worker.finish(bound); }
 
 private:
     void startExercise();
     void finishExercise();
-    ProgressStore* store();
+    void showSummary();
 
     PracticeExercises m_exercises;
     MessageBoxes& m_messages;
-    std::function<std::unique_ptr<ProgressStore>()> m_openStore;
-    std::unique_ptr<ProgressStore> m_store;
-    bool m_storeTried = false;
     std::string m_decimalSeparator;
-
-    PracticeProgress m_progress;
-    ExerciseInput m_entered;
-    PracticeAttempt m_attempt;
-    std::chrono::steady_clock::time_point m_started;
+    std::optional<PracticeSession> m_session;
+    int m_exerciseNumber = 0;
+    PracticeAttempt m_finished;
+    KeepStatus m_keeping;
+    ProgressReading m_reading;
+    QPointer<ScreenWindow> m_summary;
+    // Last: destroyed first, it runs what is queued before the rest goes.
+    ProgressWorker m_worker;
 };
 
-class Navigator;
 struct Launch;
 
-// Starts practice as the command line asked, on the navigator: the file's exercises, or drawn ones.
-// A file that cannot be practised is refused in one message box, and nothing is started: the caller
-// opens the home screen.
-std::unique_ptr<Practice> startPractice(const Launch& launch, MessageBoxes& messages, Navigator& navigator);
+// Practice as the command line asked: the file's exercises, or drawn ones, kept in the progress
+// database. A file that cannot be practised is refused in one message box, and nothing is started: the
+// caller opens the home screen.
+std::unique_ptr<Practice> startPractice(const Launch& launch, MessageBoxes& messages);
 
 }  // namespace tavelle

@@ -17,7 +17,10 @@ QString progressModuleFile()
 
 QString progressDatabaseFile()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/progression.sqlite");
+    // Named here once, not after the application's name, which only the windows set: practice and
+    // --progression, with or without a window, read the same file.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Tavelle/progression.sqlite");
 }
 
 std::unique_ptr<ProgressStore> loadProgressStore(const QString& moduleFile, const QString& databaseFile)

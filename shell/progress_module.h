@@ -14,7 +14,8 @@ namespace tavelle {
 
 // The progress module of this program, beside its print module.
 QString progressModuleFile();
-// Where the trainee's progress is kept: the user's application data folder.
+// Where the trainee's progress is kept: Tavelle/progression.sqlite in the user's data folder
+// ($XDG_DATA_HOME, ~/.local/share).
 QString progressDatabaseFile();
 
 // Loads the module and opens a store on `databaseFile`; when the module does not load, says so in one

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/practice_attempt.h"
+#include "core/practice_texts.h"
 
 #include <QString>
 
@@ -9,21 +10,37 @@
 
 namespace tavelle {
 
-// Where the trainee's finished practice exercises are kept. Every call either does all of its work
-// or none of it, and says why in French when it could not.
+// Why a store could not do its work: the fault as a code (its French wording is the core's), the file it
+// concerns as the trainee knows it, and the system's own words, for standard error only.
+struct StoreFault {
+    StorageFault fault = StorageFault::other;
+    QString file;
+    QString detail;
+
+    std::string reason() const { return storageFaultReason(fault, file.toStdString()); }
+};
+
+// What the store holds, as the summary reads it.
+struct StoreReadout {
+    std::optional<StoreFault> fault;
+    std::vector<PastResult> recent;  // newest first
+    QuestionRecords records{};
+};
+
+// Where the trainee's finished practice exercises are kept. Every call either does all of its work or
+// none of it. Calls may block (a lock, a slow disk, a server): the application makes them on its progress
+// worker only, never on the window's thread, and one store is used by one thread only.
 class ProgressStore {
 public:
     virtual ~ProgressStore() = default;
 
-    // Keeps one finished exercise; the reason when it could not be kept.
-    virtual std::optional<QString> keep(const PracticeAttempt& attempt) = 0;
-    // The newest first.
-    virtual std::vector<PastResult> recentResults(int count) = 0;
-    virtual QuestionRecords questionRecords() = 0;
-    // Every attempt kept, as CSV; the reason when the file could not be written.
-    virtual std::optional<QString> exportCsv(const QString& file) = 0;
-    // Something the opening did that the trainee should know (a damaged file set aside), once.
-    virtual std::optional<QString> takeNotice() = 0;
+    // Keeps one finished exercise.
+    virtual std::optional<StoreFault> keep(const PracticeAttempt& attempt) = 0;
+    virtual StoreReadout read(int recentCount) = 0;
+    // Every attempt kept, as CSV.
+    virtual std::optional<StoreFault> exportCsv(const QString& file) = 0;
+    // The name a damaged file was set aside under when the store opened, once.
+    virtual std::optional<QString> takeSetAside() = 0;
 };
 
 }  // namespace tavelle

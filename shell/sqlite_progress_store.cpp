@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -16,25 +17,6 @@
 #include <atomic>
 
 namespace tavelle {
-
-// Why the progress could not be kept, with the system's own words.
-class StorageFailure {
-public:
-    StorageFailure(StorageFault fault, QString detail = {})
-        : m_fault(fault)
-        , m_detail(std::move(detail))
-    {
-    }
-    StorageFault fault() const { return m_fault; }
-    QString reason(const QString& file) const
-    {
-        return QString::fromStdString(storageFaultReason(m_fault, file.toStdString(), m_detail.toStdString()));
-    }
-
-private:
-    StorageFault m_fault;
-    QString m_detail;
-};
 
 namespace {
 
@@ -48,39 +30,34 @@ const std::array<std::array<const char*, 2>, 1> migrations{{
 }};
 
 
-StorageFailure failureOf(const QSqlError& error)
+StorageFault faultOf(const QSqlError& error)
 {
     // The driver reports SQLite's extended result code; its low byte is the primary code.
     bool number = false;
     const int code = error.nativeErrorCode().toInt(&number) & 0xff;
-    const QString detail = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    if (!number) return {StorageFault::other, detail};
+    if (!number) return StorageFault::other;
     switch (code) {
     case 5:   // SQLITE_BUSY
     case 6:   // SQLITE_LOCKED
-        return {StorageFault::locked, detail};
+        return StorageFault::locked;
     case 8:   // SQLITE_READONLY
     case 3:   // SQLITE_PERM
-        return {StorageFault::readOnly, detail};
+        return StorageFault::readOnly;
     case 13:  // SQLITE_FULL
-        return {StorageFault::diskFull, detail};
+        return StorageFault::diskFull;
     case 14:  // SQLITE_CANTOPEN
-        return {StorageFault::cannotOpen, detail};
+        return StorageFault::cannotOpen;
     case 11:  // SQLITE_CORRUPT
     case 26:  // SQLITE_NOTADB
-        return {StorageFault::corrupt, detail};
+        return StorageFault::corrupt;
     case 10:  // SQLITE_IOERR
-        return {StorageFault::writeError, detail};
-    default: return {StorageFault::other, detail};
+        return StorageFault::writeError;
+    default: return StorageFault::other;
     }
 }
 
-// Runs one statement; the failure when it fails.
-std::optional<StorageFailure> run(QSqlQuery& query, const QString& statement)
-{
-    if (query.exec(statement)) return std::nullopt;
-    return failureOf(query.lastError());
-}
+// Less room than this left on the disk, and a failed write is the full disk's doing.
+constexpr qint64 nearlyFull = 1 << 20;
 
 QString uniqueConnectionName()
 {
@@ -109,63 +86,93 @@ void SqliteProgressStore::close()
     m_open = false;
 }
 
-std::optional<QString> SqliteProgressStore::open()
+StoreFault SqliteProgressStore::fault(StorageFault code, const QString& detail) const
 {
-    if (m_open) return std::nullopt;
-    std::optional<StorageFailure> failure = openOnce();
-    if (failure && failure->fault() == StorageFault::corrupt && QFileInfo(m_file).isFile()) {
-        if (std::optional<QString> notSetAside = setAside()) return notSetAside;
-        failure = openOnce();
-    }
-    if (failure) return failure->reason(m_file);
-    return std::nullopt;
+    // SQLite reports a write the full disk refused as a plain I/O error.
+    if ((code == StorageFault::writeError || code == StorageFault::other) &&
+        QStorageInfo(QFileInfo(m_file).absolutePath()).bytesAvailable() < nearlyFull)
+        code = StorageFault::diskFull;
+    return {code, m_file, detail};
 }
 
-std::optional<QString> SqliteProgressStore::setAside()
+StoreFault SqliteProgressStore::fault(const QSqlError& error) const
+{
+    return fault(faultOf(error), error.databaseText().isEmpty() ? error.text() : error.databaseText());
+}
+
+std::optional<StoreFault> SqliteProgressStore::run(QSqlQuery& query, const QString& statement) const
+{
+    if (query.exec(statement)) return std::nullopt;
+    return fault(query.lastError());
+}
+
+std::optional<StoreFault> SqliteProgressStore::open()
+{
+    if (m_open) return std::nullopt;
+    std::optional<StoreFault> failure = openOnce();
+    if (failure && failure->fault == StorageFault::corrupt && QFileInfo(m_file).isFile()) {
+        if (std::optional<StoreFault> notSetAside = setAside()) return notSetAside;
+        failure = openOnce();
+    }
+    return failure;
+}
+
+std::optional<StoreFault> SqliteProgressStore::setAside()
 {
     close();
     const QString aside =
         m_file + QStringLiteral(".endommagé-") +
         QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
-    if (QFile::exists(aside) || !QFile::rename(m_file, aside)) return StorageFailure(StorageFault::corrupt).reason(m_file);
+    if (QFile::exists(aside) || !QFile::rename(m_file, aside)) return fault(StorageFault::corrupt);
     // The journal of a damaged file belongs with it.
     for (const QString& suffix : {QStringLiteral("-wal"), QStringLiteral("-shm")})
         if (QFile::exists(m_file + suffix)) QFile::rename(m_file + suffix, aside + suffix);
-    m_notice = QString::fromStdString(damagedFileSetAside(m_file.toStdString(), QFileInfo(aside).fileName().toStdString()));
+    m_setAside = QFileInfo(aside).fileName();
     return std::nullopt;
 }
 
-std::optional<StorageFailure> SqliteProgressStore::openOnce()
+std::optional<StoreFault> SqliteProgressStore::linkOutOfFolder() const
+{
+    const QFileInfo info(m_file);
+    if (!info.isSymLink()) return std::nullopt;
+    // A link is followed only to a file that exists in the database's own folder: a dangling one would
+    // have SQLite create the file it points to, wherever that is.
+    const QFileInfo target(info.symLinkTarget());
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    if (target.exists() && QFileInfo(target.canonicalFilePath()).absolutePath() == folder) return std::nullopt;
+    return fault(StorageFault::linkOutsideFolder, QStringLiteral("link to ") + info.symLinkTarget());
+}
+
+std::optional<StoreFault> SqliteProgressStore::openOnce()
 {
     close();
     const QFileInfo info(m_file);
-    if (!QDir().mkpath(info.absolutePath()))
-        return StorageFailure(StorageFault::cannotOpen, QStringLiteral("dossier impossible à créer"));
+    if (!QDir().mkpath(info.absolutePath())) return fault(StorageFault::folderCannotBeMade);
+    if (std::optional<StoreFault> link = linkOutOfFolder()) return link;
 
     QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-    if (!database.isValid()) return StorageFailure(StorageFault::other, QStringLiteral("pilote SQLite absent"));
+    if (!database.isValid()) return fault(StorageFault::noModule, QStringLiteral("no QSQLITE driver"));
     database.setDatabaseName(m_file);
     database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeout.count()));
-    if (!database.open()) return failureOf(database.lastError());
+    if (!database.open()) return fault(database.lastError());
 
     QSqlQuery query(database);
     // A file that is not a database, or a damaged one, fails here, before anything is written.
     if (auto failure = run(query, QStringLiteral("PRAGMA quick_check"))) return failure;
-    if (!query.next() || query.value(0).toString() != QStringLiteral("ok"))
-        return StorageFailure(StorageFault::corrupt);
+    if (!query.next() || query.value(0).toString() != QStringLiteral("ok")) return fault(StorageFault::corrupt);
     if (auto failure = run(query, QStringLiteral("PRAGMA user_version"))) return failure;
     int version = query.next() ? query.value(0).toInt() : 0;
-    if (version > schemaVersion()) return StorageFailure(StorageFault::newerVersion);
+    if (version > schemaVersion()) return fault(StorageFault::newerVersion);
 
     // Another copy practising at the same time reads while this one writes.
     if (auto failure = run(query, QStringLiteral("PRAGMA journal_mode=WAL"))) return failure;
     while (version < schemaVersion()) {
-        if (!database.transaction()) return failureOf(database.lastError());
-        std::optional<StorageFailure> failure;
+        if (!database.transaction()) return fault(database.lastError());
+        std::optional<StoreFault> failure;
         for (const char* statement : migrations[static_cast<std::size_t>(version)])
             if (!failure) failure = run(query, QString::fromLatin1(statement));
         if (!failure) failure = run(query, QStringLiteral("PRAGMA user_version = %1").arg(version + 1));
-        if (!failure && !database.commit()) failure = failureOf(database.lastError());
+        if (!failure && !database.commit()) failure = fault(database.lastError());
         if (failure) {
             database.rollback();
             return failure;
@@ -176,15 +183,16 @@ std::optional<StorageFailure> SqliteProgressStore::openOnce()
     return std::nullopt;
 }
 
-std::optional<QString> SqliteProgressStore::keep(const PracticeAttempt& attempt)
+std::optional<StoreFault> SqliteProgressStore::keep(const PracticeAttempt& attempt)
 {
-    if (std::optional<QString> failure = open()) return failure;
+    if (std::optional<StoreFault> failure = open()) return failure;
     QSqlDatabase database = QSqlDatabase::database(m_connection, false);
-    if (!database.transaction()) return failureOf(database.lastError()).reason(m_file);
+    if (!database.transaction()) return fault(database.lastError());
 
     const auto fail = [&](const QSqlError& error) {
+        const StoreFault failure = fault(error);
         database.rollback();
-        return std::optional<QString>(failureOf(error).reason(m_file));
+        return std::optional<StoreFault>(failure);
     };
     QSqlQuery query(database);
     query.prepare(QStringLiteral("INSERT INTO attempt (finished_at, source, seed, seconds_taken, exercise) "
@@ -209,44 +217,43 @@ std::optional<QString> SqliteProgressStore::keep(const PracticeAttempt& attempt)
     return std::nullopt;
 }
 
-std::vector<PastResult> SqliteProgressStore::recentResults(int count)
+StoreReadout SqliteProgressStore::read(int recentCount)
 {
-    std::vector<PastResult> results;
-    if (open()) return results;
+    StoreReadout readout;
+    readout.fault = open();
+    if (readout.fault) return readout;
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     query.prepare(QStringLiteral("SELECT a.finished_at, a.seconds_taken, SUM(r.right) FROM attempt a "
                                  "JOIN answer r ON r.attempt_id = a.id GROUP BY a.id "
                                  "ORDER BY a.finished_at DESC, a.id DESC LIMIT ?"));
-    query.addBindValue(count);
-    if (!query.exec()) return results;
+    query.addBindValue(recentCount);
+    if (!query.exec()) {
+        readout.fault = fault(query.lastError());
+        return readout;
+    }
     while (query.next())
-        results.push_back({query.value(0).toLongLong(), query.value(2).toInt(), query.value(1).toLongLong()});
-    return results;
-}
-
-QuestionRecords SqliteProgressStore::questionRecords()
-{
-    QuestionRecords records{};
-    if (open()) return records;
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    if (!query.exec(QStringLiteral("SELECT question, SUM(right), COUNT(*) FROM answer GROUP BY question")))
-        return records;
+        readout.recent.push_back({query.value(0).toLongLong(), query.value(2).toInt(), query.value(1).toLongLong()});
+    if (!query.exec(QStringLiteral("SELECT question, SUM(right), COUNT(*) FROM answer GROUP BY question"))) {
+        readout.fault = fault(query.lastError());
+        return readout;
+    }
     while (query.next()) {
         const std::string key = query.value(0).toString().toStdString();
         for (std::size_t i = 0; i < questionCount; ++i)
-            if (questionKey(allQuestions[i]) == key) records[i] = {query.value(1).toInt(), query.value(2).toInt()};
+            if (questionKey(allQuestions[i]) == key)
+                readout.records[i] = {query.value(1).toInt(), query.value(2).toInt()};
     }
-    return records;
+    return readout;
 }
 
-std::optional<QString> SqliteProgressStore::exportCsv(const QString& file)
+std::optional<StoreFault> SqliteProgressStore::exportCsv(const QString& file)
 {
-    if (std::optional<QString> failure = open()) return failure;
+    if (std::optional<StoreFault> failure = open()) return failure;
     QSqlQuery attempts(QSqlDatabase::database(m_connection, false));
     attempts.setForwardOnly(true);
     if (!attempts.exec(QStringLiteral("SELECT id, finished_at, source, seed, seconds_taken, exercise FROM attempt "
                                       "ORDER BY finished_at, id")))
-        return failureOf(attempts.lastError()).reason(m_file);
+        return fault(attempts.lastError());
     QSqlQuery answers(QSqlDatabase::database(m_connection, false));
     answers.prepare(QStringLiteral("SELECT question, given, right FROM answer WHERE attempt_id = ?"));
 
@@ -259,7 +266,7 @@ std::optional<QString> SqliteProgressStore::exportCsv(const QString& file)
         attempt.secondsTaken = attempts.value(4).toLongLong();
         attempt.exercise = attempts.value(5).toString().toStdString();
         answers.addBindValue(attempts.value(0));
-        if (!answers.exec()) return failureOf(answers.lastError()).reason(m_file);
+        if (!answers.exec()) return fault(answers.lastError());
         while (answers.next()) {
             const std::string key = answers.value(0).toString().toStdString();
             for (std::size_t i = 0; i < questionCount; ++i) {
@@ -273,10 +280,10 @@ std::optional<QString> SqliteProgressStore::exportCsv(const QString& file)
     KeptFile kept(file);
     if (!kept.open() || kept.device().write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size()) ||
         !kept.commit())
-        return StorageFailure(StorageFault::writeError, kept.errorString()).reason(file);
+        return StoreFault{StorageFault::writeError, file, kept.errorString()};
     return std::nullopt;
 }
 
-std::optional<QString> SqliteProgressStore::takeNotice() { return std::exchange(m_notice, std::nullopt); }
+std::optional<QString> SqliteProgressStore::takeSetAside() { return std::exchange(m_setAside, std::nullopt); }
 
 }  // namespace tavelle

@@ -4,15 +4,17 @@
 
 #include <chrono>
 
+class QSqlError;
+class QSqlQuery;
+
 namespace tavelle {
 
-class StorageFailure;
 
 // The trainee's progress in one SQLite file, through Qt SQL. The file is opened at the first use.
 // Written ahead (WAL) with a busy timeout, so that two copies of the application practising at once
 // both keep their results; each attempt is one transaction; a schema of an older version is migrated
 // forward, never dropped; a damaged file is set aside under a new name and a new one begun, never
-// overwritten.
+// overwritten. A symbolic link at the file's place is followed only to a file in the same folder.
 class SqliteProgressStore final : public ProgressStore {
 public:
     explicit SqliteProgressStore(QString file, std::chrono::milliseconds busyTimeout = std::chrono::seconds(5));
@@ -20,26 +22,29 @@ public:
     SqliteProgressStore(const SqliteProgressStore&) = delete;
     SqliteProgressStore& operator=(const SqliteProgressStore&) = delete;
 
-    std::optional<QString> keep(const PracticeAttempt& attempt) override;
-    std::vector<PastResult> recentResults(int count) override;
-    QuestionRecords questionRecords() override;
-    std::optional<QString> exportCsv(const QString& file) override;
-    std::optional<QString> takeNotice() override;
+    std::optional<StoreFault> keep(const PracticeAttempt& attempt) override;
+    StoreReadout read(int recentCount) override;
+    std::optional<StoreFault> exportCsv(const QString& file) override;
+    std::optional<QString> takeSetAside() override;
 
     // The schema version this program writes (PRAGMA user_version).
     static int schemaVersion();
 
 private:
-    std::optional<QString> open();
-    std::optional<StorageFailure> openOnce();
+    std::optional<StoreFault> open();
+    std::optional<StoreFault> openOnce();
+    std::optional<StoreFault> linkOutOfFolder() const;
     void close();
-    std::optional<QString> setAside();
+    std::optional<StoreFault> setAside();
+    StoreFault fault(StorageFault code, const QString& detail = {}) const;
+    StoreFault fault(const QSqlError& error) const;
+    std::optional<StoreFault> run(QSqlQuery& query, const QString& statement) const;
 
     QString m_file;
     QString m_connection;
     std::chrono::milliseconds m_busyTimeout;
     bool m_open = false;
-    std::optional<QString> m_notice;
+    std::optional<QString> m_setAside;
 };
 
 }  // namespace tavelle

@@ -1,9 +1,11 @@
+#include "core/answer_marking.h"
 #include "core/practice_questions.h"
 #include "core/result_labels.h"
 #include "core/values_to_find.h"
 #include "screens/question_screen.h"
 #include "shell/navigator.h"
 #include "shell/practice.h"
+#include "shell/progress_module.h"
 #include "shell/sqlite_progress_store.h"
 #include "tests/support/fake_shell.h"
 #include "tests/support/test_files.h"
@@ -11,10 +13,13 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -26,18 +31,22 @@ QString examplesFile(const char* name) { return QStringLiteral(TAVELLE_EXAMPLES_
 // A practice session over the real navigator and windows, keeping its progress in a private folder.
 class PracticeTest : public ::testing::Test {
 protected:
+    // The progress goes where the application keeps it, under a private data folder.
+    PracticeTest() { qputenv("XDG_DATA_HOME", QFile::encodeName(folder.path())); }
+    ~PracticeTest() override { qunsetenv("XDG_DATA_HOME"); }
+
     void start(const QString& exercises)
     {
         PracticeFile file = readPracticeFile(exercises);
         ASSERT_FALSE(file.refusal) << file.refusal->toStdString();
         practice = std::make_unique<Practice>(
             PracticeExercises(std::move(file.exercises), exercises), messages,
-            [this] { return std::make_unique<SqliteProgressStore>(database()); }, ",");
-        navigator.startPractice(*practice);
+            [] { return std::make_unique<SqliteProgressStore>(progressDatabaseFile()); }, ",");
+        navigator.start(*practice);
         flushClosedScreens();
     }
 
-    QString database() const { return folder.filePath(QStringLiteral("progression.sqlite")); }
+    QString database() const { return progressDatabaseFile(); }
     std::string screenName() const
     {
         return navigator.currentScreen() ? navigator.currentScreen()->objectName().toStdString() : "(none)";
@@ -70,6 +79,23 @@ protected:
         }
         click(practiceControls::check);
     }
+    // Tabs to the control, then presses Enter on it, as the keyboard alone would.
+    void pressByKeyboard(const QString& name)
+    {
+        for (int tabs = 0; tabs < 30 && focused()->objectName() != name; ++tabs) QTest::keyClick(focused(), Qt::Key_Tab);
+        ASSERT_EQ(focused()->objectName(), name) << " on " << screenName();
+        QTest::keyClick(focused(), Qt::Key_Return);
+        flushClosedScreens();
+    }
+    QWidget* focused() const
+    {
+        QWidget* widget = navigator.currentScreen()->focusWidget();
+        return widget ? widget : navigator.currentScreen();
+    }
+    void waitForKeeping()
+    {
+        ASSERT_TRUE(QTest::qWaitFor([this] { return practice->keeping().state != KeepState::keeping; }, 30'000));
+    }
     QString mark(Question question) const
     {
         return control<QLabel>(QString::fromLatin1(questionKey(question).data()) + QStringLiteral("Mark"))->text();
@@ -82,64 +108,164 @@ protected:
     std::unique_ptr<Practice> practice;
 };
 
-TEST_F(PracticeTest, AnExerciseFileIsWorkedMarkedAndKept)
+// The trainee walks the example by keyboard alone to the summary; the instructor's export, another
+// process in the same environment, finds that attempt.
+TEST_F(PracticeTest, AKeyboardWalkIsKeptAndExportedByAnotherProcess)
 {
     start(examplesFile("three_nozzles.json"));
-    ASSERT_EQ(screenName(), "Form2");
-    EXPECT_EQ(control<QComboBox>(QStringLiteral("Combo1"))->currentText(), QStringLiteral("2000/15"));
-    for (const char* entry : {"Form2", "Lance1", "Lance2", "Lance3", "Don"}) {
+    for (const char* entry : {"Form2", "Lance1", "Lance2", "Lance3", "Don", "Dessin"}) {
         ASSERT_EQ(screenName(), entry);
-        click("Command1");
+        pressByKeyboard(QStringLiteral("Command1"));
     }
-    ASSERT_EQ(screenName(), "Dessin");
-    const std::vector<std::string_view> toFind = schematicValuesToFind(navigator.record());
-    ASSERT_FALSE(toFind.empty());
-    EXPECT_TRUE(control<QLabel>(QString::fromLatin1(schematicLabels::nozzles[0].type))->isVisible());
-    for (std::string_view name : toFind)
-        EXPECT_FALSE(control<QLabel>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())))->isVisible())
-            << name;
-    click("Command1");
     ASSERT_EQ(screenName(), "QuestionAB");
-
     const ExpectedAnswers expected = expectedAnswers(navigator.record());
-    const std::string worst = nozzleAnswer(expected.worstNozzle);
-    answer({worst, "beaucoup"});
-    EXPECT_EQ(mark(Question::worstNozzleLoss).toStdString(),
-              "Ce n'est pas un nombre : tapez une pression en bars, par exemple 6,5");
-    EXPECT_FALSE(control<QPushButton>(QStringLiteral("showCalculationButton"))->isEnabled());
-    answer({worst, std::to_string(expected.worstNozzleLoss + 0.05f)});
+    // Down from no choice picks the first nozzle, and so on.
+    auto* nozzles = control<QComboBox>(QStringLiteral("worstNozzle"));
+    nozzles->setFocus();
+    for (int down = 0; down < expected.worstNozzle; ++down) QTest::keyClick(nozzles, Qt::Key_Down);
+    auto* loss = control<QLineEdit>(QStringLiteral("worstNozzleLoss"));
+    loss->setFocus();
+    QTest::keyClicks(loss, QString::number(expected.worstNozzleLoss, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(',')) +
+                               QStringLiteral("\u00a0bars"));
+    QTest::keyClick(loss, Qt::Key_Return);
     EXPECT_EQ(mark(Question::worstNozzle), QStringLiteral("Juste"));
     EXPECT_EQ(mark(Question::worstNozzleLoss), QStringLiteral("Juste"));
-    click(practiceControls::showCalculation);
+    pressByKeyboard(QStringLiteral("showCalculationButton"));
     ASSERT_EQ(screenName(), "Calculs");
-
-    click("Command1");
+    pressByKeyboard(QStringLiteral("Command1"));
     ASSERT_EQ(screenName(), "QuestionBC");
-    answer({std::to_string(expected.feedLoss), "2", std::string(expected.pumpSufficient ? relayNeededAnswer : pumpSufficesAnswer)});
+    auto* verdict = control<QComboBox>(QStringLiteral("pumpVerdict"));
+    for (int down = 0; down < (expected.pumpSufficient ? 1 : 2); ++down) QTest::keyClick(verdict, Qt::Key_Down);
+    QTest::keyClicks(control<QLineEdit>(QStringLiteral("feedLoss")), QStringLiteral("1"));
+    auto* pump = control<QLineEdit>(QStringLiteral("pumpPressure"));
+    pump->setFocus();
+    QTest::keyClicks(pump, QStringLiteral("2"));
+    QTest::keyClick(pump, Qt::Key_Return);
     EXPECT_TRUE(mark(Question::pumpPressure).startsWith(QStringLiteral("Faux : la valeur attendue est ")));
-    click(practiceControls::showCalculation);
+    pressByKeyboard(QStringLiteral("showCalculationButton"));
     ASSERT_EQ(screenName(), "Calculs2");
-    click("Command1");
+    pressByKeyboard(QStringLiteral("Command1"));
     ASSERT_EQ(screenName(), "Bilan");
-    EXPECT_TRUE(control<QLabel>(QStringLiteral("scoreLabel"))->text().startsWith(QStringLiteral("Note : 3 / 5")));
+    waitForKeeping();
+    EXPECT_EQ(control<QLabel>(QStringLiteral("keepingLabel"))->text(), QStringLiteral("Résultat enregistré."));
     EXPECT_TRUE(messages.shown.empty());
 
-    {
-        QSqlDatabase kept = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
-        kept.setDatabaseName(database());
-        ASSERT_TRUE(kept.open());
-        QSqlQuery query(QStringLiteral("SELECT source, seconds_taken >= 0, (SELECT SUM(right) FROM answer) FROM attempt"), kept);
-        ASSERT_TRUE(query.next());
-        EXPECT_EQ(query.value(0).toString(), examplesFile("three_nozzles.json"));
-        EXPECT_EQ(query.value(2).toInt(), 3);
-        EXPECT_FALSE(query.next());
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("check"));
+    QProcess exporter;
+    exporter.start(QStringLiteral(TAVELLE_PROGRAM), {QStringLiteral("--progression"), QStringLiteral("-")});
+    ASSERT_TRUE(exporter.waitForFinished(30'000));
+    EXPECT_EQ(exporter.exitCode(), 0) << exporter.readAllStandardError().toStdString();
+    const QList<QByteArray> rows = exporter.readAllStandardOutput().trimmed().split('\n');
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_TRUE(rows[1].contains(QFile::encodeName(examplesFile("three_nozzles.json")))) << rows[1].toStdString();
+    const int score = 3 + (pressureIsRight(1, expected.feedLoss) ? 1 : 0);
+    EXPECT_TRUE(rows[1].contains(QByteArray(QByteArray(",") + QByteArray::number(score) + ",Lance "))) << rows[1].toStdString();
 
     // The file held one exercise: the next one is drawn.
     click(practiceControls::nextExercise);
     ASSERT_EQ(screenName(), "Form2");
     EXPECT_GE(control<QComboBox>(QStringLiteral("Combo1"))->currentIndex(), 0);
+}
+
+// A window left incomplete names what to complete and shows no expected value; once marked, back and
+// forth opens it again as it was, its answers read-only and its first marks kept.
+TEST_F(PracticeTest, ACheatingAttemptSeesNoValueAndKeepsItsFirstMark)
+{
+    start(examplesFile("three_nozzles.json"));
+    for (int screen = 0; screen < 6; ++screen) click("Command1");
+    ASSERT_EQ(screenName(), "QuestionAB");
+    const ExpectedAnswers expected = expectedAnswers(navigator.record());
+    answer({"", "5"});
+    EXPECT_EQ(mark(Question::worstNozzle), QStringLiteral("Choisissez une réponse dans la liste"));
+    EXPECT_EQ(mark(Question::worstNozzleLoss), QString());
+    EXPECT_FALSE(control<QPushButton>(QStringLiteral("showCalculationButton"))->isEnabled());
+    answer({nozzleAnswer(expected.worstNozzle), "5"});
+    const QString wrong = mark(Question::worstNozzleLoss);
+    EXPECT_TRUE(wrong.startsWith(QStringLiteral("Faux : la valeur attendue est "))) << wrong.toStdString();
+
+    for (const char* step : {"backButton", "Command1"}) click(step);
+    ASSERT_EQ(screenName(), "QuestionAB");
+    auto* loss = control<QLineEdit>(QStringLiteral("worstNozzleLoss"));
+    EXPECT_EQ(loss->text(), QStringLiteral("5"));
+    EXPECT_TRUE(loss->isReadOnly());
+    EXPECT_EQ(mark(Question::worstNozzleLoss), wrong);
+    EXPECT_FALSE(control<QPushButton>(QStringLiteral("checkButton"))->isEnabled());
+    loss->setFocus();
+    QTest::keyClicks(loss, QStringLiteral("6"));
+    QTest::keyClick(loss, Qt::Key_Return);
+    EXPECT_EQ(loss->text(), QStringLiteral("5"));
+    EXPECT_EQ(mark(Question::worstNozzleLoss), wrong);
+}
+
+// In practice the entry screens show the set exercise and cannot change it.
+TEST_F(PracticeTest, TheSetExerciseCannotBeChanged)
+{
+    start(examplesFile("three_nozzles.json"));
+    qsizetype tried = 0;
+    for (const char* entry : {"Form2", "Lance1", "Lance2", "Lance3", "Don"}) {
+        ASSERT_EQ(screenName(), entry);
+        const QList<QComboBox*> lists = navigator.currentScreen()->findChildren<QComboBox*>();
+        tried += lists.size();
+        for (QComboBox* list : lists) {
+            const QString shown = list->currentText();
+            QTest::keyClick(list, Qt::Key_Up);
+            QTest::keyClick(list, Qt::Key_Down);
+            EXPECT_EQ(list->currentText(), shown) << entry << ' ' << list->objectName().toStdString();
+            EXPECT_FALSE(list->isEnabled());
+        }
+        click("Command1");
+    }
+    EXPECT_EQ(screenName(), "Dessin");
+    EXPECT_GE(tried, 10);
+}
+
+// Another program holds the database for ten seconds: the window answers all along, and the attempt is
+// kept once the lock goes.
+TEST_F(PracticeTest, ALockedDatabaseNeverHoldsTheWindow)
+{
+    {
+        SqliteProgressStore earlier(database());
+        ASSERT_FALSE(earlier.keep(PracticeAttempt{}));
+    }
+    const QString holder = QStringLiteral("holder");
+    {
+        QSqlDatabase held = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), holder);
+        held.setDatabaseName(database());
+        ASSERT_TRUE(held.open());
+        ASSERT_TRUE(QSqlQuery(held).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+    }
+    start(examplesFile("three_nozzles.json"));
+    for (int screen = 0; screen < 6; ++screen) click("Command1");
+    const ExpectedAnswers expected = expectedAnswers(navigator.record());
+    answer({nozzleAnswer(expected.worstNozzle), "1"});
+    click(practiceControls::showCalculation);
+    click("Command1");
+
+    // A tick every 20 ms; one that comes more than 100 ms after the one before is the window held.
+    QElapsedTimer sinceTick;
+    int ticks = 0;
+    int late = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        if (ticks++ > 0 && sinceTick.elapsed() > 100) ++late;
+        sinceTick.restart();
+    });
+    ticker.start(20);
+    sinceTick.start();
+    answer({"1", "1", std::string(pumpSufficesAnswer)});
+    click(practiceControls::showCalculation);
+    click("Command1");
+    ASSERT_EQ(screenName(), "Bilan");
+    EXPECT_EQ(control<QLabel>(QStringLiteral("keepingLabel"))->text().toStdString(), practiceTexts::keepingAttempt);
+    QTest::qWait(10'000);
+    EXPECT_EQ(practice->keeping().state, KeepState::keeping);
+    QSqlDatabase::database(holder).rollback();
+    QSqlDatabase::removeDatabase(holder);
+    waitForKeeping();
+    ticker.stop();
+    EXPECT_EQ(late, 0) << ticks << " ticks";
+    EXPECT_GT(ticks, 300);
+    EXPECT_EQ(practice->keeping().state, KeepState::kept);
+    EXPECT_EQ(SqliteProgressStore(database()).read(10).recent.size(), 2u);
 }
 
 TEST_F(PracticeTest, AFileThatCannotBePractisedIsRefusedWithItsReason)

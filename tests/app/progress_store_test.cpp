@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -50,29 +51,56 @@ TEST(ProgressStore, FaultsLoseNothingAlreadyKept)
     struct Case {
         const char* name;
         std::function<QString(const QTemporaryDir&)> prepare;  // gives the database file
-        const char* reason;                                     // empty: the attempt is kept
-        const char* notice;
+        std::optional<StorageFault> fault;                      // none: the attempt is kept
+        bool setAside;
     } const cases[] = {
         {"a folder that cannot be made",
          [](const QTemporaryDir& dir) {
              writeTestFile(dir.filePath(QStringLiteral("fichier")), "x");
              return dir.filePath(QStringLiteral("fichier/progression.sqlite"));
          },
-         "ne peut pas être ouvert ou créé", ""},
+         StorageFault::folderCannotBeMade, false},
         {"a damaged file, set aside",
          [](const QTemporaryDir& dir) {
              const QString file = dir.filePath(QStringLiteral("progression.sqlite"));
              writeTestFile(file, QByteArray("SQLite format 3") + QByteArray(4000, '\x5a'));
              return file;
          },
-         "", "était endommagé : il a été mis de côté sous le nom progression.sqlite.endommagé-"},
+         std::nullopt, true},
         {"a file of a newer version",
          [](const QTemporaryDir& dir) {
              const QString file = dir.filePath(QStringLiteral("progression.sqlite"));
              QSqlDatabase::removeDatabase(holdWith(file, QStringLiteral("PRAGMA user_version = 99")));
              return file;
          },
-         "vient d'une version plus récente de Tavelle", ""},
+         StorageFault::newerVersion, false},
+        // A link at the file's place is never followed out of the folder, nor created through when dangling.
+        {"a dangling link",
+         [](const QTemporaryDir& dir) {
+             const QString file = dir.filePath(QStringLiteral("progression.sqlite"));
+             QDir(dir.path()).mkdir(QStringLiteral("ailleurs"));
+             QFile::link(dir.filePath(QStringLiteral("ailleurs/cible.sqlite")), file);
+             return file;
+         },
+         StorageFault::linkOutsideFolder, false},
+        {"a link out of the folder",
+         [](const QTemporaryDir& dir) {
+             QDir(dir.path()).mkdir(QStringLiteral("ailleurs"));
+             const QString file = dir.filePath(QStringLiteral("dossier/progression.sqlite"));
+             QDir(dir.path()).mkdir(QStringLiteral("dossier"));
+             writeTestFile(dir.filePath(QStringLiteral("ailleurs/cible.sqlite")), "");
+             QFile::link(dir.filePath(QStringLiteral("ailleurs/cible.sqlite")), file);
+             return file;
+         },
+         StorageFault::linkOutsideFolder, false},
+        {"a link within the folder",
+         [](const QTemporaryDir& dir) {
+             const QString file = dir.filePath(QStringLiteral("progression.sqlite"));
+             writeTestFile(dir.filePath(QStringLiteral("vraie.sqlite")), "");
+             QFile::link(QStringLiteral("vraie.sqlite"), file);
+             return file;
+         },
+         std::nullopt, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -80,21 +108,23 @@ TEST(ProgressStore, FaultsLoseNothingAlreadyKept)
         const QString file = c.prepare(dir);
         const QByteArray before = QFile::exists(file) ? [&] { QFile f(file); f.open(QIODevice::ReadOnly); return f.readAll(); }() : QByteArray();
         SqliteProgressStore store(file, std::chrono::milliseconds(50));
-        const std::optional<QString> failure = store.keep(anAttempt(100, true));
-        if (*c.reason == '\0') {
-            EXPECT_FALSE(failure) << failure->toStdString();
-            EXPECT_EQ(store.recentResults(10).size(), 1u);
+        const std::optional<StoreFault> failure = store.keep(anAttempt(100, true));
+        ASSERT_EQ(failure.has_value(), c.fault.has_value());
+        if (failure) {
+            EXPECT_EQ(failure->fault, *c.fault);
+            EXPECT_EQ(failure->file, file);
         } else {
-            ASSERT_TRUE(failure);
-            EXPECT_TRUE(failure->contains(QString::fromUtf8(c.reason))) << failure->toStdString();
+            EXPECT_EQ(store.read(10).recent.size(), 1u);
         }
-        const std::optional<QString> notice = store.takeNotice();
-        EXPECT_EQ(notice.has_value(), *c.notice != '\0');
-        if (notice) {
-            EXPECT_TRUE(notice->contains(QString::fromUtf8(c.notice))) << notice->toStdString();
-            const QStringList aside = QDir(dir.path()).entryList({QStringLiteral("*endommagé*")});
-            ASSERT_EQ(aside.size(), 1);
-            QFile kept(dir.filePath(aside.front()));
+        // Outside the folder, nothing is created or written.
+        const QFileInfo outside(dir.filePath(QStringLiteral("ailleurs/cible.sqlite")));
+        EXPECT_EQ(outside.exists(), std::string_view(c.name) == "a link out of the folder");
+        EXPECT_EQ(outside.size(), 0);
+        const std::optional<QString> aside = store.takeSetAside();
+        EXPECT_EQ(aside.has_value(), c.setAside);
+        if (aside) {
+            EXPECT_TRUE(aside->startsWith(QStringLiteral("progression.sqlite.endommagé-"))) << aside->toStdString();
+            QFile kept(dir.filePath(*aside));
             ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
             EXPECT_EQ(kept.readAll(), before);
         } else if (!before.isEmpty()) {
@@ -112,13 +142,13 @@ TEST(ProgressStore, AFileLockedByAnotherProgramRefusesAfterItsTimeout)
     SqliteProgressStore first(file, std::chrono::milliseconds(50));
     ASSERT_FALSE(first.keep(anAttempt(100, true)));
     const QString holder = holdWith(file, QStringLiteral("BEGIN EXCLUSIVE"));
-    const std::optional<QString> failure = first.keep(anAttempt(200, true));
+    const std::optional<StoreFault> failure = first.keep(anAttempt(200, true));
     ASSERT_TRUE(failure);
-    EXPECT_TRUE(failure->contains(QStringLiteral("verrouillé par un autre programme"))) << failure->toStdString();
+    EXPECT_EQ(failure->fault, StorageFault::locked);
     QSqlDatabase::database(holder).rollback();
     QSqlDatabase::removeDatabase(holder);
     ASSERT_FALSE(first.keep(anAttempt(300, true)));
-    EXPECT_EQ(first.recentResults(10).size(), 2u);
+    EXPECT_EQ(first.read(10).recent.size(), 2u);
 }
 
 TEST(ProgressStore, TwoCopiesPractisingAtOnceBothKeepTheirResults)
@@ -131,11 +161,11 @@ TEST(ProgressStore, TwoCopiesPractisingAtOnceBothKeepTheirResults)
     ASSERT_FALSE(second.keep(anAttempt(200, false)));
     ASSERT_FALSE(first.keep(anAttempt(300, true)));
 
-    const std::vector<PastResult> recent = second.recentResults(2);
+    const std::vector<PastResult> recent = second.read(2).recent;
     ASSERT_EQ(recent.size(), 2u);
     EXPECT_EQ(recent[0].finishedAt, 300);
     EXPECT_EQ(recent[1].score, 3);
-    const QuestionRecords records = first.questionRecords();
+    const QuestionRecords records = first.read(10).records;
     EXPECT_EQ(records[0].right, 2);
     EXPECT_EQ(records[0].asked, 3);
 

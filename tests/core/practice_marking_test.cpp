@@ -2,6 +2,7 @@
 #include "core/practice_attempt.h"
 #include "core/practice_flow.h"
 #include "core/practice_questions.h"
+#include "core/practice_session.h"
 #include "core/practice_texts.h"
 #include "core/number_text.h"
 #include "core/result_labels.h"
@@ -29,7 +30,9 @@ TEST(TypedPressure, ReadsWhatATraineeTypesAndRefusesTheRest)
         {",5", 0.5},       {"7,", 7.0},          {"", std::nullopt}, {"   ", std::nullopt}, {"abc", std::nullopt},
         {"b", std::nullopt}, {"1e999", std::nullopt}, {"--2", std::nullopt}, {"6,5,1", std::nullopt},
         {"6 5", std::nullopt}, {"0x10", std::nullopt}, {"inf", std::nullopt}, {"nan", std::nullopt},
-        {"99999999999999999999", std::nullopt}, {"6,5 bars", std::nullopt},
+        {"99999999999999999999", std::nullopt}, {"6,5 bars", 6.5},
+        {"6,5\u00a0bar", 6.5}, {"6,5\u202fb", 6.5}, {"\u00a06,5\u202f", 6.5}, {"6,5\u00a0bars\u00a0", 6.5},
+        {"6\u00a05", std::nullopt}, {"\u00a0", std::nullopt},
     };
     for (const TypedCase& c : cases) {
         const std::optional<double> value = typedPressure(c.typed);
@@ -59,8 +62,9 @@ TEST(AnswerMarks, ATenthOfABarEitherSideIsRight)
         {Question::worstNozzle, "Lance 2", MarkKind::right, "Juste"},
         {Question::worstNozzle, "Lance 1", MarkKind::wrong, "Faux : la réponse attendue est « Lance 2 »"},
         {Question::worstNozzle, "", MarkKind::notANumber, "Choisissez une réponse dans la liste"},
+        {Question::feedLoss, " ", MarkKind::notANumber, "Répondez : tapez une pression en bars, par exemple 6,5"},
         {Question::pumpVerdict, "La pompe suffit", MarkKind::right, "Juste"},
-        {Question::pumpVerdict, "Il faut un relai", MarkKind::wrong,
+        {Question::pumpVerdict, "Il faut un relais", MarkKind::wrong,
          "Faux : la réponse attendue est « La pompe suffit »"},
     };
     for (const Case& c : cases) {
@@ -83,11 +87,11 @@ TEST(PracticeFlow, AsksBeforeEachCalculationAndEndsOnTheSummary)
         ScreenId to;
     } const cases[] = {
         {ScreenId::Dessin, "Command1", none, ScreenId::QuestionAB},
-        {ScreenId::Dessin, "Command1", abDone, ScreenId::Calculs},
+        {ScreenId::Dessin, "Command1", abDone, ScreenId::QuestionAB},
         {ScreenId::QuestionAB, practiceControls::back, none, ScreenId::Dessin},
         {ScreenId::QuestionAB, practiceControls::showCalculation, abDone, ScreenId::Calculs},
         {ScreenId::Calculs, "Command1", abDone, ScreenId::QuestionBC},
-        {ScreenId::Calculs, "Command1", both, ScreenId::Calculs2},
+        {ScreenId::Calculs, "Command1", both, ScreenId::QuestionBC},
         {ScreenId::Calculs, "Command3", abDone, ScreenId::Dessin},
         {ScreenId::QuestionBC, practiceControls::back, abDone, ScreenId::Calculs},
         {ScreenId::QuestionBC, practiceControls::showCalculation, both, ScreenId::Calculs2},
@@ -129,21 +133,53 @@ TEST(PracticeAttempt, ExportsOneQuotedCsvRowPerAttempt)
 TEST(PracticeTexts, SummaryLinesOnTheTraineesClock)
 {
     PracticeAttempt attempt;
-    attempt.answers = {"Lance 1", "4", "1,2", "9", "Il faut un relai"};
+    attempt.answers = {"Lance 1", "4", "1,2", "9", "Il faut un relais"};
     attempt.right = {true, false, true, true, false};
     attempt.secondsTaken = 65;
+    attempt.finishedAt = 1'796'729'462;
     QuestionRecords records{};
     records[0] = {3, 4};
-    const SummaryTexts texts =
-        summaryTexts("Exercice 1 / 2", attempt, {{1'796'725'862, 5, 42}}, records, 3600);
+    const ProgressReading read{true, std::nullopt, {{1'796'725'862, 5, 42}}, records};
+    const SummaryTexts texts = summaryTexts("Exercice 1 / 2", attempt, {KeepState::kept, {}}, read, 3600);
     EXPECT_EQ(texts.marks[1], "Pression nécessaire à la division : 4 — faux");
+    EXPECT_EQ(texts.marks[4], "Verdict sur la pompe : Il faut un relais — faux");
     EXPECT_EQ(texts.score, "Note : 3 / 5");
     EXPECT_EQ(texts.time, "Temps : 1 min 05 s");
+    EXPECT_EQ(texts.keeping, "Résultat enregistré.");
     EXPECT_EQ(texts.recent, std::vector<std::string>{"08/12/2026 11:31 — 5 / 5 en 42 s"});
     EXPECT_EQ(texts.shares[0], "Lance la plus défavorable : 3 sur 4 (75 %)");
     EXPECT_EQ(texts.shares[1], "Pression nécessaire à la division : pas encore posée");
     EXPECT_EQ(exerciseHeading(2, 5, std::nullopt), "Exercice 2 / 5");
     EXPECT_EQ(exerciseHeading(1, 0, 77), "Exercice tiré au hasard (graine 77)");
+
+    // Whatever the store did, what the summary says of the past is true.
+    const ProgressReading reading{};
+    const ProgressReading empty{true, std::nullopt, {}, {}};
+    const ProgressReading unreadable{true, std::string("illisible"), {}, {}};
+    const char* const notKept = "Le résultat de cet exercice n'a pas pu être enregistré : non. L'entraînement continue.";
+    struct Case {
+        KeepState keeping;
+        const ProgressReading* reading;
+        const char* keepingLine;
+        std::vector<const char*> recent;
+        const char* firstShare;
+    } const cases[] = {
+        {KeepState::keeping, &reading, "Enregistrement du résultat en cours…", {"Lecture de vos résultats en cours…"},
+         "Lecture de vos résultats en cours…"},
+        {KeepState::kept, &empty, "Résultat enregistré.", {"Aucun résultat enregistré pour l'instant."},
+         "Lance la plus défavorable : pas encore posée"},
+        {KeepState::notKept, &unreadable, notKept, {"Vos résultats passés ne peuvent pas être lus : illisible."},
+         "Vos résultats passés ne peuvent pas être lus : illisible."},
+        {KeepState::notKept, &read, notKept,
+         {"08/12/2026 12:31 — 3 / 5 en 1 min 05 s", "08/12/2026 11:31 — 5 / 5 en 42 s"},
+         "Lance la plus défavorable : 4 sur 5 (80 %)"},
+    };
+    for (const Case& c : cases) {
+        const SummaryTexts shown = summaryTexts("", attempt, {c.keeping, "non"}, *c.reading, 3600);
+        EXPECT_EQ(shown.recent, std::vector<std::string>(c.recent.begin(), c.recent.end()));
+        EXPECT_EQ(shown.keeping, c.keepingLine);
+        EXPECT_EQ(shown.shares.front(), c.firstShare);
+    }
 }
 
 }  // namespace
@@ -157,15 +193,18 @@ TEST(PracticeTexts, EveryReasonNamesTheFile)
     const std::pair<StorageFault, const char*> faults[] = {
         {StorageFault::locked, "le fichier p.sqlite est verrouillé par un autre programme depuis trop longtemps"},
         {StorageFault::readOnly, "le fichier p.sqlite ne peut pas être écrit"},
-        {StorageFault::diskFull, "le disque qui porte p.sqlite est plein"},
-        {StorageFault::cannotOpen, "le fichier p.sqlite ne peut pas être ouvert ou créé (détail)"},
+        {StorageFault::diskFull, "disque plein : le fichier p.sqlite ne peut pas grandir"},
+        {StorageFault::cannotOpen, "le fichier p.sqlite ne peut pas être ouvert ou créé"},
         {StorageFault::corrupt, "le fichier p.sqlite est endommagé"},
-        {StorageFault::writeError, "l'écriture de p.sqlite a échoué (détail)"},
+        {StorageFault::writeError, "l'écriture de p.sqlite a échoué"},
         {StorageFault::newerVersion,
          "le fichier p.sqlite vient d'une version plus récente de Tavelle, qui seule peut l'écrire"},
-        {StorageFault::other, "le fichier p.sqlite n'a pas pu être écrit (détail)"},
+        {StorageFault::folderCannotBeMade, "le dossier du fichier p.sqlite ne peut pas être créé"},
+        {StorageFault::linkOutsideFolder, "le fichier p.sqlite est un lien vers un autre endroit, qui n'est pas suivi"},
+        {StorageFault::noModule, "le module qui garde la progression ne se charge pas"},
+        {StorageFault::other, "le fichier p.sqlite n'a pas pu être écrit"},
     };
-    for (const auto& [fault, text] : faults) EXPECT_EQ(storageFaultReason(fault, "p.sqlite", "détail"), text);
+    for (const auto& [fault, text] : faults) EXPECT_EQ(storageFaultReason(fault, "p.sqlite"), text);
     EXPECT_EQ(notKeptMessage("le disque est plein"),
               "Le résultat de cet exercice n'a pas pu être enregistré : le disque est plein. L'entraînement continue.");
     EXPECT_EQ(damagedFileSetAside("p.sqlite", "p.sqlite.endommagé-1"),
@@ -214,8 +253,8 @@ TEST(PracticeTables, EveryCaseHasItsWordsAndNoneBeyond)
     EXPECT_EQ(questionTitle(beyondQuestions), "");
     EXPECT_EQ(questionText(beyondQuestions), "");
     EXPECT_EQ(markAnswer(beyondQuestions, "1", {}, ",").text, "");
-    EXPECT_EQ(storageFaultReason(static_cast<StorageFault>(99), "p", "d"), "le fichier p n'a pas pu être écrit (d)");
-    EXPECT_EQ(markAnswer(Question::pumpVerdict, "Il faut un relai", {}, ",").kind, MarkKind::right);
+    EXPECT_EQ(storageFaultReason(static_cast<StorageFault>(99), "p"), "le fichier p n'a pas pu être écrit");
+    EXPECT_EQ(markAnswer(Question::pumpVerdict, "Il faut un relais", {}, ",").kind, MarkKind::right);
     EXPECT_EQ(typedPressure("\t6,5\r\n"), 6.5);
 
     const std::pair<ScreenId, const char*> windows[] = {{ScreenId::QuestionAB, "Portion AB : votre réponse"},
@@ -237,6 +276,78 @@ TEST(PracticeTables, EveryCaseHasItsWordsAndNoneBeyond)
 
     PracticeAttempt drawnNowhere;
     EXPECT_EQ(progressCsvRow(drawnNowhere).substr(0, 25), "1970-01-01T00:00:00Z,,,0,");
+}
+
+}  // namespace
+}  // namespace tavelle
+
+namespace tavelle {
+namespace {
+
+// A trainee who leaves an answer out, or comes back to correct a marked one, sees no expected value
+// before the answers are final and cannot change the first marking.
+TEST(PracticeSession, TheFirstCompleteMarkingIsKeptAndNothingIsShownBefore)
+{
+    ExerciseRecord record;
+    ASSERT_TRUE(walkExercise(testing::walkThroughExercise(3), record, ",").accepted);
+    const ExpectedAnswers expected = expectedAnswers(record);
+    const std::string worst = nozzleAnswer(expected.worstNozzle);
+    const std::string loss = numberText(expected.worstNozzleLoss, ",");
+    const std::string feed = numberText(expected.feedLoss, ",");
+    const std::string pump = numberText(expected.pumpPressure, ",") + "\u202fbars";
+    const std::string verdict(expected.pumpSufficient ? pumpSufficesAnswer : relayNeededAnswer);
+    struct Step {
+        std::vector<std::string> typed;
+        CheckOutcome outcome;
+    };
+    struct Case {
+        const char* name;
+        ScreenId window;
+        std::vector<Step> steps;
+        std::vector<bool> right;  // what is kept
+    } const cases[] = {
+        {"a list left empty", ScreenId::QuestionAB, {{{"", "5"}, CheckOutcome::incomplete}, {{worst, "5"}, CheckOutcome::marked}},
+         {true, false}},
+        {"an unreadable pressure", ScreenId::QuestionAB,
+         {{{"Lance 1", "beaucoup"}, CheckOutcome::incomplete}, {{worst, loss}, CheckOutcome::marked}}, {true, true}},
+        {"a marked answer corrected", ScreenId::QuestionAB,
+         {{{worst, "5"}, CheckOutcome::marked}, {{worst, loss}, CheckOutcome::alreadyMarked}}, {true, false}},
+        {"the last window", ScreenId::QuestionBC,
+         {{{feed, "", verdict}, CheckOutcome::incomplete}, {{feed, pump, verdict}, CheckOutcome::finished},
+          {{"0", "0", verdict}, CheckOutcome::alreadyMarked}},
+         {true, true, true}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PracticeSession session({}, "Exercice 1 / 1", ",", 1000);
+        const std::span<const Question> questions = questionsOf(c.window);
+        std::optional<QuestionWindow> marked;
+        for (const Step& step : c.steps) {
+            for (std::size_t i = 0; i < questions.size(); ++i) session.type(questions[i], step.typed[i]);
+            ASSERT_EQ(session.check(c.window, record, 1065), step.outcome);
+            const QuestionWindow shown = session.questionWindow(c.window, 3);
+            EXPECT_EQ(shown.marked, step.outcome != CheckOutcome::incomplete);
+            for (const AnswerRow& row : shown.rows) {
+                if (!shown.marked) {
+                    EXPECT_TRUE(!row.mark || row.mark->kind == MarkKind::notANumber) << row.typed;
+                }
+                if (marked) {
+                    EXPECT_EQ(row.typed, marked->rows[static_cast<std::size_t>(&row - shown.rows.data())].typed);
+                }
+            }
+            if (shown.marked && !marked) marked = shown;
+        }
+        for (std::size_t i = 0; i < questions.size(); ++i)
+            EXPECT_EQ(session.attempt().right[static_cast<std::size_t>(questions[i])], c.right[i]) << i;
+        EXPECT_EQ(session.finished(), c.window == ScreenId::QuestionBC);
+        EXPECT_EQ(session.attempt().secondsTaken, session.finished() ? 65 : 0);
+        // Back and forth: the marked window opens again as it was.
+        EXPECT_EQ(session.navigate(c.window, practiceControls::back, record)->target,
+                  c.window == ScreenId::QuestionAB ? ScreenId::Dessin : ScreenId::Calculs);
+        EXPECT_EQ(session.navigate(c.window == ScreenId::QuestionAB ? ScreenId::Dessin : ScreenId::Calculs, "Command1",
+                                   record)->target, c.window);
+        EXPECT_EQ(session.questionWindow(c.window, 3).rows.size(), marked->rows.size());
+    }
 }
 
 }  // namespace

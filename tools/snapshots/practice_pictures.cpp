@@ -2,15 +2,13 @@
 
 #include "core/number_text.h"
 #include "core/practice_questions.h"
+#include "core/practice_session.h"
 #include "core/practice_texts.h"
 #include "screens/question_screen.h"
 #include "screens/screen_factory.h"
 #include "screens/silent_host.h"
 #include "screens/summary_screen.h"
 #include "tools/snapshots/window_picture.h"
-
-#include <QComboBox>
-#include <QLineEdit>
 
 #include <memory>
 #include <vector>
@@ -31,37 +29,26 @@ int picturePracticeWindows(const ExerciseRecord& record, const std::string& sepa
     };
     const std::string heading = exerciseHeading(1, 1, std::nullopt);
 
-    PracticeAttempt attempt;
-    attempt.secondsTaken = 312;
+    // The walked record's exercise, practised as a trainee would: typed, then "Vérifier".
+    PracticeSession session({}, heading, separator, 0);
     int failures = 0;
     for (const auto& [id, typed] : answered) {
         const std::unique_ptr<ScreenWindow> screen = createScreen(id, host);
         auto& window = dynamic_cast<QuestionScreen&>(*screen);
-        window.showExercise(QString::fromStdString(heading), record.nozzleCount);
-        std::vector<Mark> marks;
-        for (std::size_t i = 0; i < typed.size(); ++i) {
-            const Question question = window.questions()[i];
-            const QString name = QString::fromLatin1(questionKey(question).data(),
-                                                     static_cast<qsizetype>(questionKey(question).size()));
-            const QString text = QString::fromStdString(typed[i]);
-            if (auto* list = window.findChild<QComboBox*>(name))
-                list->setCurrentIndex(list->findText(text));
-            else
-                window.findChild<QLineEdit*>(name)->setText(text);
-            marks.push_back(markAnswer(question, typed[i], expected, separator));
-            attempt.answers[static_cast<std::size_t>(question)] = typed[i];
-            attempt.right[static_cast<std::size_t>(question)] = marks.back().kind == MarkKind::right;
-        }
-        window.showMarks(marks);
+        for (std::size_t i = 0; i < typed.size(); ++i) session.type(window.questions()[i], typed[i]);
+        session.check(id, record, 312);
+        window.showWindow(session.questionWindow(id, record.nozzleCount));
         failures += savePicture(window, directory) ? 0 : 1;
     }
 
+    const PracticeAttempt& attempt = session.attempt();
     QuestionRecords records{};
     for (std::size_t i = 0; i < questionCount; ++i) records[i] = {attempt.right[i] ? 1 : 0, 1};
     const std::unique_ptr<ScreenWindow> summary = createScreen(ScreenId::Bilan, host);
     // A fixed moment, so that the picture is the same at every run.
+    const ProgressReading reading{true, std::nullopt, {{1'796'725'862, attempt.score(), attempt.secondsTaken}}, records};
     dynamic_cast<SummaryScreen&>(*summary).showSummary(
-        summaryTexts(heading, attempt, {{1'796'725'862, attempt.score(), attempt.secondsTaken}}, records, 0));
+        summaryTexts(heading, attempt, {KeepState::kept, {}}, reading, 0));
     failures += savePicture(*summary, directory) ? 0 : 1;
     return failures;
 }
