@@ -12,7 +12,7 @@ QString classDatabaseConnection(const QString& fromCommandLine)
     // Named here rather than taken from the application, which the command line's answers do not name.
     const QString name = QString::fromUtf8(applicationTitle.data(), static_cast<qsizetype>(applicationTitle.size()));
     // The user's file, then the system's: QSettings falls back from one to the other by itself.
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, name, name);
+    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, name, name);
     return settings.value(QStringLiteral("classe/base")).toString().trimmed();
 }
 
