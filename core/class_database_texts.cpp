@@ -80,6 +80,17 @@ std::string schemaPreparedText(int fromVersion, int toVersion)
                       std::to_string(toVersion), ".");
 }
 
+TraineeWindowTexts traineeWindowTexts()
+{
+    return {"Qui s'entraîne ?",
+            "Vos résultats porteront votre nom et votre groupe, pour votre formateur. Vous pourrez les changer "
+            "depuis le bilan d'un exercice.",
+            "&Nom :",
+            "&Prénom :",
+            "&Groupe (facultatif) :",
+            "C'est moi"};
+}
+
 std::string traineeFaultText(TraineeFault fault)
 {
     constexpr std::string_view example = " : écrivez le nom puis le prénom, par exemple « DURAND Élise ».";

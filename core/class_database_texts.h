@@ -34,6 +34,17 @@ std::string attemptsWaitingText(int count);
 // The administrator's answers to the preparation of the class database.
 std::string schemaPreparedText(int fromVersion, int toVersion);
 
+// The window that asks who practises, at the first practice.
+struct TraineeWindowTexts {
+    std::string title;
+    std::string intro;
+    std::string surname;
+    std::string givenName;
+    std::string group;
+    std::string confirm;
+};
+TraineeWindowTexts traineeWindowTexts();
+
 // Why a trainee's name or group was refused, with an example of what is expected.
 std::string traineeFaultText(TraineeFault fault);
 

@@ -79,12 +79,8 @@ bool isWrittenInCapitals(std::string_view word)
 std::variant<Trainee, TraineeFault> readTrainee(std::string_view fullName, std::string_view group)
 {
     if (hasControlCharacter(fullName)) return TraineeFault::controlCharacterInName;
-    if (hasControlCharacter(group)) return TraineeFault::controlCharacterInGroup;
     const std::vector<std::string_view> words = wordsOf(fullName);
-    if (words.empty()) return TraineeFault::emptyName;
-    if (words.size() == 1) return TraineeFault::noGivenName;
-    const std::string groupText = joined(wordsOf(group));
-    if (characterCount(groupText) > longestGroup) return TraineeFault::groupTooLong;
+    if (words.size() < 2) return words.empty() ? TraineeFault::emptyName : TraineeFault::noGivenName;
 
     std::size_t capitals = 0;
     for (std::string_view word : words) capitals += isWrittenInCapitals(word) ? 1u : 0u;
@@ -100,10 +96,27 @@ std::variant<Trainee, TraineeFault> readTrainee(std::string_view fullName, std::
                                                 begin + static_cast<std::ptrdiff_t>(last));
     std::vector<std::string_view> givenName(begin, begin + static_cast<std::ptrdiff_t>(first));
     givenName.insert(givenName.end(), begin + static_cast<std::ptrdiff_t>(last), words.end());
-    Trainee trainee{joined(surname), joined(givenName), groupText};
+    return checkTrainee(joined(surname), joined(givenName), group);
+}
+
+std::variant<Trainee, TraineeFault> checkTrainee(std::string_view surname, std::string_view givenName,
+                                                 std::string_view group)
+{
+    if (hasControlCharacter(surname) || hasControlCharacter(givenName)) return TraineeFault::controlCharacterInName;
+    if (hasControlCharacter(group)) return TraineeFault::controlCharacterInGroup;
+    Trainee trainee{joined(wordsOf(surname)), joined(wordsOf(givenName)), joined(wordsOf(group))};
+    if (trainee.surname.empty()) return TraineeFault::emptyName;
+    if (trainee.givenName.empty()) return TraineeFault::noGivenName;
+    if (characterCount(trainee.group) > longestGroup) return TraineeFault::groupTooLong;
     if (characterCount(trainee.surname) + characterCount(trainee.givenName) > longestTraineeName)
         return TraineeFault::nameTooLong;
     return trainee;
+}
+
+Trainee offeredTrainee(std::string_view accountFullName)
+{
+    const auto read = readTrainee(accountFullName.substr(0, accountFullName.find(',')), "");
+    return std::holds_alternative<Trainee>(read) ? std::get<Trainee>(read) : Trainee{};
 }
 
 }  // namespace tavelle

@@ -34,6 +34,15 @@ inline constexpr std::size_t longestGroup = 60;
 // are both needed.
 std::variant<Trainee, TraineeFault> readTrainee(std::string_view fullName, std::string_view group);
 
+// A trainee as typed in the naming window's three fields: blanks around and between words made single;
+// the name and the first name are needed.
+std::variant<Trainee, TraineeFault> checkTrainee(std::string_view surname, std::string_view givenName,
+                                                 std::string_view group);
+
+// The trainee the naming window offers from the account's full name as the system keeps it ("Élise
+// DURAND,Salle 12,,", its first field), read as readTrainee reads; nothing offered when it is no name.
+Trainee offeredTrainee(std::string_view accountFullName);
+
 // Whether a word is written in capitals: it has a capital letter and no small one (French letters).
 bool isWrittenInCapitals(std::string_view word);
 

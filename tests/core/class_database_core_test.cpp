@@ -97,6 +97,39 @@ TEST(Trainee, RefusesWithAFrenchReason)
     EXPECT_TRUE(std::holds_alternative<Trainee>(readTrainee("DURAND Élise", std::string(60, 'g'))));
 }
 
+TEST(Trainee, TheNamingWindowsFieldsAndTheAccountsName)
+{
+    struct Case {
+        const char* surname;
+        const char* givenName;
+        const char* group;
+        std::variant<Trainee, TraineeFault> expected;
+    };
+    const Case cases[] = {
+        {" Le  Goff ", "Anne Marie", " B ", Trainee{"Le Goff", "Anne Marie", "B"}},
+        {"", "Anne", "", TraineeFault::emptyName},
+        {"Durand", "  ", "", TraineeFault::noGivenName},
+        {"Durand", "É\nlise", "", TraineeFault::controlCharacterInName},
+        {"Durand", "Élise", "\x1b", TraineeFault::controlCharacterInGroup},
+    };
+    for (const Case& c : cases) {
+        const auto checked = checkTrainee(c.surname, c.givenName, c.group);
+        ASSERT_EQ(checked.index(), c.expected.index()) << c.surname;
+        if (const auto* trainee = std::get_if<Trainee>(&checked)) {
+            EXPECT_EQ(trainee->surname, std::get<Trainee>(c.expected).surname);
+            EXPECT_EQ(trainee->givenName, std::get<Trainee>(c.expected).givenName);
+            EXPECT_EQ(trainee->group, std::get<Trainee>(c.expected).group);
+        } else {
+            EXPECT_EQ(std::get<TraineeFault>(checked), std::get<TraineeFault>(c.expected)) << c.surname;
+        }
+    }
+    EXPECT_EQ(offeredTrainee("Élise DURAND,Salle 12,,").surname, "DURAND");
+    EXPECT_EQ(offeredTrainee("Élise DURAND,Salle 12,,").givenName, "Élise");
+    EXPECT_EQ(offeredTrainee("root").surname, "");
+    EXPECT_EQ(offeredTrainee("").givenName, "");
+    EXPECT_EQ(traineeWindowTexts().title, "Qui s'entraîne ?");
+}
+
 TEST(ClassDatabaseTexts, OneFrenchSentenceForEachFault)
 {
     const std::string server = "host=salle12 dbname=tavelle password=secret user=durand";
