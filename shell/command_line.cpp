@@ -157,6 +157,11 @@ std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
         if (!connection.isEmpty())
             return exportClassProgress(connection, parser.isSet(group) ? std::optional(parser.value(group)) : std::nullopt,
                                        parser.value(progression));
+        if (parser.isSet(group)) {
+            std::fprintf(stderr, "%s: --groupe with --progression needs a class database: --base CONNINFO or the "
+                         "setting classe/base (try --help)\n", programName);
+            return usageErrorStatus;
+        }
         return exportProgression(parser.value(progression));
     }
     if (parser.isSet(trainee)) {
