@@ -47,7 +47,7 @@ std::string utcTimestamp(std::int64_t secondsSince1970)
 
 std::string progressCsvHeader()
 {
-    std::string header = "finishedAt,source,seed,secondsTaken,score";
+    std::string header = "attemptId,surname,givenName,group,finishedAt,source,seed,secondsTaken,score";
     for (Question question : allQuestions) {
         const std::string_view key = questionKey(question);
         appendJoined(header, ",", key, "Answer,", key, "Right");
@@ -58,7 +58,10 @@ std::string progressCsvHeader()
 
 std::string progressCsvRow(const PracticeAttempt& attempt)
 {
-    std::string row = utcTimestamp(attempt.finishedAt);
+    std::string row;
+    for (const std::string* field : {&attempt.id, &attempt.surname, &attempt.givenName, &attempt.group})
+        appendJoined(row, csvField(*field), ",");
+    row += utcTimestamp(attempt.finishedAt);
     row += ',';
     row += csvField(attempt.source);
     row += ',';

@@ -2,6 +2,9 @@
 #include "shell/command_line.h"
 
 #include "core/about_texts.h"
+#include "core/class_database_texts.h"
+#include "shell/class_command.h"
+#include "shell/class_database_setting.h"
 #include "shell/print_module.h"
 #include "shell/progress_module.h"
 #include "shell/user_guide.h"
@@ -99,6 +102,23 @@ std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
         QStringLiteral("Writes every practice exercise kept so far to FILE as CSV (- for standard output)."),
         QStringLiteral("FILE"));
     parser.addOption(progression);
+    const QCommandLineOption base(
+        QStringLiteral("base"),
+        QStringLiteral("For this run, the class database that keeps every trainee's practice: a PostgreSQL "
+                       "connection string or service name (instead of the setting classe/base)."),
+        QStringLiteral("CONNINFO"));
+    parser.addOption(base);
+    const QCommandLineOption prepareBase(QStringLiteral("preparer-base"),
+                                         QStringLiteral("For the administrator, once: prepares the class database."));
+    parser.addOption(prepareBase);
+    const QCommandLineOption trainee(QStringLiteral("stagiaire"),
+                                     QStringLiteral("Names the trainee who practises, as \"NAME First name\"."),
+                                     QStringLiteral("NAME"));
+    parser.addOption(trainee);
+    const QCommandLineOption group(QStringLiteral("groupe"),
+                                   QStringLiteral("The trainee's group; with --progression, exports this group only."),
+                                   QStringLiteral("G"));
+    parser.addOption(group);
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("Exercises to practise (JSON, as tavelle-solve reads; *.tavelle)."),
                                  QStringLiteral("[FILE]"));
@@ -124,7 +144,39 @@ std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
                      programName, qPrintable(echoed(files.constLast())));
         return usageErrorStatus;
     }
-    if (parser.isSet(progression)) return exportProgression(parser.value(progression));
+    if (parser.isSet(prepareBase)) {
+        const QString connection = classDatabaseConnection(parser.value(base));
+        if (connection.isEmpty()) {
+            std::fprintf(stderr, "%s: --preparer-base needs --base CONNINFO or the setting classe/base (try --help)\n",
+                         programName);
+            return usageErrorStatus;
+        }
+        return prepareClassDatabase(connection);
+    }
+    if (parser.isSet(progression)) {
+        const QString connection = classDatabaseConnection(parser.value(base));
+        if (!connection.isEmpty())
+            return exportClassProgress(connection, parser.isSet(group) ? std::optional(parser.value(group)) : std::nullopt,
+                                       parser.value(progression));
+        if (parser.isSet(group)) {
+            std::fprintf(stderr, "%s: --groupe with --progression needs a class database: --base CONNINFO or the "
+                         "setting classe/base (try --help)\n", programName);
+            return usageErrorStatus;
+        }
+        return exportProgression(parser.value(progression));
+    }
+    if (parser.isSet(trainee)) {
+        const auto named = readTrainee(parser.value(trainee).toStdString(), parser.value(group).toStdString());
+        if (const auto* fault = std::get_if<TraineeFault>(&named)) {
+            std::fprintf(stderr, "%s: %s\n", programName, traineeFaultText(*fault).c_str());
+            return usageErrorStatus;
+        }
+        launch.trainee = std::get<Trainee>(named);
+    } else if (parser.isSet(group)) {
+        std::fprintf(stderr, "%s: --groupe goes with --stagiaire or --progression (try --help)\n", programName);
+        return usageErrorStatus;
+    }
+    launch.classDatabase = parser.value(base).trimmed();
     launch.practice = parser.isSet(practice) || !files.isEmpty();
     if (!files.isEmpty()) launch.exercisesFile = files.constFirst();
     if (parser.isSet(checkPrintModule)) return loadPrintModule(printModuleFile()) ? 0 : 1;

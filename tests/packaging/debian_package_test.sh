@@ -56,8 +56,9 @@ for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6prin
   libqt6sql6-sqlite fonts-liberation2; do
   grep -qx "$package" <<<"$depends" || { echo "Depends lacks $package: $(field Depends)"; failed=1; }
 done
-# Without lpstat the application still prints: it is recommended, not needed.
-expect_field Recommends cups-client
+# Without lpstat the application still prints, and without the PostgreSQL driver it keeps attempts locally:
+# both are recommended, not needed.
+expect_field Recommends "cups-client, libqt6sql6-psql"
 for package in libqt6svg6 libgtest-dev libgmock-dev libbenchmark1debian; do
   if grep -qx "$package" <<<"$depends"; then echo "Depends names the build's $package"; failed=1; fi
 done
