@@ -72,6 +72,13 @@ std::string attemptsWaitingText(int count)
     return joinedText(std::to_string(count), " résultats attendent d'être envoyés au serveur de la classe.");
 }
 
+std::string classSendingText(int waiting, std::string_view failure)
+{
+    if (waiting <= 0) return {};
+    if (failure.empty()) return attemptsWaitingText(waiting);
+    return joinedText(attemptsWaitingText(waiting), " ", failure);
+}
+
 std::string schemaPreparedText(int fromVersion, int toVersion)
 {
     if (fromVersion == toVersion)

@@ -30,6 +30,9 @@ std::string serverFaultText(ServerFault fault, std::string_view connection, std:
 std::string attemptsKeptHereText();
 // The summary's line on attempts not on the server yet; empty when none wait.
 std::string attemptsWaitingText(int count);
+// The summary's line on the class database: how many attempts wait and why (`failure`, a fault's text),
+// empty when none wait.
+std::string classSendingText(int waiting, std::string_view failure);
 
 // The administrator's answers to the preparation of the class database.
 std::string schemaPreparedText(int fromVersion, int toVersion);

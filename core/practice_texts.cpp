@@ -77,6 +77,7 @@ SummaryTexts summaryTexts(std::string_view heading, const PracticeAttempt& attem
     case KeepState::kept: texts.keeping = practiceTexts::attemptKept; break;
     case KeepState::notKept: texts.keeping = notKeptMessage(keeping.reason); break;
     }
+    if (!keeping.sending.empty()) texts.keeping = joinedText(texts.keeping, " ", keeping.sending);
     if (!reading.done || reading.failure) {
         const std::string line =
             reading.failure ? unreadableProgress(*reading.failure) : std::string(practiceTexts::readingProgress);

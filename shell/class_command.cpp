@@ -59,7 +59,7 @@ int exportClassProgress(const QString& connection, const std::optional<QString>&
     KeptFile kept(file);
     if (!kept.open() || kept.device().write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) ||
         !kept.commit()) {
-        say(stderr, storageFaultReason(StorageFault::writeError, file.toStdString(), kept.errorString().toStdString()));
+        say(stderr, storageFaultReason(StorageFault::writeError, file.toStdString()));
         return 2;
     }
     return 0;

@@ -18,10 +18,11 @@ namespace {
 
 const QString driverName = QStringLiteral("QPSQL");
 
-QString uniqueConnectionName()
+// Qt SQL's names are the process's: the program and the module loaded into it each count their own.
+QString uniqueConnectionName(const void* owner)
 {
     static std::atomic<int> count{0};
-    return QStringLiteral("tavelle-class-%1").arg(count++);
+    return QStringLiteral("tavelle-class-%1-%2").arg(reinterpret_cast<quintptr>(owner), 0, 16).arg(count++);
 }
 
 bool mentions(const QString& text, std::initializer_list<const char*> phrases)
@@ -84,7 +85,7 @@ void readAnswers(const QString& json, PracticeAttempt& attempt)
 
 ClassServer::ClassServer(QString connection)
     : m_connection(std::move(connection))
-    , m_name(uniqueConnectionName())
+    , m_name(uniqueConnectionName(this))
 {
 }
 
@@ -97,7 +98,12 @@ QString ClassServer::connectionOptions(const QString& connection)
     QString options = connection.trimmed();
     if (!options.contains(QLatin1Char('='))) options = QStringLiteral("service=") + options;
     // Earlier keys give way to later ones: what the connection says wins.
-    return QStringLiteral("connect_timeout=5 application_name=tavelle options=-cclient_min_messages=warning ") + options;
+    // A statement waits 20 s at most on the server (a lock), and a TCP peer that stops answering is given
+    // up after 20 s: a worker that must send again later is never held for good.
+    return QStringLiteral("connect_timeout=5 application_name=tavelle tcp_user_timeout=20000 keepalives_idle=10 "
+                          "keepalives_interval=5 keepalives_count=2 "
+                          "options='-c client_min_messages=warning -c statement_timeout=20000' ") +
+           options;
 }
 
 void ClassServer::disconnect()

@@ -168,6 +168,10 @@ TEST(ClassDatabaseTexts, OneFrenchSentenceForEachFault)
     EXPECT_EQ(attemptsWaitingText(0), "");
     EXPECT_EQ(attemptsWaitingText(1), "1 résultat attend d'être envoyé au serveur de la classe.");
     EXPECT_EQ(attemptsWaitingText(12), "12 résultats attendent d'être envoyés au serveur de la classe.");
+    EXPECT_EQ(classSendingText(0, "Serveur muet."), "");
+    EXPECT_EQ(classSendingText(1, ""), "1 résultat attend d'être envoyé au serveur de la classe.");
+    EXPECT_EQ(classSendingText(2, "Serveur muet."),
+              "2 résultats attendent d'être envoyés au serveur de la classe. Serveur muet.");
     EXPECT_EQ(schemaPreparedText(0, 1), "La base de la classe est prête : version 0 → 1.");
     EXPECT_EQ(schemaPreparedText(1, 1), "La base de la classe est déjà prête (version 1).");
 }
