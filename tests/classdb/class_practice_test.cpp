@@ -3,6 +3,7 @@
 #include "core/practice_questions.h"
 #include "core/values_to_find.h"
 #include "screens/question_screen.h"
+#include "screens/trainee_screen.h"
 #include "shell/class_server.h"
 #include "shell/command_line.h"
 #include "shell/navigator.h"
@@ -258,6 +259,42 @@ TEST_F(ClassWalkTest, ANamedAttemptReachesTheServerAndTheInstructorsExport)
     const std::optional<Trainee> kept = keptTrainee();
     ASSERT_TRUE(kept);
     EXPECT_EQ(kept->surname + "/" + kept->givenName + "/" + kept->group, "Martin/Élise/Groupe C");
+}
+
+// The first practice without a name asks it, offered from the account, and keeps it; the next does not ask.
+TEST_F(ClassWalkTest, TheFirstPracticeAsksWhoPractisesAndKeepsIt)
+{
+    bool asked = false;
+    const auto answerTheWindow = [&asked](const char* surname) {
+        QTimer::singleShot(0, [&asked, surname] {
+            auto* window = qobject_cast<TraineeScreen*>(QApplication::activeModalWidget());
+            ASSERT_NE(window, nullptr);
+            asked = true;
+            EXPECT_EQ(window->findChild<QLineEdit*>(QStringLiteral("surname"))->text().toStdString(),
+                      offeredTrainee(accountFullName()).surname);
+            window->findChild<QLineEdit*>(QStringLiteral("surname"))->setText(QString::fromUtf8(surname));
+            window->findChild<QLineEdit*>(QStringLiteral("givenName"))->setText(QStringLiteral("Élise"));
+            window->accept();
+        });
+    };
+    answerTheWindow("Durand");
+    start({example});
+    EXPECT_TRUE(asked);
+    ASSERT_TRUE(keptTrainee());
+    EXPECT_EQ(keptTrainee()->surname, "Durand");
+    practice.reset();
+    asked = false;
+    QTimer notAsked;
+    QObject::connect(&notAsked, &QTimer::timeout, [&asked] {
+        if (auto* window = qobject_cast<TraineeScreen*>(QApplication::activeModalWidget())) {
+            asked = true;
+            window->reject();
+        }
+    });
+    notAsked.start(10);
+    start({example});
+    QTest::qWait(50);
+    EXPECT_FALSE(asked);
 }
 
 // The server paused while the attempt is finished: the window answers all along, the summary says the
