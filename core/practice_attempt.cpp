@@ -59,9 +59,8 @@ std::string progressCsvHeader()
 std::string progressCsvRow(const PracticeAttempt& attempt)
 {
     std::string row;
-    for (std::string_view field : {std::string_view(attempt.id), std::string_view(attempt.surname),
-                                   std::string_view(attempt.givenName), std::string_view(attempt.group)})
-        appendJoined(row, csvField(field), ",");
+    for (const std::string* field : {&attempt.id, &attempt.surname, &attempt.givenName, &attempt.group})
+        appendJoined(row, csvField(*field), ",");
     row += utcTimestamp(attempt.finishedAt);
     row += ',';
     row += csvField(attempt.source);

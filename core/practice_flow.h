@@ -28,6 +28,7 @@ inline constexpr std::string_view check = "checkButton";
 inline constexpr std::string_view showCalculation = "showCalculationButton";
 inline constexpr std::string_view nextExercise = "nextExerciseButton";
 inline constexpr std::string_view quit = "quitButton";
+inline constexpr std::string_view changeTrainee = "changeTraineeButton";
 }  // namespace practiceControls
 
 }  // namespace tavelle

@@ -24,6 +24,7 @@ inline constexpr std::string_view check = "Vérifier";
 inline constexpr std::string_view showCalculation = "Voir le calcul >>";
 inline constexpr std::string_view nextExercise = "Exercice suivant";
 inline constexpr std::string_view quit = "Quitter";
+inline constexpr std::string_view changeTrainee = "Changer de stagiaire…";
 inline constexpr std::string_view summaryHeading = "Bilan de l'exercice";
 inline constexpr std::string_view recentHeading = "Vos dix derniers résultats :";
 inline constexpr std::string_view sharesHeading = "Réponses justes, question par question :";
@@ -47,6 +48,7 @@ enum class KeepState { keeping, kept, notKept };
 struct KeepStatus {
     KeepState state = KeepState::keeping;
     std::string reason;  // why it was not kept
+    std::string sending; // what waits for the class database, and why; said after the rest
 };
 
 // The trainee's kept progress as the summary reads it: not read yet, read, or why it cannot be.

@@ -37,6 +37,8 @@ SummaryScreen::SummaryScreen(ScreenHost& screenHost)
     for (QLabel* label : {m_marks, m_recent, m_shares}) label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     addNavigationButton(practiceControls::quit.data(), toQString(practiceTexts::quit), QRect(16, 554, 150, 34));
+    addNavigationButton(practiceControls::changeTrainee.data(), toQString(practiceTexts::changeTrainee),
+                        QRect(windowWidth / 2 - 90, 554, 180, 34));
     addNavigationButton(practiceControls::nextExercise.data(), toQString(practiceTexts::nextExercise),
                         QRect(windowWidth - 166, 554, 150, 34))
         ->setFocus();

@@ -23,6 +23,7 @@ test_packages=(
   at-spi2-core gir1.2-atspi-2.0 python3-gi dbus dbus-x11
   clang libclang-rt-14-dev
   time valgrind jq
+  postgresql libqt6sql6-psql
 )
 
 packages=("${app_packages[@]}")

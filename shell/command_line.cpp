@@ -2,7 +2,10 @@
 #include "shell/command_line.h"
 
 #include "core/about_texts.h"
+#include "core/class_database_texts.h"
 #include "platform/qt_own_texts.h"
+#include "shell/class_command.h"
+#include "shell/class_database_setting.h"
 #include "shell/print_program.h"
 #include "shell/progress_module.h"
 #include "shell/user_guide.h"
@@ -43,6 +46,14 @@ struct CommandLineTexts {
     const char* helpName;
     const char* versionName;
     const char* guideName;
+    const char* base;
+    const char* prepareBase;
+    const char* trainee;
+    const char* traineeName;
+    const char* group;
+    const char* prepareNeedsBase;
+    const char* groupNeedsBase;
+    const char* groupAlone;
 };
 
 constexpr CommandLineTexts englishTexts{
@@ -63,7 +74,16 @@ constexpr CommandLineTexts englishTexts{
     "the %1 could not be written: %2",
     "help",
     "version",
-    "guide's file name"};
+    "guide's file name",
+    "For this run, the class database that keeps every trainee's practice: a\n"
+    "PostgreSQL connection string or service name (instead of the setting classe/base).",
+    "For the administrator, once: prepares the class database.",
+    "Names the trainee who practises, as \"NAME First name\".",
+    "NAME",
+    "The trainee's group; with --progression, exports this group only.",
+    "--preparer-base needs --base CONNINFO or the setting classe/base",
+    "--groupe with --progression needs a class database: --base CONNINFO or the setting classe/base",
+    "--groupe goes with --stagiaire or --progression"};
 
 constexpr CommandLineTexts frenchTexts{
     "Tavelle : exercices d'hydraulique de lutte contre l'incendie (pertes de charge\n"
@@ -84,7 +104,17 @@ constexpr CommandLineTexts frenchTexts{
     "impossible d'écrire %1 : %2",
     "l'aide",
     "la version",
-    "le nom du fichier du guide"};
+    "le nom du fichier du guide",
+    "Pour ce lancement, la base de la classe qui garde l'entraînement de chaque\n"
+    "stagiaire : une chaîne de connexion PostgreSQL ou un nom de service (au lieu du\n"
+    "réglage classe/base).",
+    "Pour l'administrateur, une fois : prépare la base de la classe.",
+    "Nomme le stagiaire qui s'entraîne, sous la forme \"NOM Prénom\".",
+    "NOM",
+    "Le groupe du stagiaire ; avec --progression, n'exporte que ce groupe.",
+    "--preparer-base demande --base CONNINFO ou le réglage classe/base",
+    "--groupe avec --progression demande une base de la classe : --base CONNINFO ou le réglage classe/base",
+    "--groupe va avec --stagiaire ou --progression"};
 
 const CommandLineTexts& texts()
 {
@@ -171,6 +201,15 @@ std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
     const QCommandLineOption progression(QStringLiteral("progression"), QString::fromUtf8(words.progression),
                                          QString::fromUtf8(words.fileName));
     parser.addOption(progression);
+    const QCommandLineOption base(QStringLiteral("base"), QString::fromUtf8(words.base), QStringLiteral("CONNINFO"));
+    parser.addOption(base);
+    const QCommandLineOption prepareBase(QStringLiteral("preparer-base"), QString::fromUtf8(words.prepareBase));
+    parser.addOption(prepareBase);
+    const QCommandLineOption trainee(QStringLiteral("stagiaire"), QString::fromUtf8(words.trainee),
+                                     QString::fromUtf8(words.traineeName));
+    parser.addOption(trainee);
+    const QCommandLineOption group(QStringLiteral("groupe"), QString::fromUtf8(words.group), QStringLiteral("G"));
+    parser.addOption(group);
     parser.addPositionalArgument(QString::fromUtf8(words.fileName), QString::fromUtf8(words.fileArgument),
                                  QString::fromUtf8(words.fileSyntax));
     // For the package's checks: the user guide F1 opens, found as the running program finds it.
@@ -206,7 +245,37 @@ std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
                      words.tryHelp);
         return usageErrorStatus;
     }
-    if (parser.isSet(progression)) return exportProgression(parser.value(progression));
+    if (parser.isSet(prepareBase)) {
+        const QString connection = classDatabaseConnection(parser.value(base));
+        if (connection.isEmpty()) {
+            std::fprintf(stderr, "%s: %s%s\n", programName, words.prepareNeedsBase, words.tryHelp);
+            return usageErrorStatus;
+        }
+        return prepareClassDatabase(connection);
+    }
+    if (parser.isSet(progression)) {
+        const QString connection = classDatabaseConnection(parser.value(base));
+        if (!connection.isEmpty())
+            return exportClassProgress(connection, parser.isSet(group) ? std::optional(parser.value(group)) : std::nullopt,
+                                       parser.value(progression));
+        if (parser.isSet(group)) {
+            std::fprintf(stderr, "%s: %s%s\n", programName, words.groupNeedsBase, words.tryHelp);
+            return usageErrorStatus;
+        }
+        return exportProgression(parser.value(progression));
+    }
+    if (parser.isSet(trainee)) {
+        const auto named = readTrainee(parser.value(trainee).toStdString(), parser.value(group).toStdString());
+        if (const auto* fault = std::get_if<TraineeFault>(&named)) {
+            std::fprintf(stderr, "%s: %s\n", programName, traineeFaultText(*fault).c_str());
+            return usageErrorStatus;
+        }
+        launch.trainee = std::get<Trainee>(named);
+    } else if (parser.isSet(group)) {
+        std::fprintf(stderr, "%s: %s%s\n", programName, words.groupAlone, words.tryHelp);
+        return usageErrorStatus;
+    }
+    launch.classDatabase = parser.value(base).trimmed();
     launch.practice = parser.isSet(practice) || !files.isEmpty();
     if (!files.isEmpty()) launch.exercisesFile = files.constFirst();
     if (parser.isSet(checkPrintModule)) return printProgramRuns(printProgramFile()) ? 0 : 1;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/trainee.h"
+
 #include <QString>
 
 #include <optional>
@@ -12,6 +14,10 @@ namespace tavelle {
 struct Launch {
     bool practice = false;
     std::optional<QString> exercisesFile;
+    // Who practises, when --stagiaire named them for this run.
+    std::optional<Trainee> trainee;
+    // The class database's connection for this run (--base), empty when the setting decides.
+    QString classDatabase;
 };
 
 // Answers --help and --version, writes the trainee's progress as CSV for --progression FILE, and

@@ -1,14 +1,20 @@
 #include "shell/practice.h"
 
+#include "core/attempt_id.h"
+#include "core/class_database_texts.h"
 #include "core/practice_texts.h"
 #include "core/values_to_find.h"
 #include "core/walkthrough.h"
 #include "screens/entry_screen.h"
 #include "screens/question_screen.h"
 #include "screens/summary_screen.h"
+#include "shell/class_database_setting.h"
+#include "shell/class_module.h"
 #include "shell/command_line.h"
 #include "shell/message_boxes.h"
 #include "shell/progress_module.h"
+#include "shell/trainee_setting.h"
+#include "screens/trainee_screen.h"
 #include "platform/system_locale.h"
 #include "format/exercise_reader.h"
 #include "format/random_exercises.h"
@@ -42,6 +48,18 @@ std::string joinedWarnings(const std::vector<ShownMessage>& messages)
         text += message.text;
     }
     return text;
+}
+
+// The trainee the command line names for this run; else the one the settings keep; else, at the first
+// practice, the one the trainee names in the naming window, kept for the next runs. Declined: anonymous.
+Trainee practisingTrainee(const Launch& launch)
+{
+    if (launch.trainee) return *launch.trainee;
+    if (std::optional<Trainee> kept = keptTrainee()) return *kept;
+    TraineeScreen window(offeredTrainee(accountFullName()));
+    if (window.exec() != QDialog::Accepted || !window.trainee()) return {};
+    keepTrainee(*window.trainee());
+    return *window.trainee();
 }
 
 }  // namespace
@@ -107,12 +125,22 @@ PracticeFile readPracticeFile(const QString& path)
 }
 
 Practice::Practice(PracticeExercises exercises, MessageBoxes& messages, ProgressWorker::OpenStore openStore,
-                   std::string decimalSeparator)
+                   std::string decimalSeparator, Trainee trainee, ClassDatabaseLink classDatabase)
     : m_exercises(std::move(exercises))
     , m_messages(messages)
     , m_decimalSeparator(std::move(decimalSeparator))
-    , m_worker(std::move(openStore))
+    , m_trainee(std::move(trainee))
+    , m_classConnection(classDatabase.connection)
+    , m_worker(std::move(openStore), std::chrono::seconds(30), std::move(classDatabase.open), classDatabase.retry)
 {
+    m_worker.onSent([this](ProgressWorker::SendOutcome outcome) {
+        if (outcome.failure && outcome.failure->fault != ServerFault::unreachable)
+            std::fprintf(stderr, "tavelle: %s\n", qPrintable(outcome.failure->text(m_classConnection)));
+        m_sending = std::move(outcome);
+        showSummary();
+    });
+    // What an earlier run left unsent goes first.
+    m_worker.send();
     m_exercises.advance();
     startExercise();
 }
@@ -128,6 +156,15 @@ void Practice::startExercise()
 
 std::optional<Navigation> Practice::navigate(ScreenId from, std::string_view control, const ExerciseRecord& record)
 {
+    if (from == ScreenId::Bilan && control == practiceControls::changeTrainee) {
+        // For the next attempts; the one just finished keeps who practised it.
+        TraineeScreen window(m_trainee, m_summary.data());
+        if (window.exec() == QDialog::Accepted && window.trainee()) {
+            m_trainee = *window.trainee();
+            keepTrainee(m_trainee);
+        }
+        return std::nullopt;
+    }
     std::optional<Navigation> to = m_session->navigate(from, control, record);
     if (to && from == ScreenId::Bilan && control == practiceControls::nextExercise) {
         m_exercises.advance();
@@ -169,6 +206,10 @@ void Practice::finishExercise()
     m_finished.exercise = exerciseJson(m_session->exercise());
     m_finished.seed = m_exercises.seed();
     m_finished.source = m_exercises.source().toStdString();
+    m_finished.id = newAttemptId();
+    m_finished.surname = m_trainee.surname;
+    m_finished.givenName = m_trainee.givenName;
+    m_finished.group = m_trainee.group;
     m_keeping = {};
     m_reading = {};
     const int number = m_exerciseNumber;
@@ -179,8 +220,8 @@ void Practice::finishExercise()
                                                                  outcome.setAside->toStdString())));
         if (outcome.fault && !outcome.fault->detail.isEmpty())
             std::fprintf(stderr, "tavelle: the progress was not kept: %s\n", qPrintable(outcome.fault->detail));
-        const KeepStatus status = outcome.fault ? KeepStatus{KeepState::notKept, outcome.fault->reason()}
-                                                : KeepStatus{KeepState::kept, {}};
+        const KeepStatus status = outcome.fault ? KeepStatus{KeepState::notKept, outcome.fault->reason(), {}}
+                                                : KeepStatus{KeepState::kept, {}, {}};
         if (number != m_exerciseNumber) {
             // The trainee has moved on: the summary that would have said it is gone.
             if (outcome.fault) m_messages.warning(toQString(notKeptMessage(status.reason)));
@@ -189,6 +230,7 @@ void Practice::finishExercise()
         m_keeping = status;
         showSummary();
     });
+    m_worker.send();
     m_worker.read(10, [this, number](StoreReadout readout) {
         if (number != m_exerciseNumber) return;
         m_reading.done = true;
@@ -204,7 +246,11 @@ void Practice::showSummary()
     auto* summary = qobject_cast<SummaryScreen*>(m_summary.data());
     if (summary == nullptr) return;
     const auto offset = static_cast<std::int64_t>(QDateTime::currentDateTime().offsetFromUtc());
-    summary->showSummary(summaryTexts(m_session->heading(), m_finished, m_keeping, m_reading, offset));
+    KeepStatus keeping = m_keeping;
+    if (m_sending)
+        keeping.sending = classSendingText(
+            m_sending->waiting, m_sending->failure ? m_sending->failure->text(m_classConnection).toStdString() : "");
+    summary->showSummary(summaryTexts(m_session->heading(), m_finished, keeping, m_reading, offset));
 }
 
 std::unique_ptr<Practice> startPractice(const Launch& launch, MessageBoxes& messages)
@@ -218,9 +264,16 @@ std::unique_ptr<Practice> startPractice(const Launch& launch, MessageBoxes& mess
         }
         exercises = PracticeExercises(std::move(file.exercises), *launch.exercisesFile);
     }
+    ClassDatabaseLink classDatabase;
+    classDatabase.connection = classDatabaseConnection(launch.classDatabase);
+    if (!classDatabase.connection.isEmpty())
+        classDatabase.open = [connection = classDatabase.connection] {
+            return loadClassDatabase(progressModuleFile(), connection);
+        };
     return std::make_unique<Practice>(
         std::move(exercises), messages,
-        [] { return loadProgressStore(progressModuleFile(), progressDatabaseFile()); }, systemDecimalSeparator());
+        [] { return loadProgressStore(progressModuleFile(), progressDatabaseFile()); }, systemDecimalSeparator(),
+        practisingTrainee(launch), std::move(classDatabase));
 }
 
 }  // namespace tavelle

@@ -4,6 +4,7 @@
 #include "core/practice_attempt.h"
 #include "core/practice_session.h"
 #include "core/practice_texts.h"
+#include "core/trainee.h"
 #include "shell/navigation_mode.h"
 #include "shell/progress_worker.h"
 
@@ -56,13 +57,22 @@ struct PracticeFile {
 };
 PracticeFile readPracticeFile(const QString& path);
 
+// The class database practice sends attempts to: how to open it (on the worker), its connection as the
+// messages name it, how often waiting attempts are sent again. Empty: attempts stay here.
+struct ClassDatabaseLink {
+    ProgressWorker::OpenClassDatabase open;
+    QString connection;
+    std::chrono::milliseconds retry = std::chrono::seconds(30);
+};
+
 // Practice mode: the trainee is given an exercise, answers before each calculation screen, is marked,
-// and the finished exercise is kept with the trainee's progress, on the progress worker. The navigator
-// walks the screens as it says; the exercise being practised is a core session, which this shows.
+// and the finished exercise is kept with the trainee's progress, on the progress worker, then sent to
+// the class database when there is one (`classDatabase`, the connection named in what it says). The
+// navigator walks the screens as it says; the exercise being practised is a core session, which this shows.
 class Practice final : public NavigationMode {
 public:
     Practice(PracticeExercises exercises, MessageBoxes& messages, ProgressWorker::OpenStore openStore,
-             std::string decimalSeparator);
+             std::string decimalSeparator, Trainee trainee = {}, ClassDatabaseLink classDatabase = {});
     ~Practice() override;
 
     ScreenId firstScreen() const override { return ScreenId::Form2; }
@@ -74,6 +84,8 @@ public:
     void check(ScreenWindow& screen, const ExerciseRecord& record) override;
 
     const KeepStatus& keeping() const { return m_keeping; }
+    // Where the sending to the class database stood at its last try; nullopt before the first answer.
+    const std::optional<ProgressWorker::SendOutcome>& sending() const { return m_sending; }
     // Runs every store job asked so far; false when `bound` passed first.
     bool finishKeeping(std::chrono::milliseconds bound) { return m_worker.finish(bound); }
 
@@ -85,6 +97,9 @@ private:
     PracticeExercises m_exercises;
     MessageBoxes& m_messages;
     std::string m_decimalSeparator;
+    Trainee m_trainee;
+    QString m_classConnection;
+    std::optional<ProgressWorker::SendOutcome> m_sending;
     std::optional<PracticeSession> m_session;
     int m_exerciseNumber = 0;
     PracticeAttempt m_finished;

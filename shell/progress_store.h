@@ -6,6 +6,8 @@
 #include <QString>
 
 #include <optional>
+#include <string>
+#include <variant>
 #include <vector>
 
 namespace tavelle {
@@ -41,6 +43,13 @@ public:
     virtual std::optional<StoreFault> exportCsv(const QString& file) = 0;
     // The name a damaged file was set aside under when the store opened, once.
     virtual std::optional<QString> takeSetAside() = 0;
+
+    // The attempts the class database does not hold yet, the oldest first, at most `count`.
+    virtual std::variant<std::vector<PracticeAttempt>, StoreFault> unsent(int count) = 0;
+    // How many attempts wait to be sent to the class database.
+    virtual std::variant<int, StoreFault> unsentCount() = 0;
+    // Marks these attempts as held by the class database, all or none.
+    virtual std::optional<StoreFault> markSent(const std::vector<std::string>& ids) = 0;
 };
 
 }  // namespace tavelle

@@ -3,14 +3,18 @@
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QThread>
+#include <QTimer>
 
 #include <cstdio>
 
 namespace tavelle {
 
-ProgressWorker::ProgressWorker(OpenStore openStore, std::chrono::milliseconds lockedRetries)
+ProgressWorker::ProgressWorker(OpenStore openStore, std::chrono::milliseconds lockedRetries,
+                               OpenClassDatabase openClassDatabase, std::chrono::milliseconds sendRetry)
     : m_openStore(std::move(openStore))
+    , m_openClassDatabase(std::move(openClassDatabase))
     , m_lockedRetries(lockedRetries)
+    , m_sendRetry(sendRetry)
     , m_thread(new QThread)
     , m_worker(new QObject)
 {
@@ -34,6 +38,12 @@ void ProgressWorker::post(std::function<void(ProgressStore*)> job)
             if (!m_storeTried) {
                 m_storeTried = true;
                 m_store = m_openStore();
+                if (m_openClassDatabase) m_classDatabase = m_openClassDatabase();
+                if (m_classDatabase) {
+                    m_retry = new QTimer(m_worker);
+                    m_retry->setInterval(m_sendRetry);
+                    QObject::connect(m_retry, &QTimer::timeout, m_worker, [this] { sendUnsent(m_store.get()); });
+                }
             }
             job(m_store.get());
         },
@@ -77,8 +87,54 @@ void ProgressWorker::read(int recentCount, std::function<void(StoreReadout)> don
             readout.fault = StoreFault{StorageFault::noModule, {}, {}};
         else
             readout = store->read(recentCount);
+        // A server that did not answer the last try is not waited for again here: its own results are
+        // the local ones until it answers.
+        if (m_classDatabase && m_serverAnswered && !readout.fault) {
+            auto own = m_classDatabase->ownRecentResults(recentCount);
+            if (auto* results = std::get_if<std::vector<PastResult>>(&own))
+                readout.recent = std::move(*results);
+            else
+                m_serverAnswered = false;
+        }
         answer(std::move(done), std::move(readout));
     });
+}
+
+void ProgressWorker::send()
+{
+    post([this](ProgressStore* store) { sendUnsent(store); });
+}
+
+void ProgressWorker::sendUnsent(ProgressStore* store)
+{
+    if (!m_classDatabase || store == nullptr) return;
+    // In batches, each one transaction on the server then one here: a batch the server keeps but this
+    // file does not mark is sent again, and the server keeps it once, by its ids.
+    constexpr int batch = 500;
+    SendOutcome outcome;
+    for (;;) {
+        auto unsent = store->unsent(batch);
+        if (std::holds_alternative<StoreFault>(unsent)) break;
+        const auto& attempts = std::get<std::vector<PracticeAttempt>>(unsent);
+        if (attempts.empty()) break;
+        SendReport report = m_classDatabase->send(attempts);
+        if (report.failure) {
+            outcome.failure = std::move(report.failure);
+            break;
+        }
+        std::vector<std::string> held = std::move(report.added);
+        held.insert(held.end(), report.alreadyThere.begin(), report.alreadyThere.end());
+        if (store->markSent(held)) break;
+        if (static_cast<int>(attempts.size()) < batch) break;
+    }
+    m_serverAnswered = !outcome.failure;
+    const auto waiting = store->unsentCount();
+    outcome.waiting = std::holds_alternative<int>(waiting) ? std::get<int>(waiting) : 0;
+    if (outcome.waiting > 0 && !m_retry->isActive())
+        m_retry->start();
+    else if (outcome.waiting == 0)
+        m_retry->stop();
+    if (m_sentListener) answer(m_sentListener, std::move(outcome));
 }
 
 bool ProgressWorker::finish(std::chrono::milliseconds bound)
@@ -86,6 +142,8 @@ bool ProgressWorker::finish(std::chrono::milliseconds bound)
     if (m_finished) return true;
     // Queued after every job asked so far, so that none is lost.
     post([this](ProgressStore*) {
+        if (m_retry) m_retry->stop();
+        m_classDatabase.reset();
         m_store.reset();
         QThread::currentThread()->quit();
     });

@@ -1,7 +1,9 @@
 #include "shell/sqlite_progress_store.h"
 
+#include "core/attempt_id.h"
 #include "core/practice_texts.h"
 #include "platform/kept_file.h"
+#include "shell/progress_schema.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -21,7 +23,8 @@ namespace tavelle {
 namespace {
 
 // Each step takes the schema from the version before it to its own (its index + 1), in one transaction.
-// Steps are only ever added: a kept file is never rebuilt.
+// Steps are only ever added: a kept file is never rebuilt. The step after these names the attempts
+// (addNamedAttemptColumns), which SQL alone cannot do.
 const std::array<std::array<const char*, 2>, 1> migrations{{
     {"CREATE TABLE attempt (id INTEGER PRIMARY KEY, finished_at INTEGER NOT NULL, source TEXT NOT NULL, "
      "seed TEXT, seconds_taken INTEGER NOT NULL, exercise TEXT NOT NULL)",
@@ -59,24 +62,25 @@ StorageFault faultOf(const QSqlError& error)
 // Less room than this left on the disk, and a failed write is the full disk's doing.
 constexpr qint64 nearlyFull = 1 << 20;
 
-QString uniqueConnectionName()
+// Qt SQL's names are the process's: the program and the module loaded into it each count their own.
+QString uniqueConnectionName(const void* owner)
 {
     static std::atomic<int> count{0};
-    return QStringLiteral("tavelle-progress-%1").arg(count++);
+    return QStringLiteral("tavelle-progress-%1-%2").arg(reinterpret_cast<quintptr>(owner), 0, 16).arg(count++);
 }
 
 }  // namespace
 
 SqliteProgressStore::SqliteProgressStore(QString file, std::chrono::milliseconds busyTimeout)
     : m_file(std::move(file))
-    , m_connection(uniqueConnectionName())
+    , m_connection(uniqueConnectionName(this))
     , m_busyTimeout(busyTimeout)
 {
 }
 
 SqliteProgressStore::~SqliteProgressStore() { close(); }
 
-int SqliteProgressStore::schemaVersion() { return static_cast<int>(migrations.size()); }
+int SqliteProgressStore::schemaVersion() { return static_cast<int>(migrations.size()) + 1; }
 
 void SqliteProgressStore::close()
 {
@@ -169,8 +173,12 @@ std::optional<StoreFault> SqliteProgressStore::openOnce()
     while (version < schemaVersion()) {
         if (!database.transaction()) return fault(database.lastError());
         std::optional<StoreFault> failure;
-        for (const char* statement : migrations[static_cast<std::size_t>(version)])
-            if (!failure) failure = run(query, QString::fromLatin1(statement));
+        if (version < static_cast<int>(migrations.size())) {
+            for (const char* statement : migrations[static_cast<std::size_t>(version)])
+                if (!failure) failure = run(query, QString::fromLatin1(statement));
+        } else if (const std::optional<QSqlError> error = addNamedAttemptColumns(database)) {
+            failure = fault(*error);
+        }
         if (!failure) failure = run(query, QStringLiteral("PRAGMA user_version = %1").arg(version + 1));
         if (!failure && !database.commit()) failure = fault(database.lastError());
         if (failure) {
@@ -195,8 +203,12 @@ std::optional<StoreFault> SqliteProgressStore::keep(const PracticeAttempt& attem
         return std::optional<StoreFault>(failure);
     };
     QSqlQuery query(database);
-    query.prepare(QStringLiteral("INSERT INTO attempt (finished_at, source, seed, seconds_taken, exercise) "
-                                 "VALUES (?, ?, ?, ?, ?)"));
+    query.prepare(QStringLiteral("INSERT INTO attempt (uuid, surname, given_name, trainee_group, finished_at, source, "
+                                 "seed, seconds_taken, exercise) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    query.addBindValue(QString::fromStdString(attempt.id.empty() ? newAttemptId() : attempt.id));
+    query.addBindValue(QString::fromStdString(attempt.surname));
+    query.addBindValue(QString::fromStdString(attempt.givenName));
+    query.addBindValue(QString::fromStdString(attempt.group));
     query.addBindValue(QVariant::fromValue<qint64>(attempt.finishedAt));
     query.addBindValue(QString::fromStdString(attempt.source));
     query.addBindValue(attempt.seed ? QVariant(QString::number(*attempt.seed)) : QVariant());
@@ -251,8 +263,8 @@ std::optional<StoreFault> SqliteProgressStore::exportCsv(const QString& file)
     if (std::optional<StoreFault> failure = open()) return failure;
     QSqlQuery attempts(QSqlDatabase::database(m_connection, false));
     attempts.setForwardOnly(true);
-    if (!attempts.exec(QStringLiteral("SELECT id, finished_at, source, seed, seconds_taken, exercise FROM attempt "
-                                      "ORDER BY finished_at, id")))
+    if (!attempts.exec(QStringLiteral("SELECT id, finished_at, source, seed, seconds_taken, exercise, uuid, surname, "
+                                      "given_name, trainee_group FROM attempt ORDER BY finished_at, id")))
         return fault(attempts.lastError());
     QSqlQuery answers(QSqlDatabase::database(m_connection, false));
     answers.prepare(QStringLiteral("SELECT question, given, right FROM answer WHERE attempt_id = ?"));
@@ -265,6 +277,10 @@ std::optional<StoreFault> SqliteProgressStore::exportCsv(const QString& file)
         if (!attempts.value(3).isNull()) attempt.seed = attempts.value(3).toString().toULongLong();
         attempt.secondsTaken = attempts.value(4).toLongLong();
         attempt.exercise = attempts.value(5).toString().toStdString();
+        attempt.id = attempts.value(6).toString().toStdString();
+        attempt.surname = attempts.value(7).toString().toStdString();
+        attempt.givenName = attempts.value(8).toString().toStdString();
+        attempt.group = attempts.value(9).toString().toStdString();
         answers.addBindValue(attempts.value(0));
         if (!answers.exec()) return fault(answers.lastError());
         while (answers.next()) {
@@ -285,5 +301,31 @@ std::optional<StoreFault> SqliteProgressStore::exportCsv(const QString& file)
 }
 
 std::optional<QString> SqliteProgressStore::takeSetAside() { return std::exchange(m_setAside, std::nullopt); }
+
+std::variant<std::vector<PracticeAttempt>, StoreFault> SqliteProgressStore::unsent(int count)
+{
+    if (std::optional<StoreFault> failure = open()) return *failure;
+    QSqlDatabase database = QSqlDatabase::database(m_connection, false);
+    auto found = unsentAttempts(database, count);
+    if (auto* error = std::get_if<QSqlError>(&found)) return fault(*error);
+    return std::move(std::get<std::vector<PracticeAttempt>>(found));
+}
+
+std::variant<int, StoreFault> SqliteProgressStore::unsentCount()
+{
+    if (std::optional<StoreFault> failure = open()) return *failure;
+    QSqlDatabase database = QSqlDatabase::database(m_connection, false);
+    const auto count = tavelle::unsentCount(database);
+    if (const auto* error = std::get_if<QSqlError>(&count)) return fault(*error);
+    return std::get<int>(count);
+}
+
+std::optional<StoreFault> SqliteProgressStore::markSent(const std::vector<std::string>& ids)
+{
+    if (std::optional<StoreFault> failure = open()) return failure;
+    QSqlDatabase database = QSqlDatabase::database(m_connection, false);
+    if (const std::optional<QSqlError> error = tavelle::markSent(database, ids)) return fault(*error);
+    return std::nullopt;
+}
 
 }  // namespace tavelle

@@ -9,7 +9,6 @@ class QSqlQuery;
 
 namespace tavelle {
 
-
 // The trainee's progress in one SQLite file, through Qt SQL. The file is opened at the first use.
 // Written ahead (WAL) with a busy timeout, so that two copies of the application practising at once
 // both keep their results; each attempt is one transaction; a schema of an older version is migrated
@@ -26,6 +25,9 @@ public:
     StoreReadout read(int recentCount) override;
     std::optional<StoreFault> exportCsv(const QString& file) override;
     std::optional<QString> takeSetAside() override;
+    std::variant<std::vector<PracticeAttempt>, StoreFault> unsent(int count) override;
+    std::variant<int, StoreFault> unsentCount() override;
+    std::optional<StoreFault> markSent(const std::vector<std::string>& ids) override;
 
     // The schema version this program writes (PRAGMA user_version).
     static int schemaVersion();

@@ -186,7 +186,7 @@ TEST(ProgressStore, TwoCopiesPractisingAtOnceBothKeepTheirResults)
     ASSERT_FALSE(first.exportCsv(QFile::decodeName(pipe)));
     char head[10] = {};
     EXPECT_EQ(::read(reader, head, 10), 10);
-    EXPECT_EQ(std::string(head, 10), "finishedAt");
+    EXPECT_EQ(std::string(head, 10), "attemptId,");
     ::close(reader);
     struct stat status {};
     ASSERT_EQ(::stat(pipe.constData(), &status), 0);

@@ -116,7 +116,7 @@ TEST(PracticeAttempt, ExportsOneQuotedCsvRowPerAttempt)
     attempt.id = "0f8fad5b-d9cb-469f-a165-70867728950e";
     attempt.surname = "Durand";
     attempt.givenName = "Élise";
-    attempt.group = "Groupe B, matin";
+    attempt.group = "Groupe \"B\", matin";
     attempt.finishedAt = 1'796'725'862;
     attempt.source = "classe, groupe \"B\".tavelle";
     attempt.seed = 18'446'744'073'709'551'615u;
@@ -129,7 +129,8 @@ TEST(PracticeAttempt, ExportsOneQuotedCsvRowPerAttempt)
               "worstNozzleLossRight,feedLossAnswer,feedLossRight,pumpPressureAnswer,pumpPressureRight,"
               "pumpVerdictAnswer,pumpVerdictRight,exercise\n");
     EXPECT_EQ(progressCsvRow(attempt),
-              "0f8fad5b-d9cb-469f-a165-70867728950e,Durand,Élise,\"Groupe B, matin\",2026-12-08T10:31:02Z,\"classe, groupe \"\"B\"\".tavelle\",18446744073709551615,185,4,Lance 2,1,"
+              "0f8fad5b-d9cb-469f-a165-70867728950e,Durand,Élise,\"Groupe \"\"B\"\", matin\","
+              "2026-12-08T10:31:02Z,\"classe, groupe \"\"B\"\".tavelle\",18446744073709551615,185,4,Lance 2,1,"
               "\"6,5\",1,1,0,\"8,6\",1,La pompe suffit,1,"
               "\"{\"\"pumpRating\"\":\"\"1000/15\"\",\"\"feedDiameter\"\":70}\"\n");
 }
@@ -144,12 +145,14 @@ TEST(PracticeTexts, SummaryLinesOnTheTraineesClock)
     QuestionRecords records{};
     records[0] = {3, 4};
     const ProgressReading read{true, std::nullopt, {{1'796'725'862, 5, 42}}, records};
-    const SummaryTexts texts = summaryTexts("Exercice 1 / 2", attempt, {KeepState::kept, {}}, read, 3600);
+    const SummaryTexts texts = summaryTexts("Exercice 1 / 2", attempt, {KeepState::kept, {}, {}}, read, 3600);
     EXPECT_EQ(texts.marks[1], "Pression nécessaire à la division : 4 — faux");
     EXPECT_EQ(texts.marks[4], "Verdict sur la pompe : Il faut un relais — faux");
     EXPECT_EQ(texts.score, "Note : 3 / 5");
     EXPECT_EQ(texts.time, "Temps : 1 min 05 s");
     EXPECT_EQ(texts.keeping, "Résultat enregistré.");
+    EXPECT_EQ(summaryTexts("", attempt, {KeepState::kept, {}, "1 attend."}, read, 0).keeping,
+              "Résultat enregistré. 1 attend.");
     EXPECT_EQ(texts.recent, std::vector<std::string>{"08/12/2026 11:31 — 5 / 5 en 42 s"});
     EXPECT_EQ(texts.shares[0], "Lance la plus défavorable : 3 sur 4 (75 %)");
     EXPECT_EQ(texts.shares[1], "Pression nécessaire à la division : pas encore posée");
@@ -179,7 +182,7 @@ TEST(PracticeTexts, SummaryLinesOnTheTraineesClock)
          "Lance la plus défavorable : 4 sur 5 (80 %)"},
     };
     for (const Case& c : cases) {
-        const SummaryTexts shown = summaryTexts("", attempt, {c.keeping, "non"}, *c.reading, 3600);
+        const SummaryTexts shown = summaryTexts("", attempt, {c.keeping, "non", {}}, *c.reading, 3600);
         EXPECT_EQ(shown.recent, std::vector<std::string>(c.recent.begin(), c.recent.end()));
         EXPECT_EQ(shown.keeping, c.keepingLine);
         EXPECT_EQ(shown.shares.front(), c.firstShare);

@@ -48,7 +48,7 @@ int picturePracticeWindows(const ExerciseRecord& record, const std::string& sepa
     // A fixed moment, so that the picture is the same at every run.
     const ProgressReading reading{true, std::nullopt, {{1'796'725'862, attempt.score(), attempt.secondsTaken}}, records};
     dynamic_cast<SummaryScreen&>(*summary).showSummary(
-        summaryTexts(heading, attempt, {KeepState::kept, {}}, reading, 0));
+        summaryTexts(heading, attempt, {KeepState::kept, {}, {}}, reading, 0));
     failures += savePicture(*summary, directory) ? 0 : 1;
     return failures;
 }

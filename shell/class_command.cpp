@@ -1,0 +1,68 @@
+#include "shell/class_command.h"
+
+#include "core/class_database_texts.h"
+#include "core/practice_texts.h"
+#include "platform/kept_file.h"
+#include "shell/class_module.h"
+#include "shell/progress_module.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace tavelle {
+
+namespace {
+
+void say(FILE* stream, const std::string& text)
+{
+    std::fprintf(stream, "tavelle: %s\n", text.c_str());
+    std::fflush(stream);
+}
+
+// Qt SQL finds its drivers through the application.
+struct CommandApplication {
+    int argc = 1;
+    char name[8] = "tavelle";
+    char* argv[2] = {name, nullptr};
+    QCoreApplication application{argc, argv};
+};
+
+}  // namespace
+
+int prepareClassDatabase(const QString& connection)
+{
+    const CommandApplication application;
+    const std::unique_ptr<ClassDatabase> database = loadClassDatabase(progressModuleFile(), connection);
+    if (!database) return 1;
+    int from = 0;
+    int to = 0;
+    if (const std::optional<ServerFailure> failure = database->prepare(from, to)) {
+        say(stderr, failure->text(connection).toStdString());
+        return 1;
+    }
+    say(stdout, schemaPreparedText(from, to));
+    return 0;
+}
+
+int exportClassProgress(const QString& connection, const std::optional<QString>& group, const QString& file)
+{
+    const CommandApplication application;
+    const std::unique_ptr<ClassDatabase> database = loadClassDatabase(progressModuleFile(), connection);
+    if (!database) return 1;
+    const std::variant<std::string, ServerFailure> csv = database->progressCsv(group);
+    if (const auto* failure = std::get_if<ServerFailure>(&csv)) {
+        say(stderr, failure->text(connection).toStdString());
+        return 1;
+    }
+    const std::string& text = std::get<std::string>(csv);
+    KeptFile kept(file);
+    if (!kept.open() || kept.device().write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) ||
+        !kept.commit()) {
+        say(stderr, storageFaultReason(StorageFault::writeError, file.toStdString()));
+        return 2;
+    }
+    return 0;
+}
+
+}  // namespace tavelle

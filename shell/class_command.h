@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace tavelle {
+
+// The administrator's one preparation of the class database on `connection`: its schema brought to this
+// program's version. Says what was done, or why not, in French; 0 when done, 1 when not.
+int prepareClassDatabase(const QString& connection);
+
+// Writes the attempts the class database holds (every trainee's, or one group's) to `file` as the progress
+// CSV ("-": standard output). 0 when written, 1 when the database could not be read, 2 when the file could
+// not be written.
+int exportClassProgress(const QString& connection, const std::optional<QString>& group, const QString& file);
+
+}  // namespace tavelle

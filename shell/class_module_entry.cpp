@@ -1,0 +1,7 @@
+#include "shell/class_module.h"
+#include "shell/class_server.h"
+
+extern "C" Q_DECL_EXPORT tavelle::ClassDatabase* tavelle_create_class_database(const QString& connection)
+{
+    return new tavelle::ClassServer(connection);
+}

@@ -1,0 +1,281 @@
+#include "shell/class_server.h"
+
+#include "class_database_migrations.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <atomic>
+
+namespace tavelle {
+
+namespace {
+
+const QString driverName = QStringLiteral("QPSQL");
+
+// Qt SQL's names are the process's: the program and the module loaded into it each count their own.
+QString uniqueConnectionName(const void* owner)
+{
+    static std::atomic<int> count{0};
+    return QStringLiteral("tavelle-class-%1-%2").arg(reinterpret_cast<quintptr>(owner), 0, 16).arg(count++);
+}
+
+bool mentions(const QString& text, std::initializer_list<const char*> phrases)
+{
+    for (const char* phrase : phrases)
+        if (text.contains(QString::fromUtf8(phrase), Qt::CaseInsensitive)) return true;
+    return false;
+}
+
+// Statements carry the server's error code (SQLSTATE); a failed connection only libpq's message, in
+// English or, from a French server, in French.
+ServerFailure failureOf(const QSqlError& error)
+{
+    const QString code = error.nativeErrorCode();
+    const QString detail = (error.databaseText().isEmpty() ? error.text() : error.databaseText()).trimmed();
+    if (code == QStringLiteral("3D000")) return {ServerFault::unknownDatabase, detail};
+    if (code.startsWith(QStringLiteral("28"))) return {ServerFault::authenticationFailed, detail};
+    if (code == QStringLiteral("42501")) return {ServerFault::notAllowed, detail};
+    if (code == QStringLiteral("42P01")) return {ServerFault::notPrepared, detail};
+    if (code.startsWith(QStringLiteral("08")) || code.startsWith(QStringLiteral("57P")))
+        return {ServerFault::unreachable, detail};
+    if (!code.isEmpty()) return {ServerFault::other, detail};
+    if (mentions(detail, {"database \"", "la base de données"}) && mentions(detail, {"does not exist", "n'existe pas"}))
+        return {ServerFault::unknownDatabase, detail};
+    if (mentions(detail, {"authentication failed", "no password supplied", "authentification", "aucun mot de passe",
+                          "role \"", "rôle", "no pg_hba.conf entry", "pas d'entrée dans pg_hba.conf"}))
+        return {ServerFault::authenticationFailed, detail};
+    if (mentions(detail, {"Connection refused", "No such file or directory", "Is the server running",
+                          "could not connect", "timeout expired", "server closed the connection",
+                          "no connection to the server", "could not translate host name", "timed out",
+                          "unreachable", "starting up", "shutting down", "Le serveur est-il actif",
+                          "Connexion refusée", "Aucun fichier ou dossier", "délai", "ne peut pas se connecter"}))
+        return {ServerFault::unreachable, detail};
+    return {ServerFault::other, detail};
+}
+
+qint64 toSeconds(const QVariant& value) { return value.toLongLong(); }
+
+QString answersJson(const PracticeAttempt& attempt)
+{
+    QJsonObject answers;
+    for (std::size_t i = 0; i < questionCount; ++i)
+        answers.insert(QString::fromLatin1(questionKey(allQuestions[i])),
+                       QJsonObject{{QStringLiteral("given"), QString::fromStdString(attempt.answers[i])},
+                                   {QStringLiteral("right"), attempt.right[i]}});
+    return QString::fromUtf8(QJsonDocument(answers).toJson(QJsonDocument::Compact));
+}
+
+void readAnswers(const QString& json, PracticeAttempt& attempt)
+{
+    const QJsonObject answers = QJsonDocument::fromJson(json.toUtf8()).object();
+    for (std::size_t i = 0; i < questionCount; ++i) {
+        const QJsonObject answer = answers.value(QString::fromLatin1(questionKey(allQuestions[i]))).toObject();
+        attempt.answers[i] = answer.value(QStringLiteral("given")).toString().toStdString();
+        attempt.right[i] = answer.value(QStringLiteral("right")).toBool();
+    }
+}
+
+}  // namespace
+
+ClassServer::ClassServer(QString connection)
+    : m_connection(std::move(connection))
+    , m_name(uniqueConnectionName(this))
+{
+}
+
+ClassServer::~ClassServer() { disconnect(); }
+
+int ClassServer::schemaVersion() { return static_cast<int>(std::size(classDatabaseMigrations)); }
+
+QString ClassServer::connectionOptions(const QString& connection)
+{
+    QString options = connection.trimmed();
+    if (!options.contains(QLatin1Char('='))) options = QStringLiteral("service=") + options;
+    // Earlier keys give way to later ones: what the connection says wins.
+    // A statement waits 20 s at most on the server (a lock), and a TCP peer that stops answering is given
+    // up after 20 s: a worker that must send again later is never held for good.
+    return QStringLiteral("connect_timeout=5 application_name=tavelle tcp_user_timeout=20000 keepalives_idle=10 "
+                          "keepalives_interval=5 keepalives_count=2 "
+                          "options='-c client_min_messages=warning -c statement_timeout=20000' ") +
+           options;
+}
+
+void ClassServer::disconnect()
+{
+    m_schemaChecked = false;
+    if (!QSqlDatabase::contains(m_name)) return;
+    QSqlDatabase::database(m_name, false).close();
+    QSqlDatabase::removeDatabase(m_name);
+}
+
+std::optional<ServerFailure> ClassServer::failed(const QSqlError& error, bool inTransaction)
+{
+    ServerFailure failure = failureOf(error);
+    QSqlDatabase database = QSqlDatabase::database(m_name, false);
+    // A connection the server dropped is made again at the next call.
+    if (failure.fault == ServerFault::unreachable || !database.isOpen()) {
+        database.close();
+        m_schemaChecked = false;
+    } else if (inTransaction) {
+        database.rollback();
+    }
+    return failure;
+}
+
+std::optional<ServerFailure> ClassServer::connect(bool checkSchema)
+{
+    if (!QSqlDatabase::isDriverAvailable(driverName))
+        return ServerFailure{ServerFault::driverMissing, {}};
+    QSqlDatabase database = QSqlDatabase::database(m_name, false);
+    if (!database.isValid()) {
+        database = QSqlDatabase::addDatabase(driverName, m_name);
+        database.setConnectOptions(connectionOptions(m_connection));
+    }
+    if (!database.isOpen() && !database.open()) {
+        return failureOf(database.lastError());
+    }
+    if (!checkSchema || m_schemaChecked) return std::nullopt;
+    QSqlQuery query(database);
+    if (!query.exec(QStringLiteral("SELECT coalesce(max(version), 0) FROM tavelle_schema")) || !query.next())
+        return failed(query.lastError());
+    const int version = query.value(0).toInt();
+    if (version > schemaVersion())
+        return ServerFailure{ServerFault::newerSchema, QStringLiteral("version %1").arg(version)};
+    if (version < schemaVersion())
+        return ServerFailure{ServerFault::notPrepared, QStringLiteral("version %1").arg(version)};
+    m_schemaChecked = true;
+    return std::nullopt;
+}
+
+std::optional<ServerFailure> ClassServer::prepare(int& fromVersion, int& toVersion)
+{
+    if (auto failure = connect(false)) return failure;
+    QSqlDatabase database = QSqlDatabase::database(m_name, false);
+    QSqlQuery query(database);
+    if (!query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS tavelle_schema (version integer PRIMARY KEY, "
+                                   "applied_at timestamptz NOT NULL DEFAULT now())")) ||
+        !query.exec(QStringLiteral("GRANT SELECT ON tavelle_schema TO PUBLIC")))
+        return failed(query.lastError());
+    if (!database.transaction()) return failed(database.lastError());
+    // Two administrators preparing at once: the second waits, then finds the work done.
+    if (!query.exec(QStringLiteral("LOCK TABLE tavelle_schema IN EXCLUSIVE MODE")) ||
+        !query.exec(QStringLiteral("SELECT coalesce(max(version), 0) FROM tavelle_schema")) || !query.next())
+        return failed(query.lastError(), true);
+    fromVersion = query.value(0).toInt();
+    toVersion = fromVersion;
+    if (fromVersion > schemaVersion()) {
+        database.rollback();
+        return ServerFailure{ServerFault::newerSchema, QStringLiteral("version %1").arg(fromVersion)};
+    }
+    for (int version = fromVersion + 1; version <= schemaVersion(); ++version) {
+        const std::string_view migration = classDatabaseMigrations[version - 1];
+        if (!query.exec(QString::fromUtf8(migration.data(), static_cast<qsizetype>(migration.size()))))
+            return failed(query.lastError(), true);
+        query.prepare(QStringLiteral("INSERT INTO tavelle_schema (version) VALUES (?)"));
+        query.addBindValue(version);
+        if (!query.exec()) return failed(query.lastError(), true);
+        toVersion = version;
+    }
+    if (!database.commit()) {
+        toVersion = fromVersion;
+        return failed(database.lastError(), true);
+    }
+    return std::nullopt;
+}
+
+SendReport ClassServer::send(const std::vector<PracticeAttempt>& attempts)
+{
+    SendReport report;
+    if (attempts.empty()) return report;
+    if ((report.failure = connect(true))) return report;
+    QSqlDatabase database = QSqlDatabase::database(m_name, false);
+    if (!database.transaction()) {
+        report.failure = failed(database.lastError());
+        return report;
+    }
+    QSqlQuery query(database);
+    query.prepare(QStringLiteral(
+        "INSERT INTO attempt (id, surname, given_name, trainee_group, finished_at, source, seed, seconds_taken, "
+        "score, answers, exercise) VALUES (CAST(? AS uuid), ?, ?, ?, to_timestamp(?), ?, CAST(? AS numeric), ?, "
+        "?, CAST(? AS jsonb), ?) ON CONFLICT (id) DO NOTHING RETURNING id"));
+    for (const PracticeAttempt& attempt : attempts) {
+        query.addBindValue(QString::fromStdString(attempt.id));
+        query.addBindValue(QString::fromStdString(attempt.surname));
+        query.addBindValue(QString::fromStdString(attempt.givenName));
+        query.addBindValue(QString::fromStdString(attempt.group));
+        query.addBindValue(QVariant::fromValue<qint64>(attempt.finishedAt));
+        query.addBindValue(QString::fromStdString(attempt.source));
+        query.addBindValue(attempt.seed ? QVariant(QString::number(*attempt.seed)) : QVariant(QMetaType::fromType<QString>()));
+        query.addBindValue(QVariant::fromValue<qint64>(attempt.secondsTaken));
+        query.addBindValue(attempt.score());
+        query.addBindValue(answersJson(attempt));
+        query.addBindValue(QString::fromStdString(attempt.exercise));
+        if (!query.exec()) {
+            report.failure = failed(query.lastError(), true);
+            report.added.clear();
+            report.alreadyThere.clear();
+            return report;
+        }
+        (query.next() ? report.added : report.alreadyThere).push_back(attempt.id);
+    }
+    if (!database.commit()) {
+        report.failure = failed(database.lastError(), true);
+        report.added.clear();
+        report.alreadyThere.clear();
+    }
+    return report;
+}
+
+std::variant<std::vector<PastResult>, ServerFailure> ClassServer::ownRecentResults(int count)
+{
+    if (auto failure = connect(true)) return *failure;
+    QSqlQuery query(QSqlDatabase::database(m_name, false));
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT CAST(extract(epoch FROM finished_at) AS bigint), score, seconds_taken "
+                                 "FROM attempt WHERE trainee_login = current_user "
+                                 "ORDER BY finished_at DESC, received_at DESC LIMIT ?"));
+    query.addBindValue(count);
+    if (!query.exec()) return *failed(query.lastError());
+    std::vector<PastResult> results;
+    while (query.next()) results.push_back({toSeconds(query.value(0)), query.value(1).toInt(), toSeconds(query.value(2))});
+    return results;
+}
+
+std::variant<std::string, ServerFailure> ClassServer::progressCsv(const std::optional<QString>& group)
+{
+    if (auto failure = connect(true)) return *failure;
+    QSqlQuery query(QSqlDatabase::database(m_name, false));
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT CAST(id AS text), surname, given_name, trainee_group, "
+                                 "CAST(extract(epoch FROM finished_at) AS bigint), source, CAST(seed AS text), "
+                                 "seconds_taken, CAST(answers AS text), exercise FROM attempt ") +
+                  (group ? QStringLiteral("WHERE trainee_group = ? ") : QString()) +
+                  QStringLiteral("ORDER BY finished_at, id"));
+    if (group) query.addBindValue(*group);
+    if (!query.exec()) return *failed(query.lastError());
+    std::string csv = progressCsvHeader();
+    while (query.next()) {
+        PracticeAttempt attempt;
+        attempt.id = query.value(0).toString().toStdString();
+        attempt.surname = query.value(1).toString().toStdString();
+        attempt.givenName = query.value(2).toString().toStdString();
+        attempt.group = query.value(3).toString().toStdString();
+        attempt.finishedAt = toSeconds(query.value(4));
+        attempt.source = query.value(5).toString().toStdString();
+        if (!query.value(6).isNull()) attempt.seed = query.value(6).toString().toULongLong();
+        attempt.secondsTaken = toSeconds(query.value(7));
+        readAnswers(query.value(8).toString(), attempt);
+        attempt.exercise = query.value(9).toString().toStdString();
+        csv += progressCsvRow(attempt);
+    }
+    if (query.lastError().isValid()) return *failed(query.lastError());
+    return csv;
+}
+
+}  // namespace tavelle

@@ -1,0 +1,256 @@
+#include "core/attempt_id.h"
+#include "core/class_database_texts.h"
+#include "shell/class_server.h"
+#include "tests/support/private_postgres.h"
+
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <functional>
+#include <memory>
+
+namespace tavelle::testing {
+namespace {
+
+PracticeAttempt anAttempt(const std::string& surname, const std::string& group, std::int64_t finishedAt)
+{
+    PracticeAttempt attempt;
+    attempt.id = newAttemptId();
+    attempt.surname = surname;
+    attempt.givenName = "Élise";
+    attempt.group = group;
+    attempt.finishedAt = finishedAt;
+    attempt.exercise = R"({"pumpRating":"1000/15","note":"a \"quoted\", text"})";
+    attempt.seed = 18'446'744'073'709'551'615u;
+    attempt.answers = {"Lance 2", "6,5", "1", "8,6", "La pompe suffit"};
+    attempt.right = {true, true, false, true, true};
+    attempt.secondsTaken = 185;
+    return attempt;
+}
+
+// One private cluster for the whole run; each test its own database in it, prepared as the administrator
+// would, with two trainees and an instructor.
+class ClassServerTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { cluster = std::make_unique<PrivatePostgres>(); }
+    static void TearDownTestSuite() { cluster.reset(); }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(cluster->failure().isEmpty()) << cluster->failure().toStdString();
+        database = cluster->createDatabase();
+        ASSERT_FALSE(database.isEmpty());
+        int from = -1;
+        int to = -1;
+        ClassServer administrator(cluster->connection(database));
+        const auto failure = administrator.prepare(from, to);
+        ASSERT_FALSE(failure) << failure->detail.toStdString();
+        ASSERT_EQ(from, 0);
+        ASSERT_EQ(to, ClassServer::schemaVersion());
+        // Accounts are the cluster's, not the database's: named after the database.
+        for (const QString& trainee : {QStringLiteral("a"), QStringLiteral("b")})
+            ASSERT_TRUE(cluster->createLogin(login(trainee), QStringLiteral("mdp"), QStringLiteral("tavelle_stagiaire")));
+        ASSERT_TRUE(cluster->createLogin(login(QStringLiteral("f")), QStringLiteral("mdp"), QStringLiteral("tavelle_formateur")));
+    }
+
+    QString login(const QString& who) const { return database + QStringLiteral("_") + who; }
+    QString as(const QString& who, const QString& password = QStringLiteral("mdp")) const
+    {
+        return cluster->connection(database, login(who), password);
+    }
+    int rowsAsSuperuser() const
+    {
+        QString count;
+        cluster->sql(database, QStringLiteral("SELECT count(*) FROM attempt"), &count);
+        return count.toInt();
+    }
+
+    static std::unique_ptr<PrivatePostgres> cluster;
+    QString database;
+};
+
+std::unique_ptr<PrivatePostgres> ClassServerTest::cluster;
+
+TEST_F(ClassServerTest, TheSameAttemptSentTwiceIsOneRow)
+{
+    ClassServer trainee(as(QStringLiteral("a")));
+    const PracticeAttempt first = anAttempt("Durand", "Groupe B", 1'796'725'862);
+    const PracticeAttempt second = anAttempt("Durand", "Groupe B", 1'796'725'900);
+    SendReport report = trainee.send({first, second});
+    ASSERT_FALSE(report.failure) << report.failure->detail.toStdString();
+    EXPECT_EQ(report.added, (std::vector{first.id, second.id}));
+
+    const PracticeAttempt third = anAttempt("Durand", "Groupe B", 1'796'726'000);
+    report = trainee.send({second, third});
+    ASSERT_FALSE(report.failure);
+    EXPECT_EQ(report.added, std::vector{third.id});
+    EXPECT_EQ(report.alreadyThere, std::vector{second.id});
+    EXPECT_EQ(rowsAsSuperuser(), 3);
+}
+
+TEST_F(ClassServerTest, TheInstructorExportsEveryAttemptAsTheLocalFileWould)
+{
+    const PracticeAttempt a = anAttempt("Durand", "Groupe \"B\", matin", 1'796'725'862);
+    PracticeAttempt b = anAttempt("Martin", "Groupe C", 1'796'725'800);
+    b.seed.reset();
+    b.source = "salle 12/série, 3.tavelle";
+    ASSERT_FALSE(ClassServer(as(QStringLiteral("a"))).send({a}).failure);
+    ASSERT_FALSE(ClassServer(as(QStringLiteral("b"))).send({b}).failure);
+
+    ClassServer instructor(as(QStringLiteral("f")));
+    const auto all = instructor.progressCsv(std::nullopt);
+    ASSERT_TRUE(std::holds_alternative<std::string>(all));
+    EXPECT_EQ(std::get<std::string>(all), progressCsvHeader() + progressCsvRow(b) + progressCsvRow(a));
+    const auto groupB = instructor.progressCsv(QStringLiteral("Groupe \"B\", matin"));
+    ASSERT_TRUE(std::holds_alternative<std::string>(groupB));
+    EXPECT_EQ(std::get<std::string>(groupB), progressCsvHeader() + progressCsvRow(a));
+}
+
+TEST_F(ClassServerTest, ATraineeReadsAndAddsOnlyTheirOwn)
+{
+    ClassServer a(as(QStringLiteral("a")));
+    ClassServer b(as(QStringLiteral("b")));
+    for (std::int64_t minute = 0; minute < 12; ++minute)
+        ASSERT_FALSE(a.send({anAttempt("Durand", "B", 1'796'725'800 + 60 * minute)}).failure);
+    const PracticeAttempt theirs = anAttempt("Martin", "B", 1'796'800'000);
+    ASSERT_FALSE(b.send({theirs}).failure);
+
+    // The summary's last ten: the newest first, the trainee's own only.
+    const auto recent = a.ownRecentResults(10);
+    ASSERT_TRUE((std::holds_alternative<std::vector<PastResult>>(recent)));
+    const auto& results = std::get<std::vector<PastResult>>(recent);
+    ASSERT_EQ(results.size(), 10u);
+    EXPECT_EQ(results.front().finishedAt, 1'796'725'800 + 60 * 11);
+    EXPECT_EQ(results.front().score, 4);
+    EXPECT_EQ(results.front().secondsTaken, 185);
+    const auto own = b.progressCsv(std::nullopt);
+    ASSERT_TRUE(std::holds_alternative<std::string>(own));
+    EXPECT_EQ(std::get<std::string>(own), progressCsvHeader() + progressCsvRow(theirs));
+
+    // Straight SQL as a trainee: another's rows stay unseen, and no kept row changes or goes.
+    struct Case {
+        const char* statement;
+        int status;
+        const char* output;
+    };
+    const QString theirId = QString::fromStdString(theirs.id);
+    const Case cases[] = {
+        {"SELECT count(*) FROM attempt", 0, "12"},
+        {"SELECT count(*) FROM attempt WHERE id = '%1'", 0, "0"},
+        {"DELETE FROM attempt", 1, "permission denied"},
+        {"DELETE FROM attempt WHERE id = '%1'", 1, "permission denied"},
+        {"UPDATE attempt SET score = 5", 1, "permission denied"},
+        {"TRUNCATE attempt", 1, "permission denied"},
+        {"INSERT INTO attempt (id, trainee_login, surname, given_name, trainee_group, finished_at, source, "
+         "seconds_taken, score, answers, exercise) VALUES (gen_random_uuid(), 'postgres', 'X', 'Y', '', now(), '', 0, "
+         "5, '{}', '{}')",
+         1, "permission denied"},
+        {"ALTER TABLE attempt DISABLE ROW LEVEL SECURITY", 1, "must be owner"},
+        {"UPDATE tavelle_schema SET version = 9", 1, "permission denied"},
+    };
+    for (const Case& c : cases) {
+        QString output;
+        const QString statement = QString::fromUtf8(c.statement).replace(QStringLiteral("%1"), theirId);
+        EXPECT_EQ(cluster->sql(database, statement, &output, login(QStringLiteral("a")), QStringLiteral("mdp")), c.status)
+            << c.statement << ": " << output.toStdString();
+        EXPECT_TRUE(output.contains(QString::fromUtf8(c.output))) << c.statement << ": " << output.toStdString();
+    }
+    EXPECT_EQ(rowsAsSuperuser(), 13);
+
+    QString count;
+    cluster->sql(database, QStringLiteral("SELECT count(*) FROM attempt"), &count, login(QStringLiteral("f")),
+                 QStringLiteral("mdp"));
+    EXPECT_EQ(count, QStringLiteral("13"));
+    EXPECT_NE(cluster->sql(database, QStringLiteral("DELETE FROM attempt"), nullptr, login(QStringLiteral("f")),
+                           QStringLiteral("mdp")),
+              0);
+}
+
+// Each fault: its code, one French sentence, and nothing of the batch kept.
+TEST_F(ClassServerTest, EachFaultIsOneFrenchSentenceAndAddsNothing)
+{
+    ASSERT_EQ(cluster->sql(QStringLiteral("postgres"), QStringLiteral("CREATE DATABASE ") + database + QStringLiteral("_vide")), 0);
+    const QString notPrepared = cluster->connection(database + QStringLiteral("_vide"), login(QStringLiteral("a")),
+                                                    QStringLiteral("mdp"));
+    struct Case {
+        const char* name;
+        QString connection;
+        std::function<void()> before;
+        ServerFault fault;
+    };
+    const Case cases[] = {
+        {"wrong password", as(QStringLiteral("a"), QStringLiteral("Xyzzy9")), [] {}, ServerFault::authenticationFailed},
+        {"unknown account", cluster->connection(database, QStringLiteral("personne"), QStringLiteral("mdp")), [] {},
+         ServerFault::authenticationFailed},
+        {"unknown database", cluster->connection(QStringLiteral("nulle_part"), login(QStringLiteral("a")), QStringLiteral("mdp")),
+         [] {}, ServerFault::unknownDatabase},
+        {"no server there", QStringLiteral("host=/nonexistent dbname=x user=y connect_timeout=2"), [] {},
+         ServerFault::unreachable},
+        {"a database not prepared", notPrepared, [] {}, ServerFault::notPrepared},
+        {"a newer schema", as(QStringLiteral("a")),
+         [&] { cluster->sql(database, QStringLiteral("INSERT INTO tavelle_schema (version) VALUES (99)")); },
+         ServerFault::newerSchema},
+    };
+    for (const Case& c : cases) {
+        c.before();
+        ClassServer server(c.connection);
+        const SendReport report = server.send({anAttempt("Durand", "B", 1'796'725'862)});
+        ASSERT_TRUE(report.failure) << c.name;
+        EXPECT_EQ(report.failure->fault, c.fault) << c.name << ": " << report.failure->detail.toStdString();
+        EXPECT_TRUE(report.added.empty()) << c.name;
+        const QString text = report.failure->text(c.connection);
+        EXPECT_EQ(text.toStdString(), serverFaultText(c.fault, c.connection.toStdString(), report.failure->detail.toStdString()));
+        EXPECT_FALSE(text.contains(QStringLiteral("mdp")) || text.contains(QStringLiteral("Xyzzy9"))) << c.name;
+        const auto read = server.ownRecentResults(10);
+        ASSERT_TRUE(std::holds_alternative<ServerFailure>(read)) << c.name;
+        EXPECT_EQ(std::get<ServerFailure>(read).fault, c.fault) << c.name;
+    }
+    EXPECT_EQ(rowsAsSuperuser(), 0);
+
+    // The administrator's program refuses to touch a newer schema too.
+    int from = 0;
+    int to = 0;
+    const auto refused = ClassServer(cluster->connection(database)).prepare(from, to);
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->fault, ServerFault::newerSchema);
+}
+
+TEST_F(ClassServerTest, AttemptsSentWhileTheServerIsDownArriveOnceItIsBack)
+{
+    ClassServer trainee(as(QStringLiteral("a")));
+    const PracticeAttempt early = anAttempt("Durand", "B", 1'796'725'800);
+    ASSERT_FALSE(trainee.send({early}).failure);
+
+    ASSERT_TRUE(cluster->stop());
+    const PracticeAttempt late = anAttempt("Durand", "B", 1'796'725'900);
+    const SendReport whileDown = trainee.send({early, late});
+    ASSERT_TRUE(whileDown.failure);
+    EXPECT_EQ(whileDown.failure->fault, ServerFault::unreachable) << whileDown.failure->detail.toStdString();
+    EXPECT_TRUE(whileDown.added.empty() && whileDown.alreadyThere.empty());
+
+    ASSERT_TRUE(cluster->start());
+    const SendReport afterwards = trainee.send({early, late});
+    ASSERT_FALSE(afterwards.failure) << afterwards.failure->detail.toStdString();
+    EXPECT_EQ(afterwards.added, std::vector{late.id});
+    EXPECT_EQ(afterwards.alreadyThere, std::vector{early.id});
+    EXPECT_EQ(rowsAsSuperuser(), 2);
+}
+
+TEST_F(ClassServerTest, APausedServerIsAFaultNotAHang)
+{
+    const pid_t server = cluster->serverProcess();
+    ASSERT_GT(server, 0);
+    ASSERT_EQ(kill(server, SIGSTOP), 0);
+    ClassServer trainee(as(QStringLiteral("a")) + QStringLiteral(" connect_timeout=2"));
+    const SendReport report = trainee.send({anAttempt("Durand", "B", 1'796'725'800)});
+    kill(server, SIGCONT);
+    ASSERT_TRUE(report.failure);
+    EXPECT_EQ(report.failure->fault, ServerFault::unreachable) << report.failure->detail.toStdString();
+    EXPECT_FALSE(trainee.send({anAttempt("Durand", "B", 1'796'725'900)}).failure);
+    EXPECT_EQ(rowsAsSuperuser(), 1);
+}
+
+}  // namespace
+}  // namespace tavelle::testing

@@ -1,0 +1,146 @@
+#include "tests/support/private_postgres.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+#include <pwd.h>
+#include <unistd.h>
+
+namespace tavelle::testing {
+
+namespace {
+
+const QString binaries = QStringLiteral("/usr/lib/postgresql/15/bin/");
+const QString owner = QStringLiteral("postgres");
+
+}  // namespace
+
+PrivatePostgres::PrivatePostgres(bool durable)
+    : m_durable(durable)
+{
+    if (!m_folder.isValid()) {
+        m_failure = QStringLiteral("no temporary folder: ") + m_folder.errorString();
+        return;
+    }
+    if (geteuid() == 0) {
+        const passwd* account = getpwnam("postgres");
+        if (account == nullptr || chown(QFile::encodeName(m_folder.path()).constData(), account->pw_uid, account->pw_gid) != 0) {
+            m_failure = QStringLiteral("the postgres account is missing, or the folder cannot be given to it");
+            return;
+        }
+    }
+    QString output;
+    if (!runAsOwner(QStringLiteral("initdb"),
+                    {QStringLiteral("-D"), m_folder.filePath(QStringLiteral("data")), QStringLiteral("-U"), owner,
+                     QStringLiteral("--auth-local=trust"), QStringLiteral("--no-sync"), QStringLiteral("-E"),
+                     QStringLiteral("UTF8"), QStringLiteral("--locale=C")},
+                    &output)) {
+        m_failure = QStringLiteral("initdb: ") + output;
+        return;
+    }
+    QFile rules(m_folder.filePath(QStringLiteral("data/pg_hba.conf")));
+    if (!rules.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        rules.write("local all postgres trust\nlocal all all scram-sha-256\n") < 0) {
+        m_failure = QStringLiteral("pg_hba.conf: ") + rules.errorString();
+        return;
+    }
+    rules.close();
+    if (!start()) m_failure = QStringLiteral("the server did not start: see ") + m_folder.filePath(QStringLiteral("log"));
+}
+
+PrivatePostgres::~PrivatePostgres()
+{
+    if (m_running)
+        runAsOwner(QStringLiteral("pg_ctl"), {QStringLiteral("-D"), m_folder.filePath(QStringLiteral("data")),
+                                              QStringLiteral("-m"), QStringLiteral("immediate"), QStringLiteral("-w"),
+                                              QStringLiteral("stop")});
+}
+
+bool PrivatePostgres::runAsOwner(const QString& program, const QStringList& arguments, QString* output) const
+{
+    QProcess process;
+    process.setWorkingDirectory(m_folder.path());
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    if (geteuid() == 0)
+        process.start(QStringLiteral("runuser"), QStringList{QStringLiteral("-u"), owner, QStringLiteral("--"),
+                                                             binaries + program} + arguments);
+    else
+        process.start(binaries + program, arguments);
+    const bool done = process.waitForFinished(120'000) && process.exitStatus() == QProcess::NormalExit &&
+                      process.exitCode() == 0;
+    if (output) *output = QString::fromLocal8Bit(process.readAll());
+    return done;
+}
+
+bool PrivatePostgres::start()
+{
+    const QString options = QStringLiteral("-k %1 -c listen_addresses='' -c fsync=%2 -c max_connections=100")
+                                .arg(m_folder.path(), m_durable ? QStringLiteral("on") : QStringLiteral("off"));
+    m_running = runAsOwner(QStringLiteral("pg_ctl"),
+                           {QStringLiteral("-D"), m_folder.filePath(QStringLiteral("data")), QStringLiteral("-l"),
+                            m_folder.filePath(QStringLiteral("log")), QStringLiteral("-w"), QStringLiteral("-o"),
+                            options, QStringLiteral("start")});
+    return m_running;
+}
+
+bool PrivatePostgres::stop()
+{
+    const bool stopped = runAsOwner(QStringLiteral("pg_ctl"), {QStringLiteral("-D"), m_folder.filePath(QStringLiteral("data")),
+                                                               QStringLiteral("-m"), QStringLiteral("fast"),
+                                                               QStringLiteral("-w"), QStringLiteral("stop")});
+    if (stopped) m_running = false;
+    return stopped;
+}
+
+pid_t PrivatePostgres::serverProcess() const
+{
+    QFile file(m_folder.filePath(QStringLiteral("data/postmaster.pid")));
+    if (!file.open(QIODevice::ReadOnly)) return 0;
+    return static_cast<pid_t>(file.readLine().trimmed().toLong());
+}
+
+QString PrivatePostgres::connection(const QString& database, const QString& user, const QString& password) const
+{
+    QString text = QStringLiteral("host=%1 dbname=%2 user=%3").arg(m_folder.path(), database, user);
+    if (!password.isEmpty()) text += QStringLiteral(" password=") + password;
+    return text;
+}
+
+int PrivatePostgres::sql(const QString& database, const QString& statements, QString* output, const QString& user,
+                         const QString& password) const
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PGPASSWORD"), password);
+    environment.insert(QStringLiteral("PGCONNECT_TIMEOUT"), QStringLiteral("10"));
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(binaries + QStringLiteral("psql"),
+                  {QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-A"), QStringLiteral("-t"),
+                   QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"), QStringLiteral("-h"), m_folder.path(),
+                   QStringLiteral("-U"), user, QStringLiteral("-d"), database, QStringLiteral("-c"), statements});
+    if (!process.waitForFinished(60'000)) {
+        process.kill();
+        process.waitForFinished();
+        if (output) *output = QStringLiteral("psql did not end");
+        return -1;
+    }
+    if (output) *output = QString::fromUtf8(process.readAll()).trimmed();
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+QString PrivatePostgres::createDatabase()
+{
+    const QString name = QStringLiteral("classe%1").arg(++m_databases);
+    return sql(QStringLiteral("postgres"), QStringLiteral("CREATE DATABASE ") + name) == 0 ? name : QString();
+}
+
+bool PrivatePostgres::createLogin(const QString& login, const QString& password, const QString& role)
+{
+    QString statement = QStringLiteral("CREATE ROLE %1 LOGIN PASSWORD '%2'").arg(login, password);
+    if (!role.isEmpty()) statement += QStringLiteral(" IN ROLE ") + role;
+    return sql(QStringLiteral("postgres"), statement) == 0;
+}
+
+}  // namespace tavelle::testing
