@@ -191,7 +191,7 @@ TEST(ClassReportTexts, NameTheTraineeAndTheirAttempts)
     EXPECT_EQ(expectedAnswerText(Question::pumpPressure, expected, ","), "8,6 b");
     EXPECT_EQ(expectedAnswerText(Question::pumpVerdict, expected, ","), "La pompe suffit");
     expected.pumpSufficient = false;
-    EXPECT_EQ(expectedAnswerText(Question::pumpVerdict, expected, ","), "Il faut un relai");
+    EXPECT_EQ(expectedAnswerText(Question::pumpVerdict, expected, ","), "Il faut un relais");
 }
 
 }  // namespace
