@@ -72,11 +72,10 @@ SummaryTexts summaryTexts(std::string_view heading, const PracticeAttempt& attem
                                          attempt.right[i] ? "juste" : "faux"));
     texts.score = joinedText("Note : ", std::to_string(attempt.score()), " / ", std::to_string(questionCount));
     texts.time = joinedText("Temps : ", durationText(attempt.secondsTaken));
-    switch (keeping.state) {
-    case KeepState::keeping: texts.keeping = practiceTexts::keepingAttempt; break;
-    case KeepState::kept: texts.keeping = practiceTexts::attemptKept; break;
-    case KeepState::notKept: texts.keeping = notKeptMessage(keeping.reason); break;
-    }
+    if (keeping.state == KeepState::notKept)
+        texts.keeping = notKeptMessage(keeping.reason);
+    else
+        texts.keeping = keeping.state == KeepState::kept ? practiceTexts::attemptKept : practiceTexts::keepingAttempt;
     if (!keeping.sending.empty()) texts.keeping = joinedText(texts.keeping, " ", keeping.sending);
     if (!reading.done || reading.failure) {
         const std::string line =

@@ -49,6 +49,11 @@ TEST(Trainee, NameAndFirstNameFromOneText)
         {"N'DIAYE œdipe", "", "N'DIAYE", "œdipe", ""},
         {"ÇA ça", "", "ÇA", "ça", ""},
         {"12 ×Ab", "", "12", "×Ab", ""},  // no letters in capitals at all
+        {"KOWALSKI Łukasz", "", "KOWALSKI", "Łukasz", ""},  // a letter beyond Latin-1 is no capital
+        {"DURAND ÷ Élise", "", "DURAND", "÷ Élise", ""},
+        // Broken UTF-8 is kept as typed, and its bytes are no letters.
+        {"DURAND \xc3" "A Élise", "", "DURAND", "\xc3" "A Élise", ""},
+        {"DURAND \xc3\xc0x", "", "DURAND", "\xc3\xc0x", ""},
     };
     for (const Case& c : cases) {
         const auto read = readTrainee(c.typed, c.group);
@@ -110,6 +115,7 @@ TEST(Trainee, TheNamingWindowsFieldsAndTheAccountsName)
         {"", "Anne", "", TraineeFault::emptyName},
         {"Durand", "  ", "", TraineeFault::noGivenName},
         {"Durand", "É\nlise", "", TraineeFault::controlCharacterInName},
+        {"Dur\x01and", "Élise", "", TraineeFault::controlCharacterInName},
         {"Durand", "Élise", "\x1b", TraineeFault::controlCharacterInGroup},
     };
     for (const Case& c : cases) {
