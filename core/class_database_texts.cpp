@@ -55,6 +55,7 @@ std::string serverFaultText(ServerFault fault, std::string_view connection, std:
     case ServerFault::notAllowed:
         return joinedText("Opération refusée à ce compte par ", server, " (", detail, ").");
     case ServerFault::other:
+    default:
         break;
     }
     return joinedText("Erreur du serveur de la classe (« ", shownServer(connection), " ») : ", detail);
@@ -111,7 +112,9 @@ std::string traineeFaultText(TraineeFault fault)
         return joinedText("Le nom du groupe est trop long (", std::to_string(longestGroup), " caractères au plus).");
     case TraineeFault::controlCharacterInName:
         return "Le nom du stagiaire contient un caractère de commande (tabulation exceptée).";
-    case TraineeFault::controlCharacterInGroup: break;
+    case TraineeFault::controlCharacterInGroup:
+    default:
+        break;
     }
     return "Le nom du groupe contient un caractère de commande.";
 }

@@ -22,7 +22,7 @@ TEST(AttemptId, IsARandomVersion4UuidInLowercase)
     EXPECT_EQ(seen.size(), 1000u);
     for (const char* notAnId : {"", "0f8fad5b-d9cb-469f-a165-70867728950", "0F8FAD5B-D9CB-469F-A165-70867728950E",
                                 "0f8fad5b-d9cb-469f-a165x70867728950e", "0f8fad5bd-9cb-469f-a165-70867728950e",
-                                "0f8fad5b-d9cb-469f-a165-70867728950g"})
+                                "0f8fad5b-d9cb-469f-a165-70867728950g", "0f8fad5b-d9cb-469f-a165-70867728950+"})
         EXPECT_FALSE(isAttemptId(notAnId)) << notAnId;
 }
 
