@@ -6,6 +6,7 @@
 #include "core/walkthrough.h"
 #include "screens/screen_window.h"
 #include "format/exercise_reader.h"
+#include "tools/sheets/page_geometry.h"
 
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -18,17 +19,8 @@ namespace tavelle {
 
 namespace {
 
-// Page geometry in the device's units, 96 to the inch.
-constexpr qreal mm(qreal millimetres) { return millimetres * 96.0 / 25.4; }
-constexpr qreal sideMargin = mm(15);
-constexpr qreal topMargin = mm(12);
-constexpr qreal headingHeight = mm(11);
-constexpr qreal footerHeight = mm(7);
-constexpr qreal gap = mm(3);
-constexpr qreal thinLine = 0.75;
+using namespace pageGeometry;
 constexpr qreal chartLine = 1.5;
-// The smallest type on paper, in points: below it a photocopy blurs.
-constexpr qreal smallestPoints = 8.5;
 constexpr qreal sharesHeight = mm(40);
 constexpr qreal weeksHeight = mm(46);
 constexpr qreal rowHeight = mm(5.4);

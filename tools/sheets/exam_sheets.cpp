@@ -9,6 +9,7 @@
 #include "screens/screen_window.h"
 #include "tools/sheets/class_list.h"
 #include "tools/sheets/paper_schematic.h"
+#include "tools/sheets/page_geometry.h"
 
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -22,17 +23,8 @@ namespace tavelle {
 
 namespace {
 
-// Page geometry in the device's units, 96 to the inch.
-constexpr qreal mm(qreal millimetres) { return millimetres * 96.0 / 25.4; }
-constexpr qreal sideMargin = mm(15);
-constexpr qreal topMargin = mm(12);
-constexpr qreal headingHeight = mm(11);
-constexpr qreal footerHeight = mm(7);
-constexpr qreal gap = mm(3);
-constexpr qreal thinLine = 0.75;
+using namespace pageGeometry;
 constexpr int emblemPixels = 128;
-// The smallest type on paper, in points: below it a photocopy blurs.
-constexpr qreal smallestPoints = 8.5;
 constexpr qreal schematicWidth = mm(124);
 constexpr qreal schematicHeight = mm(88);
 constexpr qreal answerLineHeight = mm(7);
