@@ -36,6 +36,21 @@ std::optional<QSqlError> addNamedAttemptColumns(QSqlDatabase& database)
     return std::nullopt;
 }
 
+std::optional<QSqlError> readAnswers(QSqlQuery& answers, const QVariant& attemptRow, PracticeAttempt& attempt)
+{
+    answers.addBindValue(attemptRow);
+    if (!answers.exec()) return answers.lastError();
+    while (answers.next()) {
+        const std::string key = answers.value(0).toString().toStdString();
+        for (std::size_t i = 0; i < questionCount; ++i) {
+            if (questionKey(allQuestions[i]) != key) continue;
+            attempt.answers[i] = answers.value(1).toString().toStdString();
+            attempt.right[i] = answers.value(2).toInt() != 0;
+        }
+    }
+    return std::nullopt;
+}
+
 std::variant<std::vector<PracticeAttempt>, QSqlError> unsentAttempts(QSqlDatabase& database, int count)
 {
     QSqlQuery attempts(database);
@@ -58,16 +73,7 @@ std::variant<std::vector<PracticeAttempt>, QSqlError> unsentAttempts(QSqlDatabas
         if (!attempts.value(7).isNull()) attempt.seed = attempts.value(7).toString().toULongLong();
         attempt.secondsTaken = attempts.value(8).toLongLong();
         attempt.exercise = attempts.value(9).toString().toStdString();
-        answers.addBindValue(attempts.value(0));
-        if (!answers.exec()) return answers.lastError();
-        while (answers.next()) {
-            const std::string key = answers.value(0).toString().toStdString();
-            for (std::size_t i = 0; i < questionCount; ++i) {
-                if (questionKey(allQuestions[i]) != key) continue;
-                attempt.answers[i] = answers.value(1).toString().toStdString();
-                attempt.right[i] = answers.value(2).toInt() != 0;
-            }
-        }
+        if (auto failure = readAnswers(answers, attempts.value(0), attempt)) return *failure;
         found.push_back(std::move(attempt));
     }
     return found;

@@ -10,6 +10,8 @@
 #include <vector>
 
 class QSqlDatabase;
+class QSqlQuery;
+class QVariant;
 
 namespace tavelle {
 
@@ -21,6 +23,9 @@ std::optional<QSqlError> addNamedAttemptColumns(QSqlDatabase& database);
 
 // The attempts the class database does not hold yet, the oldest first, at most `count`.
 std::variant<std::vector<PracticeAttempt>, QSqlError> unsentAttempts(QSqlDatabase& database, int count);
+// Fills `attempt`'s answers and marks from `answers`, a prepared "SELECT question, given, right FROM answer
+// WHERE attempt_id = ?", for the attempt whose row id is `attemptRow`.
+std::optional<QSqlError> readAnswers(QSqlQuery& answers, const QVariant& attemptRow, PracticeAttempt& attempt);
 // How many attempts wait to be sent.
 std::variant<int, QSqlError> unsentCount(QSqlDatabase& database);
 // Marks these attempts sent, in one transaction.

@@ -281,16 +281,7 @@ std::optional<StoreFault> SqliteProgressStore::exportCsv(const QString& file)
         attempt.surname = attempts.value(7).toString().toStdString();
         attempt.givenName = attempts.value(8).toString().toStdString();
         attempt.group = attempts.value(9).toString().toStdString();
-        answers.addBindValue(attempts.value(0));
-        if (!answers.exec()) return fault(answers.lastError());
-        while (answers.next()) {
-            const std::string key = answers.value(0).toString().toStdString();
-            for (std::size_t i = 0; i < questionCount; ++i) {
-                if (questionKey(allQuestions[i]) != key) continue;
-                attempt.answers[i] = answers.value(1).toString().toStdString();
-                attempt.right[i] = answers.value(2).toInt() != 0;
-            }
-        }
+        if (const auto failure = readAnswers(answers, attempts.value(0), attempt)) return fault(*failure);
         csv += progressCsvRow(attempt);
     }
     KeptFile kept(file);
