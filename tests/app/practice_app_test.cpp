@@ -7,6 +7,7 @@
 #include "shell/practice.h"
 #include "shell/progress_module.h"
 #include "shell/sqlite_progress_store.h"
+#include "tests/support/event_loop_latency.h"
 #include "tests/support/fake_shell.h"
 #include "tests/support/test_files.h"
 
@@ -240,17 +241,7 @@ TEST_F(PracticeTest, ALockedDatabaseNeverHoldsTheWindow)
     click(practiceControls::showCalculation);
     click("Command1");
 
-    // A tick every 20 ms; one that comes more than 100 ms after the one before is the window held.
-    QElapsedTimer sinceTick;
-    int ticks = 0;
-    int late = 0;
-    QTimer ticker;
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        if (ticks++ > 0 && sinceTick.elapsed() > 100) ++late;
-        sinceTick.restart();
-    });
-    ticker.start(20);
-    sinceTick.start();
+    EventLoopLatency latency;
     answer({"1", "1", std::string(pumpSufficesAnswer)});
     click(practiceControls::showCalculation);
     click("Command1");
@@ -261,9 +252,9 @@ TEST_F(PracticeTest, ALockedDatabaseNeverHoldsTheWindow)
     QSqlDatabase::database(holder).rollback();
     QSqlDatabase::removeDatabase(holder);
     waitForKeeping();
-    ticker.stop();
-    EXPECT_EQ(late, 0) << ticks << " ticks";
-    EXPECT_GT(ticks, 300);
+    latency.stop();
+    EXPECT_EQ(latency.lateTicks(), 0) << latency.ticks() << " ticks";
+    EXPECT_GT(latency.ticks(), 300);
     EXPECT_EQ(practice->keeping().state, KeepState::kept);
     EXPECT_EQ(SqliteProgressStore(database()).read(10).recent.size(), 2u);
 }

@@ -11,6 +11,7 @@
 #include "shell/progress_module.h"
 #include "shell/sqlite_progress_store.h"
 #include "shell/trainee_setting.h"
+#include "tests/support/event_loop_latency.h"
 #include "tests/support/fake_shell.h"
 #include "tests/support/private_postgres.h"
 
@@ -289,16 +290,7 @@ TEST_F(ClassWalkTest, APausedServerNeverHoldsTheWindow)
 {
     start({QStringLiteral("--stagiaire"), QStringLiteral("Durand Élise"), QStringLiteral("--base"), trainee(), example});
     ASSERT_EQ(::kill(cluster.serverProcess(), SIGSTOP), 0);
-    QElapsedTimer sinceTick;
-    int ticks = 0;
-    int late = 0;
-    QTimer ticker;
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        if (ticks++ > 0 && sinceTick.elapsed() > 100) ++late;
-        sinceTick.restart();
-    });
-    ticker.start(20);
-    sinceTick.start();
+    EventLoopLatency latency;
     practise();
     const bool waited = QTest::qWaitFor([this] { return sendingStands(1); }, 30'000);
     ::kill(cluster.serverProcess(), SIGCONT);
@@ -306,9 +298,9 @@ TEST_F(ClassWalkTest, APausedServerNeverHoldsTheWindow)
     EXPECT_EQ(practice->sending()->failure->fault, ServerFault::unreachable);
     EXPECT_TRUE(keepingLine().startsWith(QString::fromStdString("Résultat enregistré. " + attemptsWaitingText(1))))
         << keepingLine().toStdString();
-    ticker.stop();
-    EXPECT_EQ(late, 0) << ticks << " ticks";
-    EXPECT_GT(ticks, 100);
+    latency.stop();
+    EXPECT_EQ(latency.lateTicks(), 0) << latency.ticks() << " ticks";
+    EXPECT_GT(latency.ticks(), 100);
     // The next start sends it.
     practice.reset();
     start({QStringLiteral("--stagiaire"), QStringLiteral("Durand Élise"), QStringLiteral("--base"), trainee(), example});
