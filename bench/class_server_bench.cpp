@@ -3,7 +3,7 @@
 // whether all 6,000 are kept exactly once, the throughput, and the time from an attempt's end to its
 // row being committed on the server.
 #include "core/attempt_id.h"
-#include "shell/class_server.h"
+#include "classdb/class_server.h"
 #include "tests/support/private_postgres.h"
 
 #include <QCoreApplication>

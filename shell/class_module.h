@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/class_database.h"
+#include "classdb/class_database.h"
 
 #include <QString>
 

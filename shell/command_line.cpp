@@ -5,7 +5,7 @@
 #include "core/class_database_texts.h"
 #include "platform/qt_own_texts.h"
 #include "shell/class_command.h"
-#include "shell/class_database_setting.h"
+#include "classdb/class_database_setting.h"
 #include "shell/print_program.h"
 #include "shell/progress_module.h"
 #include "shell/user_guide.h"

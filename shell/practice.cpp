@@ -8,7 +8,7 @@
 #include "screens/entry_screen.h"
 #include "screens/question_screen.h"
 #include "screens/summary_screen.h"
-#include "shell/class_database_setting.h"
+#include "classdb/class_database_setting.h"
 #include "shell/class_module.h"
 #include "shell/command_line.h"
 #include "shell/message_boxes.h"

@@ -1,5 +1,6 @@
 #include "core/attempt_id.h"
-#include "shell/class_server.h"
+#include "classdb/class_server.h"
+#include "tests/support/class_generator.h"
 #include "tests/support/private_postgres.h"
 
 #include <QProcess>
@@ -16,17 +17,38 @@ struct ProgramRun {
     QString err;
 };
 
-ProgramRun tavelle(const QStringList& arguments, const QString& configHome)
+ProgramRun run(const QString& program, const QStringList& arguments, const QString& configHome)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
     environment.insert(QStringLiteral("XDG_DATA_HOME"), configHome);
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("fr_FR.UTF-8"));
+    environment.insert(QStringLiteral("SOURCE_DATE_EPOCH"), QStringLiteral("1796725862"));
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TAVELLE_PATH), arguments);
+    process.start(program, arguments);
     process.waitForFinished(60'000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
+}
+
+ProgramRun tavelle(const QStringList& arguments, const QString& configHome)
+{
+    return run(QStringLiteral(TAVELLE_PATH), arguments, configHome);
+}
+
+void writeSetting(const QString& configHome, const QString& connection)
+{
+    QDir(configHome).mkpath(QStringLiteral("Tavelle"));
+    QFile setting(configHome + QStringLiteral("/Tavelle/Tavelle.conf"));
+    ASSERT_TRUE(setting.open(QIODevice::WriteOnly));
+    setting.write("[classe]\nbase=\"" + connection.toUtf8() + "\"\n");
+}
+
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The administrator's preparation and the instructor's export, as typed; the server from --base or from
@@ -55,11 +77,7 @@ TEST(ClassCommand, PreparesOnceAndExportsEveryTraineeOrOneGroup)
     const QString header = QString::fromStdString(progressCsvHeader());
     const QString rowA = QString::fromStdString(progressCsvRow(a));
     const QString rowB = QString::fromStdString(progressCsvRow(b));
-    QDir(home.path()).mkpath(QStringLiteral("Tavelle"));
-    QFile setting(home.filePath(QStringLiteral("Tavelle/Tavelle.conf")));
-    ASSERT_TRUE(setting.open(QIODevice::WriteOnly));
-    setting.write("[classe]\nbase=\"" + administrator.toUtf8() + "\"\n");
-    setting.close();
+    writeSetting(home.path(), administrator);
     struct Case {
         QStringList arguments;
         int status;
@@ -86,6 +104,70 @@ TEST(ClassCommand, PreparesOnceAndExportsEveryTraineeOrOneGroup)
         EXPECT_EQ(run.out.toStdString(), c.out.toStdString()) << c.arguments.join(QLatin1Char(' ')).toStdString();
         EXPECT_EQ(run.err.toStdString(), c.err.toStdString()) << c.arguments.join(QLatin1Char(' ')).toStdString();
     }
+}
+
+// The instructor's report read from the class database is the report of its export, byte for byte: the
+// class of 25 trainees, whole or one group's, from --base, from the setting, or beside the export itself.
+TEST(ClassCommand, TheReportFromTheDatabaseIsTheReportFromItsExport)
+{
+    PrivatePostgres cluster;
+    ASSERT_TRUE(cluster.failure().isEmpty()) << cluster.failure().toStdString();
+    const QString database = cluster.createDatabase();
+    const QString administrator = cluster.connection(database);
+    int from = 0;
+    int to = 0;
+    ASSERT_FALSE(ClassServer(administrator).prepare(from, to));
+    const std::vector<PracticeAttempt> attempts = generatedClass(ClassShape{});
+    ASSERT_GT(attempts.size(), 200u);
+    ASSERT_FALSE(ClassServer(administrator).send(attempts).failure);
+
+    QTemporaryDir home;
+    const QString exported = home.filePath(QStringLiteral("classe.csv"));
+    {
+        QFile file(exported);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(progressExport(attempts)));
+    }
+    QTemporaryDir settingHome;
+    writeSetting(settingHome.path(), administrator);
+    const QString sheets = QStringLiteral(TAVELLE_SHEETS_PATH);
+    const QString group = QStringLiteral("Groupe B");
+    struct Case {
+        const char* what;
+        QStringList fromExport;
+        QStringList fromDatabase;
+        QString configHome;
+    };
+    const Case cases[] = {
+        {"--base", {exported}, {QStringLiteral("--base"), administrator}, home.path()},
+        {"one group", {exported, QStringLiteral("--groupe"), group},
+         {QStringLiteral("--base"), administrator, QStringLiteral("--groupe"), group}, home.path()},
+        {"a period", {exported, QStringLiteral("--depuis"), QStringLiteral("2026-12-07")},
+         {QStringLiteral("--base"), administrator, QStringLiteral("--depuis"), QStringLiteral("2026-12-07")}, home.path()},
+        {"the setting", {exported}, {}, settingHome.path()},
+        {"both, each attempt twice", {exported}, {exported, QStringLiteral("--base"), administrator}, home.path()},
+    };
+    for (const Case& c : cases) {
+        const auto report = [&](const QStringList& input, const QString& name) {
+            const QString pdf = home.filePath(name);
+            const ProgramRun made = run(sheets, QStringList{QStringLiteral("--bilan")} + input +
+                                                    QStringList{QStringLiteral("-o"), pdf}, c.configHome);
+            EXPECT_EQ(made.status, 0) << c.what << ": " << made.err.toStdString();
+            return contentOf(pdf);
+        };
+        const QByteArray fromExport = report(c.fromExport, QStringLiteral("export.pdf"));
+        ASSERT_FALSE(fromExport.isEmpty()) << c.what;
+        EXPECT_TRUE(report(c.fromDatabase, QStringLiteral("base.pdf")) == fromExport) << c.what;
+    }
+
+    const QString nowhere = cluster.connection(QStringLiteral("nulle_part"));
+    const ProgramRun refused = run(sheets, {QStringLiteral("--bilan"), QStringLiteral("--base"), nowhere, QStringLiteral("-o"),
+                                            home.filePath(QStringLiteral("refus.pdf"))}, home.path());
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err.toStdString(), "tavelle-sheets: La base nommée n'existe pas sur le serveur de la classe (« " +
+                                             nowhere.toStdString() +
+                                             " ») : vérifiez la connexion réglée avec l'administrateur.\n");
+    EXPECT_FALSE(QFile::exists(home.filePath(QStringLiteral("refus.pdf"))));
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include "core/values_to_find.h"
 #include "screens/question_screen.h"
 #include "screens/trainee_screen.h"
-#include "shell/class_server.h"
+#include "classdb/class_server.h"
 #include "shell/command_line.h"
 #include "shell/navigator.h"
 #include "shell/practice.h"

@@ -1,6 +1,6 @@
 #include "core/attempt_id.h"
 #include "core/class_database_texts.h"
-#include "shell/class_server.h"
+#include "classdb/class_server.h"
 #include "tests/support/private_postgres.h"
 
 #include <QProcess>

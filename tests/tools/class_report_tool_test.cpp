@@ -22,7 +22,9 @@ using test::runTool;
 using test::slurp;
 namespace fs = std::filesystem;
 
-constexpr const char* reproducible = "SOURCE_DATE_EPOCH=1796725862 ";
+// Reproducible, and blind to any class database this machine's settings name.
+constexpr const char* reproducible =
+    "SOURCE_DATE_EPOCH=1796725862 XDG_CONFIG_HOME=/nonexistent XDG_CONFIG_DIRS=/nonexistent ";
 
 ToolRun report(const std::string& arguments)
 {
@@ -259,8 +261,8 @@ TEST(ClassReportTool, RefusesInOneLineWhatItCannotRead)
         {d + "/good.csv --depuis 2026-12-09 --jusqu-a 2026-12-08 -o " + d + "/r.pdf",
          "tavelle-sheets: --depuis vient après --jusqu-a; lancez tavelle-sheets --help pour l'usage\n"},
         {"-o " + d + "/r.pdf",
-         "tavelle-sheets: --bilan attend au moins un fichier exporté par tavelle --progression; lancez tavelle-sheets "
-         "--help pour l'usage\n"},
+         "tavelle-sheets: --bilan lit des fichiers exportés par tavelle --progression, ou la base de la classe "
+         "(--base, ou le réglage classe/base); lancez tavelle-sheets --help pour l'usage\n"},
         {d + "/good.csv", "tavelle-sheets: il manque -o SORTIE.pdf; lancez tavelle-sheets --help pour l'usage\n"},
         {d + "/good.csv -o " + d + "/./good.csv",
          "tavelle-sheets: impossible d'écrire " + d + "/./good.csv : c'est un des fichiers lus ; nommez un autre fichier "

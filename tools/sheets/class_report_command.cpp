@@ -1,5 +1,7 @@
 #include "tools/sheets/class_report_command.h"
 
+#include "classdb/class_database_setting.h"
+#include "classdb/class_server.h"
 #include "core/class_report.h"
 #include "core/progress_csv_reader.h"
 #include "platform/kept_file.h"
@@ -89,6 +91,19 @@ void quietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& mess
     if (type == QtFatalMsg || type == QtCriticalMsg) std::fprintf(stderr, "%s: %s\n", program, qPrintable(message));
 }
 
+// Adds the class database's attempts to the report; the one line that says why it cannot.
+std::optional<std::string> readClassDatabase(const QString& connection, ClassReport& report)
+{
+    ClassServer server(connection);
+    const std::optional<QString> group =
+        report.choice().group ? std::optional(QString::fromStdString(*report.choice().group)) : std::nullopt;
+    auto attempts = server.attempts(group);
+    if (const auto* failure = std::get_if<ServerFailure>(&attempts)) return failure->text(connection).toStdString();
+    ServerAttempts& source = *std::get<std::unique_ptr<ServerAttempts>>(attempts);
+    if (!report.read(source)) return source.fault();
+    return std::nullopt;
+}
+
 std::optional<std::string> writeReport(const std::string& output, const ClassReport& report, const std::string& separator)
 {
     const std::string failed =
@@ -123,17 +138,22 @@ int runClassReport(int argc, char** argv)
     // A reproducible report counts its days in UTC, as every machine does.
     if (std::getenv("SOURCE_DATE_EPOCH") != nullptr) qputenv("TZ", "UTC");
     std::string output;
+    QString connection;
     std::optional<ClassReport> report;
     const std::string separator = systemDecimalSeparator();
     const std::optional<int> ended = runStage(program, inUserLanguage(program, [&]() -> std::optional<int> {
         ToolCommandLine commandLine(
             program,
-            "Usage: tavelle-sheets --bilan FILE.csv [FILE.csv …] [--groupe G] [--depuis DATE]\n"
-            "                      [--jusqu-a DATE] -o OUT.pdf\n",
-            "Writes the class report as an A4 PDF from progress exports (tavelle --progression): the class's page\n"
-            "(attempts, share of right answers per question, mean mark week by week, the trainees' table), then a\n"
-            "page per trainee. An attempt found in several files counts once. DATE is YYYY-MM-DD.");
+            "Usage: tavelle-sheets --bilan [FILE.csv …] [--base CONNINFO] [--groupe G]\n"
+            "                      [--depuis DATE] [--jusqu-a DATE] -o OUT.pdf\n",
+            "Writes the class report as an A4 PDF from progress exports (tavelle --progression) or from the class\n"
+            "database: the class's page (attempts, share of right answers per question, mean mark week by week,\n"
+            "the trainees' table), then a page per trainee. An attempt found twice counts once. With no FILE and\n"
+            "no --base, the class database of the setting classe/base. DATE is YYYY-MM-DD.");
         const QCommandLineOption bilan(QStringLiteral("bilan"), QStringLiteral("Write the class report."));
+        const QCommandLineOption base(QStringLiteral("base"),
+                                      QStringLiteral("The class database: a libpq connection string or a service name."),
+                                      QStringLiteral("CONNINFO"));
         const QCommandLineOption group(QStringLiteral("groupe"), QStringLiteral("Only this group's attempts."),
                                        QStringLiteral("G"));
         const QCommandLineOption from(QStringLiteral("depuis"), QStringLiteral("Attempts from this day on."),
@@ -143,7 +163,7 @@ int runClassReport(int argc, char** argv)
         const QCommandLineOption out(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                      QStringLiteral("The PDF file to write; - for standard output."),
                                      QStringLiteral("OUT.pdf"));
-        commandLine.parser().addOptions({bilan, group, from, to, out});
+        commandLine.parser().addOptions({bilan, base, group, from, to, out});
         commandLine.parser().addPositionalArgument(QStringLiteral("FILE.csv"),
                                                    QStringLiteral("Progress exports; - for standard input."),
                                                    QStringLiteral("FILE.csv…"));
@@ -155,9 +175,14 @@ int runClassReport(int argc, char** argv)
             return 0;
         }
         const std::vector<std::string> files = commandLine.positionalArguments();
-        if (files.empty())
-            throw UsageError(said("--bilan attend au moins un fichier exporté par tavelle --progression",
-                                  "--bilan takes at least one file exported by tavelle --progression"));
+        // A named database is read beside the files; the setting's only when nothing else is named.
+        if (commandLine.isSet(base) || files.empty())
+            connection = classDatabaseConnection(QString::fromStdString(commandLine.isSet(base) ? commandLine.value(base) : ""));
+        if (files.empty() && connection.isEmpty())
+            throw UsageError(said("--bilan lit des fichiers exportés par tavelle --progression, ou la base de la classe "
+                                  "(--base, ou le réglage classe/base)",
+                                  "--bilan reads files exported by tavelle --progression, or the class database "
+                                  "(--base, or the setting classe/base)"));
         ReportChoice choice;
         if (commandLine.isSet(group)) choice.group = commandLine.value(group);
         choice.fromDay = dayOption(commandLine, from, "--depuis");
@@ -189,6 +214,12 @@ int runClassReport(int argc, char** argv)
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
     applyApplicationLook();
+    // Qt SQL finds its drivers through the application.
+    if (!connection.isEmpty())
+        if (const std::optional<std::string> failure = readClassDatabase(connection, *report)) {
+            std::fprintf(stderr, "%s: %s\n", program, failure->c_str());
+            return 2;
+        }
     if (const std::optional<std::string> failure = writeReport(output, *report, separator)) {
         std::fprintf(stderr, "%s: %s\n", program, inUserLanguage(*failure).c_str());
         return 2;

@@ -1,12 +1,35 @@
 #pragma once
 
-#include "shell/class_database.h"
+#include "classdb/class_database.h"
+#include "core/attempt_source.h"
 
+#include <QSqlQuery>
 #include <QString>
+
+#include <functional>
+#include <memory>
 
 class QSqlError;
 
 namespace tavelle {
+
+// The attempts of a query on the class database, read from the server a row at a time (a forward-only
+// query, which Qt's PostgreSQL driver fetches row by row), so that a report of a whole centre holds one.
+class ServerAttempts final : public AttemptSource {
+public:
+    // `failed` turns the query's error into the fault; `connection` names the server in its text.
+    ServerAttempts(QSqlQuery query, std::function<ServerFailure(const QSqlError&)> failed, QString connection);
+
+    bool next(PracticeAttempt& attempt) override;
+    std::optional<std::string> fault() const override;
+    const std::optional<ServerFailure>& failure() const { return m_failure; }
+
+private:
+    QSqlQuery m_query;
+    std::function<ServerFailure(const QSqlError&)> m_failed;
+    QString m_connection;
+    std::optional<ServerFailure> m_failure;
+};
 
 // The class database on a PostgreSQL server, through Qt SQL's PostgreSQL driver. `connection` is a libpq
 // connection string ("host=salle dbname=tavelle") or a service name of pg_service.conf ("tavelle");
@@ -28,6 +51,9 @@ public:
     SendReport send(const std::vector<PracticeAttempt>& attempts) override;
     std::variant<std::vector<PastResult>, ServerFailure> ownRecentResults(int count) override;
     std::variant<std::string, ServerFailure> progressCsv(const std::optional<QString>& group) override;
+    // The attempts progressCsv() exports, one at a time. They are read through this object's connection:
+    // the source must not outlive it, and no other call may come while it is read.
+    std::variant<std::unique_ptr<ServerAttempts>, ServerFailure> attempts(const std::optional<QString>& group);
 
 private:
     // Connects when not connected, and checks the schema's version unless preparing it.

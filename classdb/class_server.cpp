@@ -1,4 +1,4 @@
-#include "shell/class_server.h"
+#include "classdb/class_server.h"
 
 #include "class_database_migrations.h"
 
@@ -247,7 +247,41 @@ std::variant<std::vector<PastResult>, ServerFailure> ClassServer::ownRecentResul
     return results;
 }
 
-std::variant<std::string, ServerFailure> ClassServer::progressCsv(const std::optional<QString>& group)
+ServerAttempts::ServerAttempts(QSqlQuery query, std::function<ServerFailure(const QSqlError&)> failed, QString connection)
+    : m_query(std::move(query))
+    , m_failed(std::move(failed))
+    , m_connection(std::move(connection))
+{
+}
+
+bool ServerAttempts::next(PracticeAttempt& attempt)
+{
+    if (m_failure) return false;
+    if (!m_query.next()) {
+        if (m_query.lastError().isValid()) m_failure = m_failed(m_query.lastError());
+        return false;
+    }
+    attempt = PracticeAttempt();
+    attempt.id = m_query.value(0).toString().toStdString();
+    attempt.surname = m_query.value(1).toString().toStdString();
+    attempt.givenName = m_query.value(2).toString().toStdString();
+    attempt.group = m_query.value(3).toString().toStdString();
+    attempt.finishedAt = toSeconds(m_query.value(4));
+    attempt.source = m_query.value(5).toString().toStdString();
+    if (!m_query.value(6).isNull()) attempt.seed = m_query.value(6).toString().toULongLong();
+    attempt.secondsTaken = toSeconds(m_query.value(7));
+    readAnswers(m_query.value(8).toString(), attempt);
+    attempt.exercise = m_query.value(9).toString().toStdString();
+    return true;
+}
+
+std::optional<std::string> ServerAttempts::fault() const
+{
+    if (!m_failure) return std::nullopt;
+    return m_failure->text(m_connection).toStdString();
+}
+
+std::variant<std::unique_ptr<ServerAttempts>, ServerFailure> ClassServer::attempts(const std::optional<QString>& group)
 {
     if (auto failure = connect(true)) return *failure;
     QSqlQuery query(QSqlDatabase::database(m_name, false));
@@ -259,22 +293,18 @@ std::variant<std::string, ServerFailure> ClassServer::progressCsv(const std::opt
                   QStringLiteral("ORDER BY finished_at, id"));
     if (group) query.addBindValue(*group);
     if (!query.exec()) return *failed(query.lastError());
+    return std::make_unique<ServerAttempts>(
+        std::move(query), [this](const QSqlError& error) { return *failed(error); }, m_connection);
+}
+
+std::variant<std::string, ServerFailure> ClassServer::progressCsv(const std::optional<QString>& group)
+{
+    auto source = attempts(group);
+    if (auto* failure = std::get_if<ServerFailure>(&source)) return *failure;
+    ServerAttempts& rows = *std::get<std::unique_ptr<ServerAttempts>>(source);
     std::string csv = progressCsvHeader();
-    while (query.next()) {
-        PracticeAttempt attempt;
-        attempt.id = query.value(0).toString().toStdString();
-        attempt.surname = query.value(1).toString().toStdString();
-        attempt.givenName = query.value(2).toString().toStdString();
-        attempt.group = query.value(3).toString().toStdString();
-        attempt.finishedAt = toSeconds(query.value(4));
-        attempt.source = query.value(5).toString().toStdString();
-        if (!query.value(6).isNull()) attempt.seed = query.value(6).toString().toULongLong();
-        attempt.secondsTaken = toSeconds(query.value(7));
-        readAnswers(query.value(8).toString(), attempt);
-        attempt.exercise = query.value(9).toString().toStdString();
-        csv += progressCsvRow(attempt);
-    }
-    if (query.lastError().isValid()) return *failed(query.lastError());
+    for (PracticeAttempt attempt; rows.next(attempt);) csv += progressCsvRow(attempt);
+    if (rows.failure()) return *rows.failure();
     return csv;
 }
 

@@ -1,4 +1,4 @@
-#include "shell/class_database_setting.h"
+#include "classdb/class_database_setting.h"
 
 #include "core/application_identity.h"
 
