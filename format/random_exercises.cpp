@@ -4,6 +4,7 @@
 #include "core/list_items.h"
 #include "core/trade_tables.h"
 #include "format/json_writer.h"
+#include "format/splitmix64.h"
 
 #include <algorithm>
 #include <charconv>
@@ -14,23 +15,10 @@ namespace tavelle {
 
 namespace {
 
-// splitmix64: small, fast, and the same sequence on every platform.
-class Random {
+class Random : public Splitmix64 {
 public:
-    explicit Random(std::uint64_t seed) : m_state(seed) {}
+    using Splitmix64::Splitmix64;
 
-    // Where the sequence stands: a Random made from it goes on with the same sequence.
-    std::uint64_t state() const { return m_state; }
-
-    std::uint64_t next()
-    {
-        std::uint64_t z = (m_state += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
-
-    std::size_t below(std::size_t bound) { return static_cast<std::size_t>(next() % bound); }
     bool chance(std::size_t oneIn) { return below(oneIn) == 0; }
 
     std::string pick(std::span<const std::string_view> items) { return std::string(items[below(items.size())]); }
@@ -39,9 +27,6 @@ public:
     {
         return chance(items.size() + 1) ? std::string() : pick(items);
     }
-
-private:
-    std::uint64_t m_state;
 };
 
 // List items are whole numbers.

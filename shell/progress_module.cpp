@@ -23,20 +23,24 @@ QString progressDatabaseFile()
            QStringLiteral("/Tavelle/progression.sqlite");
 }
 
+QFunctionPointer progressModuleEntry(const QString& moduleFile, const char* symbol, const char* purpose)
+{
+    QLibrary module(moduleFile);
+    const QFunctionPointer entry = module.resolve(symbol);
+    if (entry == nullptr) {
+        const QString reason = QFileInfo::exists(moduleFile) ? module.errorString() : QStringLiteral("no such file");
+        std::fprintf(stderr, "tavelle: %s: the module %s does not load: %s\n", purpose, qPrintable(moduleFile),
+                     qPrintable(reason));
+        std::fflush(stderr);
+    }
+    return entry;
+}
+
 std::unique_ptr<ProgressStore> loadProgressStore(const QString& moduleFile, const QString& databaseFile)
 {
-    // Never unloaded: the store it makes may live until the program ends.
-    QLibrary module(moduleFile);
     const auto create = reinterpret_cast<decltype(&tavelle_create_progress_store)>(
-        module.resolve("tavelle_create_progress_store"));
-    if (create == nullptr) {
-        const QString reason = QFileInfo::exists(moduleFile) ? module.errorString() : QStringLiteral("no such file");
-        std::fprintf(stderr, "tavelle: cannot keep the progress: the module %s does not load: %s\n",
-                     qPrintable(moduleFile), qPrintable(reason));
-        std::fflush(stderr);
-        return nullptr;
-    }
-    return std::unique_ptr<ProgressStore>(create(databaseFile));
+        progressModuleEntry(moduleFile, "tavelle_create_progress_store", "cannot keep the progress"));
+    return create == nullptr ? nullptr : std::unique_ptr<ProgressStore>(create(databaseFile));
 }
 
 }  // namespace tavelle

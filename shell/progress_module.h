@@ -18,6 +18,11 @@ QString progressModuleFile();
 // ($XDG_DATA_HOME, ~/.local/share).
 QString progressDatabaseFile();
 
+// The entry `symbol` of the progress module `moduleFile`, loaded for good (what it makes may live until
+// the program ends); when the module does not load, one line on standard error says that `purpose`
+// cannot be done and why, and there is none.
+QFunctionPointer progressModuleEntry(const QString& moduleFile, const char* symbol, const char* purpose);
+
 // Loads the module and opens a store on `databaseFile`; when the module does not load, says so in one
 // line on standard error and gives nothing.
 std::unique_ptr<ProgressStore> loadProgressStore(const QString& moduleFile, const QString& databaseFile);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "format/splitmix64.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -7,24 +9,12 @@
 
 namespace tavelle::testing {
 
-// splitmix64: one seed gives the same session with every compiler and standard library, so that a
-// failing seed can be replayed anywhere.
-class SessionRandom {
+// One seed gives the same session with every compiler and standard library, so that a failing seed can be
+// replayed anywhere.
+class SessionRandom : public Splitmix64 {
 public:
-    explicit SessionRandom(std::uint64_t seed)
-        : m_state(seed)
-    {
-    }
+    using Splitmix64::Splitmix64;
 
-    std::uint64_t next()
-    {
-        std::uint64_t z = (m_state += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
-
-    std::size_t below(std::size_t bound) { return static_cast<std::size_t>(next() % bound); }
     bool percent(int chance) { return below(100) < static_cast<std::size_t>(chance); }
 
     std::string pick(std::span<const std::string_view> items) { return std::string(items[below(items.size())]); }
@@ -47,9 +37,6 @@ public:
         }
         return weights.size() - 1;
     }
-
-private:
-    std::uint64_t m_state;
 };
 
 }  // namespace tavelle::testing

@@ -241,13 +241,19 @@ void ClassReportPages::drawTrend(const QRectF& cell, const std::vector<PracticeA
     m_painter.setBrush(Qt::NoBrush);
 }
 
-void ClassReportPages::drawShares(const QRectF& area, const QString& caption, const QuestionRecords& first,
-                                  const QuestionRecords* second)
+qreal ClassReportPages::drawCaption(const QRectF& area, const QString& caption)
 {
     m_painter.setFont(m_boldFont);
     m_painter.setPen(QPen(Qt::black, thinLine));
     const qreal captionHeight = m_painter.fontMetrics().height() + mm(1);
     m_painter.drawText(QRectF(area.left(), area.top(), area.width(), captionHeight), Qt::AlignLeft | Qt::AlignTop, caption);
+    return captionHeight;
+}
+
+void ClassReportPages::drawShares(const QRectF& area, const QString& caption, const QuestionRecords& first,
+                                  const QuestionRecords* second)
+{
+    const qreal captionHeight = drawCaption(area, caption);
     const qreal labelWidth = mm(45);
     const qreal valueWidth = second ? mm(40) : mm(48);
     const QRectF plot(area.left() + labelWidth, area.top() + captionHeight, area.width() - labelWidth - valueWidth,
@@ -317,10 +323,7 @@ void ClassReportPages::drawShares(const QRectF& area, const QString& caption, co
 void ClassReportPages::drawWeeks(const QRectF& area, const QString& caption, const ClassReport& report,
                                  const TraineeReport* trainee)
 {
-    m_painter.setFont(m_boldFont);
-    m_painter.setPen(QPen(Qt::black, thinLine));
-    const qreal captionHeight = m_painter.fontMetrics().height() + mm(1);
-    m_painter.drawText(QRectF(area.left(), area.top(), area.width(), captionHeight), Qt::AlignLeft | Qt::AlignTop, caption);
+    const qreal captionHeight = drawCaption(area, caption);
     const QRectF plot(area.left() + mm(8), area.top() + captionHeight + mm(1), area.width() - mm(12),
                       area.height() - captionHeight - mm(7));
     const std::map<std::int64_t, WeekTally>& weeks = report.weeks();

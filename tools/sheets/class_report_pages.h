@@ -34,6 +34,8 @@ private:
     void drawClassPages(const ClassReport& report, const std::vector<const TraineeReport*>& trainees);
     void drawTraineePage(const ClassReport& report, const TraineeReport& trainee);
     // Charts: each draws in `area` with its caption on top.
+    // A chart's caption at the top of its area, in bold; its height.
+    qreal drawCaption(const QRectF& area, const QString& caption);
     void drawShares(const QRectF& area, const QString& caption, const QuestionRecords& first,
                     const QuestionRecords* second);
     void drawWeeks(const QRectF& area, const QString& caption, const ClassReport& report,

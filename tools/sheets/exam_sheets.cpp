@@ -144,6 +144,15 @@ QRectF ExamSheets::measure(const QFont& font, const QRectF& place, int flags, co
     return m_painter.boundingRect(place, flags, paragraph);
 }
 
+QRectF ExamSheets::placeWrapped(const QFont& font, const QRectF& place, const QString& paragraph, bool draw)
+{
+    if (!draw) return measure(font, place, Qt::AlignLeft | Qt::TextWordWrap, paragraph);
+    QRectF taken;
+    m_painter.setFont(font);
+    m_painter.drawText(place, Qt::AlignLeft | Qt::TextWordWrap, paragraph, &taken);
+    return taken;
+}
+
 qreal ExamSheets::drawParagraph(const QString& paragraph, const QFont& font, qreal left, qreal top, qreal width,
                                 int flags)
 {
@@ -240,15 +249,7 @@ qreal ExamSheets::drawQuestions(const QRectF& area, const ExerciseRecord& record
     const std::vector<SheetQuestion> questions = sheetQuestions(record);
     for (std::size_t i = 0; i < questions.size(); ++i) {
         const QString question = keepPointsTogether(text(questions[i].text));
-        const QRectF place(area.left(), top, area.width(), m_paper.height());
-        QRectF taken;
-        if (draw) {
-            m_painter.setFont(m_smallFont);
-            m_painter.drawText(place, Qt::AlignLeft | Qt::TextWordWrap, question, &taken);
-        } else {
-            taken = measure(m_smallFont, place, Qt::AlignLeft | Qt::TextWordWrap, question);
-        }
-        top += taken.height();
+        top += placeWrapped(m_smallFont, QRectF(area.left(), top, area.width(), m_paper.height()), question, draw).height();
         // The verdict, the last question, is justified: it gets room for a sentence.
         const int lines = i + 1 == questions.size() ? verdictAnswerLines : 1;
         for (int line = 0; line < lines; ++line) {
@@ -439,13 +440,7 @@ std::size_t ExamSheets::layoutKey(const SheetExercise& exercise, const QRectF& a
     std::size_t lines = 0;
     const auto place = [&](const QString& line, const QFont& font, qreal from, qreal down) {
         const QRectF at(area.left() + from, top + down, area.width() - from - (down > 0 ? mm(2) : 0), m_paper.height());
-        QRectF taken;
-        if (draw) {
-            m_painter.setFont(font);
-            m_painter.drawText(at, Qt::AlignLeft | Qt::TextWordWrap, line, &taken);
-        } else {
-            taken = measure(font, at, Qt::AlignLeft | Qt::TextWordWrap, line);
-        }
+        const QRectF taken = placeWrapped(font, at, line, draw);
         lines += std::max<std::size_t>(1, std::size_t(std::lround(taken.height() / lineSpacing(font))));
         return taken.height();
     };

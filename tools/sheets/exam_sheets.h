@@ -75,6 +75,8 @@ private:
         bool continued = false;  // the working goes on on a second page
     };
     QRectF measure(const QFont& font, const QRectF& place, int flags, const QString& paragraph);
+    // A paragraph wrapped from the left of `place`, drawn, or only measured; the room it takes.
+    QRectF placeWrapped(const QFont& font, const QRectF& place, const QString& paragraph, bool draw);
     // Draws wrapped text from `top` across `width` at `left`; returns the height it took.
     qreal drawParagraph(const QString& text, const QFont& font, qreal left, qreal top, qreal width,
                         int flags = Qt::AlignLeft);
