@@ -36,9 +36,31 @@ std::optional<QSqlError> addNamedAttemptColumns(QSqlDatabase& database)
     return std::nullopt;
 }
 
-std::optional<QSqlError> readAnswers(QSqlQuery& answers, const QVariant& attemptRow, PracticeAttempt& attempt)
+QString selectAttempts(const QString& rest)
 {
-    answers.addBindValue(attemptRow);
+    return QStringLiteral("SELECT id, uuid, surname, given_name, trainee_group, finished_at, source, seed, "
+                          "seconds_taken, exercise FROM attempt ") +
+           rest;
+}
+
+void prepareAnswers(QSqlQuery& answers)
+{
+    answers.prepare(QStringLiteral("SELECT question, given, right FROM answer WHERE attempt_id = ?"));
+}
+
+std::optional<QSqlError> readAttempt(const QSqlQuery& row, QSqlQuery& answers, PracticeAttempt& attempt)
+{
+    attempt = PracticeAttempt();
+    attempt.id = row.value(1).toString().toStdString();
+    attempt.surname = row.value(2).toString().toStdString();
+    attempt.givenName = row.value(3).toString().toStdString();
+    attempt.group = row.value(4).toString().toStdString();
+    attempt.finishedAt = row.value(5).toLongLong();
+    attempt.source = row.value(6).toString().toStdString();
+    if (!row.value(7).isNull()) attempt.seed = row.value(7).toString().toULongLong();
+    attempt.secondsTaken = row.value(8).toLongLong();
+    attempt.exercise = row.value(9).toString().toStdString();
+    answers.addBindValue(row.value(0));
     if (!answers.exec()) return answers.lastError();
     while (answers.next()) {
         const std::string key = answers.value(0).toString().toStdString();
@@ -55,25 +77,14 @@ std::variant<std::vector<PracticeAttempt>, QSqlError> unsentAttempts(QSqlDatabas
 {
     QSqlQuery attempts(database);
     attempts.setForwardOnly(true);
-    attempts.prepare(QStringLiteral("SELECT id, uuid, surname, given_name, trainee_group, finished_at, source, seed, "
-                                    "seconds_taken, exercise FROM attempt WHERE sent = 0 ORDER BY id LIMIT ?"));
+    attempts.prepare(selectAttempts(QStringLiteral("WHERE sent = 0 ORDER BY id LIMIT ?")));
     attempts.addBindValue(count);
     if (!attempts.exec()) return attempts.lastError();
     QSqlQuery answers(database);
-    answers.prepare(QStringLiteral("SELECT question, given, right FROM answer WHERE attempt_id = ?"));
+    prepareAnswers(answers);
     std::vector<PracticeAttempt> found;
-    while (attempts.next()) {
-        PracticeAttempt attempt;
-        attempt.id = attempts.value(1).toString().toStdString();
-        attempt.surname = attempts.value(2).toString().toStdString();
-        attempt.givenName = attempts.value(3).toString().toStdString();
-        attempt.group = attempts.value(4).toString().toStdString();
-        attempt.finishedAt = attempts.value(5).toLongLong();
-        attempt.source = attempts.value(6).toString().toStdString();
-        if (!attempts.value(7).isNull()) attempt.seed = attempts.value(7).toString().toULongLong();
-        attempt.secondsTaken = attempts.value(8).toLongLong();
-        attempt.exercise = attempts.value(9).toString().toStdString();
-        if (auto failure = readAnswers(answers, attempts.value(0), attempt)) return *failure;
+    for (PracticeAttempt attempt; attempts.next();) {
+        if (auto failure = readAttempt(attempts, answers, attempt)) return *failure;
         found.push_back(std::move(attempt));
     }
     return found;

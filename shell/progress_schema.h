@@ -3,6 +3,7 @@
 #include "core/practice_attempt.h"
 
 #include <QSqlError>
+#include <QString>
 
 #include <optional>
 #include <string>
@@ -11,7 +12,6 @@
 
 class QSqlDatabase;
 class QSqlQuery;
-class QVariant;
 
 namespace tavelle {
 
@@ -23,9 +23,13 @@ std::optional<QSqlError> addNamedAttemptColumns(QSqlDatabase& database);
 
 // The attempts the class database does not hold yet, the oldest first, at most `count`.
 std::variant<std::vector<PracticeAttempt>, QSqlError> unsentAttempts(QSqlDatabase& database, int count);
-// Fills `attempt`'s answers and marks from `answers`, a prepared "SELECT question, given, right FROM answer
-// WHERE attempt_id = ?", for the attempt whose row id is `attemptRow`.
-std::optional<QSqlError> readAnswers(QSqlQuery& answers, const QVariant& attemptRow, PracticeAttempt& attempt);
+// "SELECT" the columns readAttempt() reads "FROM attempt", then `rest` (a condition, an order).
+QString selectAttempts(const QString& rest);
+// Prepares `answers` for readAttempt(): an attempt's answers and marks.
+void prepareAnswers(QSqlQuery& answers);
+// Fills `attempt` from the current row of a query of selectAttempts(), its answers and marks through
+// `answers`.
+std::optional<QSqlError> readAttempt(const QSqlQuery& row, QSqlQuery& answers, PracticeAttempt& attempt);
 // How many attempts wait to be sent.
 std::variant<int, QSqlError> unsentCount(QSqlDatabase& database);
 // Marks these attempts sent, in one transaction.

@@ -263,25 +263,13 @@ std::optional<StoreFault> SqliteProgressStore::exportCsv(const QString& file)
     if (std::optional<StoreFault> failure = open()) return failure;
     QSqlQuery attempts(QSqlDatabase::database(m_connection, false));
     attempts.setForwardOnly(true);
-    if (!attempts.exec(QStringLiteral("SELECT id, finished_at, source, seed, seconds_taken, exercise, uuid, surname, "
-                                      "given_name, trainee_group FROM attempt ORDER BY finished_at, id")))
-        return fault(attempts.lastError());
+    if (!attempts.exec(selectAttempts(QStringLiteral("ORDER BY finished_at, id")))) return fault(attempts.lastError());
     QSqlQuery answers(QSqlDatabase::database(m_connection, false));
-    answers.prepare(QStringLiteral("SELECT question, given, right FROM answer WHERE attempt_id = ?"));
+    prepareAnswers(answers);
 
     std::string csv = progressCsvHeader();
-    while (attempts.next()) {
-        PracticeAttempt attempt;
-        attempt.finishedAt = attempts.value(1).toLongLong();
-        attempt.source = attempts.value(2).toString().toStdString();
-        if (!attempts.value(3).isNull()) attempt.seed = attempts.value(3).toString().toULongLong();
-        attempt.secondsTaken = attempts.value(4).toLongLong();
-        attempt.exercise = attempts.value(5).toString().toStdString();
-        attempt.id = attempts.value(6).toString().toStdString();
-        attempt.surname = attempts.value(7).toString().toStdString();
-        attempt.givenName = attempts.value(8).toString().toStdString();
-        attempt.group = attempts.value(9).toString().toStdString();
-        if (const auto failure = readAnswers(answers, attempts.value(0), attempt)) return fault(*failure);
+    for (PracticeAttempt attempt; attempts.next();) {
+        if (const auto failure = readAttempt(attempts, answers, attempt)) return fault(*failure);
         csv += progressCsvRow(attempt);
     }
     KeptFile kept(file);
