@@ -35,4 +35,9 @@ bool KeptFile::commit()
     return m_file->flush() && m_file->error() == QFileDevice::NoError;
 }
 
+bool KeptFile::writeWhole(QByteArrayView text)
+{
+    return open() && m_file->write(text.data(), text.size()) == text.size() && commit();
+}
+
 }  // namespace tavelle

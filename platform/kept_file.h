@@ -20,6 +20,8 @@ public:
     // Once everything is written: false when anything failed, and a file written beside is then dropped.
     bool commit();
     QString errorString() const { return m_file->errorString(); }
+    // Opens, writes `text` and commits: false when any step failed, errorString() saying why.
+    bool writeWhole(QByteArrayView text);
 
 private:
     std::unique_ptr<QFileDevice> m_file;

@@ -56,9 +56,7 @@ int exportClassProgress(const QString& connection, const std::optional<QString>&
         return 1;
     }
     const std::string& text = std::get<std::string>(csv);
-    KeptFile kept(file);
-    if (!kept.open() || kept.device().write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) ||
-        !kept.commit()) {
+    if (!KeptFile(file).writeWhole(text)) {
         say(stderr, storageFaultReason(StorageFault::writeError, file.toStdString()));
         return 2;
     }

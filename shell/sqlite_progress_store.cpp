@@ -273,8 +273,7 @@ std::optional<StoreFault> SqliteProgressStore::exportCsv(const QString& file)
         csv += progressCsvRow(attempt);
     }
     KeptFile kept(file);
-    if (!kept.open() || kept.device().write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size()) ||
-        !kept.commit())
+    if (!kept.writeWhole(csv))
         return StoreFault{StorageFault::writeError, file, kept.errorString()};
     return std::nullopt;
 }
