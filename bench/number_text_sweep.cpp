@@ -1,8 +1,8 @@
 // Every single-precision value from 1e-6 to 1e8 in magnitude (with --all: every finite one), both signs, written
 // by the core and by the first formatting (to_chars with a precision): prints the count compared and fails at the
-// first text that differs. Too slow for the test suite (minutes); tests/core/number_text_test.cpp checks a sample
+// first text that differs. Too slow for the test suite (minutes); tests/core/text/number_text_test.cpp checks a sample
 // on every run.
-#include "core/number_text.h"
+#include "core/text/number_text.h"
 #include "tests/support/number_text_reference.h"
 
 #include <bit>

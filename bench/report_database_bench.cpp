@@ -3,7 +3,7 @@
 // the best time and that run's peak memory, so that they can be set beside the export's own.
 // Usage: tavelle_report_database_bench TAVELLE-SHEETS EXPORT.csv...
 #include "classdb/class_server.h"
-#include "core/progress_csv_reader.h"
+#include "core/progress/progress_csv.h"
 #include "tests/support/private_postgres.h"
 
 #include <QCoreApplication>

@@ -4,9 +4,9 @@
 // screens, as navigation does, so that no screen is measured only against its own warm caches.
 // Prints one line per screen: "screen <name> <median ms> <first ms> <slowest ms>".
 #include "bench/bench_screens.h"
-#include "core/screen_id.h"
-#include "core/screen_load.h"
-#include "core/walkthrough.h"
+#include "core/screens/screen_id.h"
+#include "core/screens/screen_load.h"
+#include "core/screens/walkthrough.h"
 #include "platform/system_locale.h"
 #include "screens/application_look.h"
 #include "screens/screen_factory.h"

@@ -1,5 +1,5 @@
 // The whole walk of one exercise without a window: the four entry presses and the four screens' texts.
-#include "core/walkthrough.h"
+#include "core/screens/walkthrough.h"
 #include "format/random_exercises.h"
 
 #include <benchmark/benchmark.h>

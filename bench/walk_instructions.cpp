@@ -1,6 +1,6 @@
 // Walks the given number of random exercises, one WalkResult reused throughout: for callgrind's instruction
 // count of one walk (bench/walk_instructions.sh), which does not depend on the machine's load.
-#include "core/walkthrough.h"
+#include "core/screens/walkthrough.h"
 #include "format/random_exercises.h"
 
 #include <cstdio>

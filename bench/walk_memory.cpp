@@ -10,7 +10,7 @@
 // do); its print program is found as the application finds its own, this program lying as deep in the build
 // tree as the application.
 #include "bench/bench_screens.h"
-#include "core/entry_screens.h"
+#include "core/screens/entry_screens.h"
 #include "platform/system_locale.h"
 #include "screens/application_look.h"
 #include "screens/screen_window.h"

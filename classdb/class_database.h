@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/class_database_texts.h"
-#include "core/practice_attempt.h"
+#include "core/progress/class_database_texts.h"
+#include "core/progress/practice_attempt.h"
 
 #include <QString>
 

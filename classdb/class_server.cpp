@@ -1,6 +1,7 @@
 #include "classdb/class_server.h"
 
 #include "class_database_migrations.h"
+#include "core/progress/progress_csv.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

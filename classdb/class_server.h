@@ -1,7 +1,7 @@
 #pragma once
 
 #include "classdb/class_database.h"
-#include "core/attempt_source.h"
+#include "core/progress/attempt_source.h"
 
 #include <QSqlQuery>
 #include <QString>

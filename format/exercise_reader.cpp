@@ -1,6 +1,6 @@
 #include "format/exercise_reader.h"
 
-#include "core/entry_screens.h"
+#include "core/screens/entry_screens.h"
 #include "format/printable_text.h"
 
 #include <algorithm>

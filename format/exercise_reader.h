@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/walkthrough.h"
+#include "core/screens/walkthrough.h"
 #include "format/input_error.h"
 #include "format/json_tokenizer.h"
 

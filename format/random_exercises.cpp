@@ -1,8 +1,8 @@
 #include "format/random_exercises.h"
 
-#include "core/entry_screens.h"
-#include "core/list_items.h"
-#include "core/trade_tables.h"
+#include "core/screens/entry_screens.h"
+#include "core/trade/list_items.h"
+#include "core/trade/trade_tables.h"
 #include "format/json_writer.h"
 #include "format/splitmix64.h"
 

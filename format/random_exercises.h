@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/walkthrough.h"
+#include "core/screens/walkthrough.h"
 #include "format/json_writer.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "screens/about_screen.h"
 
-#include "core/about_texts.h"
+#include "core/screens/about_texts.h"
 #include "screens/artwork.h"
 
 #include <QFrame>

@@ -1,6 +1,6 @@
 #include "screens/entry_screen.h"
 
-#include "core/spoken_names.h"
+#include "core/screens/spoken_names.h"
 
 #include <QComboBox>
 #include <QLabel>

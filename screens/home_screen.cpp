@@ -1,6 +1,6 @@
 #include "screens/home_screen.h"
 
-#include "core/about_texts.h"
+#include "core/screens/about_texts.h"
 #include "screens/artwork.h"
 #include "screens/sharp_picture.h"
 #include "screens/wrapping_button.h"

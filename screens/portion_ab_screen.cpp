@@ -1,6 +1,6 @@
 #include "screens/portion_ab_screen.h"
 
-#include "core/result_labels.h"
+#include "core/screens/result_labels.h"
 #include "screens/loaded_texts.h"
 
 #include <QGroupBox>

@@ -1,7 +1,8 @@
 #include "screens/question_screen.h"
 
-#include "core/practice_flow.h"
-#include "core/practice_texts.h"
+#include "core/practice/practice_flow.h"
+#include "core/practice/practice_texts.h"
+#include "core/practice/answer_marking.h"
 #include "screens/choice_list.h"
 
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/practice_questions.h"
-#include "core/practice_session.h"
+#include "core/practice/practice_questions.h"
+#include "core/practice/practice_session.h"
 #include "screens/screen_window.h"
 
 #include <span>

@@ -1,8 +1,8 @@
 #include "screens/schematic_screen.h"
 
-#include "core/about_texts.h"
-#include "core/result_labels.h"
-#include "core/schematic.h"
+#include "core/screens/about_texts.h"
+#include "core/screens/result_labels.h"
+#include "core/trade/schematic.h"
 #include "screens/artwork.h"
 #include "screens/clickable_picture.h"
 #include "screens/line_item.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/practice_questions.h"
-#include "core/screen_id.h"
+#include "core/practice/practice_questions.h"
+#include "core/screens/screen_id.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/screen_texts.h"
+#include "core/screens/screen_texts.h"
 #include "screens/artwork.h"
 #include "screens/screen_host.h"
 

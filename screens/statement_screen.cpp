@@ -2,7 +2,7 @@
 
 #include "screens/loaded_texts.h"
 
-#include "core/result_labels.h"
+#include "core/screens/result_labels.h"
 
 #include <QLabel>
 

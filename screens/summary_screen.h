@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/practice_texts.h"
+#include "core/practice/practice_texts.h"
 #include "screens/screen_window.h"
 
 class QLabel;

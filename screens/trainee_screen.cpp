@@ -1,6 +1,6 @@
 #include "screens/trainee_screen.h"
 
-#include "core/class_database_texts.h"
+#include "core/progress/class_database_texts.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

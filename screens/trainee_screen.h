@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/trainee.h"
+#include "core/practice/trainee.h"
 
 #include <QDialog>
 

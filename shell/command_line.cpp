@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/command_line.h"
 
-#include "core/about_texts.h"
-#include "core/class_database_texts.h"
+#include "core/screens/about_texts.h"
+#include "core/progress/class_database_texts.h"
 #include "platform/qt_own_texts.h"
 #include "shell/class_command.h"
 #include "classdb/class_database_setting.h"

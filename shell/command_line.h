@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/trainee.h"
+#include "core/practice/trainee.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "shell/default_printer_lookup.h"
 
-#include "core/default_printer_answer.h"
+#include "core/printing/default_printer_answer.h"
 
 #include <QProcessEnvironment>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/exercise_record.h"
-#include "core/practice_questions.h"
-#include "core/screen_flow.h"
+#include "core/practice/practice_questions.h"
+#include "core/screens/screen_flow.h"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
 #include "shell/navigator.h"
 
-#include "core/entry_screens.h"
-#include "core/screen_load.h"
+#include "core/screens/entry_screens.h"
+#include "core/screens/screen_load.h"
 #include "screens/entry_screen.h"
 #include "screens/screen_factory.h"
 #include "screens/window_placement.h"

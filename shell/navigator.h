@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/exercise_record.h"
-#include "core/screen_flow.h"
+#include "core/screens/screen_flow.h"
 #include "screens/screen_host.h"
 #include "shell/navigation_mode.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/entry_screens.h"
-#include "core/practice_attempt.h"
-#include "core/practice_session.h"
-#include "core/practice_texts.h"
-#include "core/trainee.h"
+#include "core/screens/entry_screens.h"
+#include "core/progress/practice_attempt.h"
+#include "core/practice/practice_session.h"
+#include "core/practice/practice_texts.h"
+#include "core/practice/trainee.h"
 #include "shell/navigation_mode.h"
 #include "shell/progress_worker.h"
 

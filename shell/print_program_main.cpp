@@ -5,7 +5,7 @@
 //   tavelle-print              prints the request read on standard input
 //   tavelle-print --cancel ID  cancels the job ID at the print server
 //   tavelle-print --check      answers "ready" once its libraries are loaded
-#include "core/printer_choice.h"
+#include "core/printing/printer_choice.h"
 #include "shell/print_answer.h"
 #include "shell/print_request.h"
 

@@ -1,6 +1,6 @@
 #include "shell/progress_schema.h"
 
-#include "core/attempt_id.h"
+#include "core/progress/attempt_id.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/practice_attempt.h"
+#include "core/progress/practice_attempt.h"
 
 #include <QSqlError>
 #include <QString>

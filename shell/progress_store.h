@@ -1,7 +1,8 @@
 #pragma once
 
-#include "core/practice_attempt.h"
-#include "core/practice_texts.h"
+#include "core/progress/practice_attempt.h"
+#include "core/practice/practice_texts.h"
+#include "core/progress/storage_fault.h"
 
 #include <QString>
 

@@ -1,5 +1,7 @@
 #include "shell/progress_worker.h"
 
+#include "core/progress/storage_fault.h"
+
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QThread>

@@ -1,7 +1,9 @@
 #include "shell/sqlite_progress_store.h"
 
-#include "core/attempt_id.h"
-#include "core/practice_texts.h"
+#include "core/progress/attempt_id.h"
+#include "core/practice/practice_texts.h"
+#include "core/progress/progress_csv.h"
+#include "core/progress/storage_fault.h"
 #include "platform/kept_file.h"
 #include "shell/progress_schema.h"
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/progress_store.h"
+#include "core/progress/storage_fault.h"
 
 #include <chrono>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/user_guide.h"
 
-#include "core/guide_sections.h"
+#include "core/screens/guide_sections.h"
 #include "screens/screen_window.h"
 
 #include <QApplication>

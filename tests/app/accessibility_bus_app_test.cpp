@@ -1,7 +1,7 @@
 // The entry screens as a screen reader reads them over AT-SPI, after a choice in every list: Qt then
 // gives the chosen value as the list's name, so what says what the list is must be the label it is
 // labelled by. Run by on_accessibility_bus.sh (a private Xvfb and session bus); skipped elsewhere.
-#include "core/spoken_names.h"
+#include "core/screens/spoken_names.h"
 #include "tests/app/desktop_test.h"
 
 #include <QJsonArray>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/entry_screens.h"
+#include "core/screens/entry_screens.h"
 #include "core/exercise_record.h"
 #include "screens/screen_window.h"
 #include "shell/navigator.h"

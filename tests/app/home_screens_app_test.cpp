@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "core/about_texts.h"
+#include "core/screens/about_texts.h"
 
 #include <QLabel>
 #include <QMouseEvent>

@@ -1,6 +1,7 @@
 #include "shell/progress_worker.h"
 #include "shell/sqlite_progress_store.h"
 #include "tests/support/test_files.h"
+#include "core/progress/storage_fault.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/exercise_record.h"
-#include "core/screen_load.h"
+#include "core/screens/screen_load.h"
 #include "screens/screen_factory.h"
 #include "tests/support/fake_shell.h"
 #include "tests/support/named_exercises.h"

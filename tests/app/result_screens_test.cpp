@@ -1,9 +1,9 @@
 #include "tests/app/result_screen_support.h"
 
-#include "core/entry_rules.h"
-#include "core/list_items.h"
-#include "core/result_labels.h"
-#include "core/screen_id.h"
+#include "core/trade/entry_rules.h"
+#include "core/trade/list_items.h"
+#include "core/screens/result_labels.h"
+#include "core/screens/screen_id.h"
 #include "screens/final_screen.h"
 #include "screens/portion_ab_screen.h"
 #include "screens/schematic_screen.h"

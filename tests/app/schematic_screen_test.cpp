@@ -3,8 +3,8 @@
 
 #include <QCoreApplication>
 
-#include "core/about_texts.h"
-#include "core/result_labels.h"
+#include "core/screens/about_texts.h"
+#include "core/screens/result_labels.h"
 #include "screens/line_item.h"
 #include "screens/schematic_screen.h"
 #include "screens/shape_item.h"

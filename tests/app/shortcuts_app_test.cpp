@@ -1,6 +1,6 @@
 // Keys beyond the screens' design: F1 opens the user guide at the window's section, Ctrl+P presses
 // "Imprimer" and Ctrl+Q "Quitter" where the screen has them, and nothing where it has not.
-#include "core/guide_sections.h"
+#include "core/screens/guide_sections.h"
 #include "screens/screen_factory.h"
 #include "screens/silent_host.h"
 #include "shell/user_guide.h"

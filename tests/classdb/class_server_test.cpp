@@ -1,5 +1,6 @@
-#include "core/attempt_id.h"
-#include "core/class_database_texts.h"
+#include "core/progress/attempt_id.h"
+#include "core/progress/class_database_texts.h"
+#include "core/progress/progress_csv.h"
 #include "classdb/class_server.h"
 #include "tests/support/private_postgres.h"
 

@@ -1,4 +1,4 @@
-#include "core/attempt_id.h"
+#include "core/progress/attempt_id.h"
 #include "shell/sqlite_progress_store.h"
 
 #include <QSqlDatabase>

@@ -1,4 +1,4 @@
-#include "core/class_database_texts.h"
+#include "core/progress/class_database_texts.h"
 #include "screens/trainee_screen.h"
 
 #include <QApplication>

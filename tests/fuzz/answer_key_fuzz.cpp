@@ -1,7 +1,7 @@
 // The whole answer-key path on any bytes: read, walk with both decimal separators, write the JSON
 // results and the French answer key, then read the JSON back. Input the reader refuses must be
 // refused with one printable line; input it accepts must give one well-formed result per exercise.
-#include "core/walkthrough.h"
+#include "core/screens/walkthrough.h"
 #include "tools/solve/answer_key.h"
 #include "format/exercise_reader.h"
 #include "format/json_writer.h"

@@ -1,6 +1,6 @@
 #include "session_choices.h"
 
-#include "core/list_items.h"
+#include "core/trade/list_items.h"
 
 #include <array>
 #include <charconv>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/entry_screens.h"
+#include "core/screens/entry_screens.h"
 #include "core/exercise_record.h"
-#include "core/screen_id.h"
+#include "core/screens/screen_id.h"
 #include "session_random.h"
 
 #include <map>

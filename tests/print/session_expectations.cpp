@@ -1,6 +1,6 @@
 #include "session_expectations.h"
 
-#include "core/screen_load.h"
+#include "core/screens/screen_load.h"
 
 namespace tavelle::testing {
 

@@ -7,8 +7,8 @@
 #include "session_trainee.h"
 #include "fake_print_program.h"
 
-#include "core/entry_rules.h"
-#include "core/screen_flow.h"
+#include "core/trade/entry_rules.h"
+#include "core/screens/screen_flow.h"
 #include "shell/navigator.h"
 #include "shell/print_operation.h"
 #include "shell/print_program.h"

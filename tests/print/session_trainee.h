@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/exercise_record.h"
-#include "core/screen_id.h"
+#include "core/screens/screen_id.h"
 #include "session_random.h"
 #include "session_choices.h"
 

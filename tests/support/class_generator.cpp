@@ -1,8 +1,10 @@
 #include "tests/support/class_generator.h"
 
-#include "core/number_text.h"
-#include "core/practice_questions.h"
-#include "core/walkthrough.h"
+#include "core/text/number_text.h"
+#include "core/practice/practice_questions.h"
+#include "core/screens/walkthrough.h"
+#include "core/progress/progress_csv.h"
+#include "core/practice/answer_marking.h"
 #include "format/json_writer.h"
 #include "format/random_exercises.h"
 

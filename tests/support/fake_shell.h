@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/entry_rules.h"
+#include "core/trade/entry_rules.h"
 #include "screens/screen_host.h"
 #include "screens/screen_window.h"
 #include "shell/message_boxes.h"

@@ -1,6 +1,6 @@
 #include "core/exercise_record.h"
-#include "core/sheet_texts.h"
-#include "core/values_to_find.h"
+#include "core/papers/sheet_texts.h"
+#include "core/trade/values_to_find.h"
 #include "sheets_pdf.h"
 
 #include <gtest/gtest.h>

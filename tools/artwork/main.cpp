@@ -2,7 +2,7 @@
 // tavelle-artwork: draws, at build time, every picture the screens show at the pixel densities of
 // common screens, and the application's icon, so that the application reads them instead of drawing
 // them while it starts. Writes the pictures and a Qt resource list of them into a folder.
-#include "core/screen_id.h"
+#include "core/screens/screen_id.h"
 #include "screens/application_look.h"
 #include "screens/artwork.h"
 #include "screens/artwork_pictures.h"

@@ -2,8 +2,8 @@
 
 #include "classdb/class_database_setting.h"
 #include "classdb/class_server.h"
-#include "core/class_report.h"
-#include "core/progress_csv_reader.h"
+#include "core/papers/class_report.h"
+#include "core/progress/progress_csv.h"
 #include "platform/kept_file.h"
 #include "platform/system_locale.h"
 #include "screens/application_look.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/class_report.h"
+#include "core/papers/class_report.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,9 +1,9 @@
 #include "tools/sheets/exam_sheets.h"
 
-#include "core/result_labels.h"
-#include "core/screen_load.h"
-#include "core/sheet_texts.h"
-#include "core/values_to_find.h"
+#include "core/screens/result_labels.h"
+#include "core/screens/screen_load.h"
+#include "core/papers/sheet_texts.h"
+#include "core/trade/values_to_find.h"
 #include "screens/artwork.h"
 #include "screens/screen_factory.h"
 #include "screens/screen_window.h"

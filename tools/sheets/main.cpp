@@ -1,11 +1,11 @@
 // tavelle-sheets: exam sheets for instructors. Walks exercises through the application's entry rules
 // and writes an A4 PDF: for each accepted exercise a trainee page (statement and schematic), then an
 // answer page (portion AB and the final calculation), drawn by the application's own screens.
-#include "core/walkthrough.h"
+#include "core/screens/walkthrough.h"
 #include "platform/kept_file.h"
 #include "platform/system_locale.h"
 #include "screens/application_look.h"
-#include "core/sheet_texts.h"
+#include "core/papers/sheet_texts.h"
 #include "tools/sheets/class_list.h"
 #include "tools/sheets/class_report_command.h"
 #include "tools/sheets/exam_sheets.h"

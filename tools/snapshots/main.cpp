@@ -1,8 +1,8 @@
 // tavelle-snapshots: pictures every screen of the application, as it shows after a walk through
 // an exercise, one PNG file per screen. Needs no display: it renders off screen by default.
-#include "core/screen_id.h"
-#include "core/screen_load.h"
-#include "core/walkthrough.h"
+#include "core/screens/screen_id.h"
+#include "core/screens/screen_load.h"
+#include "core/screens/walkthrough.h"
 #include "platform/system_locale.h"
 #include "screens/application_look.h"
 #include "screens/screen_factory.h"

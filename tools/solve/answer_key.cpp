@@ -1,7 +1,7 @@
 #include "tools/solve/answer_key.h"
 
-#include "core/number_text.h"
-#include "core/result_labels.h"
+#include "core/text/number_text.h"
+#include "core/screens/result_labels.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 // tavelle-solve: the instructor's answer key. Walks exercises through the same entry rules and
 // calculations as the application's screens and writes what each screen would show, one exercise
 // at a time: each is read, walked and written before the next is read.
-#include "core/walkthrough.h"
+#include "core/screens/walkthrough.h"
 #include "platform/system_locale.h"
 #include "tools/solve/answer_key.h"
 #include "format/exercise_reader.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/exercise_record.h"
-#include "core/walkthrough.h"
+#include "core/screens/walkthrough.h"
 #include "format/json_writer.h"
 
 namespace tavelle {

@@ -1,6 +1,6 @@
 #include "tools/solve/tool_command_line.h"
 
-#include "core/about_texts.h"
+#include "core/screens/about_texts.h"
 #include "format/printable_text.h"
 
 #include <algorithm>

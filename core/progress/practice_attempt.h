@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/practice/practice_questions.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tavelle {
+
+// One finished practice exercise, as it is kept: when, what was asked, what was answered.
+struct PracticeAttempt {
+    std::string id;         // unique, made on the trainee's machine: a UUID, 36 lowercase characters
+    std::string surname;    // the trainee's name ("Durand"), empty for an anonymous attempt
+    std::string givenName;  // the trainee's first name ("Élise")
+    std::string group;      // the trainee's group ("Groupe B"), may be empty
+    std::int64_t finishedAt = 0;  // seconds since 1970, UTC
+    std::string exercise;         // the exercise as one JSON object of the exercise file format
+    std::optional<std::uint64_t> seed;
+    std::string source;  // the exercise file, empty for a drawn exercise
+    std::array<std::string, questionCount> answers;
+    std::array<bool, questionCount> right{};
+    std::int64_t secondsTaken = 0;
+
+    int score() const;
+};
+
+// A past attempt as the summary lists it.
+struct PastResult {
+    std::int64_t finishedAt = 0;
+    int score = 0;
+    std::int64_t secondsTaken = 0;
+};
+
+// How often each question was answered right, over every kept attempt.
+struct QuestionRecord {
+    int right = 0;
+    int asked = 0;
+};
+using QuestionRecords = std::array<QuestionRecord, questionCount>;
+
+}  // namespace tavelle

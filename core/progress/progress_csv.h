@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/progress/attempt_source.h"
+#include "core/progress/practice_attempt.h"
+
+#include <array>
+#include <cstddef>
+#include <istream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavelle {
+
+// The exported progress: one header row, then one row per attempt, comma-separated, quoted where
+// a field holds a comma, a quote or a line break.
+std::string progressCsvHeader();
+std::string progressCsvRow(const PracticeAttempt& attempt);
+
+// "2026-12-08T10:31:02Z".
+std::string utcTimestamp(std::int64_t secondsSince1970);
+
+// Reads a progress export (`progressCsvHeader()`, then `progressCsvRow()` rows) a row at a time. A file
+// whose header differs, or a row that no export writes, is refused: the fault names the file and the line.
+class ProgressCsvReader : public AttemptSource {
+public:
+    // `name` is the file as messages name it; `french` picks the messages' language.
+    ProgressCsvReader(std::istream& in, std::string name, bool french);
+
+    bool next(PracticeAttempt& attempt) override;
+    std::optional<std::string> fault() const override { return m_fault; }
+
+private:
+    enum class Record { read, end, unclosedQuote };
+
+    Record readRecord();
+    bool readHeader();
+    bool refuse(std::size_t line, std::string_view french, std::string_view english);
+    bool refuseField(std::size_t line, std::size_t column);
+    bool fill(PracticeAttempt& attempt);
+
+    std::istream& m_in;
+    std::string m_name;
+    bool m_french;
+    bool m_headerRead = false;
+    std::size_t m_line = 1;        // the line the next record starts on
+    std::size_t m_recordLine = 1;  // the line the record just read started on
+    std::vector<std::string> m_fields;
+    std::size_t m_fieldCount = 0;
+    std::optional<std::string> m_fault;
+};
+
+// "2026-12-08T10:31:02Z" as seconds since 1970; nothing unless it is exactly that form and a real time.
+std::optional<std::int64_t> parseUtcTimestamp(std::string_view text);
+// "2026-12-08" as days since 1970; nothing unless it is exactly that form and a real day.
+std::optional<std::int64_t> parseIsoDay(std::string_view text);
+
+}  // namespace tavelle

@@ -1,0 +1,186 @@
+#include "core/progress/attempt_id.h"
+#include "core/progress/class_database_texts.h"
+#include "core/practice/trainee.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace tavelle {
+namespace {
+
+TEST(AttemptId, IsARandomVersion4UuidInLowercase)
+{
+    std::set<std::string> seen;
+    for (int i = 0; i < 1000; ++i) {
+        const std::string id = newAttemptId();
+        ASSERT_TRUE(isAttemptId(id)) << id;
+        EXPECT_EQ(id[14], '4') << id;
+        EXPECT_NE(std::string_view("89ab").find(id[19]), std::string_view::npos) << id;
+        seen.insert(id);
+    }
+    EXPECT_EQ(seen.size(), 1000u);
+    for (const char* notAnId : {"", "0f8fad5b-d9cb-469f-a165-70867728950", "0F8FAD5B-D9CB-469F-A165-70867728950E",
+                                "0f8fad5b-d9cb-469f-a165x70867728950e", "0f8fad5bd-9cb-469f-a165-70867728950e",
+                                "0f8fad5b-d9cb-469f-a165-70867728950g", "0f8fad5b-d9cb-469f-a165-70867728950+"})
+        EXPECT_FALSE(isAttemptId(notAnId)) << notAnId;
+}
+
+TEST(Trainee, NameAndFirstNameFromOneText)
+{
+    struct Case {
+        const char* typed;
+        const char* group;
+        const char* surname;
+        const char* givenName;
+        const char* groupKept;
+    };
+    const Case cases[] = {
+        {"Durand Élise", "Groupe B", "Durand", "Élise", "Groupe B"},
+        {"DURAND Élise", "", "DURAND", "Élise", ""},
+        {"Élise DURAND", "  Groupe   B ", "DURAND", "Élise", "Groupe B"},
+        {"DE LA FONTAINE Jean Marie", "", "DE LA FONTAINE", "Jean Marie", ""},
+        {"Jean DE LA FONTAINE", "", "DE LA FONTAINE", "Jean", ""},
+        {"Anne LE GOFF Marie", "", "LE GOFF", "Anne Marie", ""},
+        {"ÉLODIE ŒRTEL", "", "ÉLODIE", "ŒRTEL", ""},        // all in capitals: the first word
+        {"Le Goff Anne", "", "Le", "Goff Anne", ""},          // none in capitals: the first word
+        {"D'ALEMBERT\tJean", "", "D'ALEMBERT", "Jean", ""},
+        {"  Müller   Jürgen  ", "", "Müller", "Jürgen", ""},
+        {"N'DIAYE œdipe", "", "N'DIAYE", "œdipe", ""},
+        {"ÇA ça", "", "ÇA", "ça", ""},
+        {"12 ×Ab", "", "12", "×Ab", ""},  // no letters in capitals at all
+        {"KOWALSKI Łukasz", "", "KOWALSKI", "Łukasz", ""},  // a letter beyond Latin-1 is no capital
+        {"DURAND ÷ Élise", "", "DURAND", "÷ Élise", ""},
+        // Broken UTF-8 is kept as typed, and its bytes are no letters.
+        {"DURAND \xc3" "A Élise", "", "DURAND", "\xc3" "A Élise", ""},
+        {"DURAND \xc3\xc0x", "", "DURAND", "\xc3\xc0x", ""},
+    };
+    for (const Case& c : cases) {
+        const auto read = readTrainee(c.typed, c.group);
+        ASSERT_TRUE(std::holds_alternative<Trainee>(read)) << c.typed;
+        const Trainee& trainee = std::get<Trainee>(read);
+        EXPECT_EQ(trainee.surname, c.surname) << c.typed;
+        EXPECT_EQ(trainee.givenName, c.givenName) << c.typed;
+        EXPECT_EQ(trainee.group, c.groupKept) << c.typed;
+    }
+}
+
+TEST(Trainee, RefusesWithAFrenchReason)
+{
+    struct Case {
+        std::string typed;
+        std::string group;
+        TraineeFault fault;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"", "", TraineeFault::emptyName,
+         "Le nom du stagiaire est vide : écrivez le nom puis le prénom, par exemple « DURAND Élise »."},
+        {" \t ", "", TraineeFault::emptyName, nullptr},
+        {"DURAND", "", TraineeFault::noGivenName,
+         "Le prénom du stagiaire manque : écrivez le nom puis le prénom, par exemple « DURAND Élise »."},
+        {"DURAND " + std::string(114, 'e') + "é", "", TraineeFault::nameTooLong,
+         "Le nom et le prénom du stagiaire sont trop longs (120 caractères au plus)."},
+        {"DURAND Élise", std::string(61, 'g'), TraineeFault::groupTooLong,
+         "Le nom du groupe est trop long (60 caractères au plus)."},
+        {"DURAND\nÉlise", "", TraineeFault::controlCharacterInName,
+         "Le nom du stagiaire contient un caractère de commande (tabulation exceptée)."},
+        {"DURAND \x7f", "", TraineeFault::controlCharacterInName, nullptr},
+        {"DURAND Élise", "B\r", TraineeFault::controlCharacterInGroup,
+         "Le nom du groupe contient un caractère de commande."},
+    };
+    for (const Case& c : cases) {
+        const auto read = readTrainee(c.typed, c.group);
+        ASSERT_TRUE(std::holds_alternative<TraineeFault>(read)) << c.typed;
+        EXPECT_EQ(std::get<TraineeFault>(read), c.fault) << c.typed;
+        if (c.text) {
+            EXPECT_EQ(traineeFaultText(c.fault), c.text);
+        }
+    }
+    // At the limit, still a name.
+    EXPECT_TRUE(std::holds_alternative<Trainee>(readTrainee("DURAND " + std::string(113, 'e') + "é", "")));
+    EXPECT_TRUE(std::holds_alternative<Trainee>(readTrainee("DURAND Élise", std::string(60, 'g'))));
+}
+
+TEST(Trainee, TheNamingWindowsFieldsAndTheAccountsName)
+{
+    struct Case {
+        const char* surname;
+        const char* givenName;
+        const char* group;
+        std::variant<Trainee, TraineeFault> expected;
+    };
+    const Case cases[] = {
+        {" Le  Goff ", "Anne Marie", " B ", Trainee{"Le Goff", "Anne Marie", "B"}},
+        {"", "Anne", "", TraineeFault::emptyName},
+        {"Durand", "  ", "", TraineeFault::noGivenName},
+        {"Durand", "É\nlise", "", TraineeFault::controlCharacterInName},
+        {"Dur\x01and", "Élise", "", TraineeFault::controlCharacterInName},
+        {"Durand", "Élise", "\x1b", TraineeFault::controlCharacterInGroup},
+    };
+    for (const Case& c : cases) {
+        const auto checked = checkTrainee(c.surname, c.givenName, c.group);
+        ASSERT_EQ(checked.index(), c.expected.index()) << c.surname;
+        if (const auto* trainee = std::get_if<Trainee>(&checked)) {
+            EXPECT_EQ(trainee->surname, std::get<Trainee>(c.expected).surname);
+            EXPECT_EQ(trainee->givenName, std::get<Trainee>(c.expected).givenName);
+            EXPECT_EQ(trainee->group, std::get<Trainee>(c.expected).group);
+        } else {
+            EXPECT_EQ(std::get<TraineeFault>(checked), std::get<TraineeFault>(c.expected)) << c.surname;
+        }
+    }
+    EXPECT_EQ(offeredTrainee("Élise DURAND,Salle 12,,").surname, "DURAND");
+    EXPECT_EQ(offeredTrainee("Élise DURAND,Salle 12,,").givenName, "Élise");
+    EXPECT_EQ(offeredTrainee("root").surname, "");
+    EXPECT_EQ(offeredTrainee("").givenName, "");
+    EXPECT_EQ(traineeWindowTexts().title, "Qui s'entraîne ?");
+}
+
+TEST(ClassDatabaseTexts, OneFrenchSentenceForEachFault)
+{
+    const std::string server = "host=salle12 dbname=tavelle password=secret user=durand";
+    EXPECT_EQ(shownServer(server), "host=salle12 dbname=tavelle user=durand");
+    EXPECT_EQ(shownServer("  password=x  "), "");
+    struct Case {
+        ServerFault fault;
+        const char* text;
+    };
+    const Case cases[] = {
+        {ServerFault::driverMissing, "Le pilote PostgreSQL de Qt n'est pas installé sur ce poste (paquet "
+                                     "libqt6sql6-psql) : la base de la classe ne peut pas être jointe."},
+        {ServerFault::unreachable, "Pas de réponse du serveur de la classe (« host=salle12 dbname=tavelle "
+                                   "user=durand ») : il est arrêté, injoignable ou trop lent à répondre."},
+        {ServerFault::authenticationFailed,
+         "Identification refusée par le serveur de la classe (« host=salle12 dbname=tavelle user=durand ») : le "
+         "mot de passe est faux ou absent, ou le compte est inconnu. Le mot de passe se range dans le fichier de "
+         "mots de passe de PostgreSQL (~/.pgpass), jamais dans les réglages de Tavelle."},
+        {ServerFault::unknownDatabase, "La base nommée n'existe pas sur le serveur de la classe (« host=salle12 "
+                                       "dbname=tavelle user=durand ») : vérifiez la connexion réglée avec "
+                                       "l'administrateur."},
+        {ServerFault::notPrepared, "La base de la classe n'est pas encore préparée pour Tavelle sur le serveur de "
+                                   "la classe (« host=salle12 dbname=tavelle user=durand ») : l'administrateur la "
+                                   "prépare une fois avec « tavelle --base … --preparer-base »."},
+        {ServerFault::newerSchema, "La base de la classe sur le serveur de la classe (« host=salle12 dbname=tavelle "
+                                   "user=durand ») a été préparée par une version plus récente de Tavelle : mettez "
+                                   "Tavelle à jour sur ce poste."},
+        {ServerFault::notAllowed, "Opération refusée à ce compte par le serveur de la classe (« host=salle12 "
+                                  "dbname=tavelle user=durand ») (permission denied)."},
+        {ServerFault::other, "Erreur du serveur de la classe (« host=salle12 dbname=tavelle user=durand ») : "
+                             "permission denied"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(serverFaultText(c.fault, server, "permission denied"), c.text);
+
+    EXPECT_EQ(attemptsKeptHereText(), "Les résultats restent gardés sur ce poste et partiront quand le serveur répondra.");
+    EXPECT_EQ(attemptsWaitingText(0), "");
+    EXPECT_EQ(attemptsWaitingText(1), "1 résultat attend d'être envoyé au serveur de la classe.");
+    EXPECT_EQ(attemptsWaitingText(12), "12 résultats attendent d'être envoyés au serveur de la classe.");
+    EXPECT_EQ(classSendingText(0, "Serveur muet."), "");
+    EXPECT_EQ(classSendingText(1, ""), "1 résultat attend d'être envoyé au serveur de la classe.");
+    EXPECT_EQ(classSendingText(2, "Serveur muet."),
+              "2 résultats attendent d'être envoyés au serveur de la classe. Serveur muet.");
+    EXPECT_EQ(schemaPreparedText(0, 1), "La base de la classe est prête : version 0 → 1.");
+    EXPECT_EQ(schemaPreparedText(1, 1), "La base de la classe est déjà prête (version 1).");
+}
+
+}  // namespace
+}  // namespace tavelle
