@@ -49,6 +49,10 @@ private:
     std::size_t m_exerciseNumber = 1;
 };
 
+// A class's set for a term fits many times over: a file or a draw beyond this is not one set, for
+// practice or for exam sheets.
+inline constexpr std::size_t mostExercisesInASet = 10'000;
+
 // The exercises of a file named on a command line, or of standard input for "-": opens it, or
 // throws InputError with the system's reason, and closes it at the end.
 class ExerciseFile {

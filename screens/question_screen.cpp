@@ -1,6 +1,5 @@
 #include "screens/question_screen.h"
 
-#include "core/practice/practice_flow.h"
 #include "core/practice/practice_texts.h"
 #include "core/practice/answer_marking.h"
 #include "screens/choice_list.h"
@@ -59,14 +58,14 @@ QuestionScreen::QuestionScreen(ScreenId screen, ScreenHost& screenHost)
                 m_nozzles = list;
             list->setCurrentIndex(-1);
             connect(list, &QComboBox::currentTextChanged, this, [this, question](const QString& text) {
-                if (!m_showing) host().answerTyped(screenId(), question, text.toStdString());
+                if (!m_showing) emit answerTyped(question, text);
             });
             input = list;
         } else {
             auto* field = new QLineEdit(this);
             field->setPlaceholderText(QStringLiteral("en bars"));
             connect(field, &QLineEdit::textChanged, this, [this, question](const QString& text) {
-                if (!m_showing) host().answerTyped(screenId(), question, text.toStdString());
+                if (!m_showing) emit answerTyped(question, text);
             });
             input = field;
         }
@@ -83,7 +82,7 @@ QuestionScreen::QuestionScreen(ScreenId screen, ScreenHost& screenHost)
     addNavigationButton(practiceControls::back.data(), toQString(practiceTexts::back), QRect(16, buttonTop, 150, 34));
     m_check = addButton(this, practiceControls::check.data(), toQString(practiceTexts::check),
                         QRect(225, buttonTop, 150, 34));
-    connect(m_check, &QPushButton::clicked, this, [this] { host().checkAnswers(screenId()); });
+    connect(m_check, &QPushButton::clicked, this, &QuestionScreen::checkPressed);
     m_onward = addNavigationButton(practiceControls::showCalculation.data(), toQString(practiceTexts::showCalculation),
                                    QRect(windowWidth - 166, buttonTop, 150, 34));
     m_onward->setEnabled(false);

@@ -17,7 +17,8 @@ namespace tavelle {
 
 // In practice, the window that asks the trainee's answers before a calculation screen shows the worked
 // answer: one row a question, a list for a choice and a field for a pressure, each with its mark below
-// once checked. It forwards each answer as it is typed or chosen, and Enter in a field presses "Vérifier".
+// once checked. It tells each answer as it is typed or chosen, and "Vérifier", to whoever practises with
+// it; Enter in a field presses "Vérifier".
 class QuestionScreen final : public ScreenWindow {
     Q_OBJECT
 public:
@@ -29,6 +30,11 @@ public:
     // Shows the window as the practice session has it: the exercise, the answers, their marks, and
     // whether they are final (read-only, the way on to the calculation open).
     void showWindow(const QuestionWindow& window);
+
+signals:
+    // The trainee typed or chose `text` as the answer to `question`; not sent for what showWindow shows.
+    void answerTyped(tavelle::Question question, const QString& text);
+    void checkPressed();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "core/practice/practice_questions.h"
 #include "core/screens/screen_id.h"
-
-#include <string>
 
 #include <string_view>
 
@@ -28,15 +25,6 @@ public:
     virtual void showInformation(const QString& title, const QString& text) = 0;
     // The open screen was closed through its window frame.
     virtual void screenClosedByUser(ScreenId screen) = 0;
-    // "Vérifier" on a practice question window: the shell marks the answers it shows.
-    virtual void checkAnswers(ScreenId screen) { static_cast<void>(screen); }
-    // The trainee typed or chose an answer on a practice question window.
-    virtual void answerTyped(ScreenId screen, Question question, std::string text)
-    {
-        static_cast<void>(screen);
-        static_cast<void>(question);
-        static_cast<void>(text);
-    }
 };
 
 }  // namespace tavelle

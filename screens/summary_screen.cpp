@@ -1,6 +1,6 @@
 #include "screens/summary_screen.h"
 
-#include "core/practice/practice_flow.h"
+#include "core/practice/practice_texts.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -10,6 +10,7 @@
 #include "shell/first_expose_report.h"
 #include "shell/navigator.h"
 #include "shell/practice.h"
+#include "shell/practice_start.h"
 #include "shell/print_program.h"
 #include "shell/progress_module.h"
 #include "shell/qt_message_boxes.h"

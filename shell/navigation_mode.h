@@ -1,11 +1,9 @@
 #pragma once
 
 #include "core/exercise_record.h"
-#include "core/practice/practice_questions.h"
 #include "core/screens/screen_flow.h"
 
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace tavelle {
@@ -20,11 +18,8 @@ public:
     virtual ScreenId firstScreen() const = 0;
     // Where a button leads; none when it leads nowhere.
     virtual std::optional<Navigation> navigate(ScreenId from, std::string_view control, const ExerciseRecord& record) = 0;
-    // Fills a window just opened and loaded from the record.
+    // Fills a window just opened and loaded from the record, which outlives it.
     virtual void prepare(ScreenWindow& screen, const ExerciseRecord& record) = 0;
-    // An answer typed or chosen in a question window, and "Vérifier" there.
-    virtual void answerTyped(Question question, std::string text) = 0;
-    virtual void check(ScreenWindow& screen, const ExerciseRecord& record) = 0;
 };
 
 }  // namespace tavelle

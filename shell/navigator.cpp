@@ -26,8 +26,6 @@ public:
         return tavelle::navigate(from, control, record);
     }
     void prepare(ScreenWindow&, const ExerciseRecord&) override {}
-    void answerTyped(Question, std::string) override {}
-    void check(ScreenWindow&, const ExerciseRecord&) override {}
 };
 
 }  // namespace
@@ -107,16 +105,6 @@ void Navigator::screenClosedByUser(ScreenId screen)
     // The window is already closing itself; it only has to go away afterwards.
     std::exchange(m_current, nullptr)->deleteLater();
     endProgram();
-}
-
-void Navigator::checkAnswers(ScreenId screen)
-{
-    if (isCurrent(screen)) m_mode->check(*m_current, m_record);
-}
-
-void Navigator::answerTyped(ScreenId screen, Question question, std::string text)
-{
-    if (isCurrent(screen)) m_mode->answerTyped(question, std::move(text));
 }
 
 void Navigator::open(ScreenId screen, Modality modality)

@@ -44,8 +44,6 @@ public:
     void printScreen(ScreenWindow& screen) override;
     void showInformation(const QString& title, const QString& text) override;
     void screenClosedByUser(ScreenId screen) override;
-    void checkAnswers(ScreenId screen) override;
-    void answerTyped(ScreenId screen, Question question, std::string text) override;
 
 private:
     bool isCurrent(ScreenId screen) const;

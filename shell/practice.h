@@ -1,61 +1,23 @@
 #pragma once
 
-#include "core/screens/entry_screens.h"
-#include "core/progress/practice_attempt.h"
 #include "core/practice/practice_session.h"
 #include "core/practice/practice_texts.h"
 #include "core/practice/trainee.h"
 #include "shell/navigation_mode.h"
+#include "shell/practice_exercises.h"
 #include "shell/progress_worker.h"
 
 #include <QPointer>
 #include <QString>
 
 #include <chrono>
-#include <cstdint>
-#include <functional>
-#include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace tavelle {
 
 class MessageBoxes;
-
-// The exercises a practice session works through: those of a file, one after the other, then new
-// draws; or only draws, each with a seed of its own that `tavelle-solve --random 1 --seed S` draws again.
-class PracticeExercises {
-public:
-    // Draws only.
-    PracticeExercises() = default;
-    PracticeExercises(std::vector<ExerciseInput> exercises, QString source);
-
-    // Moves on to the next exercise; the first call gives the first.
-    void advance();
-
-    const ExerciseInput& current() const { return m_current; }
-    std::optional<std::uint64_t> seed() const { return m_seed; }
-    const QString& source() const { return m_source; }
-    // "Exercice 2 / 5", or the seed of a draw.
-    std::string heading() const;
-
-private:
-    std::vector<ExerciseInput> m_exercises;
-    QString m_source;
-    std::size_t m_next = 0;
-    std::size_t m_number = 0;
-    ExerciseInput m_current;
-    std::optional<std::uint64_t> m_seed;
-};
-
-// Reads a file of exercises for practice, checking each against the entry rules. The French message
-// naming the file, the exercise and the reason when the file cannot be practised.
-struct PracticeFile {
-    std::vector<ExerciseInput> exercises;
-    std::optional<QString> refusal;
-};
-PracticeFile readPracticeFile(const QString& path);
+class QuestionScreen;
 
 // The class database practice sends attempts to: how to open it (on the worker), its connection as the
 // messages name it, how often waiting attempts are sent again. Empty: attempts stay here.
@@ -69,6 +31,7 @@ struct ClassDatabaseLink {
 // and the finished exercise is kept with the trainee's progress, on the progress worker, then sent to
 // the class database when there is one (`classDatabase`, the connection named in what it says). The
 // navigator walks the screens as it says; the exercise being practised is a core session, which this shows.
+// The question windows tell it what the trainee types and checks directly, not through the navigator.
 class Practice final : public NavigationMode {
 public:
     Practice(PracticeExercises exercises, MessageBoxes& messages, ProgressWorker::OpenStore openStore,
@@ -78,19 +41,17 @@ public:
     ScreenId firstScreen() const override { return ScreenId::Form2; }
     std::optional<Navigation> navigate(ScreenId from, std::string_view control, const ExerciseRecord& record) override;
     // The exercise's choices, shown and fixed; the schematic without what the trainee has to find; the
-    // questions as the session has them; the summary.
+    // questions as the session has them, listening to the window; the summary.
     void prepare(ScreenWindow& screen, const ExerciseRecord& record) override;
-    void answerTyped(Question question, std::string text) override;
-    void check(ScreenWindow& screen, const ExerciseRecord& record) override;
 
     const KeepStatus& keeping() const { return m_keeping; }
     // Where the sending to the class database stood at its last try; nullopt before the first answer.
     const std::optional<ProgressWorker::SendOutcome>& sending() const { return m_sending; }
-    // Runs every store job asked so far; false when `bound` passed first.
-    bool finishKeeping(std::chrono::milliseconds bound) { return m_worker.finish(bound); }
 
 private:
     void startExercise();
+    // "Vérifier" on `window`, against the exercise in `record`.
+    void check(QuestionScreen& window, const ExerciseRecord& record);
     void finishExercise();
     void showSummary();
 
@@ -102,19 +63,11 @@ private:
     std::optional<ProgressWorker::SendOutcome> m_sending;
     std::optional<PracticeSession> m_session;
     int m_exerciseNumber = 0;
-    PracticeAttempt m_finished;
     KeepStatus m_keeping;
     ProgressReading m_reading;
     QPointer<ScreenWindow> m_summary;
     // Last: destroyed first, it runs what is queued before the rest goes.
     ProgressWorker m_worker;
 };
-
-struct Launch;
-
-// Practice as the command line asked: the file's exercises, or drawn ones, kept in the progress
-// database. A file that cannot be practised is refused in one message box, and nothing is started: the
-// caller opens the home screen.
-std::unique_ptr<Practice> startPractice(const Launch& launch, MessageBoxes& messages);
 
 }  // namespace tavelle

@@ -4,8 +4,6 @@
 
 #include <QSettings>
 
-#include <pwd.h>
-#include <unistd.h>
 
 namespace tavelle {
 
@@ -34,12 +32,6 @@ void keepTrainee(const Trainee& trainee)
     settings.setValue(QStringLiteral("stagiaire/nom"), QString::fromStdString(trainee.surname));
     settings.setValue(QStringLiteral("stagiaire/prenom"), QString::fromStdString(trainee.givenName));
     settings.setValue(QStringLiteral("stagiaire/groupe"), QString::fromStdString(trainee.group));
-}
-
-std::string accountFullName()
-{
-    const passwd* account = getpwuid(getuid());
-    return account != nullptr && account->pw_gecos != nullptr ? std::string(account->pw_gecos) : std::string();
 }
 
 }  // namespace tavelle

@@ -12,7 +12,4 @@ namespace tavelle {
 std::optional<Trainee> keptTrainee();
 void keepTrainee(const Trainee& trainee);
 
-// The account's full name as the system keeps it (the password database's comment field), may be empty.
-std::string accountFullName();
-
 }  // namespace tavelle

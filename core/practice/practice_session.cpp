@@ -1,6 +1,7 @@
 #include "core/practice/practice_session.h"
 
-#include "core/practice/answer_marking.h"
+#include "core/practice/practice_texts.h"
+#include "core/progress/attempt_id.h"
 
 #include <utility>
 
@@ -10,6 +11,8 @@ namespace {
 
 std::size_t slot(Question question) { return static_cast<std::size_t>(question); }
 
+Navigation open(ScreenId target) { return {Navigation::Kind::Open, target, Modality::Modal}; }
+
 }  // namespace
 
 std::span<const Question> questionsOf(ScreenId window)
@@ -18,18 +21,24 @@ std::span<const Question> questionsOf(ScreenId window)
     return portionBcQuestions;
 }
 
-PracticeSession::PracticeSession(ExerciseInput exercise, std::string heading, std::string decimalSeparator,
+PracticeSession::PracticeSession(SetExercise exercise, const Trainee& trainee, std::string decimalSeparator,
                                  std::int64_t startedAt)
-    : m_exercise(std::move(exercise))
-    , m_heading(std::move(heading))
+    : m_exercise(std::move(exercise.input))
+    , m_heading(std::move(exercise.heading))
     , m_decimalSeparator(std::move(decimalSeparator))
     , m_startedAt(startedAt)
 {
+    m_attempt.surname = trainee.surname;
+    m_attempt.givenName = trainee.givenName;
+    m_attempt.group = trainee.group;
+    m_attempt.exercise = std::move(exercise.json);
+    m_attempt.seed = exercise.seed;
+    m_attempt.source = std::move(exercise.source);
 }
 
 bool PracticeSession::isMarked(ScreenId window) const
 {
-    return window == ScreenId::QuestionAB ? m_progress.portionAbVerified : m_progress.portionBcVerified;
+    return window == ScreenId::QuestionAB ? m_portionAbMarked : m_portionBcMarked;
 }
 
 void PracticeSession::type(Question question, std::string text)
@@ -58,10 +67,11 @@ CheckOutcome PracticeSession::check(ScreenId window, const ExerciseRecord& recor
     }
     if (!complete) return CheckOutcome::incomplete;
     if (window == ScreenId::QuestionAB) {
-        m_progress.portionAbVerified = true;
+        m_portionAbMarked = true;
         return CheckOutcome::marked;
     }
-    m_progress.portionBcVerified = true;
+    m_portionBcMarked = true;
+    m_attempt.id = newAttemptId();
     m_attempt.finishedAt = now;
     m_attempt.secondsTaken = now - m_startedAt;
     return CheckOutcome::finished;
@@ -78,7 +88,33 @@ QuestionWindow PracticeSession::questionWindow(ScreenId window, int nozzleCount)
 std::optional<Navigation> PracticeSession::navigate(ScreenId from, std::string_view control,
                                                     const ExerciseRecord& record) const
 {
-    return navigateInPractice(from, control, m_progress, record);
+    const bool forward = control == "Command1";
+    switch (from) {
+    case ScreenId::Dessin:
+        if (forward) return open(ScreenId::QuestionAB);
+        break;
+    case ScreenId::Calculs:
+        if (forward) return open(ScreenId::QuestionBC);
+        break;
+    case ScreenId::Calculs2:
+        if (forward) return open(ScreenId::Bilan);
+        break;
+    case ScreenId::QuestionAB:
+        if (control == practiceControls::back) return open(ScreenId::Dessin);
+        if (control == practiceControls::showCalculation && m_portionAbMarked) return open(ScreenId::Calculs);
+        break;
+    case ScreenId::QuestionBC:
+        if (control == practiceControls::back) return open(ScreenId::Calculs);
+        if (control == practiceControls::showCalculation && m_portionBcMarked) return open(ScreenId::Calculs2);
+        break;
+    case ScreenId::Bilan:
+        if (control == practiceControls::nextExercise) return open(ScreenId::Form2);
+        if (control == practiceControls::quit) return open(ScreenId::fin);
+        break;
+    default:
+        break;
+    }
+    return tavelle::navigate(from, control, record);
 }
 
 }  // namespace tavelle

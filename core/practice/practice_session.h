@@ -1,11 +1,12 @@
 #pragma once
 
-#include "core/screens/entry_screens.h"
 #include "core/exercise_record.h"
-#include "core/progress/practice_attempt.h"
-#include "core/practice/practice_flow.h"
-#include "core/practice/practice_questions.h"
 #include "core/practice/answer_marking.h"
+#include "core/practice/practice_questions.h"
+#include "core/practice/trainee.h"
+#include "core/progress/practice_attempt.h"
+#include "core/screens/entry_screens.h"
+#include "core/screens/screen_flow.h"
 
 #include <cstdint>
 #include <optional>
@@ -15,6 +16,15 @@
 #include <vector>
 
 namespace tavelle {
+
+// The exercise a trainee is set, and where it came from, as its kept attempt says.
+struct SetExercise {
+    ExerciseInput input;
+    std::string json;                   // the exercise as one JSON object of the exercise file format
+    std::string heading;                // "Exercice 2 / 5", or the seed of a draw
+    std::optional<std::uint64_t> seed;  // a draw's seed; none for an exercise of a file
+    std::string source;                 // the exercise file, empty for a draw
+};
 
 // One answer row of a question window as the trainee sees it.
 struct AnswerRow {
@@ -46,7 +56,8 @@ enum class CheckOutcome {
 class PracticeSession {
 public:
     // `startedAt` and every `now` are seconds since 1970, UTC.
-    PracticeSession(ExerciseInput exercise, std::string heading, std::string decimalSeparator, std::int64_t startedAt);
+    PracticeSession(SetExercise exercise, const Trainee& trainee, std::string decimalSeparator,
+                    std::int64_t startedAt);
 
     const ExerciseInput& exercise() const { return m_exercise; }
     const std::string& heading() const { return m_heading; }
@@ -57,12 +68,16 @@ public:
     CheckOutcome check(ScreenId window, const ExerciseRecord& record, std::int64_t now);
     QuestionWindow questionWindow(ScreenId window, int nozzleCount) const;
 
-    // Where a button leads; none when it leads nowhere now.
+    // Where a button leads; none when it leads nowhere now. The trainee answers before each calculation
+    // screen shows the worked answer, and a finished exercise ends on its summary. Each calculation screen
+    // is reached through its question window, which leads on once its answers are marked (and shows them
+    // as marked ever after), and back to where the trainee came from. Any other button goes where the
+    // walk-through's own flow says.
     std::optional<Navigation> navigate(ScreenId from, std::string_view control, const ExerciseRecord& record) const;
 
-    bool finished() const { return m_progress.portionBcVerified; }
-    // The answers, their marks and the time; once finished, the attempt to keep (its exercise, seed and
-    // source are the caller's to fill).
+    bool finished() const { return m_portionBcMarked; }
+    // The answers, their marks and the time; once finished, the whole attempt to keep: its own id, who
+    // practised, the exercise and where it came from.
     const PracticeAttempt& attempt() const { return m_attempt; }
 
 private:
@@ -72,7 +87,8 @@ private:
     std::string m_heading;
     std::string m_decimalSeparator;
     std::int64_t m_startedAt;
-    PracticeProgress m_progress;
+    bool m_portionAbMarked = false;
+    bool m_portionBcMarked = false;
     PracticeAttempt m_attempt;
     std::array<std::optional<Mark>, questionCount> m_marks;
 };

@@ -35,6 +35,16 @@ inline constexpr std::string_view readingProgress = "Lecture de vos résultats e
 inline constexpr std::string_view storageTitle = "Progression";
 }  // namespace practiceTexts
 
+// The control names of the practice windows' buttons.
+namespace practiceControls {
+inline constexpr std::string_view back = "backButton";
+inline constexpr std::string_view check = "checkButton";
+inline constexpr std::string_view showCalculation = "showCalculationButton";
+inline constexpr std::string_view nextExercise = "nextExerciseButton";
+inline constexpr std::string_view quit = "quitButton";
+inline constexpr std::string_view changeTrainee = "changeTraineeButton";
+}  // namespace practiceControls
+
 std::string_view questionText(Question question);
 
 // "Exercice 2 / 5" for an exercise of a file; "Exercice tiré au hasard (graine 123)" for a draw.

@@ -5,6 +5,7 @@
 #include "screens/question_screen.h"
 #include "shell/navigator.h"
 #include "shell/practice.h"
+#include "shell/practice_file.h"
 #include "shell/progress_module.h"
 #include "shell/sqlite_progress_store.h"
 #include "tests/support/event_loop_latency.h"

@@ -9,6 +9,7 @@
 #include "shell/command_line.h"
 #include "shell/navigator.h"
 #include "shell/practice.h"
+#include "shell/practice_start.h"
 #include "shell/progress_module.h"
 #include "shell/sqlite_progress_store.h"
 #include "shell/trainee_setting.h"

@@ -31,7 +31,7 @@ int picturePracticeWindows(const ExerciseRecord& record, const std::string& sepa
     const std::string heading = exerciseHeading(1, 1, std::nullopt);
 
     // The walked record's exercise, practised as a trainee would: typed, then "Vérifier".
-    PracticeSession session({}, heading, separator, 0);
+    PracticeSession session({{}, {}, heading, {}, {}}, {}, separator, 0);
     int failures = 0;
     for (const auto& [id, typed] : answered) {
         const std::unique_ptr<ScreenWindow> screen = createScreen(id, host);

@@ -1,14 +1,13 @@
 #include "core/practice/answer_marking.h"
+#include "core/progress/attempt_id.h"
 #include "core/progress/practice_attempt.h"
-#include "core/practice/practice_flow.h"
+#include "core/practice/practice_texts.h"
 #include "core/practice/practice_questions.h"
 #include "core/practice/practice_session.h"
-#include "core/practice/practice_texts.h"
 #include "core/text/number_text.h"
 #include "core/screens/result_labels.h"
 #include "core/screens/screen_flow.h"
 #include "core/screens/walkthrough.h"
-#include "core/progress/progress_csv.h"
 #include "core/progress/storage_fault.h"
 #include "tests/support/named_exercises.h"
 
@@ -76,16 +75,33 @@ TEST(AnswerMarks, ATenthOfABarEitherSideIsRight)
     }
 }
 
+// A session of the record's exercise whose first `windowsMarked` question windows are marked.
+PracticeSession sessionWithMarked(int windowsMarked, const ExerciseRecord& record)
+{
+    PracticeSession session({}, {}, ",", 0);
+    const ScreenId windows[] = {ScreenId::QuestionAB, ScreenId::QuestionBC};
+    for (int i = 0; i < windowsMarked; ++i) {
+        for (Question question : questionsOf(windows[i])) {
+            const bool choice = question == Question::worstNozzle || question == Question::pumpVerdict;
+            session.type(question, !choice ? "1" : question == Question::worstNozzle ? nozzleAnswer(1)
+                                                                                      : std::string(relayNeededAnswer));
+        }
+        session.check(windows[i], record, 0);
+    }
+    return session;
+}
+
 TEST(PracticeFlow, AsksBeforeEachCalculationAndEndsOnTheSummary)
 {
-    const ExerciseRecord record;
-    const PracticeProgress none;
-    const PracticeProgress abDone{true, false};
-    const PracticeProgress both{true, true};
+    ExerciseRecord record;
+    ASSERT_TRUE(walkExercise(testing::walkThroughExercise(2), record, ",").accepted);
+    const int none = 0;
+    const int abDone = 1;
+    const int both = 2;
     struct Case {
         ScreenId from;
         std::string_view control;
-        PracticeProgress progress;
+        int marked;
         ScreenId to;
     } const cases[] = {
         {ScreenId::Dessin, "Command1", none, ScreenId::QuestionAB},
@@ -103,38 +119,13 @@ TEST(PracticeFlow, AsksBeforeEachCalculationAndEndsOnTheSummary)
         {ScreenId::Bilan, practiceControls::quit, both, ScreenId::fin},
     };
     for (const Case& c : cases) {
-        const std::optional<Navigation> to = navigateInPractice(c.from, c.control, c.progress, record);
+        const std::optional<Navigation> to = sessionWithMarked(c.marked, record).navigate(c.from, c.control, record);
         ASSERT_TRUE(to.has_value()) << screenName(c.from) << ' ' << c.control;
         EXPECT_EQ(to->target, c.to) << screenName(c.from) << ' ' << c.control;
     }
     // The calculation stays shut until the answers are marked.
-    EXPECT_FALSE(navigateInPractice(ScreenId::QuestionAB, practiceControls::showCalculation, none, record));
-    EXPECT_FALSE(navigateInPractice(ScreenId::QuestionBC, practiceControls::showCalculation, abDone, record));
-}
-
-TEST(PracticeAttempt, ExportsOneQuotedCsvRowPerAttempt)
-{
-    PracticeAttempt attempt;
-    attempt.id = "0f8fad5b-d9cb-469f-a165-70867728950e";
-    attempt.surname = "Durand";
-    attempt.givenName = "Élise";
-    attempt.group = "Groupe \"B\", matin";
-    attempt.finishedAt = 1'796'725'862;
-    attempt.source = "classe, groupe \"B\".tavelle";
-    attempt.seed = 18'446'744'073'709'551'615u;
-    attempt.secondsTaken = 185;
-    attempt.answers = {"Lance 2", "6,5", "1", "8,6", "La pompe suffit"};
-    attempt.right = {true, true, false, true, true};
-    attempt.exercise = R"({"pumpRating":"1000/15","feedDiameter":70})";
-    EXPECT_EQ(progressCsvHeader(),
-              "attemptId,surname,givenName,group,finishedAt,source,seed,secondsTaken,score,worstNozzleAnswer,worstNozzleRight,worstNozzleLossAnswer,"
-              "worstNozzleLossRight,feedLossAnswer,feedLossRight,pumpPressureAnswer,pumpPressureRight,"
-              "pumpVerdictAnswer,pumpVerdictRight,exercise\n");
-    EXPECT_EQ(progressCsvRow(attempt),
-              "0f8fad5b-d9cb-469f-a165-70867728950e,Durand,Élise,\"Groupe \"\"B\"\", matin\","
-              "2026-12-08T10:31:02Z,\"classe, groupe \"\"B\"\".tavelle\",18446744073709551615,185,4,Lance 2,1,"
-              "\"6,5\",1,1,0,\"8,6\",1,La pompe suffit,1,"
-              "\"{\"\"pumpRating\"\":\"\"1000/15\"\",\"\"feedDiameter\"\":70}\"\n");
+    EXPECT_FALSE(sessionWithMarked(none, record).navigate(ScreenId::QuestionAB, practiceControls::showCalculation, record));
+    EXPECT_FALSE(sessionWithMarked(abDone, record).navigate(ScreenId::QuestionBC, practiceControls::showCalculation, record));
 }
 
 TEST(PracticeTexts, SummaryLinesOnTheTraineesClock)
@@ -278,13 +269,10 @@ TEST(PracticeTables, EveryCaseHasItsWordsAndNoneBeyond)
 
     // Buttons the practice leaves alone follow the walk-through's flow.
     const ExerciseRecord record;
-    const PracticeProgress none;
-    EXPECT_EQ(navigateInPractice(ScreenId::Dessin, "Command3", none, record)->target, ScreenId::Don);
-    EXPECT_EQ(navigateInPractice(ScreenId::Form2, "Command2", none, record)->target, ScreenId::fin);
-    for (ScreenId window : practiceScreens) EXPECT_FALSE(navigateInPractice(window, "Command9", none, record));
-
-    PracticeAttempt drawnNowhere;
-    EXPECT_EQ(progressCsvRow(drawnNowhere).substr(0, 29), ",,,,1970-01-01T00:00:00Z,,,0,");
+    const PracticeSession session({}, {}, ",", 0);
+    EXPECT_EQ(session.navigate(ScreenId::Dessin, "Command3", record)->target, ScreenId::Don);
+    EXPECT_EQ(session.navigate(ScreenId::Form2, "Command2", record)->target, ScreenId::fin);
+    for (ScreenId window : practiceScreens) EXPECT_FALSE(session.navigate(window, "Command9", record));
 }
 
 }  // namespace
@@ -328,7 +316,7 @@ TEST(PracticeSession, TheFirstCompleteMarkingIsKeptAndNothingIsShownBefore)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        PracticeSession session({}, "Exercice 1 / 1", ",", 1000);
+        PracticeSession session({{}, "{}", "Exercice 1 / 1", 7, "a.tavelle"}, {"Durand", "Élise", "B"}, ",", 1000);
         const std::span<const Question> questions = questionsOf(c.window);
         std::optional<QuestionWindow> marked;
         for (const Step& step : c.steps) {
@@ -350,6 +338,11 @@ TEST(PracticeSession, TheFirstCompleteMarkingIsKeptAndNothingIsShownBefore)
             EXPECT_EQ(session.attempt().right[static_cast<std::size_t>(questions[i])], c.right[i]) << i;
         EXPECT_EQ(session.finished(), c.window == ScreenId::QuestionBC);
         EXPECT_EQ(session.attempt().secondsTaken, session.finished() ? 65 : 0);
+        // Finished, the attempt is whole: its own id, who practised, what and from where.
+        const PracticeAttempt& kept = session.attempt();
+        EXPECT_EQ(isAttemptId(kept.id), session.finished());
+        EXPECT_EQ(kept.surname + kept.givenName + kept.group + kept.exercise + kept.source, "DurandÉliseB{}a.tavelle");
+        EXPECT_EQ(kept.seed, 7u);
         // Back and forth: the marked window opens again as it was.
         EXPECT_EQ(session.navigate(c.window, practiceControls::back, record)->target,
                   c.window == ScreenId::QuestionAB ? ScreenId::Dessin : ScreenId::Calculs);

@@ -65,6 +65,32 @@ Read readAll(const std::string& text, bool french = true)
     return read;
 }
 
+TEST(PracticeAttempt, ExportsOneQuotedCsvRowPerAttempt)
+{
+    PracticeAttempt attempt;
+    attempt.id = "0f8fad5b-d9cb-469f-a165-70867728950e";
+    attempt.surname = "Durand";
+    attempt.givenName = "Élise";
+    attempt.group = "Groupe \"B\", matin";
+    attempt.finishedAt = 1'796'725'862;
+    attempt.source = "classe, groupe \"B\".tavelle";
+    attempt.seed = 18'446'744'073'709'551'615u;
+    attempt.secondsTaken = 185;
+    attempt.answers = {"Lance 2", "6,5", "1", "8,6", "La pompe suffit"};
+    attempt.right = {true, true, false, true, true};
+    attempt.exercise = R"({"pumpRating":"1000/15","feedDiameter":70})";
+    EXPECT_EQ(progressCsvHeader(),
+              "attemptId,surname,givenName,group,finishedAt,source,seed,secondsTaken,score,worstNozzleAnswer,worstNozzleRight,worstNozzleLossAnswer,"
+              "worstNozzleLossRight,feedLossAnswer,feedLossRight,pumpPressureAnswer,pumpPressureRight,"
+              "pumpVerdictAnswer,pumpVerdictRight,exercise\n");
+    EXPECT_EQ(progressCsvRow(attempt),
+              "0f8fad5b-d9cb-469f-a165-70867728950e,Durand,Élise,\"Groupe \"\"B\"\", matin\","
+              "2026-12-08T10:31:02Z,\"classe, groupe \"\"B\"\".tavelle\",18446744073709551615,185,4,Lance 2,1,"
+              "\"6,5\",1,1,0,\"8,6\",1,La pompe suffit,1,"
+              "\"{\"\"pumpRating\"\":\"\"1000/15\"\",\"\"feedDiameter\"\":70}\"\n");
+    EXPECT_EQ(progressCsvRow(PracticeAttempt{}).substr(0, 29), ",,,,1970-01-01T00:00:00Z,,,0,");
+}
+
 TEST(ProgressCsvReader, ReadsBackWhatTheExportWrites)
 {
     // The last row may lack its line end.
