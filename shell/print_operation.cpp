@@ -91,18 +91,18 @@ PrintOperation::PrintOperation(MessageBoxes& messages, QString printProgram, std
     , m_program(std::move(printProgram))
     , m_answerBound(answerBound)
 {
-    m_bound.setSingleShot(true);
-    QObject::connect(&m_bound, &QTimer::timeout, [this] {
-        ended(QStringLiteral("the print program %1 gave no answer within %2 s and was ended")
-                  .arg(m_program)
-                  .arg(double(m_answerBound.count()) / 1000.0));
+    m_answerTimer.setSingleShot(true);
+    QObject::connect(&m_answerTimer, &QTimer::timeout, [this] {
+        endPrint(QStringLiteral("the print program %1 gave no answer within %2 s and was ended")
+                     .arg(m_program)
+                     .arg(double(m_answerBound.count()) / 1000.0),
+                 TellUser::yes);
     });
 }
 
 PrintOperation::~PrintOperation()
 {
-    m_ending = true;
-    if (m_process) {
+    if (m_state != State::idle) {
         m_process->disconnect();
         const qint64 left = std::max<qint64>(0, m_answerBound.count() - m_started.elapsed());
         if (m_process->state() != QProcess::NotRunning && !m_process->waitForFinished(int(left))) {
@@ -110,10 +110,10 @@ PrintOperation::~PrintOperation()
                                               "program %1 had not answered within %2 s")
                                    .arg(m_program)
                                    .arg(double(m_answerBound.count()) / 1000.0));
-            ended({});
+            endPrint({}, TellUser::no);
         } else {
             readAnswers();
-            ended(programFailure(*m_process));
+            endPrint(programFailure(*m_process), TellUser::no);
         }
     }
     for (const std::unique_ptr<QProcess>& cancel : m_cancels) {
@@ -127,17 +127,14 @@ PrintOperation::~PrintOperation()
 
 void PrintOperation::noteSystemDefault(std::string printerName)
 {
-    if (!m_printed) m_currentPrinter = std::move(printerName);
+    if (m_printsAsked == 0) m_currentPrinter = std::move(printerName);
 }
 
 void PrintOperation::printScreen(ScreenWindow& screen)
 {
     // A press that reaches here during a print, by no input of the user's, is dropped as theirs are.
-    if (m_process) return;
-    m_printed = true;
-    m_job = 0;
-    m_outcome.reset();
-    m_nonsense.clear();
+    if (m_state != State::idle) return;
+    const quint64 print = ++m_printsAsked;
     // Hiding the pressed button takes its focus away; it gets it back with the buttons.
     m_focused = QApplication::focusWidget();
     m_screen = &screen;
@@ -149,6 +146,10 @@ void PrintOperation::printScreen(ScreenWindow& screen)
     });
 
     m_process = std::make_unique<QProcess>();
+    m_state = State::awaitingAnswer;
+    m_heldJob = 0;
+    m_outcomeAnswer.reset();
+    m_firstNonsense.clear();
     QProcess& process = *m_process;
     process.setProgram(m_program);
     // Its one answer comes on its standard output; what its libraries may say is not the user's.
@@ -156,24 +157,24 @@ void PrintOperation::printScreen(ScreenWindow& screen)
     QObject::connect(&process, &QProcess::readyReadStandardOutput, [this] { readAnswers(); });
     // Queued: the process is never ended from within one of its own signals. The print's number tells a
     // late call of an ended print.
-    const quint64 print = ++m_prints;
     QObject::connect(
-        &process, &QProcess::finished, &m_bound,
+        &process, &QProcess::finished, &m_answerTimer,
         [this, print] {
-            if (print != m_prints || !m_process) return;
+            if (print != m_printsAsked || m_state == State::idle) return;
             readAnswers();
-            ended(programFailure(*m_process));
+            endPrint(programFailure(*m_process), TellUser::yes);
         },
         Qt::QueuedConnection);
     QObject::connect(
-        &process, &QProcess::errorOccurred, &m_bound,
+        &process, &QProcess::errorOccurred, &m_answerTimer,
         [this, print](QProcess::ProcessError error) {
-            if (print != m_prints || !m_process || error != QProcess::FailedToStart) return;
-            ended(QStringLiteral("the print program %1 cannot start: %2").arg(m_program, m_process->errorString()));
+            if (print != m_printsAsked || m_state == State::idle || error != QProcess::FailedToStart) return;
+            endPrint(QStringLiteral("the print program %1 cannot start: %2").arg(m_program, m_process->errorString()),
+                     TellUser::yes);
         },
         Qt::QueuedConnection);
     m_started.start();
-    m_bound.start(m_answerBound);
+    m_answerTimer.start(m_answerBound);
     process.start();
     // Kept until it has started; an ended print program leaves it unread.
     process.write(request);
@@ -185,37 +186,68 @@ void PrintOperation::readAnswers()
     while (m_process->canReadLine()) {
         QByteArray line = m_process->readLine(longestAnswer);
         line.chop(line.endsWith('\n') ? 1 : 0);
-        const std::optional<PrintAnswer> answer = m_outcome || !m_nonsense.isEmpty() ? std::nullopt : readPrintAnswer(line);
-        if (!answer || answer->kind == PrintAnswer::Kind::ready) {
-            if (m_nonsense.isEmpty()) m_nonsense = line.isEmpty() ? QByteArray("an empty line") : line;
-        } else if (answer->kind == PrintAnswer::Kind::job) {
-            m_job = answer->job;
-        } else {
-            m_outcome = answer;
-        }
+        readAnswer(line);
     }
-    if (m_process->bytesAvailable() >= longestAnswer && m_nonsense.isEmpty()) m_nonsense = m_process->read(80) + "...";
+    if (m_process->bytesAvailable() >= longestAnswer && m_state != State::nonsense)
+        heardNonsense(m_process->read(80) + "...");
+}
+
+void PrintOperation::readAnswer(const QByteArray& line)
+{
+    switch (m_state) {
+    case State::awaitingAnswer: break;
+    // The outcome is the print program's last word.
+    case State::answered: heardNonsense(line); return;
+    case State::idle:
+    case State::nonsense: return;
+    }
+    const std::optional<PrintAnswer> answer = readPrintAnswer(line);
+    if (!answer || answer->kind == PrintAnswer::Kind::ready) {
+        heardNonsense(line);
+    } else if (answer->kind == PrintAnswer::Kind::job) {
+        m_heldJob = answer->job;
+    } else {
+        m_state = State::answered;
+        m_outcomeAnswer = answer;
+        // Printed, it released its job; failed, it made none or cancelled it: either way the job is seen through.
+        m_heldJob = 0;
+    }
+}
+
+void PrintOperation::heardNonsense(const QByteArray& said)
+{
+    m_state = State::nonsense;
+    m_firstNonsense = said.isEmpty() ? QByteArray("an empty line") : said;
 }
 
 QString PrintOperation::programFailure(const QProcess& process) const
 {
-    if (!m_nonsense.isEmpty())
-        return QStringLiteral("the print program %1 answered nonsense: \"%2\"").arg(m_program, QString::fromUtf8(m_nonsense));
-    if (m_outcome && m_outcome->kind == PrintAnswer::Kind::printed) return {};
-    if (m_outcome) {
-        const QString reason = QString::fromStdString(m_outcome->reason);
-        return m_outcome->printer.empty() ? reason
-                                          : QStringLiteral("on %1: %2").arg(QString::fromStdString(m_outcome->printer), reason);
+    switch (m_state) {
+    case State::nonsense:
+        return QStringLiteral("the print program %1 answered nonsense: \"%2\"")
+            .arg(m_program, QString::fromUtf8(m_firstNonsense));
+    case State::answered: {
+        if (m_outcomeAnswer->kind == PrintAnswer::Kind::printed) return {};
+        const QString reason = QString::fromStdString(m_outcomeAnswer->reason);
+        return m_outcomeAnswer->printer.empty()
+                   ? reason
+                   : QStringLiteral("on %1: %2").arg(QString::fromStdString(m_outcomeAnswer->printer), reason);
+    }
+    case State::idle:
+    case State::awaitingAnswer: break;
     }
     if (process.exitStatus() == QProcess::CrashExit)
         return QStringLiteral("the print program %1 crashed before answering").arg(m_program);
-    return QStringLiteral("the print program %1 ended with status %2 without answering").arg(m_program).arg(process.exitCode());
+    return QStringLiteral("the print program %1 ended with status %2 without answering")
+        .arg(m_program)
+        .arg(process.exitCode());
 }
 
-void PrintOperation::ended(const QString& failure)
+void PrintOperation::endPrint(const QString& failure, TellUser tellUser)
 {
-    if (!m_process) return;
-    m_bound.stop();
+    if (m_state == State::idle) return;
+    m_state = State::idle;
+    m_answerTimer.stop();
     std::unique_ptr<QProcess> process = std::move(m_process);
     process->disconnect();
     if (process->state() != QProcess::NotRunning) {
@@ -223,14 +255,15 @@ void PrintOperation::ended(const QString& failure)
         process->waitForFinished();
     }
     // An answer the print server gave becomes current, as the print system's own look-up.
-    if (m_outcome) m_currentPrinter = m_outcome->printer;
-    const bool printed = failure.isEmpty() && m_outcome && m_outcome->kind == PrintAnswer::Kind::printed;
+    if (m_outcomeAnswer) m_currentPrinter = m_outcomeAnswer->printer;
+    const bool printed = failure.isEmpty() && m_outcomeAnswer && m_outcomeAnswer->kind == PrintAnswer::Kind::printed;
     // A job the print program made and did not see through is cancelled: it never prints later.
-    if (!printed && m_job != 0 && !m_outcome) cancelJob(m_job);
+    if (!printed && m_heldJob != 0) cancelJob(m_heldJob);
     m_inputDropper.reset();
     if (!printed) {
         if (!failure.isEmpty()) sayOnStandardError(QStringLiteral("cannot print: ") + failure);
-        if (!m_ending) m_messages.plain(toQString(applicationTitle), QStringLiteral("Impossible d'imprimer"));
+        if (tellUser == TellUser::yes)
+            m_messages.plain(toQString(applicationTitle), QStringLiteral("Impossible d'imprimer"));
     }
     if (m_screen) {
         m_screen->setButtonsVisible(true);
@@ -248,8 +281,9 @@ void PrintOperation::cancelJob(int job)
     cancel->setStandardErrorFile(QProcess::nullDevice());
     QProcess* started = cancel.get();
     QObject::connect(started, &QProcess::finished, [this, started] {
-        const auto done = std::find_if(m_cancels.begin(), m_cancels.end(),
-                                       [started](const std::unique_ptr<QProcess>& each) { return each.get() == started; });
+        const auto done =
+            std::find_if(m_cancels.begin(), m_cancels.end(),
+                         [started](const std::unique_ptr<QProcess>& each) { return each.get() == started; });
         if (done == m_cancels.end()) return;
         done->release()->deleteLater();
         m_cancels.erase(done);

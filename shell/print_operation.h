@@ -54,14 +54,30 @@ public:
 
     // Starts the print; it ends, the buttons back, with its outcome. Does nothing during a print.
     void printScreen(ScreenWindow& screen) override;
-    bool isPrinting() const { return m_process != nullptr; }
+    bool isPrinting() const { return m_state != State::idle; }
 
     // Empty when there is none.
     const std::string& currentPrinter() const { return m_currentPrinter; }
 
 private:
+    // Where the print stands: under way in every state but idle, from the start of its print program until
+    // its outcome is settled.
+    enum class State {
+        idle,
+        // The print program runs and has given no outcome yet; the print server may already hold its job.
+        awaitingAnswer,
+        // It gave its outcome, printed or not, and has yet to end.
+        answered,
+        // It said what no print program says: the print is not printed, whatever it says after.
+        nonsense,
+    };
+    // The user has left a program that is ending: a print it ends is told on standard error alone.
+    enum class TellUser { yes, no };
+
     void readAnswers();
-    void ended(const QString& failure);
+    void readAnswer(const QByteArray& line);
+    void heardNonsense(const QByteArray& said);
+    void endPrint(const QString& failure, TellUser tellUser);
     void cancelJob(int job);
     QString programFailure(const QProcess& process) const;
 
@@ -69,19 +85,22 @@ private:
     QString m_program;
     std::chrono::milliseconds m_answerBound;
     std::string m_currentPrinter;
-    bool m_printed = false;
-    bool m_ending = false;
+    State m_state = State::idle;
+    // Numbers the prints, so that a late call of an ended print's program is known; while none was asked,
+    // the system's default printer noted at start-up may still become current.
+    quint64 m_printsAsked = 0;
     QPointer<ScreenWindow> m_screen;
     QPointer<QWidget> m_focused;
     std::unique_ptr<QObject> m_inputDropper;
     std::vector<QPointer<QWidget>> m_closedMeanwhile;
     std::unique_ptr<QProcess> m_process;
     QElapsedTimer m_started;
-    QTimer m_bound;
-    quint64 m_prints = 0;
-    int m_job = 0;
-    std::optional<PrintAnswer> m_outcome;
-    QByteArray m_nonsense;
+    QTimer m_answerTimer;
+    // The job the print server holds for the print until the print program gives its outcome; 0 when none.
+    int m_heldJob = 0;
+    // Once it gave one: printed, or failed with its reason and the printer it looked up.
+    std::optional<PrintAnswer> m_outcomeAnswer;
+    QByteArray m_firstNonsense;
     std::vector<std::unique_ptr<QProcess>> m_cancels;
 };
 
