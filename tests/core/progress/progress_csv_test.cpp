@@ -67,18 +67,9 @@ Read readAll(const std::string& text, bool french = true)
 
 TEST(PracticeAttempt, ExportsOneQuotedCsvRowPerAttempt)
 {
-    PracticeAttempt attempt;
-    attempt.id = "0f8fad5b-d9cb-469f-a165-70867728950e";
-    attempt.surname = "Durand";
-    attempt.givenName = "Élise";
-    attempt.group = "Groupe \"B\", matin";
-    attempt.finishedAt = 1'796'725'862;
+    PracticeAttempt attempt = namedAttempt();
     attempt.source = "classe, groupe \"B\".tavelle";
-    attempt.seed = 18'446'744'073'709'551'615u;
-    attempt.secondsTaken = 185;
-    attempt.answers = {"Lance 2", "6,5", "1", "8,6", "La pompe suffit"};
-    attempt.right = {true, true, false, true, true};
-    attempt.exercise = R"({"pumpRating":"1000/15","feedDiameter":70})";
+    attempt.answers[2] = "1";
     EXPECT_EQ(progressCsvHeader(),
               "attemptId,surname,givenName,group,finishedAt,source,seed,secondsTaken,score,worstNozzleAnswer,worstNozzleRight,worstNozzleLossAnswer,"
               "worstNozzleLossRight,feedLossAnswer,feedLossRight,pumpPressureAnswer,pumpPressureRight,"
