@@ -12,6 +12,7 @@
 #include "shell/practice_start.h"
 #include "shell/progress_module.h"
 #include "shell/sqlite_progress_store.h"
+#include "platform/account_name.h"
 #include "shell/trainee_setting.h"
 #include "tests/support/event_loop_latency.h"
 #include "tests/support/fake_shell.h"
