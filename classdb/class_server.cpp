@@ -2,6 +2,7 @@
 
 #include "class_database_migrations.h"
 #include "core/progress/progress_csv.h"
+#include "platform/sql_connection_name.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -11,20 +12,11 @@
 #include <QSqlQuery>
 #include <QVariant>
 
-#include <atomic>
-
 namespace tavelle {
 
 namespace {
 
 const QString driverName = QStringLiteral("QPSQL");
-
-// Qt SQL's names are the process's: the program and the module loaded into it each count their own.
-QString uniqueConnectionName(const void* owner)
-{
-    static std::atomic<int> count{0};
-    return QStringLiteral("tavelle-class-%1-%2").arg(reinterpret_cast<quintptr>(owner), 0, 16).arg(count++);
-}
 
 bool mentions(const QString& text, std::initializer_list<const char*> phrases)
 {
@@ -86,7 +78,7 @@ void readAnswers(const QString& json, PracticeAttempt& attempt)
 
 ClassServer::ClassServer(QString connection)
     : m_connection(std::move(connection))
-    , m_name(uniqueConnectionName(this))
+    , m_name(uniqueConnectionName(u"tavelle-class", this))
 {
 }
 

@@ -5,6 +5,7 @@
 #include "core/progress/progress_csv.h"
 #include "core/progress/storage_fault.h"
 #include "platform/kept_file.h"
+#include "platform/sql_connection_name.h"
 #include "shell/progress_schema.h"
 
 #include <QDateTime>
@@ -18,7 +19,6 @@
 #include <QVariant>
 
 #include <array>
-#include <atomic>
 
 namespace tavelle {
 
@@ -64,18 +64,11 @@ StorageFault faultOf(const QSqlError& error)
 // Less room than this left on the disk, and a failed write is the full disk's doing.
 constexpr qint64 nearlyFull = 1 << 20;
 
-// Qt SQL's names are the process's: the program and the module loaded into it each count their own.
-QString uniqueConnectionName(const void* owner)
-{
-    static std::atomic<int> count{0};
-    return QStringLiteral("tavelle-progress-%1-%2").arg(reinterpret_cast<quintptr>(owner), 0, 16).arg(count++);
-}
-
 }  // namespace
 
 SqliteProgressStore::SqliteProgressStore(QString file, std::chrono::milliseconds busyTimeout)
     : m_file(std::move(file))
-    , m_connection(uniqueConnectionName(this))
+    , m_connection(uniqueConnectionName(u"tavelle-progress", this))
     , m_busyTimeout(busyTimeout)
 {
 }

@@ -1,7 +1,7 @@
 #include "tools/sheets/class_list.h"
 
 #include "format/printable_text.h"
-#include "tools/solve/tool_stage.h"
+#include "tools/common/tool_stage.h"
 
 #include <QString>
 #include <QStringDecoder>

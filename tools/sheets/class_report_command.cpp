@@ -5,15 +5,17 @@
 #include "core/papers/class_report.h"
 #include "core/progress/progress_csv.h"
 #include "platform/kept_file.h"
+#include "platform/qt_own_texts.h"
 #include "platform/system_locale.h"
 #include "screens/application_look.h"
 #include "tools/sheets/class_report_pages.h"
 #include "tools/sheets/reproducible_output.h"
 #include "tools/sheets/user_language.h"
 #include "format/input_error.h"
-#include "tools/solve/output_file.h"
+#include "tools/common/output_file.h"
 #include "format/printable_text.h"
-#include "tools/solve/tool_command_line.h"
+#include "tools/common/help_or_version.h"
+#include "tools/common/tool_command_line.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -39,7 +41,7 @@ constexpr const char* program = "tavelle-sheets";
 // A line of this command in the user's language.
 std::string said(std::string_view french, std::string_view english)
 {
-    return std::string(frenchMessages() ? french : english);
+    return std::string(messagesInFrench() ? french : english);
 }
 
 std::string shownPath(const std::string& path)
@@ -81,7 +83,7 @@ void readExport(const std::string& path, ClassReport& report)
         if (!file) throw unreadable(path, errno);
         in = &file;
     }
-    ProgressCsvReader reader(*in, shownPath(path), frenchMessages());
+    ProgressCsvReader reader(*in, shownPath(path), messagesInFrench());
     if (!report.read(reader)) throw InputError(*reader.fault());
     if (in->bad()) throw unreadable(path, errno);
 }
@@ -168,12 +170,7 @@ int runClassReport(int argc, char** argv)
                                                    QStringLiteral("Progress exports; - for standard input."),
                                                    QStringLiteral("FILE.csv…"));
         commandLine.parse(argc, argv);
-        if (commandLine.wantsHelp() || commandLine.wantsVersion()) {
-            OutputFile text(stdout, "standard output");
-            text.write(commandLine.wantsHelp() ? commandLine.helpText() : commandLine.versionText());
-            text.close();
-            return 0;
-        }
+        if (const std::optional<int> answered = answerHelpOrVersion(commandLine)) return answered;
         const std::vector<std::string> files = commandLine.positionalArguments();
         // A named database is read beside the files; the setting's only when nothing else is named.
         if (commandLine.isSet(base) || files.empty())

@@ -13,10 +13,11 @@
 #include "tools/sheets/set_code.h"
 #include "tools/sheets/user_language.h"
 #include "format/exercise_reader.h"
-#include "tools/solve/output_file.h"
+#include "tools/common/output_file.h"
 #include "format/printable_text.h"
 #include "format/random_exercises.h"
-#include "tools/solve/tool_command_line.h"
+#include "tools/common/help_or_version.h"
+#include "tools/common/tool_command_line.h"
 
 #include <QApplication>
 #include <QHashSeed>
@@ -39,10 +40,8 @@
 
 namespace {
 
+using tavelle::mostExercisesInASet;
 using tavelle::UsageError;
-
-// A set is printed whole: beyond this it is no exam any more, and the PDF would run to thousands of pages.
-constexpr std::uint64_t kMostExercises = 10'000;
 
 struct Options {
     std::optional<std::string> file;  // "-" is standard input
@@ -86,8 +85,8 @@ public:
             m_refused.push_back(m_number);
             m_refusals.push_back(refusal(m_number, result));
         }
-        if (m_number > kMostExercises)
-            throw UsageError("a set holds at most " + std::to_string(kMostExercises) + " exercises");
+        if (m_number > mostExercisesInASet)
+            throw UsageError("a set holds at most " + std::to_string(mostExercisesInASet) + " exercises");
     }
 
     // Draws the set; a class's trainees are named on their exercises, in the class's order.
@@ -324,12 +323,7 @@ int main(int argc, char** argv)
         commandLine.parser().addPositionalArgument(
             QStringLiteral("FILE"), QStringLiteral("Exercises as JSON; - for standard input."), QStringLiteral("[FILE]"));
         commandLine.parse(argc, argv);
-        if (commandLine.wantsHelp() || commandLine.wantsVersion()) {
-            tavelle::OutputFile out(stdout, "standard output");
-            out.write(commandLine.wantsHelp() ? commandLine.helpText() : commandLine.versionText());
-            out.close();
-            return 0;
-        }
+        if (const std::optional<int> answered = tavelle::answerHelpOrVersion(commandLine)) return answered;
 
         const std::vector<std::string> files = commandLine.positionalArguments();
         if (files.size() > 1) throw UsageError("only one FILE may be given");
@@ -348,7 +342,7 @@ int main(int argc, char** argv)
         if (commandLine.isSet(classOption)) {
             if (options.file) throw UsageError("--class draws the exercises: it takes no FILE");
             options.classFile = commandLine.value(classOption);
-            trainees = tavelle::readClassList(*options.classFile, kMostExercises, warnAboutClass);
+            trainees = tavelle::readClassList(*options.classFile, mostExercisesInASet, warnAboutClass);
             if (options.randomCount && *options.randomCount != trainees.size())
                 throw UsageError("--class names " + std::to_string(trainees.size()) + " trainees, the set holds " +
                                  std::to_string(*options.randomCount));
@@ -356,8 +350,8 @@ int main(int argc, char** argv)
         }
         if (options.randomCount && options.file) throw UsageError("--random takes no FILE");
         if (options.seed && !options.randomCount) throw UsageError("--seed goes with --random");
-        if (options.randomCount && *options.randomCount > kMostExercises)
-            throw UsageError("--random takes at most " + std::to_string(kMostExercises) + " exercises");
+        if (options.randomCount && *options.randomCount > mostExercisesInASet)
+            throw UsageError("--random takes at most " + std::to_string(mostExercisesInASet) + " exercises");
         if (!commandLine.isSet(output) || commandLine.value(output).empty()) throw UsageError("missing -o OUT.pdf");
         options.output = commandLine.value(output);
         refuseOutputOverInput(options);

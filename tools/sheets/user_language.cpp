@@ -1,23 +1,14 @@
 #include "tools/sheets/user_language.h"
 
 #include "format/exercise_reader.h"
-#include "tools/solve/output_file.h"
-#include "tools/solve/tool_command_line.h"
+#include "platform/qt_own_texts.h"
+#include "tools/common/output_file.h"
+#include "tools/common/tool_stage.h"
 
 #include <array>
-#include <cstdlib>
 #include <regex>
 
 namespace tavelle {
-
-bool frenchMessages()
-{
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const char* value = std::getenv(name);
-        if (value != nullptr && *value != '\0') return std::string_view(value).starts_with("fr");
-    }
-    return false;
-}
 
 namespace {
 
@@ -74,7 +65,7 @@ const std::array<Translation, 7> reasons{{
 std::string inUserLanguage(std::string_view line)
 {
     std::string text(line);
-    if (!frenchMessages()) return text;
+    if (!messagesInFrench()) return text;
     for (const Translation& reason : reasons) {
         const std::string_view english = reason.english;
         if (text.ends_with(english)) text.replace(text.size() - english.size(), english.size(), reason.french);
@@ -88,7 +79,7 @@ std::string inUserLanguage(std::string_view line)
 
 std::function<std::optional<int>()> inUserLanguage(std::string_view program, std::function<std::optional<int>()> stage)
 {
-    if (!frenchMessages()) return stage;
+    if (!messagesInFrench()) return stage;
     // Said as an InputError, which the stage's runner prints as it stands, the advice already in French.
     const std::string advice = "; lancez " + std::string(program) + " --help pour l'usage";
     return [stage = std::move(stage), advice]() -> std::optional<int> {

@@ -7,9 +7,6 @@
 
 namespace tavelle {
 
-// True when the user's settings ask for French messages (LC_ALL, then LC_MESSAGES, then LANG).
-bool frenchMessages();
-
 // One of the tool's message lines in the user's language: French under French settings, as written
 // (English) otherwise. A line the tool does not know is left as it is.
 std::string inUserLanguage(std::string_view line);

@@ -11,9 +11,9 @@
 #include "tools/snapshots/practice_pictures.h"
 #include "tools/snapshots/window_picture.h"
 #include "format/exercise_reader.h"
-#include "tools/solve/output_file.h"
 #include "format/printable_text.h"
-#include "tools/solve/tool_command_line.h"
+#include "tools/common/help_or_version.h"
+#include "tools/common/tool_command_line.h"
 
 #include <QApplication>
 #include <QDir>
@@ -102,12 +102,7 @@ int main(int argc, char** argv)
         commandLine.parser().addPositionalArgument(
             QStringLiteral("FILE"), QStringLiteral("Exercises as JSON; - for standard input."), QStringLiteral("[FILE]"));
         commandLine.parse(argc, argv);
-        if (commandLine.wantsHelp() || commandLine.wantsVersion()) {
-            tavelle::OutputFile output(stdout, "standard output");
-            output.write(commandLine.wantsHelp() ? commandLine.helpText() : commandLine.versionText());
-            output.close();
-            return 0;
-        }
+        if (const std::optional<int> answered = tavelle::answerHelpOrVersion(commandLine)) return answered;
         if (commandLine.isSet(platformOption)) platform = commandLine.value(platformOption);
         practice = commandLine.isSet(practiceOption);
         const std::vector<std::string> arguments = commandLine.positionalArguments();

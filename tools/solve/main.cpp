@@ -5,11 +5,12 @@
 #include "platform/system_locale.h"
 #include "tools/solve/answer_key.h"
 #include "format/exercise_reader.h"
-#include "tools/solve/output_file.h"
+#include "tools/common/output_file.h"
 #include "format/printable_text.h"
 #include "format/random_exercises.h"
 #include "tools/solve/result_json.h"
-#include "tools/solve/tool_command_line.h"
+#include "tools/common/help_or_version.h"
+#include "tools/common/tool_command_line.h"
 
 #include <cstdio>
 #include <optional>
@@ -127,13 +128,9 @@ int run(int argc, char** argv)
                                                QStringLiteral("Exercises as JSON; - for standard input."),
                                                QStringLiteral("[FILE]"));
     commandLine.parse(argc, argv);
+    if (const std::optional<int> answered = tavelle::answerHelpOrVersion(commandLine)) return *answered;
 
     tavelle::OutputFile output(stdout, "standard output");
-    if (commandLine.wantsHelp() || commandLine.wantsVersion()) {
-        output.write(commandLine.wantsHelp() ? commandLine.helpText() : commandLine.versionText());
-        output.close();
-        return 0;
-    }
     const Options options = readOptions(commandLine, text, random, seed);
     if (options.randomCount) {
         writeRandom(*options.randomCount, options.seed ? *options.seed : std::random_device{}(), output);

@@ -1,4 +1,4 @@
-#include "tools/solve/tool_command_line.h"
+#include "tools/common/tool_command_line.h"
 
 #include "core/screens/about_texts.h"
 #include "format/printable_text.h"

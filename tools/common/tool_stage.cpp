@@ -1,7 +1,7 @@
-#include "tools/solve/tool_stage.h"
+#include "tools/common/tool_stage.h"
 
 #include "format/input_error.h"
-#include "tools/solve/output_file.h"
+#include "tools/common/output_file.h"
 
 #include <cstdio>
 #include <string>

@@ -1,4 +1,4 @@
-#include "tools/solve/output_file.h"
+#include "tools/common/output_file.h"
 
 #include <cerrno>
 #include <cstring>

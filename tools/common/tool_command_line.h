@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/solve/tool_stage.h"
+#include "tools/common/tool_stage.h"
 
 #include <QCommandLineParser>
 
