@@ -2,8 +2,8 @@
 // PostgreSQL server at once, each attempt as soon as it is finished, as the progress worker does. Says
 // whether all 6,000 are kept exactly once, the throughput, and the time from an attempt's end to its
 // row being committed on the server.
-#include "core/progress/attempt_id.h"
 #include "classdb/class_server.h"
+#include "core/progress/attempt_id.h"
 #include "tests/support/private_postgres.h"
 
 #include <QCoreApplication>

@@ -20,8 +20,8 @@ int main(int argc, char** argv)
         return 2;
     }
     const auto low = all ? 0u : std::bit_cast<std::uint32_t>(1e-6f);
-    const auto high = all ? std::bit_cast<std::uint32_t>(std::numeric_limits<float>::max())
-                          : std::bit_cast<std::uint32_t>(1e8f);
+    const auto high =
+        all ? std::bit_cast<std::uint32_t>(std::numeric_limits<float>::max()) : std::bit_cast<std::uint32_t>(1e8f);
     std::uint64_t compared = 0;
     for (std::uint32_t bits = low; bits <= high; ++bits) {
         for (const std::uint32_t sign : {0u, 0x80000000u}) {

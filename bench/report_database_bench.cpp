@@ -64,9 +64,10 @@ int main(int argc, char** argv)
         for (int run = 0; run < 3; ++run) {
             QProcess time;
             time.start(QStringLiteral("/usr/bin/time"),
-                       {QStringLiteral("-f"), QStringLiteral("%e %M"), QStringLiteral("-o"), out.filePath(QStringLiteral("time")),
-                        QString::fromLocal8Bit(argv[1]), QStringLiteral("--bilan"), QStringLiteral("--base"), connection,
-                        QStringLiteral("-o"), out.filePath(QStringLiteral("bilan.pdf"))});
+                       {QStringLiteral("-f"), QStringLiteral("%e %M"), QStringLiteral("-o"),
+                        out.filePath(QStringLiteral("time")), QString::fromLocal8Bit(argv[1]),
+                        QStringLiteral("--bilan"), QStringLiteral("--base"), connection, QStringLiteral("-o"),
+                        out.filePath(QStringLiteral("bilan.pdf"))});
             if (!time.waitForFinished(600'000) || time.exitCode() != 0) {
                 std::fprintf(stderr, "the report failed: %s\n", time.readAllStandardError().constData());
                 return 1;

@@ -25,8 +25,8 @@ struct ServerFailure {
 
 // What became of a batch of attempts sent to the class database.
 struct SendReport {
-    std::optional<ServerFailure> failure;   // when set, nothing of the batch was kept
-    std::vector<std::string> added;         // ids the server keeps from now on
+    std::optional<ServerFailure> failure;  // when set, nothing of the batch was kept
+    std::vector<std::string> added;  // ids the server keeps from now on
     std::vector<std::string> alreadyThere;  // ids it kept before: sent once already
 };
 

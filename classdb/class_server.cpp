@@ -45,14 +45,17 @@ ServerFailure failureOf(const QSqlError& error)
         return {ServerFault::authenticationFailed, detail};
     if (mentions(detail, {"Connection refused", "No such file or directory", "Is the server running",
                           "could not connect", "timeout expired", "server closed the connection",
-                          "no connection to the server", "could not translate host name", "timed out",
-                          "unreachable", "starting up", "shutting down", "Le serveur est-il actif",
-                          "Connexion refusée", "Aucun fichier ou dossier", "délai", "ne peut pas se connecter"}))
+                          "no connection to the server", "could not translate host name", "timed out", "unreachable",
+                          "starting up", "shutting down", "Le serveur est-il actif", "Connexion refusée",
+                          "Aucun fichier ou dossier", "délai", "ne peut pas se connecter"}))
         return {ServerFault::unreachable, detail};
     return {ServerFault::other, detail};
 }
 
-qint64 toSeconds(const QVariant& value) { return value.toLongLong(); }
+qint64 toSeconds(const QVariant& value)
+{
+    return value.toLongLong();
+}
 
 QString answersJson(const PracticeAttempt& attempt)
 {
@@ -82,9 +85,15 @@ ClassServer::ClassServer(QString connection)
 {
 }
 
-ClassServer::~ClassServer() { disconnect(); }
+ClassServer::~ClassServer()
+{
+    disconnect();
+}
 
-int ClassServer::schemaVersion() { return static_cast<int>(std::size(classDatabaseMigrations)); }
+int ClassServer::schemaVersion()
+{
+    return static_cast<int>(std::size(classDatabaseMigrations));
+}
 
 QString ClassServer::connectionOptions(const QString& connection)
 {
@@ -123,8 +132,7 @@ std::optional<ServerFailure> ClassServer::failed(const QSqlError& error, bool in
 
 std::optional<ServerFailure> ClassServer::connect(bool checkSchema)
 {
-    if (!QSqlDatabase::isDriverAvailable(driverName))
-        return ServerFailure{ServerFault::driverMissing, {}};
+    if (!QSqlDatabase::isDriverAvailable(driverName)) return ServerFailure{ServerFault::driverMissing, {}};
     QSqlDatabase database = QSqlDatabase::database(m_name, false);
     if (!database.isValid()) {
         database = QSqlDatabase::addDatabase(driverName, m_name);
@@ -204,7 +212,8 @@ SendReport ClassServer::send(const std::vector<PracticeAttempt>& attempts)
         query.addBindValue(QString::fromStdString(attempt.group));
         query.addBindValue(QVariant::fromValue<qint64>(attempt.finishedAt));
         query.addBindValue(QString::fromStdString(attempt.source));
-        query.addBindValue(attempt.seed ? QVariant(QString::number(*attempt.seed)) : QVariant(QMetaType::fromType<QString>()));
+        query.addBindValue(attempt.seed ? QVariant(QString::number(*attempt.seed))
+                                        : QVariant(QMetaType::fromType<QString>()));
         query.addBindValue(QVariant::fromValue<qint64>(attempt.secondsTaken));
         query.addBindValue(attempt.score());
         query.addBindValue(answersJson(attempt));
@@ -236,11 +245,13 @@ std::variant<std::vector<PastResult>, ServerFailure> ClassServer::ownRecentResul
     query.addBindValue(count);
     if (!query.exec()) return *failed(query.lastError());
     std::vector<PastResult> results;
-    while (query.next()) results.push_back({toSeconds(query.value(0)), query.value(1).toInt(), toSeconds(query.value(2))});
+    while (query.next())
+        results.push_back({toSeconds(query.value(0)), query.value(1).toInt(), toSeconds(query.value(2))});
     return results;
 }
 
-ServerAttempts::ServerAttempts(QSqlQuery query, std::function<ServerFailure(const QSqlError&)> failed, QString connection)
+ServerAttempts::ServerAttempts(QSqlQuery query, std::function<ServerFailure(const QSqlError&)> failed,
+                               QString connection)
     : m_query(std::move(query))
     , m_failed(std::move(failed))
     , m_connection(std::move(connection))

@@ -55,9 +55,15 @@ std::optional<std::string> numberItem(const std::string& literal)
 
 }  // namespace
 
-ExerciseReader::ExerciseReader(std::FILE* file, std::string name) : m_json(file, std::move(name)) {}
+ExerciseReader::ExerciseReader(std::FILE* file, std::string name)
+    : m_json(file, std::move(name))
+{
+}
 
-ExerciseReader::ExerciseReader(std::string_view text) : m_json(text) {}
+ExerciseReader::ExerciseReader(std::string_view text)
+    : m_json(text)
+{
+}
 
 bool ExerciseReader::readStart()
 {
@@ -192,8 +198,8 @@ ExerciseInput ExerciseReader::readExercise()
             } else {
                 m_json.malformed(JsonSyntax::value);
             }
-            const bool allowed = item && (item->empty() || std::find(key->items.begin(), key->items.end(), *item) !=
-                                                               key->items.end());
+            const bool allowed =
+                item && (item->empty() || std::find(key->items.begin(), key->items.end(), *item) != key->items.end());
             if (!allowed) {
                 InputProblem problem = keyProblem(InputFault::notAnItem, std::string(key->key));
                 problem.value = std::move(shown);
@@ -236,6 +242,9 @@ ExerciseFile::ExerciseFile(const std::string& path)
     m_reader.emplace(m_file.get(), shown);
 }
 
-void ExerciseFile::Closer::operator()(std::FILE* file) const { std::fclose(file); }
+void ExerciseFile::Closer::operator()(std::FILE* file) const
+{
+    std::fclose(file);
+}
 
 }  // namespace tavelle

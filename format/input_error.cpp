@@ -33,7 +33,8 @@ constexpr std::array<Words, 8> kFaults{{
      "exercice {n} : clé inconnue \"{key}\" ; clés permises : {allowed}"},
     {"exercise {n}, key \"{key}\": the key is given twice; give each key once",
      "exercice {n}, clé \"{key}\" : la clé est donnée deux fois ; donnez chaque clé une fois"},
-    {"exercise {n}, key \"{key}\": {value} is not an item of this list; allowed: {allowed} (or null/\"\" for no choice)",
+    {"exercise {n}, key \"{key}\": {value} is not an item of this list; allowed: {allowed} (or null/\"\" for no "
+     "choice)",
      "exercice {n}, clé \"{key}\" : {value} n'est pas un élément de cette liste ; permis : {allowed} (ou null/\"\" "
      "pour aucun choix)"},
 }};
@@ -149,11 +150,9 @@ std::string systemReason(int systemError, Language language)
 std::string wording(const InputProblem& problem, Language language)
 {
     const std::string n = std::to_string(problem.exercise);
-    const std::string file =
-        problem.file.empty() ? std::string(kStandardInput.in(language)) : problem.file;
+    const std::string file = problem.file.empty() ? std::string(kStandardInput.in(language)) : problem.file;
     const std::string where = problem.exercise == 0 ? std::string() : filled(kExerciseWhere.in(language), {{"n", n}});
-    const std::string found =
-        problem.found ? "'" + *problem.found + "'" : std::string(kEndOfInput.in(language));
+    const std::string found = problem.found ? "'" + *problem.found + "'" : std::string(kEndOfInput.in(language));
     const std::string kind(words(kKinds, problem.kind, language));
     const std::string value =
         problem.kind == JsonKind::none ? filled(kValue.in(language), {{"value", problem.value}}) : kind;

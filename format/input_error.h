@@ -11,9 +11,9 @@ enum class Language { english, french };
 
 // What is wrong with an exercise file.
 enum class InputFault {
-    cannotRead,     // the file cannot be opened or read
+    cannotRead,  // the file cannot be opened or read
     malformedJson,  // not JSON: `syntax` says what was expected
-    notADocument,   // neither an exercise nor an array of exercises
+    notADocument,  // neither an exercise nor an array of exercises
     notAnExercise,  // an array element that is not an exercise
     exerciseTooLong,
     unknownKey,
@@ -51,15 +51,15 @@ enum class JsonKind { none, object, array, string, boolean, null, number };
 struct InputProblem {
     InputFault fault = InputFault::cannotRead;
     std::size_t exercise = 0;  // from 1; 0 outside any exercise
-    std::string file;          // as shown; empty for standard input
-    int systemError = 0;       // errno
+    std::string file;  // as shown; empty for standard input
+    int systemError = 0;  // errno
     std::size_t line = 0;
     std::size_t column = 0;
     JsonSyntax syntax = JsonSyntax::value;
     std::optional<std::string> found;  // the character found, as shown; nothing at the end of the input
-    JsonKind kind = JsonKind::none;    // the value found, when its kind is what is wrong
+    JsonKind kind = JsonKind::none;  // the value found, when its kind is what is wrong
     std::string key;
-    std::string value;    // the value found, as shown, when it is a string or number
+    std::string value;  // the value found, as shown, when it is a string or number
     std::string allowed;  // the keys or items allowed
     std::size_t limit = 0;
 };
@@ -77,7 +77,8 @@ class InputError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
     explicit InputError(InputProblem problem)
-        : std::runtime_error(wording(problem, Language::english)), m_problem(std::move(problem))
+        : std::runtime_error(wording(problem, Language::english))
+        , m_problem(std::move(problem))
     {
     }
 

@@ -11,9 +11,15 @@ namespace tavelle {
 
 namespace {
 
-bool isDigit(int c) { return c >= '0' && c <= '9'; }
+bool isDigit(int c)
+{
+    return c >= '0' && c <= '9';
+}
 
-bool isBlank(int c) { return c == ' ' || c == '\n' || c == '\t' || c == '\r'; }
+bool isBlank(int c)
+{
+    return c == ' ' || c == '\n' || c == '\t' || c == '\r';
+}
 
 void appendUtf8(std::string& text, char32_t codePoint)
 {
@@ -49,12 +55,16 @@ JsonKind jsonKindStartingWith(int c)
 }
 
 JsonTokenizer::JsonTokenizer(std::FILE* file, std::string name)
-    : m_file(file), m_name(std::move(name)), m_buffer(64 * 1024)
+    : m_file(file)
+    , m_name(std::move(name))
+    , m_buffer(64 * 1024)
 {
 }
 
 JsonTokenizer::JsonTokenizer(std::string_view text)
-    : m_position(text.data()), m_end(text.data() + text.size()), m_atEnd(true)
+    : m_position(text.data())
+    , m_end(text.data() + text.size())
+    , m_atEnd(true)
 {
 }
 
@@ -147,10 +157,14 @@ char32_t JsonTokenizer::readHexDigits()
     for (int i = 0; i < 4; ++i) {
         const int c = peek();
         int digit = 0;
-        if (isDigit(c)) digit = c - '0';
-        else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-        else malformed(JsonSyntax::hexDigits);
+        if (isDigit(c))
+            digit = c - '0';
+        else if (c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else if (c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
+        else
+            malformed(JsonSyntax::hexDigits);
         advance();
         value = value * 16 + static_cast<char32_t>(digit);
     }
@@ -173,7 +187,9 @@ std::string JsonTokenizer::readString()
         }
         const int escape = peek();
         switch (escape) {
-        case '"': case '\\': case '/': text += static_cast<char>(escape); break;
+        case '"':
+        case '\\':
+        case '/': text += static_cast<char>(escape); break;
         case 'b': text += '\b'; break;
         case 'f': text += '\f'; break;
         case 'n': text += '\n'; break;
@@ -213,8 +229,10 @@ std::string JsonTokenizer::readNumber()
         while (isDigit(peek())) take();
     };
     if (peek() == '-') take();
-    if (peek() == '0') take();
-    else digits(JsonSyntax::digitInNumber);
+    if (peek() == '0')
+        take();
+    else
+        digits(JsonSyntax::digitInNumber);
     if (peek() == '.') {
         take();
         digits(JsonSyntax::digitAfterPoint);
@@ -226,8 +244,7 @@ std::string JsonTokenizer::readNumber()
     }
     // "0200", "0x10", "1.5.2": a number ends where a value may end, or it is some other form.
     const int next = peek();
-    if (next != end && next != ',' && next != '}' && next != ']' && !isBlank(next))
-        malformed(JsonSyntax::numberForm);
+    if (next != end && next != ',' && next != '}' && next != ']' && !isBlank(next)) malformed(JsonSyntax::numberForm);
     return literal;
 }
 

@@ -13,10 +13,28 @@ class JsonWriter {
 public:
     std::string& text() { return m_text; }
 
-    void beginObject() { openValue(); m_text += '{'; m_first = true; }
-    void endObject() { m_text += '}'; m_first = false; }
-    void beginArray() { openValue(); m_text += '['; m_first = true; }
-    void endArray() { m_text += ']'; m_first = false; }
+    void beginObject()
+    {
+        openValue();
+        m_text += '{';
+        m_first = true;
+    }
+    void endObject()
+    {
+        m_text += '}';
+        m_first = false;
+    }
+    void beginArray()
+    {
+        openValue();
+        m_text += '[';
+        m_first = true;
+    }
+    void endArray()
+    {
+        m_text += ']';
+        m_first = false;
+    }
 
     void key(std::string_view name)
     {
@@ -26,10 +44,26 @@ public:
         m_afterKey = true;
     }
 
-    void string(std::string_view value) { openValue(); appendString(value); }
-    void boolean(bool value) { openValue(); m_text += value ? "true" : "false"; }
-    void null() { openValue(); m_text += "null"; }
-    void integer(long long value) { openValue(); m_text += std::to_string(value); }
+    void string(std::string_view value)
+    {
+        openValue();
+        appendString(value);
+    }
+    void boolean(bool value)
+    {
+        openValue();
+        m_text += value ? "true" : "false";
+    }
+    void null()
+    {
+        openValue();
+        m_text += "null";
+    }
+    void integer(long long value)
+    {
+        openValue();
+        m_text += std::to_string(value);
+    }
 
     // The shortest decimal that reads back to the same single-precision value.
     void number(float value)

@@ -49,8 +49,7 @@ std::size_t utf8Sequence(std::string_view text, char32_t& codePoint)
 
 bool isControl(char32_t codePoint)
 {
-    return codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F) || codePoint == 0x2028 ||
-           codePoint == 0x2029;
+    return codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F) || codePoint == 0x2028 || codePoint == 0x2029;
 }
 
 // The invisible format characters: among them the bidirectional embeddings, overrides and isolates,

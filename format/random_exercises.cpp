@@ -129,8 +129,10 @@ void writeExercise(JsonWriter& out, ExerciseInput exercise)
         const std::string& choice = key.choice(exercise);
         if (choice.empty()) continue;
         out.key(key.key);
-        if (isWholeNumber(choice)) out.integer(std::stoll(choice));
-        else out.string(choice);
+        if (isWholeNumber(choice))
+            out.integer(std::stoll(choice));
+        else
+            out.string(choice);
     }
     out.endObject();
 }

@@ -12,7 +12,10 @@ namespace tavelle {
 // Exercises that every entry rule accepts, drawn over all list items; one seed, one sequence.
 class RandomExercises {
 public:
-    explicit RandomExercises(std::uint64_t seed) : m_state(seed) {}
+    explicit RandomExercises(std::uint64_t seed)
+        : m_state(seed)
+    {
+    }
 
     ExerciseInput next();
 

@@ -39,7 +39,8 @@ AboutScreen::AboutScreen(ScreenHost& screenHost)
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    QLabel* contact = addLabel(this, "Label1", toQString(aboutTexts::aboutContactLine), twipsRect(1080, 2400, 4332, 612));
+    QLabel* contact =
+        addLabel(this, "Label1", toQString(aboutTexts::aboutContactLine), twipsRect(1080, 2400, 4332, 612));
     contact->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     contact->setTextInteractionFlags(Qt::TextSelectableByMouse);
 

@@ -24,8 +24,9 @@ QIcon applicationIcon()
     // twice: kept in that form, the conversion is a copy. That takes a third off opening a screen.
     QIcon icon;
     for (int side : applicationIconSides)
-        icon.addPixmap(QPixmap::fromImage(
-            artworkImage(logoArtwork, QSize(side, side)).convertToFormat(QImage::Format_ARGB32), Qt::NoFormatConversion));
+        icon.addPixmap(
+            QPixmap::fromImage(artworkImage(logoArtwork, QSize(side, side)).convertToFormat(QImage::Format_ARGB32),
+                               Qt::NoFormatConversion));
     return icon;
 }
 

@@ -86,9 +86,12 @@ void drawJet(QPainter& painter, const QPainterPath& within, qreal startX, qreal 
     }
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(235, 245, 255, 220));
-    const QPointF drops[] = {{endX + 1, -halfWidthEnd - 2}, {endX + 4, -halfWidthEnd * 0.4},
-                             {endX + 3, halfWidthEnd * 0.5}, {endX - 1, halfWidthEnd + 2.5},
-                             {endX + 6, 0.5}, {endX - 4, -halfWidthEnd - 3.5}};
+    const QPointF drops[] = {{endX + 1, -halfWidthEnd - 2},
+                             {endX + 4, -halfWidthEnd * 0.4},
+                             {endX + 3, halfWidthEnd * 0.5},
+                             {endX - 1, halfWidthEnd + 2.5},
+                             {endX + 6, 0.5},
+                             {endX - 4, -halfWidthEnd - 3.5}};
     for (const QPointF& drop : drops) {
         QPainterPath droplet;
         droplet.addEllipse(drop, 1.1, 1.1);
@@ -263,8 +266,7 @@ QPixmap pumpPicture(QSize size)
     painter.setPen(QPen(deepRed, 0.6));
     painter.setBrush(metalGradient({0, 52}, {0, 66}, QColor(240, 70, 80), fireRed, deepRed));
     painter.drawRoundedRect(QRectF(18, 52, 44, 14), 4, 4);
-    painter.setBrush(metalGradient({0, 48}, {0, 53}, QColor(230, 230, 230), QColor(160, 160, 160),
-                                   QColor(90, 90, 90)));
+    painter.setBrush(metalGradient({0, 48}, {0, 53}, QColor(230, 230, 230), QColor(160, 160, 160), QColor(90, 90, 90)));
     painter.drawRoundedRect(QRectF(24, 48.5, 8, 4), 1, 1);
 
     // The engine: dark block with cooling fins.
@@ -279,8 +281,7 @@ QPixmap pumpPicture(QSize size)
     for (qreal y = 72; y < 101; y += 3.2) painter.drawLine(QPointF(23, y), QPointF(55, y));
     // Recoil starter.
     painter.setPen(QPen(Qt::black, 0.6));
-    painter.setBrush(metalGradient({0, 78}, {0, 94}, QColor(220, 220, 220), QColor(150, 150, 150),
-                                   QColor(70, 70, 70)));
+    painter.setBrush(metalGradient({0, 78}, {0, 94}, QColor(220, 220, 220), QColor(150, 150, 150), QColor(70, 70, 70)));
     painter.drawEllipse(QPointF(30, 86), 6.5, 6.5);
     painter.setBrush(fireRed);
     painter.drawRoundedRect(QRectF(27, 84.8, 6, 2.4), 1, 1);
@@ -304,7 +305,10 @@ QPixmap pumpPicture(QSize size)
     }
 
     // Two discharge outlets with their couplings on the delivery side; the upper one is capped.
-    struct Outlet { QPointF root; qreal angle; };
+    struct Outlet {
+        QPointF root;
+        qreal angle;
+    };
     for (const Outlet& outlet : {Outlet{{84, 80}, -35}, Outlet{{86, 94}, 8}}) {
         painter.save();
         painter.translate(outlet.root);
@@ -321,8 +325,7 @@ QPixmap pumpPicture(QSize size)
     painter.setPen(QPen(QColor(60, 60, 60), 1.2));
     painter.drawLine(gauge, QPointF(72, 73));
     painter.setPen(QPen(QColor(20, 20, 20), 1));
-    painter.setBrush(metalGradient({0, 53}, {0, 67}, QColor(230, 230, 230), QColor(170, 170, 170),
-                                   QColor(80, 80, 80)));
+    painter.setBrush(metalGradient({0, 53}, {0, 67}, QColor(230, 230, 230), QColor(170, 170, 170), QColor(80, 80, 80)));
     painter.drawEllipse(gauge, 6.5, 6.5);
     painter.setBrush(Qt::white);
     painter.setPen(QPen(QColor(60, 60, 60), 0.4));
@@ -367,8 +370,7 @@ QPixmap pumpPicture(QSize size)
     painter.setBrush(roll);
     painter.drawEllipse(QPointF(28, 130), 15, 9);
     painter.setBrush(Qt::NoBrush);
-    for (qreal radius = 3; radius < 15; radius += 2.6)
-        painter.drawEllipse(QPointF(28, 130), radius, radius * 0.6);
+    for (qreal radius = 3; radius < 15; radius += 2.6) painter.drawEllipse(QPointF(28, 130), radius, radius * 0.6);
     painter.setBrush(metalGradient({0, 126}, {0, 134}, brassLight, brass, brassDark));
     painter.setPen(QPen(brassDark, 0.5));
     painter.drawRoundedRect(QRectF(43, 126.5, 6, 7), 1, 1);

@@ -38,12 +38,15 @@ ClosingScreen::ClosingScreen(ScreenHost& screenHost)
             QColor(255, 0, 0));
     setLook(addLabel(this, "Label5", QStringLiteral("Version 1.00"), twipsRect(120, 1320, 7575, 375), 15.75, true),
             QColor(255, 0, 0));
-    setLook(addLabel(this, "Label3", toQString(aboutTexts::closingWebSiteLine), twipsRect(0, 1920, 7572, 492), 13.5, true),
-            QColor(0, 0, 255));
-    setLook(addLabel(this, "Label4", toQString(aboutTexts::closingEMailLine), twipsRect(0, 2640, 7572, 492), 13.5, true),
-            QColor(0, 0, 255));
+    setLook(
+        addLabel(this, "Label3", toQString(aboutTexts::closingWebSiteLine), twipsRect(0, 1920, 7572, 492), 13.5, true),
+        QColor(0, 0, 255));
+    setLook(
+        addLabel(this, "Label4", toQString(aboutTexts::closingEMailLine), twipsRect(0, 2640, 7572, 492), 13.5, true),
+        QColor(0, 0, 255));
 
-    addNavigationButton("Command1", QStringLiteral("Quittez"), twipsRect(2160, 3360, 3132, 492), 13.5, true)->setFocus();
+    addNavigationButton("Command1", QStringLiteral("Quittez"), twipsRect(2160, 3360, 3132, 492), 13.5, true)
+        ->setFocus();
 }
 
 }  // namespace tavelle

@@ -76,8 +76,7 @@ QComboBox* EntryScreen::addSlopePercent(const char* ofName, const char* listName
 
 void EntryScreen::addButtons(const char* leaveName, const QString& leaveCaption, int right, int top)
 {
-    addNavigationButton(leaveName, leaveCaption,
-                        QRect(right - 2 * buttonWidth - 12, top, buttonWidth, buttonHeight));
+    addNavigationButton(leaveName, leaveCaption, QRect(right - 2 * buttonWidth - 12, top, buttonWidth, buttonHeight));
     QPushButton* suite = addButton(this, "Command1", QStringLiteral("Suite >>"),
                                    QRect(right - buttonWidth, top, buttonWidth, buttonHeight));
     connect(suite, &QPushButton::clicked, this, [this] { host().pressSuite(screenId()); });

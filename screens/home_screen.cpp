@@ -27,14 +27,14 @@ HomeScreen::HomeScreen(ScreenHost& screenHost)
 {
     addPicture("Image1", twipsRect(120, 240, 1335, 1335), logoArtwork, toQString(aboutTexts::logoTooltip));
 
-    QLabel* title = addLabel(this, "Label1", toQString(aboutTexts::homeTitleLine), twipsRect(1680, 120, 6255, 1455),
-                             24, true);
+    QLabel* title =
+        addLabel(this, "Label1", toQString(aboutTexts::homeTitleLine), twipsRect(1680, 120, 6255, 1455), 24, true);
     setLook(title, QColor(0, 0, 192), Qt::AlignHCenter | Qt::AlignTop);
     setItalic(*title);
     title->setToolTip(toQString(aboutTexts::homeTitleTooltip));
 
-    QLabel* publisher = addLabel(this, "Label4", toQString(aboutTexts::homePublisherLine),
-                                 twipsRect(3240, 1800, 4575, 1335), 17.25);
+    QLabel* publisher =
+        addLabel(this, "Label4", toQString(aboutTexts::homePublisherLine), twipsRect(3240, 1800, 4575, 1335), 17.25);
     setLook(publisher, Qt::black, Qt::AlignHCenter | Qt::AlignTop);
 
     // A picture box: the photograph sits in a sunken border.
@@ -47,8 +47,8 @@ HomeScreen::HomeScreen(ScreenHost& screenHost)
     photograph->setToolTip(toQString(aboutTexts::homePictureTooltip));
     photograph->setAccessibleName(toQString(aboutTexts::pumpPictureName));
 
-    QLabel* version = addLabel(this, "nom", QStringLiteral("Version 1.00"), twipsRect(3120, 3240, 4695, 735),
-                              17.25, true);
+    QLabel* version =
+        addLabel(this, "nom", QStringLiteral("Version 1.00"), twipsRect(3120, 3240, 4695, 735), 17.25, true);
     setLook(version, QColor(128, 64, 64), Qt::AlignHCenter | Qt::AlignTop);
 
     m_webSiteLine = addLabel(this, "Label3", toQString(aboutTexts::homeWebSiteLine), twipsRect(3120, 4080, 4815, 1095),
@@ -58,7 +58,8 @@ HomeScreen::HomeScreen(ScreenHost& screenHost)
 
     QPushButton* ok = addNavigationButton("Command1", QStringLiteral("OK"), twipsRect(480, 5640, 2295, 852), 22.5);
     setItalic(*ok);
-    QPushButton* quit = addNavigationButton("Command2", QStringLiteral("Quitter"), twipsRect(3000, 5640, 2295, 852), 22.5);
+    QPushButton* quit =
+        addNavigationButton("Command2", QStringLiteral("Quitter"), twipsRect(3000, 5640, 2295, 852), 22.5);
     setItalic(*quit);
     // At its size the About caption takes two lines.
     auto* about = new WrappingButton(QStringLiteral("A propos de Vordane"), this);

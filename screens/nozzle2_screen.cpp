@@ -19,11 +19,11 @@ Nozzle2Screen::Nozzle2Screen(ScreenHost& screenHost)
 
     QComboBox* type = row("Label2", QStringLiteral("- Type de lance :"), "Combo1", 16, 52);
     row("Label3", QStringLiteral("- Débit de la lance en l/min :"), "Combo2", 16, 92);
-    row("Label5", QStringLiteral("- Nombre de tuyaux entre la division et la lance :"), "Combo4",
-        16, 136);
+    row("Label5", QStringLiteral("- Nombre de tuyaux entre la division et la lance :"), "Combo4", 16, 136);
     // The two elevations are indented under their heading.
-    QLabel* heading = addLabel(this, "Label10", QStringLiteral("- Différence de hauteur entre la division et la lance 2 :"),
-                               QRect(16, 176, listLeft + listWidth - 16, 34));
+    QLabel* heading =
+        addLabel(this, "Label10", QStringLiteral("- Différence de hauteur entre la division et la lance 2 :"),
+                 QRect(16, 176, listLeft + listWidth - 16, 34));
     heading->setWordWrap(true);
     heading->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     row("Label7", QStringLiteral("Cote de la division :"), "Combo6", 40, 220);

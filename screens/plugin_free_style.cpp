@@ -1,12 +1,12 @@
 #include "screens/plugin_free_style.h"
 
-#include <qdrawutil.h>
 #include <QGroupBox>
 #include <QImageReader>
 #include <QMargins>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QStyleOption>
+#include <qdrawutil.h>
 
 #include <algorithm>
 

@@ -13,7 +13,7 @@ namespace {
 struct LabelDesign {
     const char* name;
     int left, top, width, height;  // twips, inside the label's container
-    int pointSize = 0;             // 0: the window's type
+    int pointSize = 0;  // 0: the window's type
     bool wrap = false;
 };
 
@@ -29,19 +29,34 @@ constexpr const portionAbLabels::Branch& nozzle2 = portionAbLabels::branches[1];
 constexpr const portionAbLabels::Branch& nozzle3 = portionAbLabels::branches[2];
 
 const FrameDesign frames[] = {
-    {"Frame1", "Lance1", 120, 480, 10455, 1815,
+    {"Frame1",
+     "Lance1",
+     120,
+     480,
+     10455,
+     1815,
      {{nozzle1.j2Line, 240, 360, 5895, 255},
       {nozzle1.orificePressure, 6120, 360, 4095, 255},
       {nozzle1.hoseLossLine, 240, 600, 9255, 255},
       {nozzle1.heightLine, 240, 960, 8775, 255},
       {nozzle1.branchTotal, 120, 1320, 10095, 375, 12}}},
-    {"Frame2", "Lance2", 120, 2400, 10455, 2055,
+    {"Frame2",
+     "Lance2",
+     120,
+     2400,
+     10455,
+     2055,
      {{nozzle2.j2Line, 240, 360, 5895, 255},
       {nozzle2.orificePressure, 6240, 360, 4095, 255},
       {nozzle2.hoseLossLine, 240, 600, 7215, 255},
       {nozzle2.heightLine, 240, 1080, 7215, 255},
       {nozzle2.branchTotal, 240, 1440, 10095, 495, 12}}},
-    {"Frame3", "Lance3", 120, 4560, 10455, 2055,
+    {"Frame3",
+     "Lance3",
+     120,
+     4560,
+     10455,
+     2055,
      {{nozzle3.j2Line, 240, 480, 5895, 255},
       {nozzle3.orificePressure, 6240, 360, 4095, 255},
       {nozzle3.hoseLossLine, 240, 720, 9015, 255},

@@ -1,7 +1,7 @@
 #include "screens/question_screen.h"
 
-#include "core/practice/practice_texts.h"
 #include "core/practice/answer_marking.h"
+#include "core/practice/practice_texts.h"
 #include "screens/choice_list.h"
 
 #include <QComboBox>
@@ -18,7 +18,10 @@ constexpr int windowWidth = 600;
 constexpr int rowHeight = 62;
 constexpr int firstRowTop = 64;
 
-bool isChoice(Question question) { return question == Question::worstNozzle || question == Question::pumpVerdict; }
+bool isChoice(Question question)
+{
+    return question == Question::worstNozzle || question == Question::pumpVerdict;
+}
 
 QColor markColour(MarkKind kind)
 {
@@ -45,8 +48,8 @@ QuestionScreen::QuestionScreen(ScreenId screen, ScreenHost& screenHost)
     int top = firstRowTop;
     for (Question question : m_questions) {
         const std::string name(questionKey(question));
-        QLabel* label = addLabel(this, (name + "Label").c_str(), toQString(questionText(question)),
-                                 QRect(16, top, 380, 24));
+        QLabel* label =
+            addLabel(this, (name + "Label").c_str(), toQString(questionText(question)), QRect(16, top, 380, 24));
         label->setWordWrap(true);
         QWidget* input = nullptr;
         if (isChoice(question)) {
@@ -106,7 +109,8 @@ void QuestionScreen::showWindow(const QuestionWindow& window)
     m_exercise->setText(toQString(window.heading));
     if (m_nozzles != nullptr && m_nozzles->count() != window.nozzleCount) {
         m_nozzles->clear();
-        for (int nozzle = 1; nozzle <= window.nozzleCount; ++nozzle) m_nozzles->addItem(toQString(nozzleAnswer(nozzle)));
+        for (int nozzle = 1; nozzle <= window.nozzleCount; ++nozzle)
+            m_nozzles->addItem(toQString(nozzleAnswer(nozzle)));
     }
     for (std::size_t i = 0; i < m_rows.size() && i < window.rows.size(); ++i) {
         const Row& row = m_rows[i];
@@ -119,8 +123,10 @@ void QuestionScreen::showWindow(const QuestionWindow& window)
         row.mark->setText(mark ? toQString(mark->text) : QString());
         if (mark) setTextColour(*row.mark, markColour(mark->kind));
         // Final answers stay readable, and reachable by Tab, but cannot change.
-        if (auto* field = qobject_cast<QLineEdit*>(row.input)) field->setReadOnly(window.marked);
-        else row.input->setEnabled(!window.marked);
+        if (auto* field = qobject_cast<QLineEdit*>(row.input))
+            field->setReadOnly(window.marked);
+        else
+            row.input->setEnabled(!window.marked);
     }
     m_check->setEnabled(!window.marked);
     m_onward->setEnabled(window.marked);

@@ -7,8 +7,8 @@
 #include "screens/clickable_picture.h"
 #include "screens/line_item.h"
 #include "screens/loaded_texts.h"
-#include "screens/sharp_picture.h"
 #include "screens/shape_item.h"
+#include "screens/sharp_picture.h"
 
 #include <QLabel>
 #include <QPalette>
@@ -124,9 +124,9 @@ void SchematicScreen::addDrawing()
 void SchematicScreen::addLabels()
 {
     for (const LabelDesign& design : labels) {
-        QLabel* label = addLabel(this, design.name, QString::fromUtf8(design.text),
-                                 twipsRect(design.left, design.top, design.width, design.height),
-                                 design.pointSize, design.bold);
+        QLabel* label =
+            addLabel(this, design.name, QString::fromUtf8(design.text),
+                     twipsRect(design.left, design.top, design.width, design.height), design.pointSize, design.bold);
         setTextColour(*label, design.colour);
         prepareResultLabel(*label, design.alignment);
         bindForLoad(*label);

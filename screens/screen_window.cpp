@@ -39,8 +39,8 @@ QStringList toQStringList(std::span<const std::string_view> items)
 }
 
 ScreenWindow::ScreenWindow(ScreenId id, ScreenHost& host, QSize clientSize)
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
+    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                           Qt::CustomizeWindowHint)
     , m_id(id)
     , m_host(host)
 {
@@ -90,7 +90,8 @@ void ScreenWindow::setButtonsVisible(bool visible)
 
 bool ScreenWindow::buttonsVisible() const
 {
-    return std::any_of(m_buttons.begin(), m_buttons.end(), [](const QPushButton* button) { return !button->isHidden(); });
+    return std::any_of(m_buttons.begin(), m_buttons.end(),
+                       [](const QPushButton* button) { return !button->isHidden(); });
 }
 
 void setTextColour(QWidget& widget, QColor colour)
@@ -195,7 +196,10 @@ std::string ScreenWindow::choice(const QComboBox* list)
     return list->currentIndex() < 0 ? std::string() : list->currentText().toStdString();
 }
 
-QWidget& ScreenWindow::designedContent() { return m_scrolledContent != nullptr ? *m_scrolledContent : *this; }
+QWidget& ScreenWindow::designedContent()
+{
+    return m_scrolledContent != nullptr ? *m_scrolledContent : *this;
+}
 
 void ScreenWindow::fitInto(QRect availableArea)
 {

@@ -20,7 +20,10 @@ class QPushButton;
 namespace tavelle {
 
 // Window geometry is designed in twips; 15 twips make one pixel at 96 dpi.
-constexpr int twips(int value) { return (value + 7) / 15; }
+constexpr int twips(int value)
+{
+    return (value + 7) / 15;
+}
 QRect twipsRect(int left, int top, int width, int height);
 
 QString toQString(std::string_view text);

@@ -27,9 +27,11 @@ SummaryScreen::SummaryScreen(ScreenHost& screenHost)
     m_heading = addLabel(this, "headingLabel", QString(), QRect(16, 8, windowWidth - 32, 24), 11, true);
     m_marks = addLabel(this, "marksLabel", QString(), QRect(16, 40, windowWidth - 32, 100));
     m_score = addLabel(this, "scoreLabel", QString(), QRect(16, 144, windowWidth - 32, 40), 0, true);
-    addLabel(this, "recentHeading", toQString(practiceTexts::recentHeading), QRect(16, 192, windowWidth - 32, 20), 0, true);
+    addLabel(this, "recentHeading", toQString(practiceTexts::recentHeading), QRect(16, 192, windowWidth - 32, 20), 0,
+             true);
     m_recent = addLabel(this, "recentLabel", QString(), QRect(32, 214, windowWidth - 48, 170));
-    addLabel(this, "sharesHeading", toQString(practiceTexts::sharesHeading), QRect(16, 390, windowWidth - 32, 20), 0, true);
+    addLabel(this, "sharesHeading", toQString(practiceTexts::sharesHeading), QRect(16, 390, windowWidth - 32, 20), 0,
+             true);
     m_shares = addLabel(this, "sharesLabel", QString(), QRect(32, 412, windowWidth - 48, 90));
     m_keeping = addLabel(this, "keepingLabel", QString(), QRect(16, 504, windowWidth - 32, 44));
     m_keeping->setWordWrap(true);

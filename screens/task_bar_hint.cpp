@@ -42,7 +42,8 @@ void askToStayOffTaskBar(QWidget& window)
     // Qt merges its own states into what the property already holds when it maps the window.
     std::vector<xcb_atom_t> states;
     const xcb_get_property_cookie_t cookie = xcb_get_property(connection, 0, id, state, XCB_ATOM_ATOM, 0, 1024);
-    const std::unique_ptr<xcb_get_property_reply_t, FreeReply> reply(xcb_get_property_reply(connection, cookie, nullptr));
+    const std::unique_ptr<xcb_get_property_reply_t, FreeReply> reply(
+        xcb_get_property_reply(connection, cookie, nullptr));
     if (reply && reply->type == XCB_ATOM_ATOM && reply->format == 32) {
         const auto* held = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
         states.assign(held, held + reply->value_len);

@@ -13,7 +13,10 @@ namespace tavelle {
 
 namespace {
 
-QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString text(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
 
 QLineEdit* field(const char* name, const std::string& value, QWidget* parent)
 {
@@ -57,14 +60,14 @@ TraineeScreen::TraineeScreen(const Trainee& offered, QWidget* parent)
 
 void TraineeScreen::accept()
 {
-    const auto checked = checkTrainee(m_surname->text().toStdString(), m_givenName->text().toStdString(),
-                                      m_group->text().toStdString());
+    const auto checked =
+        checkTrainee(m_surname->text().toStdString(), m_givenName->text().toStdString(), m_group->text().toStdString());
     if (const auto* fault = std::get_if<TraineeFault>(&checked)) {
         m_fault->setText(text(traineeFaultText(*fault)));
         m_fault->show();
-        (*fault == TraineeFault::noGivenName ? m_givenName
+        (*fault == TraineeFault::noGivenName                                                       ? m_givenName
          : *fault == TraineeFault::groupTooLong || *fault == TraineeFault::controlCharacterInGroup ? m_group
-                                                                                                  : m_surname)
+                                                                                                   : m_surname)
             ->setFocus();
         return;
     }

@@ -30,7 +30,8 @@ public:
         if (event->type() == QEvent::Expose && watched->isWindowType() && static_cast<QWindow*>(watched)->isExposed()) {
             parent()->removeEventFilter(this);
             // Queued: the window paints while this expose is delivered, and the work comes after.
-            QMetaObject::invokeMethod(this, [this] { runAndLeave(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { runAndLeave(); }, Qt::QueuedConnection);
         }
         return false;
     }

@@ -1,7 +1,7 @@
 #include "shell/class_command.h"
 
-#include "core/progress/class_database_texts.h"
 #include "core/practice/practice_texts.h"
+#include "core/progress/class_database_texts.h"
 #include "core/progress/storage_fault.h"
 #include "platform/kept_file.h"
 #include "shell/class_module.h"

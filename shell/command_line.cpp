@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/command_line.h"
 
-#include "core/screens/about_texts.h"
+#include "classdb/class_database_setting.h"
 #include "core/progress/class_database_texts.h"
+#include "core/screens/about_texts.h"
 #include "platform/qt_own_texts.h"
 #include "shell/class_command.h"
-#include "classdb/class_database_setting.h"
 #include "shell/print_program.h"
 #include "shell/progress_module.h"
 #include "shell/user_guide.h"
@@ -237,12 +237,13 @@ std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
         text.replace(QStringLiteral("<executable_name>"), QString::fromLatin1(programName));
         return answer(text.toStdString(), words.helpName);
     }
-    if (parser.isSet(version)) return answer(std::string(programName) + " " + versionNumberText() + "\n", words.versionName);
+    if (parser.isSet(version))
+        return answer(std::string(programName) + " " + versionNumberText() + "\n", words.versionName);
 
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1 || (!files.isEmpty() && parser.isSet(progression))) {
-        std::fprintf(stderr, "%s: %s \"%s\"%s\n", programName, words.tooManyFiles, qPrintable(echoed(files.constLast())),
-                     words.tryHelp);
+        std::fprintf(stderr, "%s: %s \"%s\"%s\n", programName, words.tooManyFiles,
+                     qPrintable(echoed(files.constLast())), words.tryHelp);
         return usageErrorStatus;
     }
     if (parser.isSet(prepareBase)) {
@@ -256,7 +257,8 @@ std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
     if (parser.isSet(progression)) {
         const QString connection = classDatabaseConnection(parser.value(base));
         if (!connection.isEmpty())
-            return exportClassProgress(connection, parser.isSet(group) ? std::optional(parser.value(group)) : std::nullopt,
+            return exportClassProgress(connection,
+                                       parser.isSet(group) ? std::optional(parser.value(group)) : std::nullopt,
                                        parser.value(progression));
         if (parser.isSet(group)) {
             std::fprintf(stderr, "%s: %s%s\n", programName, words.groupNeedsBase, words.tryHelp);

@@ -17,7 +17,8 @@ public:
 
     virtual ScreenId firstScreen() const = 0;
     // Where a button leads; none when it leads nowhere.
-    virtual std::optional<Navigation> navigate(ScreenId from, std::string_view control, const ExerciseRecord& record) = 0;
+    virtual std::optional<Navigation> navigate(ScreenId from, std::string_view control,
+                                               const ExerciseRecord& record) = 0;
     // Fills a window just opened and loaded from the record, which outlives it.
     virtual void prepare(ScreenWindow& screen, const ExerciseRecord& record) = 0;
 };

@@ -15,7 +15,9 @@ constexpr char destroyedOutsideMark[] = "tavelleDestroyedOutside";
 
 class OutsideDestructionWatch final : public QObject, public QAbstractNativeEventFilter {
 public:
-    explicit OutsideDestructionWatch(QWidget& window) : QObject(&window), m_window(&window)
+    explicit OutsideDestructionWatch(QWidget& window)
+        : QObject(&window)
+        , m_window(&window)
     {
         QCoreApplication::instance()->installNativeEventFilter(this);
     }
@@ -50,8 +52,14 @@ private:
 
 }  // namespace
 
-void closeWhenDestroyedOutside(QWidget& window) { new OutsideDestructionWatch(window); }
+void closeWhenDestroyedOutside(QWidget& window)
+{
+    new OutsideDestructionWatch(window);
+}
 
-bool wasDestroyedOutside(const QWidget& window) { return window.property(destroyedOutsideMark).toBool(); }
+bool wasDestroyedOutside(const QWidget& window)
+{
+    return window.property(destroyedOutsideMark).toBool();
+}
 
 }  // namespace tavelle

@@ -100,9 +100,9 @@ void Practice::finishExercise()
     const int number = m_exerciseNumber;
     m_worker.keep(m_session->attempt(), [this, number](ProgressWorker::KeepOutcome outcome) {
         if (outcome.setAside)
-            m_messages.information(toQString(practiceTexts::storageTitle),
-                                   toQString(damagedFileSetAside(progressDatabaseFile().toStdString(),
-                                                                 outcome.setAside->toStdString())));
+            m_messages.information(
+                toQString(practiceTexts::storageTitle),
+                toQString(damagedFileSetAside(progressDatabaseFile().toStdString(), outcome.setAside->toStdString())));
         if (outcome.fault && !outcome.fault->detail.isEmpty())
             std::fprintf(stderr, "tavelle: the progress was not kept: %s\n", qPrintable(outcome.fault->detail));
         const KeepStatus status = outcome.fault ? KeepStatus{KeepState::notKept, outcome.fault->reason(), {}}

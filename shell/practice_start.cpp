@@ -49,9 +49,8 @@ std::unique_ptr<Practice> startPractice(const Launch& launch, MessageBoxes& mess
             return loadClassDatabase(progressModuleFile(), connection);
         };
     return std::make_unique<Practice>(
-        std::move(exercises), messages,
-        [] { return loadProgressStore(progressModuleFile(), progressDatabaseFile()); }, systemDecimalSeparator(),
-        practisingTrainee(launch), std::move(classDatabase));
+        std::move(exercises), messages, [] { return loadProgressStore(progressModuleFile(), progressDatabaseFile()); },
+        systemDecimalSeparator(), practisingTrainee(launch), std::move(classDatabase));
 }
 
 }  // namespace tavelle

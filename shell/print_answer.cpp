@@ -46,7 +46,8 @@ QByteArray printAnswerLine(const PrintAnswer& answer)
     const auto text = [](const std::string& value) { return QByteArray::fromStdString(value); };
     switch (answer.kind) {
     case PrintAnswer::Kind::job: return "job\t" + QByteArray::number(answer.job) + '\n';
-    case PrintAnswer::Kind::printed: return "printed\t" + QByteArray::number(answer.job) + '\t' + text(answer.printer) + '\n';
+    case PrintAnswer::Kind::printed:
+        return "printed\t" + QByteArray::number(answer.job) + '\t' + text(answer.printer) + '\n';
     case PrintAnswer::Kind::ready: return "ready\n";
     case PrintAnswer::Kind::failed: break;
     }

@@ -47,7 +47,10 @@ std::string printServerError(const char* step)
     return std::string(step) + ": " + (reason != nullptr && *reason != '\0' ? reason : "no reason given");
 }
 
-bool answeredWell() { return cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE; }
+bool answeredWell()
+{
+    return cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
+}
 
 class Destinations {
 public:
@@ -64,6 +67,7 @@ public:
             if (m_dests[i].instance == nullptr) found.push_back({m_dests[i].name, m_dests[i].is_default != 0});
         return found;
     }
+
 private:
     cups_dest_t* m_dests = nullptr;
     int m_count = 0;
@@ -114,7 +118,8 @@ bool release(int job)
 int print(const tavelle::PrintRequest& request)
 {
     const Destinations destinations;
-    const std::string printer = tavelle::chooseCurrentPrinter(destinations.printers(), request.currentPrinter.toStdString());
+    const std::string printer =
+        tavelle::chooseCurrentPrinter(destinations.printers(), request.currentPrinter.toStdString());
     if (printer.empty()) return fail(printer, "no printer is installed or none is the default");
     const QByteArray pdf = pdfPage(request.page, printerPage(printer));
     if (pdf.isEmpty()) return fail(printer, "the page could not be drawn");
@@ -156,7 +161,8 @@ int main(int argc, char** argv)
     }
     const bool check = argc == 2 && std::strcmp(argv[1], "--check") == 0;
     if (argc != 1 && !check) {
-        std::fprintf(stderr, "usage: %s [--check | --cancel JOB] (run by tavelle; the page comes on standard input)\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--check | --cancel JOB] (run by tavelle; the page comes on standard input)\n",
+                     argv[0]);
         return 2;
     }
     // The page is drawn with the fonts of the desktop but on no display: the print goes on whatever

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/progress/practice_attempt.h"
 #include "core/practice/practice_texts.h"
+#include "core/progress/practice_attempt.h"
 #include "core/progress/storage_fault.h"
 
 #include <QString>

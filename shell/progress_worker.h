@@ -72,11 +72,11 @@ private:
     std::function<void(SendOutcome)> m_sentListener;
     QThread* m_thread = nullptr;
     QObject* m_worker = nullptr;  // lives on the thread
-    QObject m_home;               // lives here: the answers are delivered through it
+    QObject m_home;  // lives here: the answers are delivered through it
     std::unique_ptr<ProgressStore> m_store;  // used, made and destroyed on the thread only
     std::unique_ptr<ClassDatabase> m_classDatabase;  // likewise
-    QTimer* m_retry = nullptr;                       // likewise
-    bool m_serverAnswered = true;                    // at the last try; on the thread only
+    QTimer* m_retry = nullptr;  // likewise
+    bool m_serverAnswered = true;  // at the last try; on the thread only
     bool m_storeTried = false;
     bool m_finished = false;
 };

@@ -1,7 +1,7 @@
 #include "shell/sqlite_progress_store.h"
 
-#include "core/progress/attempt_id.h"
 #include "core/practice/practice_texts.h"
+#include "core/progress/attempt_id.h"
 #include "core/progress/progress_csv.h"
 #include "core/progress/storage_fault.h"
 #include "platform/kept_file.h"
@@ -12,10 +12,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStorageInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStorageInfo>
 #include <QVariant>
 
 #include <array>
@@ -34,7 +34,6 @@ const std::array<std::array<const char*, 2>, 1> migrations{{
      "given TEXT NOT NULL, right INTEGER NOT NULL, PRIMARY KEY (attempt_id, question))"},
 }};
 
-
 StorageFault faultOf(const QSqlError& error)
 {
     // The driver reports SQLite's extended result code; its low byte is the primary code.
@@ -42,11 +41,11 @@ StorageFault faultOf(const QSqlError& error)
     const int code = error.nativeErrorCode().toInt(&number) & 0xff;
     if (!number) return StorageFault::other;
     switch (code) {
-    case 5:   // SQLITE_BUSY
-    case 6:   // SQLITE_LOCKED
+    case 5:  // SQLITE_BUSY
+    case 6:  // SQLITE_LOCKED
         return StorageFault::locked;
-    case 8:   // SQLITE_READONLY
-    case 3:   // SQLITE_PERM
+    case 8:  // SQLITE_READONLY
+    case 3:  // SQLITE_PERM
         return StorageFault::readOnly;
     case 13:  // SQLITE_FULL
         return StorageFault::diskFull;
@@ -73,9 +72,15 @@ SqliteProgressStore::SqliteProgressStore(QString file, std::chrono::milliseconds
 {
 }
 
-SqliteProgressStore::~SqliteProgressStore() { close(); }
+SqliteProgressStore::~SqliteProgressStore()
+{
+    close();
+}
 
-int SqliteProgressStore::schemaVersion() { return static_cast<int>(migrations.size()) + 1; }
+int SqliteProgressStore::schemaVersion()
+{
+    return static_cast<int>(migrations.size()) + 1;
+}
 
 void SqliteProgressStore::close()
 {
@@ -119,9 +124,8 @@ std::optional<StoreFault> SqliteProgressStore::open()
 std::optional<StoreFault> SqliteProgressStore::setAside()
 {
     close();
-    const QString aside =
-        m_file + QStringLiteral(".endommagé-") +
-        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    const QString aside = m_file + QStringLiteral(".endommagé-") +
+                          QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
     if (QFile::exists(aside) || !QFile::rename(m_file, aside)) return fault(StorageFault::corrupt);
     // The journal of a damaged file belongs with it.
     for (const QString& suffix : {QStringLiteral("-wal"), QStringLiteral("-shm")})
@@ -268,12 +272,14 @@ std::optional<StoreFault> SqliteProgressStore::exportCsv(const QString& file)
         csv += progressCsvRow(attempt);
     }
     KeptFile kept(file);
-    if (!kept.writeWhole(csv))
-        return StoreFault{StorageFault::writeError, file, kept.errorString()};
+    if (!kept.writeWhole(csv)) return StoreFault{StorageFault::writeError, file, kept.errorString()};
     return std::nullopt;
 }
 
-std::optional<QString> SqliteProgressStore::takeSetAside() { return std::exchange(m_setAside, std::nullopt); }
+std::optional<QString> SqliteProgressStore::takeSetAside()
+{
+    return std::exchange(m_setAside, std::nullopt);
+}
 
 std::variant<std::vector<PracticeAttempt>, StoreFault> SqliteProgressStore::unsent(int count)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/progress_store.h"
 #include "core/progress/storage_fault.h"
+#include "shell/progress_store.h"
 
 #include <chrono>
 

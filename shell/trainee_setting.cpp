@@ -4,7 +4,6 @@
 
 #include <QSettings>
 
-
 namespace tavelle {
 
 namespace {

@@ -57,7 +57,10 @@ bool newerAttempt(const PracticeAttempt& a, const PracticeAttempt& b)
     return std::tie(a.finishedAt, a.id) > std::tie(b.finishedAt, b.id);
 }
 
-ClassReport::ClassReport(ReportChoice choice) : m_choice(std::move(choice)) {}
+ClassReport::ClassReport(ReportChoice choice)
+    : m_choice(std::move(choice))
+{
+}
 
 std::int64_t ClassReport::dayOf(std::int64_t finishedAt) const
 {
@@ -116,6 +119,9 @@ std::optional<std::int64_t> ClassReport::firstDay() const
     return m_choice.fromDay ? m_choice.fromDay : m_firstDay;
 }
 
-std::optional<std::int64_t> ClassReport::lastDay() const { return m_choice.toDay ? m_choice.toDay : m_lastDay; }
+std::optional<std::int64_t> ClassReport::lastDay() const
+{
+    return m_choice.toDay ? m_choice.toDay : m_lastDay;
+}
 
 }  // namespace tavelle

@@ -1,8 +1,8 @@
 #include "core/papers/class_report_texts.h"
 
-#include "core/text/joined_text.h"
-#include "core/practice/practice_texts.h"
 #include "core/practice/answer_marking.h"
+#include "core/practice/practice_texts.h"
+#include "core/text/joined_text.h"
 
 #include <chrono>
 
@@ -10,8 +10,9 @@ namespace tavelle {
 
 namespace {
 
-constexpr std::array<std::string_view, 12> monthNames{"janvier", "février", "mars",      "avril",   "mai",      "juin",
-                                                      "juillet", "août",    "septembre", "octobre", "novembre", "décembre"};
+constexpr std::array<std::string_view, 12> monthNames{"janvier",   "février", "mars",     "avril",
+                                                      "mai",       "juin",    "juillet",  "août",
+                                                      "septembre", "octobre", "novembre", "décembre"};
 
 std::string plural(long long count, std::string_view one, std::string_view many)
 {
@@ -109,8 +110,8 @@ std::string attemptHeading(const PracticeAttempt& attempt, std::int64_t utcOffse
     const std::int64_t day = (local >= 0 ? local : local - 86'399) / 86'400;
     const std::int64_t minutes = (local - day * 86'400) / 60;
     const NumberChars minute = numberChars(minutes % 60);
-    return joinedText(frenchDate(day), " à ", numberChars(minutes / 60), " h ", minutes % 60 < 10 ? "0" : "",
-                      minute, " — ", numberChars(attempt.score()), " / ", numberChars(questionCount), " en ",
+    return joinedText(frenchDate(day), " à ", numberChars(minutes / 60), " h ", minutes % 60 < 10 ? "0" : "", minute,
+                      " — ", numberChars(attempt.score()), " / ", numberChars(questionCount), " en ",
                       durationText(attempt.secondsTaken));
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/papers/class_report.h"
 #include "core/exercise_record.h"
-#include "core/practice/practice_questions.h"
+#include "core/papers/class_report.h"
 #include "core/practice/answer_marking.h"
+#include "core/practice/practice_questions.h"
 
 #include <array>
 #include <cstdint>
@@ -21,7 +21,8 @@ inline constexpr std::string_view weeksHeading = "Note moyenne de la classe, sem
 inline constexpr std::string_view traineesHeading = "Les stagiaires";
 inline constexpr std::array<std::string_view, 5> tableColumns{"Stagiaire", "Exercices", "Moyenne", "Dernier exercice",
                                                               "Dix dernières notes"};
-inline constexpr std::string_view traineeMarksHeading = "Ses notes, semaine par semaine (sur 5), et celles de la classe";
+inline constexpr std::string_view traineeMarksHeading =
+    "Ses notes, semaine par semaine (sur 5), et celles de la classe";
 inline constexpr std::string_view traineeSharesHeading = "Ses réponses justes, et celles de la classe";
 inline constexpr std::string_view latestHeading = "Ses derniers exercices";
 inline constexpr std::string_view traineeLegend = "le stagiaire";

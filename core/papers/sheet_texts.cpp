@@ -11,9 +11,15 @@
 
 namespace tavelle {
 
-std::string sheetHeading(std::size_t exerciseNumber) { return "Exercice n° " + std::to_string(exerciseNumber); }
+std::string sheetHeading(std::size_t exerciseNumber)
+{
+    return "Exercice n° " + std::to_string(exerciseNumber);
+}
 
-std::string setCodeLine(std::string_view code) { return "Série " + std::string(code); }
+std::string setCodeLine(std::string_view code)
+{
+    return "Série " + std::string(code);
+}
 
 std::string answerHeading(std::size_t exerciseNumber, std::optional<std::uint64_t> seed)
 {
@@ -68,8 +74,8 @@ std::string markedPressure(double bars, std::string_view sep)
 {
     const double hundredths = std::round(bars * 100) / 100 + 0.0;
     std::array<char, 32> digits{};
-    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), hundredths,
-                                       std::chars_format::fixed, 2);
+    const auto written =
+        std::to_chars(digits.data(), digits.data() + digits.size(), hundredths, std::chars_format::fixed, 2);
     std::string text(digits.data(), written.ptr);
     return text.replace(text.size() - 3, 1, sep) + " b";
 }
@@ -90,7 +96,10 @@ std::array<std::string, 7> answerTableRow(const std::string& exercise, const Exe
             results.pumpSufficient ? "suffisante" : "insuffisante, relais"};
 }
 
-std::string nozzleCaption(int nozzle) { return "Lance " + std::to_string(nozzle) + " :"; }
+std::string nozzleCaption(int nozzle)
+{
+    return "Lance " + std::to_string(nozzle) + " :";
+}
 
 std::string refusedNotice(std::size_t exerciseNumber)
 {

@@ -12,8 +12,14 @@ namespace tavelle {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // The no-break space and the narrow no-break space French puts before a unit, in UTF-8.
 constexpr std::string_view noBreakSpaces[] = {"\xC2\xA0", "\xE2\x80\xAF"};
@@ -107,11 +113,15 @@ namespace tavelle {
 
 namespace {
 
-Mark right() { return {MarkKind::right, "Juste"}; }
+Mark right()
+{
+    return {MarkKind::right, "Juste"};
+}
 
 Mark wrongValue(double expected, std::string_view sep)
 {
-    return {MarkKind::wrong, joinedText("Faux : la valeur attendue est ", numberChars(static_cast<float>(expected), sep), " b")};
+    return {MarkKind::wrong,
+            joinedText("Faux : la valeur attendue est ", numberChars(static_cast<float>(expected), sep), " b")};
 }
 
 Mark wrongChoice(std::string_view expected)

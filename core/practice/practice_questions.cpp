@@ -29,6 +29,9 @@ std::string_view questionTitle(Question question)
     return {};
 }
 
-std::string nozzleAnswer(int nozzle) { return joinedText("Lance ", numberChars(nozzle)); }
+std::string nozzleAnswer(int nozzle)
+{
+    return joinedText("Lance ", numberChars(nozzle));
+}
 
 }  // namespace tavelle

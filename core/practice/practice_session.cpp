@@ -9,9 +9,15 @@ namespace tavelle {
 
 namespace {
 
-std::size_t slot(Question question) { return static_cast<std::size_t>(question); }
+std::size_t slot(Question question)
+{
+    return static_cast<std::size_t>(question);
+}
 
-Navigation open(ScreenId target) { return {Navigation::Kind::Open, target, Modality::Modal}; }
+Navigation open(ScreenId target)
+{
+    return {Navigation::Kind::Open, target, Modality::Modal};
+}
 
 }  // namespace
 
@@ -54,7 +60,8 @@ CheckOutcome PracticeSession::check(ScreenId window, const ExerciseRecord& recor
     std::vector<std::pair<Question, Mark>> marks;
     bool complete = true;
     for (Question question : questionsOf(window)) {
-        marks.emplace_back(question, markAnswer(question, m_attempt.answers[slot(question)], expected, m_decimalSeparator));
+        marks.emplace_back(question,
+                           markAnswer(question, m_attempt.answers[slot(question)], expected, m_decimalSeparator));
         complete = complete && marks.back().second.kind != MarkKind::notANumber;
     }
     for (auto& [question, mark] : marks) {
@@ -111,8 +118,7 @@ std::optional<Navigation> PracticeSession::navigate(ScreenId from, std::string_v
         if (control == practiceControls::nextExercise) return open(ScreenId::Form2);
         if (control == practiceControls::quit) return open(ScreenId::fin);
         break;
-    default:
-        break;
+    default: break;
     }
     return tavelle::navigate(from, control, record);
 }

@@ -20,10 +20,10 @@ namespace tavelle {
 // The exercise a trainee is set, and where it came from, as its kept attempt says.
 struct SetExercise {
     ExerciseInput input;
-    std::string json;                   // the exercise as one JSON object of the exercise file format
-    std::string heading;                // "Exercice 2 / 5", or the seed of a draw
+    std::string json;  // the exercise as one JSON object of the exercise file format
+    std::string heading;  // "Exercice 2 / 5", or the seed of a draw
     std::optional<std::uint64_t> seed;  // a draw's seed; none for an exercise of a file
-    std::string source;                 // the exercise file, empty for a draw
+    std::string source;  // the exercise file, empty for a draw
 };
 
 // One answer row of a question window as the trainee sees it.
@@ -42,9 +42,9 @@ struct QuestionWindow {
 };
 
 enum class CheckOutcome {
-    incomplete,     // an answer is not a readable entry: it is named, nothing is marked
-    marked,         // the window's answers are marked, for good
-    finished,       // ... and they were the exercise's last: the attempt is complete
+    incomplete,  // an answer is not a readable entry: it is named, nothing is marked
+    marked,  // the window's answers are marked, for good
+    finished,  // ... and they were the exercise's last: the attempt is complete
     alreadyMarked,  // nothing changes: the first marking stands
 };
 
@@ -56,8 +56,7 @@ enum class CheckOutcome {
 class PracticeSession {
 public:
     // `startedAt` and every `now` are seconds since 1970, UTC.
-    PracticeSession(SetExercise exercise, const Trainee& trainee, std::string decimalSeparator,
-                    std::int64_t startedAt);
+    PracticeSession(SetExercise exercise, const Trainee& trainee, std::string decimalSeparator, std::int64_t startedAt);
 
     const ExerciseInput& exercise() const { return m_exercise; }
     const std::string& heading() const { return m_heading; }

@@ -24,9 +24,8 @@ std::string localDateTime(std::int64_t utcSeconds, std::int64_t utcOffsetSeconds
     const sys_days day = floor<days>(time);
     const year_month_day date{day};
     const hh_mm_ss clock{time - day};
-    return joinedText(twoDigits(static_cast<unsigned>(date.day())), "/",
-                      twoDigits(static_cast<unsigned>(date.month())), "/",
-                      std::to_string(static_cast<int>(date.year())), " ", twoDigits(clock.hours().count()), ":",
+    return joinedText(twoDigits(static_cast<unsigned>(date.day())), "/", twoDigits(static_cast<unsigned>(date.month())),
+                      "/", std::to_string(static_cast<int>(date.year())), " ", twoDigits(clock.hours().count()), ":",
                       twoDigits(clock.minutes().count()));
 }
 
@@ -95,8 +94,8 @@ SummaryTexts summaryTexts(std::string_view heading, const PracticeAttempt& attem
     }
     for (const PastResult& result : recent)
         texts.recent.push_back(joinedText(localDateTime(result.finishedAt, utcOffsetSeconds), " — ",
-                                          std::to_string(result.score), " / ", std::to_string(questionCount),
-                                          " en ", durationText(result.secondsTaken)));
+                                          std::to_string(result.score), " / ", std::to_string(questionCount), " en ",
+                                          durationText(result.secondsTaken)));
     if (texts.recent.empty()) texts.recent.emplace_back(practiceTexts::nothingKeptYet);
     for (std::size_t i = 0; i < questionCount; ++i) {
         const QuestionRecord& record = records[i];
@@ -128,14 +127,16 @@ namespace tavelle {
 
 std::string practiceFileRefusal(std::string_view file, std::size_t exercise, std::string_view reason)
 {
-    if (exercise == 0) return joinedText("Le fichier ", file, " ne peut pas être ouvert pour l'entraînement : ", reason);
+    if (exercise == 0)
+        return joinedText("Le fichier ", file, " ne peut pas être ouvert pour l'entraînement : ", reason);
     return joinedText("Le fichier ", file, " ne peut pas être ouvert pour l'entraînement : l'exercice ",
                       std::to_string(exercise), " est refusé : ", reason);
 }
 
 std::string tooManyExercises(std::size_t most)
 {
-    return joinedText("il contient plus de ", std::to_string(most), " exercices, le plus qu'un entraînement puisse prendre");
+    return joinedText("il contient plus de ", std::to_string(most),
+                      " exercices, le plus qu'un entraînement puisse prendre");
 }
 
 }  // namespace tavelle

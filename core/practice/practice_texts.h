@@ -58,7 +58,7 @@ enum class KeepState { keeping, kept, notKept };
 struct KeepStatus {
     KeepState state = KeepState::keeping;
     std::string reason;  // why it was not kept
-    std::string sending; // what waits for the class database, and why; said after the rest
+    std::string sending;  // what waits for the class database, and why; said after the rest
 };
 
 // The trainee's kept progress as the summary reads it: not read yet, read, or why it cannot be.
@@ -75,7 +75,7 @@ struct SummaryTexts {
     std::vector<std::string> marks;  // one per question: its title, the answer given, right or wrong
     std::string score;
     std::string time;
-    std::string keeping;              // whether the attempt is kept
+    std::string keeping;  // whether the attempt is kept
     std::vector<std::string> recent;  // newest first
     std::vector<std::string> shares;  // one per question
 };

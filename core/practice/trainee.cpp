@@ -21,7 +21,7 @@ LetterCase letterCase(std::string_view text, std::size_t i, std::size_t& length)
     const unsigned char next = byte(i + 1);
     if (lead == 0xc5) return next == 0x92 ? LetterCase::capital : next == 0x93 ? LetterCase::small : LetterCase::none;
     if (next >= 0x80 && next <= 0x9e && next != 0x97) return LetterCase::capital;  // À to Þ, not ×
-    if (next >= 0x9f && next <= 0xbf && next != 0xb7) return LetterCase::small;    // ß to ÿ, not ÷
+    if (next >= 0x9f && next <= 0xbf && next != 0xb7) return LetterCase::small;  // ß to ÿ, not ÷
     return LetterCase::none;
 }
 

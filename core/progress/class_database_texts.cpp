@@ -52,11 +52,9 @@ std::string serverFaultText(ServerFault fault, std::string_view connection, std:
         return joinedText("La base de la classe sur ", server,
                           " a été préparée par une version plus récente de Tavelle : mettez Tavelle à jour "
                           "sur ce poste.");
-    case ServerFault::notAllowed:
-        return joinedText("Opération refusée à ce compte par ", server, " (", detail, ").");
+    case ServerFault::notAllowed: return joinedText("Opération refusée à ce compte par ", server, " (", detail, ").");
     case ServerFault::other:
-    default:
-        break;
+    default: break;
     }
     return joinedText("Erreur du serveur de la classe (« ", shownServer(connection), " ») : ", detail);
 }
@@ -113,8 +111,7 @@ std::string traineeFaultText(TraineeFault fault)
     case TraineeFault::controlCharacterInName:
         return "Le nom du stagiaire contient un caractère de commande (tabulation exceptée).";
     case TraineeFault::controlCharacterInGroup:
-    default:
-        break;
+    default: break;
     }
     return "Le nom du groupe contient un caractère de commande.";
 }

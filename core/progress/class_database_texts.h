@@ -9,13 +9,13 @@ namespace tavelle {
 
 // Why the class database could not do what was asked.
 enum class ServerFault {
-    driverMissing,          // Qt's PostgreSQL driver is not installed
-    unreachable,            // no server answers (stopped, refusing connections, too slow to answer)
-    authenticationFailed,   // wrong or missing password, unknown user
-    unknownDatabase,        // the server has no such database
-    notPrepared,            // the database holds no Tavelle schema yet
-    newerSchema,            // prepared by a newer Tavelle
-    notAllowed,             // the server refused this account the operation
+    driverMissing,  // Qt's PostgreSQL driver is not installed
+    unreachable,  // no server answers (stopped, refusing connections, too slow to answer)
+    authenticationFailed,  // wrong or missing password, unknown user
+    unknownDatabase,  // the server has no such database
+    notPrepared,  // the database holds no Tavelle schema yet
+    newerSchema,  // prepared by a newer Tavelle
+    notAllowed,  // the server refused this account the operation
     other,
 };
 

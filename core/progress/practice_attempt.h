@@ -12,12 +12,12 @@ namespace tavelle {
 
 // One finished practice exercise, as it is kept: when, what was asked, what was answered.
 struct PracticeAttempt {
-    std::string id;         // unique, made on the trainee's machine: a UUID, 36 lowercase characters
-    std::string surname;    // the trainee's name ("Durand"), empty for an anonymous attempt
+    std::string id;  // unique, made on the trainee's machine: a UUID, 36 lowercase characters
+    std::string surname;  // the trainee's name ("Durand"), empty for an anonymous attempt
     std::string givenName;  // the trainee's first name ("Élise")
-    std::string group;      // the trainee's group ("Groupe B"), may be empty
+    std::string group;  // the trainee's group ("Groupe B"), may be empty
     std::int64_t finishedAt = 0;  // seconds since 1970, UTC
-    std::string exercise;         // the exercise as one JSON object of the exercise file format
+    std::string exercise;  // the exercise as one JSON object of the exercise file format
     std::optional<std::uint64_t> seed;
     std::string source;  // the exercise file, empty for a drawn exercise
     std::array<std::string, questionCount> answers;

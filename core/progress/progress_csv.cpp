@@ -37,8 +37,10 @@ std::vector<std::string> headerNames()
     const std::string header = progressCsvHeader();
     std::vector<std::string> names(1);
     for (char c : std::string_view(header).substr(0, header.size() - 1)) {
-        if (c == ',') names.emplace_back();
-        else names.back() += c;
+        if (c == ',')
+            names.emplace_back();
+        else
+            names.back() += c;
     }
     return names;
 }
@@ -81,7 +83,8 @@ std::optional<std::int64_t> dayNumber(std::string_view text)
     const std::optional<unsigned> month = decimal<unsigned>(text.substr(5, 2));
     const std::optional<unsigned> day = decimal<unsigned>(text.substr(8, 2));
     if (!year || !month || !day) return std::nullopt;
-    const std::chrono::year_month_day date{std::chrono::year(*year), std::chrono::month(*month), std::chrono::day(*day)};
+    const std::chrono::year_month_day date{std::chrono::year(*year), std::chrono::month(*month),
+                                           std::chrono::day(*day)};
     if (!date.ok()) return std::nullopt;
     return std::chrono::sys_days(date).time_since_epoch().count();
 }
@@ -133,7 +136,10 @@ std::string progressCsvRow(const PracticeAttempt& attempt)
     return row;
 }
 
-std::optional<std::int64_t> parseIsoDay(std::string_view text) { return dayNumber(text); }
+std::optional<std::int64_t> parseIsoDay(std::string_view text)
+{
+    return dayNumber(text);
+}
 
 std::optional<std::int64_t> parseUtcTimestamp(std::string_view text)
 {
@@ -148,7 +154,10 @@ std::optional<std::int64_t> parseUtcTimestamp(std::string_view text)
 }
 
 ProgressCsvReader::ProgressCsvReader(std::istream& in, std::string name, bool french)
-    : m_in(in), m_name(std::move(name)), m_french(french), m_fields(headerNames().size())
+    : m_in(in)
+    , m_name(std::move(name))
+    , m_french(french)
+    , m_fields(headerNames().size())
 {
 }
 
@@ -214,7 +223,8 @@ bool ProgressCsvReader::readHeader()
     m_headerRead = true;
     const Record record = readRecord();
     std::string header;
-    for (std::size_t i = 0; i < m_fieldCount && i < m_fields.size(); ++i) appendJoined(header, i == 0 ? "" : ",", m_fields[i]);
+    for (std::size_t i = 0; i < m_fieldCount && i < m_fields.size(); ++i)
+        appendJoined(header, i == 0 ? "" : ",", m_fields[i]);
     header += '\n';
     if (record != Record::read || m_fieldCount != m_fields.size() || header != progressCsvHeader())
         return refuse(1, "ce n'est pas un export de la progression de Tavelle (tavelle --progression)",
@@ -231,8 +241,8 @@ bool ProgressCsvReader::next(PracticeAttempt& attempt)
         return refuse(m_recordLine, "un guillemet ouvert n'est jamais fermé", "a quote is never closed");
     if (m_fieldCount != m_fields.size())
         return refuse(m_recordLine,
-                      joinedText(numberChars(m_fieldCount), m_fieldCount == 1 ? " colonne" : " colonnes", " au lieu de ",
-                                 numberChars(m_fields.size())),
+                      joinedText(numberChars(m_fieldCount), m_fieldCount == 1 ? " colonne" : " colonnes",
+                                 " au lieu de ", numberChars(m_fields.size())),
                       joinedText(numberChars(m_fieldCount), m_fieldCount == 1 ? " column" : " columns", " instead of ",
                                  numberChars(m_fields.size())));
     return fill(attempt);

@@ -44,7 +44,7 @@ private:
     std::string m_name;
     bool m_french;
     bool m_headerRead = false;
-    std::size_t m_line = 1;        // the line the next record starts on
+    std::size_t m_line = 1;  // the line the next record starts on
     std::size_t m_recordLine = 1;  // the line the record just read started on
     std::vector<std::string> m_fields;
     std::size_t m_fieldCount = 0;

@@ -16,8 +16,7 @@ std::string storageFaultReason(StorageFault fault, std::string_view file)
     case StorageFault::writeError: return joinedText("l'écriture de ", file, " a échoué");
     case StorageFault::newerVersion:
         return joinedText("le fichier ", file, " vient d'une version plus récente de Tavelle, qui seule peut l'écrire");
-    case StorageFault::folderCannotBeMade:
-        return joinedText("le dossier du fichier ", file, " ne peut pas être créé");
+    case StorageFault::folderCannotBeMade: return joinedText("le dossier du fichier ", file, " ne peut pas être créé");
     case StorageFault::linkOutsideFolder:
         return joinedText("le fichier ", file, " est un lien vers un autre endroit, qui n'est pas suivi");
     case StorageFault::noModule: return "le module qui garde la progression ne se charge pas";

@@ -26,7 +26,10 @@ struct Joined {
 template <const std::string_view&... Pieces>
 inline constexpr std::string_view joined = Joined<Pieces...>::text;
 
-constexpr std::string_view withoutScheme(std::string_view address) { return address.substr(address.find("//") + 2); }
+constexpr std::string_view withoutScheme(std::string_view address)
+{
+    return address.substr(address.find("//") + 2);
+}
 
 }  // namespace aboutTextsDetail
 

@@ -48,7 +48,10 @@ bool isEntryScreen(ScreenId screen)
     return std::ranges::find(entryScreens, screen) != std::end(entryScreens);
 }
 
-std::span<const EntryList> allEntryLists() { return lists; }
+std::span<const EntryList> allEntryLists()
+{
+    return lists;
+}
 
 std::span<const EntryList> entryLists(ScreenId screen)
 {

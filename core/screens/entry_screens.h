@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/trade/entry_rules.h"
 #include "core/exercise_record.h"
 #include "core/screens/screen_id.h"
+#include "core/trade/entry_rules.h"
 
 #include <span>
 #include <string>

@@ -13,7 +13,10 @@ namespace tavelle {
 // over from a longer earlier load are dropped when the writer goes.
 class LoadWriter {
 public:
-    explicit LoadWriter(ScreenLoad& load) : m_load(load) {}
+    explicit LoadWriter(ScreenLoad& load)
+        : m_load(load)
+    {
+    }
     LoadWriter(const LoadWriter&) = delete;
     LoadWriter& operator=(const LoadWriter&) = delete;
     ~LoadWriter() { m_load.resize(m_count); }

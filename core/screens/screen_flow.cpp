@@ -8,7 +8,10 @@ Navigation open(ScreenId target, Modality modality = Modality::Modal)
 {
     return {Navigation::Kind::Open, target, modality};
 }
-Navigation endProgram() { return {Navigation::Kind::EndProgram, ScreenId::f1, Modality::Modeless}; }
+Navigation endProgram()
+{
+    return {Navigation::Kind::EndProgram, ScreenId::f1, Modality::Modeless};
+}
 
 ScreenId lastNozzleScreen(const ExerciseRecord& record)
 {
@@ -70,8 +73,7 @@ std::optional<Navigation> navigate(ScreenId from, std::string_view control, cons
         break;
     case ScreenId::QuestionAB:
     case ScreenId::QuestionBC:
-    case ScreenId::Bilan:
-        break;
+    case ScreenId::Bilan: break;
     }
     return std::nullopt;
 }

@@ -1,10 +1,10 @@
 #include "core/screens/screen_load.h"
 
 #include "core/screens/load_writer.h"
+#include "core/screens/result_labels.h"
 #include "core/trade/portion_ab.h"
 #include "core/trade/portion_bc.h"
 #include "core/trade/problem_statement.h"
-#include "core/screens/result_labels.h"
 #include "core/trade/schematic.h"
 
 namespace tavelle {

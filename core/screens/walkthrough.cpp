@@ -1,8 +1,8 @@
 #include "core/screens/walkthrough.h"
 
 #include "core/screens/screen_flow.h"
-#include "core/trade/problem_statement.h"
 #include "core/screens/screen_load.h"
+#include "core/trade/problem_statement.h"
 
 namespace tavelle {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/screens/entry_screens.h"
 #include "core/exercise_record.h"
+#include "core/screens/entry_screens.h"
 #include "core/screens/screen_texts.h"
 
 #include <optional>

@@ -14,15 +14,27 @@ std::size_t pieceSize(const char (&)[N])
 {
     return N - 1;
 }
-inline std::size_t pieceSize(std::string_view piece) { return piece.size(); }
-inline std::size_t pieceSize(const NumberChars& piece) { return piece.size(); }
+inline std::size_t pieceSize(std::string_view piece)
+{
+    return piece.size();
+}
+inline std::size_t pieceSize(const NumberChars& piece)
+{
+    return piece.size();
+}
 template <std::size_t N>
 void appendPiece(std::string& text, const char (&piece)[N])
 {
     text.append(piece, N - 1);
 }
-inline void appendPiece(std::string& text, std::string_view piece) { text += piece; }
-inline void appendPiece(std::string& text, const NumberChars& piece) { piece.appendTo(text); }
+inline void appendPiece(std::string& text, std::string_view piece)
+{
+    text += piece;
+}
+inline void appendPiece(std::string& text, const NumberChars& piece)
+{
+    piece.appendTo(text);
+}
 
 }  // namespace joinedTextDetail
 

@@ -29,7 +29,10 @@ std::string NumberChars::str() const
 // Lays a number's text out into a NumberChars, its fraction after the separator's place.
 class NumberCharsWriter {
 public:
-    explicit NumberCharsWriter(NumberChars& out) : m_out(out) {}
+    explicit NumberCharsWriter(NumberChars& out)
+        : m_out(out)
+    {
+    }
 
     void put(char c) { m_out.m_chars[m_out.m_size++] = c; }
     void put(std::string_view text)
@@ -213,7 +216,10 @@ NumberChars numberChars(double value, std::string_view decimalSeparator)
     return positional(value < 0, roundedSignificand(magnitude, 15), decimalSeparator);
 }
 
-std::string integerText(long long value) { return integerChars(value).str(); }
+std::string integerText(long long value)
+{
+    return integerChars(value).str();
+}
 
 std::string numberText(float value, std::string_view decimalSeparator)
 {

@@ -21,9 +21,18 @@ long itemValue(const std::string& text)
     return value;
 }
 
-std::int16_t toInt16(const std::string& text) { return static_cast<std::int16_t>(itemValue(text)); }
-std::uint8_t toUint8(const std::string& text) { return static_cast<std::uint8_t>(itemValue(text)); }
-float toFloat(const std::string& text) { return static_cast<float>(itemValue(text)); }
+std::int16_t toInt16(const std::string& text)
+{
+    return static_cast<std::int16_t>(itemValue(text));
+}
+std::uint8_t toUint8(const std::string& text)
+{
+    return static_cast<std::uint8_t>(itemValue(text));
+}
+float toFloat(const std::string& text)
+{
+    return static_cast<float>(itemValue(text));
+}
 
 // "coco" stands for a slope kind left empty; a positive percent then makes it "positive",
 // and the percent takes the sign of the kind.
@@ -35,8 +44,10 @@ void normaliseSlope(std::string& kind, std::int16_t& percent, std::vector<std::s
     if (kind != "nulle" && kind != "coco" && percent == 0) warnings.emplace_back("A 0% la pente est nulle !!!");
 
     int sign = 0;
-    if (kind == "positive" || kind == "Positive") sign = 1;
-    else if (kind == "négative") sign = -1;
+    if (kind == "positive" || kind == "Positive")
+        sign = 1;
+    else if (kind == "négative")
+        sign = -1;
     percent = static_cast<std::int16_t>(sign * percent);
 }
 
@@ -53,7 +64,10 @@ struct NozzleInput {
 int applyNozzleRules(const NozzleInput& nozzle, std::int16_t feedDiameter, std::string_view ldv1000FeedWarning,
                      std::vector<std::string>& warnings)
 {
-    const auto refuse = [&](std::string_view text) { warnings.emplace_back(text); return 1; };
+    const auto refuse = [&](std::string_view text) {
+        warnings.emplace_back(text);
+        return 1;
+    };
     int refusals = 0;
     if (const NozzleType* type = findNozzleType(nozzle.type)) {
         if (!flowFits(*type, nozzle.flow)) refusals += refuse(type->flowWarning);
@@ -174,9 +188,9 @@ PressOutcome pressNozzle2Suite(const Nozzle2Choices& choices, ExerciseRecord& re
     if (!hoseCountMissing) record.nozzle2HoseCount = toUint8(choices.hoseCount);
 
     std::vector<std::string> warnings;
-    int refusals = applyNozzleRules(
-        {record.nozzle2Type, record.nozzle2Flow, typeMissing, flowMissing, hoseCountMissing}, record.feedDiameter,
-        kDiameterWarning, warnings);
+    int refusals =
+        applyNozzleRules({record.nozzle2Type, record.nozzle2Flow, typeMissing, flowMissing, hoseCountMissing},
+                         record.feedDiameter, kDiameterWarning, warnings);
 
     // One elevation without the other would read as an altitude of 0 m: the height would be absurd.
     const bool nozzleElevationChosen = !choices.nozzleElevation.empty();
@@ -213,9 +227,9 @@ PressOutcome pressNozzle3Suite(const Nozzle3Choices& choices, ExerciseRecord& re
 
     std::vector<std::string> warnings;
     normaliseSlope(record.nozzle3SlopeKind, record.nozzle3SlopePercent, warnings);
-    const int refusals = applyNozzleRules(
-        {record.nozzle3Type, record.nozzle3Flow, typeMissing, flowMissing, hoseCountMissing}, record.feedDiameter,
-        kDiameterWarning, warnings);
+    const int refusals =
+        applyNozzleRules({record.nozzle3Type, record.nozzle3Flow, typeMissing, flowMissing, hoseCountMissing},
+                         record.feedDiameter, kDiameterWarning, warnings);
 
     return decide(std::move(warnings), refusals, ScreenId::Lance3, ScreenId::Don);
 }

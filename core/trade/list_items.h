@@ -20,8 +20,8 @@ inline constexpr std::array<std::string_view, 3> feedSlopeKinds{"nulle", "positi
 inline constexpr std::array<std::string_view, 7> slopePercents{"0", "2", "3", "5", "6", "10", "12"};
 
 inline constexpr auto nozzleTypes = rowNames(tavelle::nozzleTypes);
-inline constexpr std::array<std::string_view, 10> nozzleFlows{
-    "125", "200", "250", "300", "400", "450", "500", "600", "750", "1000"};
+inline constexpr std::array<std::string_view, 10> nozzleFlows{"125", "200", "250", "300", "400",
+                                                              "450", "500", "600", "750", "1000"};
 inline constexpr std::array<std::string_view, 19> nozzle1Heights{
     "0", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "15", "17", "20", "22", "24", "25", "30", "32"};
 inline constexpr std::array<std::string_view, 3> hoseCounts{"1", "2", "3"};

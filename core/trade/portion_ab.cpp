@@ -1,8 +1,8 @@
 #include "core/trade/portion_ab.h"
 
-#include "core/text/joined_text.h"
 #include "core/screens/load_writer.h"
 #include "core/screens/result_labels.h"
+#include "core/text/joined_text.h"
 #include "core/trade/trade_tables.h"
 
 #include <array>
@@ -34,8 +34,8 @@ double writeHeightTerm(std::string& line, int nozzle, const ExerciseRecord& r, s
                      ") x 1 bar / 10 m  = ", numberChars(exact, sep), "b");
     } else if (nozzle == 3 && r.nozzle3SlopePercent != 0) {
         exact = r.nozzle3SlopePercent / 1000.0;
-        appendJoined(line, "J hauteur = (", numberChars(r.nozzle3SlopePercent), " / 100) / 10 = ",
-                     numberChars(exact, sep), "b");
+        appendJoined(line, "J hauteur = (", numberChars(r.nozzle3SlopePercent),
+                     " / 100) / 10 = ", numberChars(exact, sep), "b");
     }
     return exact;
 }
@@ -53,11 +53,13 @@ void writeTotalLine(std::string& line, int nozzle, float lengthLoss, float heigh
 }
 
 // Nozzles are numbered from 1; their branches are kept from 0.
-std::size_t slot(int nozzle) { return static_cast<std::size_t>(nozzle - 1); }
+std::size_t slot(int nozzle)
+{
+    return static_cast<std::size_t>(nozzle - 1);
+}
 
 // Works out one branch in use and appends its five labels; returns its total.
-float computeBranch(int nozzle, const BranchInput& in, const ExerciseRecord& r, std::string_view sep,
-                    LoadWriter& out)
+float computeBranch(int nozzle, const BranchInput& in, const ExerciseRecord& r, std::string_view sep, LoadWriter& out)
 {
     const portionAbLabels::Branch& labels = portionAbLabels::branches[slot(nozzle)];
     // A type outside the table cannot pass the nozzle screens; its hoses then count as lossless. A nozzle's
@@ -76,8 +78,8 @@ float computeBranch(int nozzle, const BranchInput& in, const ExerciseRecord& r, 
     appendJoined(out.label(labels.orificePressure), "Pression à l'orifice = ", numberChars(in.pressure, sep), " b");
     std::string& j2Line = out.label(labels.j2Line);
     if (refQ1 != in.flow)
-        appendJoined(j2Line, "J2 = J1 x (Q2²/Q1²) = ", numberChars(j1, sep), " x (", numberChars(in.flow, sep),
-                     "² / ", numberChars(refQ1, sep), "²) =", numberChars(j2, sep), " b/hm");
+        appendJoined(j2Line, "J2 = J1 x (Q2²/Q1²) = ", numberChars(j1, sep), " x (", numberChars(in.flow, sep), "² / ",
+                     numberChars(refQ1, sep), "²) =", numberChars(j2, sep), " b/hm");
 
     const auto length = static_cast<std::int16_t>(in.hoseCount * hoseLengthMetres);
     const float lengthLoss = static_cast<float>(j2 / 100.0 * length);
@@ -135,7 +137,10 @@ int workOutPortionAb(ExerciseRecord& r, std::string_view sep, ScreenLoad& into)
 
 }  // namespace
 
-void loadPortionAb(ExerciseRecord& r, std::string_view sep, ScreenLoad& into) { workOutPortionAb(r, sep, into); }
+void loadPortionAb(ExerciseRecord& r, std::string_view sep, ScreenLoad& into)
+{
+    workOutPortionAb(r, sep, into);
+}
 
 WorstNozzle worstNozzle(const ExerciseRecord& record)
 {

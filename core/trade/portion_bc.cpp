@@ -1,8 +1,8 @@
 #include "core/trade/portion_bc.h"
 
-#include "core/text/joined_text.h"
 #include "core/screens/load_writer.h"
 #include "core/screens/result_labels.h"
+#include "core/text/joined_text.h"
 #include "core/trade/trade_tables.h"
 
 namespace tavelle {
@@ -84,8 +84,8 @@ void loadFinalCalculation(const ExerciseRecord& r, std::string_view sep, ScreenL
     std::string& j2Line = out.label(labels::j2Line);
     if (line.hose.q1 != r.totalFlow)
         appendJoined(j2Line, "J2 = J1 x (Q2²/Q1²) = ", numberChars(line.hose.j1, sep), " x (",
-                     numberChars(r.totalFlow, sep), "² / ", numberChars(line.hose.q1, sep), "²) =",
-                     numberChars(line.j2, sep), " b/hm");
+                     numberChars(r.totalFlow, sep), "² / ", numberChars(line.hose.q1, sep),
+                     "²) =", numberChars(line.j2, sep), " b/hm");
 
     appendJoined(out.label(labels::lengthLossLine), "J =", numberChars(line.j2, sep), "/ 100 x ",
                  numberChars(r.feedLength), " = ", numberChars(line.lengthLoss, sep), "b");

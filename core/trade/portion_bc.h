@@ -13,7 +13,7 @@ void loadFinalCalculation(const ExerciseRecord& record, std::string_view decimal
 
 // The final screen's results as it computes them from the record portion AB left.
 struct FinalResults {
-    float feedLoss = 0;      // Jbc, from the pump to the division
+    float feedLoss = 0;  // Jbc, from the pump to the division
     float pumpPressure = 0;  // worstNozzleLoss + 1 + Jbc
     bool pumpSufficient = false;
 };

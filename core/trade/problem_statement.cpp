@@ -53,8 +53,7 @@ void writeProblemStatement(const ExerciseRecord& r, std::string_view sep, std::s
         appendJoined(text, " La première lance est une ", r.nozzle1Type);
         if (!isFixedFlowType(r.nozzle1Type))
             appendJoined(text, " réglée à un débit de ", numberChars(r.nozzle1Flow, sep), " L/min");
-        if (r.nozzle1Height != 0)
-            appendJoined(text, " située à une hauteur de ", numberChars(r.nozzle1Height), " m.");
+        if (r.nozzle1Height != 0) appendJoined(text, " située à une hauteur de ", numberChars(r.nozzle1Height), " m.");
         appendHosePhrase(text, r.nozzle1HoseCount, "première");
     }
 

@@ -1,8 +1,8 @@
 #include "core/trade/schematic.h"
 
-#include "core/text/joined_text.h"
 #include "core/screens/load_writer.h"
 #include "core/screens/result_labels.h"
+#include "core/text/joined_text.h"
 #include "core/trade/trade_tables.h"
 
 namespace tavelle {
@@ -74,16 +74,16 @@ void loadSchematic(ExerciseRecord& r, std::string_view sep, ScreenLoad& into)
     writeNozzle(out, nozzle2,
                 {r.nozzle2Type, r.nozzle2Pressure, r.nozzle2Flow, r.nozzle2HoseCount, r.nozzle2HoseDiameter},
                 secondNozzle, sep);
-    appendJoined(out.label(nozzle2.height, secondNozzle && elevationsDiffer), "cote = ",
-                 numberChars(r.nozzle2Elevation));
-    appendJoined(out.label(labels::divisionElevation, secondNozzle && elevationsDiffer), "cote = ",
-                 numberChars(r.divisionElevation));
+    appendJoined(out.label(nozzle2.height, secondNozzle && elevationsDiffer),
+                 "cote = ", numberChars(r.nozzle2Elevation));
+    appendJoined(out.label(labels::divisionElevation, secondNozzle && elevationsDiffer),
+                 "cote = ", numberChars(r.divisionElevation));
 
     writeNozzle(out, nozzle3,
                 {r.nozzle3Type, r.nozzle3Pressure, r.nozzle3Flow, r.nozzle3HoseCount, r.nozzle3HoseDiameter},
                 thirdNozzle, sep);
-    appendJoined(out.label(nozzle3.height, thirdNozzle && r.nozzle3SlopePercent != 0), "Z = ",
-                 numberChars(r.nozzle3SlopePercent), " %");
+    appendJoined(out.label(nozzle3.height, thirdNozzle && r.nozzle3SlopePercent != 0),
+                 "Z = ", numberChars(r.nozzle3SlopePercent), " %");
 
     out.shown(nozzle2.caption, secondNozzle);
     out.shown(nozzle3.caption, thirdNozzle);

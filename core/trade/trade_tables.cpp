@@ -15,11 +15,20 @@ auto findRow(const Table& table, const Key& key, Field field) -> decltype(table.
 
 }  // namespace
 
-const Hose* findHose(std::int16_t diameter) { return findRow(hoses, diameter, &Hose::diameter); }
+const Hose* findHose(std::int16_t diameter)
+{
+    return findRow(hoses, diameter, &Hose::diameter);
+}
 
-const NozzleType* findNozzleType(std::string_view name) { return findRow(nozzleTypes, name, &NozzleType::name); }
+const NozzleType* findNozzleType(std::string_view name)
+{
+    return findRow(nozzleTypes, name, &NozzleType::name);
+}
 
-const PumpRating* findPumpRating(std::string_view name) { return findRow(pumpRatings, name, &PumpRating::name); }
+const PumpRating* findPumpRating(std::string_view name)
+{
+    return findRow(pumpRatings, name, &PumpRating::name);
+}
 
 const Hose* nozzleHose(std::string_view nozzleType)
 {

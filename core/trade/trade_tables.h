@@ -27,12 +27,12 @@ inline constexpr std::array<Hose, 3> hoses{{
 // A nozzle type: its orifice pressure, the diameter of its hose, the flow it allows and the feed it needs.
 struct NozzleType {
     std::string_view name;  // as the type lists offer it
-    float pressure;         // bar, at the orifice
+    float pressure;  // bar, at the orifice
     std::uint8_t hoseDiameter;
     bool fixedFlow;  // true: the flow must be `flow` exactly; false: `flow` is the highest allowed
     float flow;
     std::string_view flowWarning;  // what the nozzle screens say of a flow that does not fit
-    std::int16_t narrowestFeed;    // mm; 0 where the nozzle screens check no feed diameter
+    std::int16_t narrowestFeed;  // mm; 0 where the nozzle screens check no feed diameter
 };
 
 inline constexpr std::array<NozzleType, 5> nozzleTypes{{

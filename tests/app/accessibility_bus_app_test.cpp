@@ -33,7 +33,8 @@ protected:
     {
         QProcess reader;
         // Started by its own first line: Debian's Python, which has the AT-SPI bindings.
-        reader.start(qEnvironmentVariable("TAVELLE_ATSPI_READER"), {QString::number(QCoreApplication::applicationPid())});
+        reader.start(qEnvironmentVariable("TAVELLE_ATSPI_READER"),
+                     {QString::number(QCoreApplication::applicationPid())});
         while (!reader.waitForFinished(10)) QCoreApplication::processEvents();
         const QByteArray error = reader.readAllStandardError();
         EXPECT_EQ(reader.exitCode(), 0) << error.toStdString();
@@ -72,7 +73,8 @@ TEST_P(AtSpiTest, EveryChosenListIsLabelledByWhatItIs)
     ASSERT_EQ(read.size(), combos.size()) << screenName();
     for (const QComboBox* combo : combos) {
         const QRect place(combo->mapToGlobal(QPoint(0, 0)), combo->size());
-        const auto found = std::find_if(read.begin(), read.end(), [&](const ReadList& list) { return list.place == place; });
+        const auto found =
+            std::find_if(read.begin(), read.end(), [&](const ReadList& list) { return list.place == place; });
         ASSERT_NE(found, read.end()) << combo->objectName().toStdString() << " is not where the reader looks";
         EXPECT_EQ(found->name, combo->currentText()) << combo->objectName().toStdString();
         ASSERT_EQ(found->labelledBy.size(), 1) << combo->objectName().toStdString() << " on " << screenName();

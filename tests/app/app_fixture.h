@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/screens/entry_screens.h"
 #include "core/exercise_record.h"
+#include "core/screens/entry_screens.h"
 #include "screens/screen_window.h"
 #include "shell/navigator.h"
 #include "tests/support/fake_shell.h"

@@ -13,8 +13,8 @@
 #include <QResource>
 #include <QScreen>
 #include <QTimer>
-#include <QWindow>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include <functional>
 
@@ -52,9 +52,8 @@ TEST_P(PolishedScreenTest, EveryListIsOneLabelsBuddy)
 TEST_P(PolishedScreenTest, PicturesAreDrawnAtTheScreensPixelDensity)
 {
     reach(GetParam());
-    const qreal expected = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
-                               ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
-                               : 1.0;
+    const qreal expected =
+        qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0;
     ASSERT_DOUBLE_EQ(screen()->devicePixelRatioF(), expected);
     for (const QLabel* picture : pictures()) {
         SCOPED_TRACE(picture->objectName().toStdString());
@@ -160,7 +159,9 @@ TEST_P(EnterKeyTest, OnAListPressesNoButton)
 INSTANTIATE_TEST_SUITE_P(Keys, EnterKeyTest,
                          ::testing::Values(EnterCase{"Return", Qt::Key_Return, Qt::NoModifier},
                                            EnterCase{"KeypadEnter", Qt::Key_Enter, Qt::KeypadModifier}),
-                         [](const ::testing::TestParamInfo<EnterCase>& param) { return std::string(param.param.name); });
+                         [](const ::testing::TestParamInfo<EnterCase>& param) {
+                             return std::string(param.param.name);
+                         });
 
 void turnWheel(QWidget* widget)
 {
@@ -218,14 +219,16 @@ TEST_P(FrameTypeTest, OnlyFrameCaptionsTakeTheCaptionType)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ResultScreens, FrameTypeTest,
-    ::testing::Values(TypeCase{ScreenId::Calculs,
-                               {"Label1", "Label5", "Label9", "Label13", "Label14", "Command1", "Command2", "Command3",
-                                "Command4"}},
-                      TypeCase{ScreenId::Calculs2,
-                               {"Label5", "Label8", "Label9", "Command1", "Command2", "Command3", "Command4"}}),
-    [](const ::testing::TestParamInfo<TypeCase>& param) { return screenParamName({param.param.screen, param.index}); });
+INSTANTIATE_TEST_SUITE_P(ResultScreens, FrameTypeTest,
+                         ::testing::Values(TypeCase{ScreenId::Calculs,
+                                                    {"Label1", "Label5", "Label9", "Label13", "Label14", "Command1",
+                                                     "Command2", "Command3", "Command4"}},
+                                           TypeCase{ScreenId::Calculs2,
+                                                    {"Label5", "Label8", "Label9", "Command1", "Command2", "Command3",
+                                                     "Command4"}}),
+                         [](const ::testing::TestParamInfo<TypeCase>& param) {
+                             return screenParamName({param.param.screen, param.index});
+                         });
 
 TEST(WindowPlacement, CentresTheFrameInTheGivenAreaAndKeepsItsTopLeftCornerInside)
 {
@@ -283,7 +286,8 @@ class TwoMonitorsTest : public DesktopTest {
 protected:
     void SetUp() override
     {
-        if (QGuiApplication::screens().size() < 2) GTEST_SKIP() << "needs two monitors: see tests/app/two_monitors.json";
+        if (QGuiApplication::screens().size() < 2)
+            GTEST_SKIP() << "needs two monitors: see tests/app/two_monitors.json";
         DesktopTest::SetUp();
         secondMonitor = QGuiApplication::screens().at(1);
         ASSERT_NE(secondMonitor, QGuiApplication::primaryScreen());

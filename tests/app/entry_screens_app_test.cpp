@@ -141,7 +141,8 @@ TEST_P(TabOrder, FollowsTheRowsThenTheButtons)
     ASSERT_NE(first, nullptr);
     QWidget* widget = first;
     do {
-        if (widget->parentWidget() == screen() && (widget->focusPolicy() & Qt::TabFocus)) chain.push_back(widget->objectName().toStdString());
+        if (widget->parentWidget() == screen() && (widget->focusPolicy() & Qt::TabFocus))
+            chain.push_back(widget->objectName().toStdString());
         widget = widget->nextInFocusChain();
     } while (widget != first && widget != nullptr && chain.size() < 50);
     EXPECT_EQ(chain, std::vector<std::string>(c.order.begin(), c.order.end()));
@@ -150,12 +151,11 @@ TEST_P(TabOrder, FollowsTheRowsThenTheButtons)
 INSTANTIATE_TEST_SUITE_P(
     Screens, TabOrder,
     ::testing::Values(
-        TabOrderCase{1, ScreenId::Form2,
-                     {"Combo1", "Combo2", "Combo4", "Combo3", "Combo11", "Combo5", "Command2", "Command1"}},
+        TabOrderCase{
+            1, ScreenId::Form2, {"Combo1", "Combo2", "Combo4", "Combo3", "Combo11", "Combo5", "Command2", "Command1"}},
         TabOrderCase{1, ScreenId::Lance1, {"Combo1", "Combo2", "Combo4", "Combo3", "Command2", "Command1"}},
         TabOrderCase{2, ScreenId::Lance2, {"Combo1", "Combo2", "Combo4", "Combo6", "Combo3", "Command2", "Command1"}},
-        TabOrderCase{3, ScreenId::Lance3,
-                     {"Combo1", "Combo2", "Combo4", "Combo3", "Combo6", "Command2", "Command1"}}));
+        TabOrderCase{3, ScreenId::Lance3, {"Combo1", "Combo2", "Combo4", "Combo3", "Combo6", "Command2", "Command1"}}));
 
 }  // namespace
 }  // namespace tavelle::testing

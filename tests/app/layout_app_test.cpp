@@ -38,8 +38,8 @@ TEST_P(LayoutTest, NoTextIsClipped)
         EXPECT_LE(needed.width(), label->width());
         EXPECT_LE(needed.height(), label->height());
         const QRect text = QStyle::alignedRect(Qt::LeftToRight, label->alignment(), needed, label->geometry());
-        EXPECT_TRUE(window.contains(text)) << "text at " << text.x() << "," << text.y() << " " << text.width()
-                                           << "x" << text.height();
+        EXPECT_TRUE(window.contains(text))
+            << "text at " << text.x() << "," << text.y() << " " << text.width() << "x" << text.height();
         for (const QRect& picture : pictures) EXPECT_FALSE(text.intersects(picture)) << "text runs over a picture";
     }
     for (const QPushButton* button : screen()->findChildren<QPushButton*>()) {
@@ -65,8 +65,8 @@ TEST_P(LayoutTest, NoTextIsClipped)
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, LayoutTest,
-                         ::testing::Values(ScreenId::f1, ScreenId::f2, ScreenId::fin, ScreenId::Form2,
-                                           ScreenId::Lance1, ScreenId::Lance2, ScreenId::Lance3),
+                         ::testing::Values(ScreenId::f1, ScreenId::f2, ScreenId::fin, ScreenId::Form2, ScreenId::Lance1,
+                                           ScreenId::Lance2, ScreenId::Lance3),
                          [](const ::testing::TestParamInfo<ScreenId>& row) {
                              return std::string(screenName(row.param));
                          });

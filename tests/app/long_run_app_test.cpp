@@ -42,10 +42,14 @@ protected:
     void step()
     {
         const std::string name = screenName();
-        if (name == "f1") click("Command1");
-        else if (name == "Form2") enterExercise("1");
-        else if (name == "Lance1") enterNozzle1();
-        else click("Command1");  // statement, schematic, portion AB, then "Nouvel Exercice"
+        if (name == "f1")
+            click("Command1");
+        else if (name == "Form2")
+            enterExercise("1");
+        else if (name == "Lance1")
+            enterNozzle1();
+        else
+            click("Command1");  // statement, schematic, portion AB, then "Nouvel Exercice"
     }
 
     // Invoked from the event loop each time, never from the previous step.
@@ -69,7 +73,8 @@ protected:
             m_loop.quit();
             return;
         }
-        QMetaObject::invokeMethod(&m_loop, [this] { drive(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &m_loop, [this] { drive(); }, Qt::QueuedConnection);
     }
 
     static constexpr int kNavigations = 10'000;
@@ -83,7 +88,8 @@ protected:
 
 TEST_F(LongRunTest, TenThousandNavigationsKeepStackAndMemoryFlat)
 {
-    QMetaObject::invokeMethod(&m_loop, [this] { drive(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &m_loop, [this] { drive(); }, Qt::QueuedConnection);
     m_loop.exec();
     flush();
 

@@ -22,7 +22,6 @@ void PrintTo(const NavigationRow& row, std::ostream* out)
     *out << screenName(row.from) << "." << row.control << " with " << row.nozzleCount << " nozzle(s)";
 }
 
-
 using ReachingTest = AppTest;
 
 class NavigationTableTest : public AppTest, public ::testing::WithParamInterface<NavigationRow> {};
@@ -48,8 +47,7 @@ TEST_P(NavigationTableTest, ClosesItsScreenAndOpensExactlyOne)
     if (flow->kind == Navigation::Kind::Open) {
         ASSERT_EQ(screenName(), std::string(screenName(flow->target)));
         EXPECT_EQ(screen()->windowTitle(), toQString(screenCaption(flow->target)));
-        EXPECT_EQ(screen()->windowModality(),
-                  flow->modality == Modality::Modal ? Qt::ApplicationModal : Qt::NonModal);
+        EXPECT_EQ(screen()->windowModality(), flow->modality == Modality::Modal ? Qt::ApplicationModal : Qt::NonModal);
         EXPECT_TRUE(screen()->isVisible());
         EXPECT_EQ(visibleScreenCount(), 1);
         EXPECT_EQ(liveScreenCount(), 1);
@@ -63,29 +61,20 @@ TEST_P(NavigationTableTest, ClosesItsScreenAndOpensExactlyOne)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, NavigationTableTest,
-    ::testing::Values(NavigationRow{ScreenId::f1, "Command1", 1, false},
-                      NavigationRow{ScreenId::f1, "Command2", 1, false},
-                      NavigationRow{ScreenId::f1, "Command3", 1, false},
-                      NavigationRow{ScreenId::f2, "cmdOK", 1, false},
-                      NavigationRow{ScreenId::fin, "Command1", 1, false},
-                      NavigationRow{ScreenId::Form2, "Command2", 1, false},
-                      NavigationRow{ScreenId::Lance1, "Command2", 1, false},
-                      NavigationRow{ScreenId::Lance2, "Command2", 2, false},
-                      NavigationRow{ScreenId::Lance3, "Command2", 3, false},
-                      NavigationRow{ScreenId::Don, "Command1", 2, true},
-                      NavigationRow{ScreenId::Don, "Command2", 2, false},
-                      NavigationRow{ScreenId::Don, "Command3", 1, false},
-                      NavigationRow{ScreenId::Don, "Command3", 2, false},
-                      NavigationRow{ScreenId::Don, "Command3", 3, false},
-                      NavigationRow{ScreenId::Dessin, "Command1", 2, true},
-                      NavigationRow{ScreenId::Dessin, "Command2", 2, false},
-                      NavigationRow{ScreenId::Dessin, "Command3", 2, false},
-                      NavigationRow{ScreenId::Calculs, "Command1", 2, false},
-                      NavigationRow{ScreenId::Calculs, "Command2", 2, false},
-                      NavigationRow{ScreenId::Calculs, "Command3", 2, false},
-                      NavigationRow{ScreenId::Calculs2, "Command1", 2, false},
-                      NavigationRow{ScreenId::Calculs2, "Command2", 2, false},
-                      NavigationRow{ScreenId::Calculs2, "Command3", 2, false}));
+    ::testing::Values(
+        NavigationRow{ScreenId::f1, "Command1", 1, false}, NavigationRow{ScreenId::f1, "Command2", 1, false},
+        NavigationRow{ScreenId::f1, "Command3", 1, false}, NavigationRow{ScreenId::f2, "cmdOK", 1, false},
+        NavigationRow{ScreenId::fin, "Command1", 1, false}, NavigationRow{ScreenId::Form2, "Command2", 1, false},
+        NavigationRow{ScreenId::Lance1, "Command2", 1, false}, NavigationRow{ScreenId::Lance2, "Command2", 2, false},
+        NavigationRow{ScreenId::Lance3, "Command2", 3, false}, NavigationRow{ScreenId::Don, "Command1", 2, true},
+        NavigationRow{ScreenId::Don, "Command2", 2, false}, NavigationRow{ScreenId::Don, "Command3", 1, false},
+        NavigationRow{ScreenId::Don, "Command3", 2, false}, NavigationRow{ScreenId::Don, "Command3", 3, false},
+        NavigationRow{ScreenId::Dessin, "Command1", 2, true}, NavigationRow{ScreenId::Dessin, "Command2", 2, false},
+        NavigationRow{ScreenId::Dessin, "Command3", 2, false}, NavigationRow{ScreenId::Calculs, "Command1", 2, false},
+        NavigationRow{ScreenId::Calculs, "Command2", 2, false}, NavigationRow{ScreenId::Calculs, "Command3", 2, false},
+        NavigationRow{ScreenId::Calculs2, "Command1", 2, false},
+        NavigationRow{ScreenId::Calculs2, "Command2", 2, false},
+        NavigationRow{ScreenId::Calculs2, "Command3", 2, false}));
 
 void pressKey(QWidget* widget, int key)
 {
@@ -165,7 +154,7 @@ TEST_F(ReachingTest, ButtonsThatDoNotNavigateKeepTheScreen)
     click("Command4");
     EXPECT_EQ(printer.printed, std::vector<std::string>{"Dessin"});
     navigator.navigateFrom(ScreenId::Dessin, "Command4");  // not a navigation control
-    navigator.navigateFrom(ScreenId::f1, "Command1");      // not the open screen
+    navigator.navigateFrom(ScreenId::f1, "Command1");  // not the open screen
     flush();
     EXPECT_EQ(screen(), schematic.data());
     EXPECT_EQ(liveScreenCount(), 1);

@@ -23,7 +23,10 @@
 namespace tavelle::testing {
 namespace {
 
-bool underX11() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+bool underX11()
+{
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
 
 void destroyFromOutside(WId window)
 {

@@ -28,7 +28,10 @@
 namespace tavelle::testing {
 namespace {
 
-QString examplesFile(const char* name) { return QStringLiteral(TAVELLE_EXAMPLES_DIR "/") + QString::fromLatin1(name); }
+QString examplesFile(const char* name)
+{
+    return QStringLiteral(TAVELLE_EXAMPLES_DIR "/") + QString::fromLatin1(name);
+}
 
 // A practice session over the real navigator and windows, keeping its progress in a private folder.
 class PracticeTest : public ::testing::Test {
@@ -84,7 +87,8 @@ protected:
     // Tabs to the control, then presses Enter on it, as the keyboard alone would.
     void pressByKeyboard(const QString& name)
     {
-        for (int tabs = 0; tabs < 30 && focused()->objectName() != name; ++tabs) QTest::keyClick(focused(), Qt::Key_Tab);
+        for (int tabs = 0; tabs < 30 && focused()->objectName() != name; ++tabs)
+            QTest::keyClick(focused(), Qt::Key_Tab);
         ASSERT_EQ(focused()->objectName(), name) << " on " << screenName();
         QTest::keyClick(focused(), Qt::Key_Return);
         flushClosedScreens();
@@ -127,8 +131,9 @@ TEST_F(PracticeTest, AKeyboardWalkIsKeptAndExportedByAnotherProcess)
     for (int down = 0; down < expected.worstNozzle; ++down) QTest::keyClick(nozzles, Qt::Key_Down);
     auto* loss = control<QLineEdit>(QStringLiteral("worstNozzleLoss"));
     loss->setFocus();
-    QTest::keyClicks(loss, QString::number(expected.worstNozzleLoss, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(',')) +
-                               QStringLiteral("\u00a0bars"));
+    QTest::keyClicks(loss,
+                     QString::number(expected.worstNozzleLoss, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(',')) +
+                         QStringLiteral("\u00a0bars"));
     QTest::keyClick(loss, Qt::Key_Return);
     EXPECT_EQ(mark(Question::worstNozzle), QStringLiteral("Juste"));
     EXPECT_EQ(mark(Question::worstNozzleLoss), QStringLiteral("Juste"));
@@ -160,7 +165,8 @@ TEST_F(PracticeTest, AKeyboardWalkIsKeptAndExportedByAnotherProcess)
     ASSERT_EQ(rows.size(), 2);
     EXPECT_TRUE(rows[1].contains(QFile::encodeName(examplesFile("three_nozzles.json")))) << rows[1].toStdString();
     const int score = 3 + (pressureIsRight(1, expected.feedLoss) ? 1 : 0);
-    EXPECT_TRUE(rows[1].contains(QByteArray(QByteArray(",") + QByteArray::number(score) + ",Lance "))) << rows[1].toStdString();
+    EXPECT_TRUE(rows[1].contains(QByteArray(QByteArray(",") + QByteArray::number(score) + ",Lance ")))
+        << rows[1].toStdString();
 
     // The file held one exercise: the next one is drawn.
     click(practiceControls::nextExercise);
@@ -272,7 +278,8 @@ TEST_F(PracticeTest, AFileThatCannotBePractisedIsRefusedWithItsReason)
     } cases[] = {
         {folder.filePath(QStringLiteral("absent.tavelle")), "impossible de lire"},
         {folder.filePath(QStringLiteral("absent.tavelle")), " : fichier ou dossier introuvable"},
-        {malformed, "exercice 1 : JSON mal formé à la ligne 1, colonne 16 : ':' est attendu après une clé, trouvé '\"'"},
+        {malformed,
+         "exercice 1 : JSON mal formé à la ligne 1, colonne 16 : ':' est attendu après une clé, trouvé '\"'"},
         {folder.path(), "ce n'est pas un fichier ordinaire"},
         {refused, "l'exercice 1 est refusé : Affectation du diamètre du tuyau obligatoire !!!"},
     };

@@ -1,7 +1,7 @@
+#include "core/progress/storage_fault.h"
 #include "shell/progress_worker.h"
 #include "shell/sqlite_progress_store.h"
 #include "tests/support/test_files.h"
-#include "core/progress/storage_fault.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -56,7 +56,7 @@ TEST(ProgressStore, FaultsLoseNothingAlreadyKept)
     struct Case {
         const char* name;
         std::function<QString(const QTemporaryDir&)> prepare;  // gives the database file
-        std::optional<StorageFault> fault;                      // none: the attempt is kept
+        std::optional<StorageFault> fault;  // none: the attempt is kept
         bool setAside;
     } const cases[] = {
         {"a folder that cannot be made",

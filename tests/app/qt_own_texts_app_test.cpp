@@ -23,7 +23,10 @@ struct LanguageCase {
 };
 
 // Named by its settings in the tests' names.
-void PrintTo(const LanguageCase& language, std::ostream* out) { *out << "LC_ALL=" << language.lcAll; }
+void PrintTo(const LanguageCase& language, std::ostream* out)
+{
+    *out << "LC_ALL=" << language.lcAll;
+}
 
 // LC_ALL as the case sets it, as it was again afterwards.
 class LcAll {
@@ -35,8 +38,10 @@ public:
     }
     ~LcAll()
     {
-        if (m_saved) qputenv("LC_ALL", *m_saved);
-        else qunsetenv("LC_ALL");
+        if (m_saved)
+            qputenv("LC_ALL", *m_saved);
+        else
+            qunsetenv("LC_ALL");
     }
     LcAll(const LcAll&) = delete;
     LcAll& operator=(const LcAll&) = delete;
@@ -63,13 +68,17 @@ TEST_P(QtOwnTextsTest, AnAnswerFieldsContextMenuSpeaksTheUsersLanguage)
 INSTANTIATE_TEST_SUITE_P(
     Languages, QtOwnTextsTest,
     ::testing::Values(
-        LanguageCase{"fr_FR.UTF-8", true,
-                     {QStringLiteral("Annuler"), QStringLiteral("Rétablir"), QStringLiteral("Couper"), QStringLiteral("Copier"),
-                      QStringLiteral("Coller"), QStringLiteral("Supprimer"), QStringLiteral("Tout sélectionner")}},
-        LanguageCase{"C", false,
+        LanguageCase{"fr_FR.UTF-8",
+                     true,
+                     {QStringLiteral("Annuler"), QStringLiteral("Rétablir"), QStringLiteral("Couper"),
+                      QStringLiteral("Copier"), QStringLiteral("Coller"), QStringLiteral("Supprimer"),
+                      QStringLiteral("Tout sélectionner")}},
+        LanguageCase{"C",
+                     false,
                      {QStringLiteral("Undo"), QStringLiteral("Redo"), QStringLiteral("Cut"), QStringLiteral("Copy"),
                       QStringLiteral("Paste"), QStringLiteral("Delete"), QStringLiteral("Select All")}},
-        LanguageCase{"en_GB.UTF-8", false,
+        LanguageCase{"en_GB.UTF-8",
+                     false,
                      {QStringLiteral("Undo"), QStringLiteral("Redo"), QStringLiteral("Cut"), QStringLiteral("Copy"),
                       QStringLiteral("Paste"), QStringLiteral("Delete"), QStringLiteral("Select All")}}));
 

@@ -1,9 +1,9 @@
 #include "tests/app/result_screen_support.h"
 
-#include "core/trade/entry_rules.h"
-#include "core/trade/list_items.h"
 #include "core/screens/result_labels.h"
 #include "core/screens/screen_id.h"
+#include "core/trade/entry_rules.h"
+#include "core/trade/list_items.h"
 #include "screens/final_screen.h"
 #include "screens/portion_ab_screen.h"
 #include "screens/schematic_screen.h"
@@ -30,7 +30,10 @@ struct ScreenDesign {
 
 const ScreenDesign designs[] = {
     {ScreenId::Don, "Problème :", QSize(603, 397), {"Schema >>", "Nouveau problème", "<< Retour", "Imprimer"}},
-    {ScreenId::Dessin, "Schéma de l'établissement", QSize(616, 505), {"Calculs >>", "Quitter", "<< Retour", "Imprimer"}},
+    {ScreenId::Dessin,
+     "Schéma de l'établissement",
+     QSize(616, 505),
+     {"Calculs >>", "Quitter", "<< Retour", "Imprimer"}},
     {ScreenId::Calculs, "Calcul de la portion AB", QSize(713, 559), {"Suite>>", "Quitter", "<< Retour", "Imprimer"}},
     {ScreenId::Calculs2, "Calculs final", QSize(712, 423), {"Nouvel Exercice", "Quitter", "<< Retour", "Imprimer"}},
 };
@@ -95,7 +98,10 @@ struct LabelPlace {
     bool bold = false;
 };
 
-QRect pixels(int left, int top, int width, int height) { return QRect(left, top, width, height); }
+QRect pixels(int left, int top, int width, int height)
+{
+    return QRect(left, top, width, height);
+}
 
 const LabelPlace labelPlaces[] = {
     {ScreenId::Don, "Label1", nullptr, pixels(8, 8, 393, 33), 17.25},
@@ -285,9 +291,12 @@ std::vector<ExerciseInput> sweepOfExercises()
 
         ExerciseInput input;
         const std::string_view kind = listItems::feedSlopeKinds[i % 3];
-        input.exercise = {std::string(listItems::pumpRatings[i % 6]), std::string(diameter),
-                          std::string(listItems::feedLengths[i % 25]), std::string(listItems::nozzleCounts[i % 3]),
-                          std::string(kind), slope(i, kind)};
+        input.exercise = {std::string(listItems::pumpRatings[i % 6]),
+                          std::string(diameter),
+                          std::string(listItems::feedLengths[i % 25]),
+                          std::string(listItems::nozzleCounts[i % 3]),
+                          std::string(kind),
+                          slope(i, kind)};
         const std::string hoses(listItems::hoseCounts[i % 3]);
         const bool outOfReach = heightOutOfReach(static_cast<std::uint8_t>(std::stoi(hoses)),
                                                  static_cast<std::int16_t>(std::stoi(std::string(height))));

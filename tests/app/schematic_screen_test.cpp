@@ -30,11 +30,33 @@ const char* const nozzle3Controls[] = {nozzle3.caption,    nozzle3.type,     noz
                                        nozzle3.hoseLength, nozzle3.flow,     nozzle3.hoseDiameter,
                                        nozzle3.height,     nozzle3.hoseLine, nozzle3.nozzleLine};
 const char* const elevationLabels[] = {nozzle2.height, values::divisionElevation};
-const char* const alwaysShown[] = {
-    "Image1", "Shape1", "Shape2", "Line1", nozzle1.hoseLine, nozzle1.nozzleLine, "Line10", "Line11", "Line12",
-    "Label31", "Label6", "Label5", "Label14", values::pumpRating, values::feedDiameter, values::totalFlow,
-    values::feedLength, nozzle1.caption, nozzle1.type, nozzle1.pressure, nozzle1.hoseLength, nozzle1.flow,
-    nozzle1.hoseDiameter, "Command1", "Command2", "Command3", "Command4"};
+const char* const alwaysShown[] = {"Image1",
+                                   "Shape1",
+                                   "Shape2",
+                                   "Line1",
+                                   nozzle1.hoseLine,
+                                   nozzle1.nozzleLine,
+                                   "Line10",
+                                   "Line11",
+                                   "Line12",
+                                   "Label31",
+                                   "Label6",
+                                   "Label5",
+                                   "Label14",
+                                   values::pumpRating,
+                                   values::feedDiameter,
+                                   values::totalFlow,
+                                   values::feedLength,
+                                   nozzle1.caption,
+                                   nozzle1.type,
+                                   nozzle1.pressure,
+                                   nozzle1.hoseLength,
+                                   nozzle1.flow,
+                                   nozzle1.hoseDiameter,
+                                   "Command1",
+                                   "Command2",
+                                   "Command3",
+                                   "Command4"};
 
 ExerciseInput withFeedSlope(ExerciseInput input, const char* kind, const char* percent)
 {

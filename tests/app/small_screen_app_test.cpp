@@ -14,7 +14,8 @@ protected:
     void SetUp() override
     {
         const QSize area = QGuiApplication::primaryScreen()->availableGeometry().size();
-        if (area.width() > 640 || area.height() > 480) GTEST_SKIP() << "needs a small screen: see tests/app/small_screen.json";
+        if (area.width() > 640 || area.height() > 480)
+            GTEST_SKIP() << "needs a small screen: see tests/app/small_screen.json";
         AppTest::SetUp();
     }
 };

@@ -57,7 +57,7 @@ TEST(AfterFirstExpose, RunsOnceTheWindowShowsInTheOrderOfTheCalls)
 struct LookupCase {
     const char* name;
     const char* script;  // none: there is no lpstat
-    const char* noted;   // none: nothing is passed on
+    const char* noted;  // none: nothing is passed on
 };
 
 class DefaultPrinterLookupTest : public ::testing::TestWithParam<LookupCase> {};
@@ -84,9 +84,10 @@ INSTANTIATE_TEST_SUITE_P(
     Answers, DefaultPrinterLookupTest,
     ::testing::Values(
         // Anywhere else lpstat would answer in the user's language.
-        LookupCase{"AskedInTheCLocale",
-                   R"([ "$LC_ALL" = C ] && [ "$LANG" = C ] && [ "$*" = -d ] && echo "system default destination: Bureau")",
-                   "Bureau"},
+        LookupCase{
+            "AskedInTheCLocale",
+            R"([ "$LC_ALL" = C ] && [ "$LANG" = C ] && [ "$*" = -d ] && echo "system default destination: Bureau")",
+            "Bureau"},
         LookupCase{"NoDefault", "echo 'no system default destination'", nullptr},
         LookupCase{"Failed", "echo 'system default destination: Bureau'; exit 1", nullptr},
         LookupCase{"Killed", "echo 'system default destination: Bureau'; kill -KILL $$", nullptr},

@@ -36,8 +36,9 @@ ManagedWindow managed(const QWidget& window)
     while (waited.elapsed() < 5000) {
         QCoreApplication::processEvents();
         QProcess xprop;
-        xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window.winId()),
-                                              QStringLiteral("_NET_WM_STATE"), QStringLiteral("_NET_WM_ALLOWED_ACTIONS")});
+        xprop.start(QStringLiteral("xprop"),
+                    {QStringLiteral("-id"), QString::number(window.winId()), QStringLiteral("_NET_WM_STATE"),
+                     QStringLiteral("_NET_WM_ALLOWED_ACTIONS")});
         if (!xprop.waitForFinished(5000) || xprop.exitCode() != 0) {
             ADD_FAILURE() << "xprop: " << xprop.readAllStandardError().toStdString();
             return found;
@@ -55,7 +56,8 @@ ManagedWindow managed(const QWidget& window)
 void expectNeitherMinimiseNorMaximise(const ManagedWindow& window)
 {
     EXPECT_TRUE(window.allowedActions.contains(QStringLiteral("_NET_WM_ACTION_CLOSE")));
-    for (const char* action : {"_NET_WM_ACTION_MINIMIZE", "_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT"})
+    for (const char* action :
+         {"_NET_WM_ACTION_MINIMIZE", "_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT"})
         EXPECT_FALSE(window.allowedActions.contains(QLatin1String(action))) << action;
 }
 

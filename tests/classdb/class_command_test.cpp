@@ -1,7 +1,7 @@
 #include "core/progress/attempt_id.h"
 
-#include "core/progress/progress_csv.h"
 #include "classdb/class_server.h"
+#include "core/progress/progress_csv.h"
 #include "tests/support/class_generator.h"
 #include "tests/support/private_postgres.h"
 
@@ -64,7 +64,8 @@ TEST(ClassCommand, PreparesOnceAndExportsEveryTraineeOrOneGroup)
     QTemporaryDir home;
     EXPECT_EQ(tavelle({QStringLiteral("--base"), administrator, QStringLiteral("--preparer-base")}, home.path()).out,
               QStringLiteral("tavelle: La base de la classe est prête : version 0 → 1.\n"));
-    ASSERT_TRUE(cluster.createLogin(QStringLiteral("durand"), QStringLiteral("mdp"), QStringLiteral("tavelle_stagiaire")));
+    ASSERT_TRUE(
+        cluster.createLogin(QStringLiteral("durand"), QStringLiteral("mdp"), QStringLiteral("tavelle_stagiaire")));
     PracticeAttempt a;
     a.id = newAttemptId();
     a.surname = "Durand";
@@ -74,7 +75,9 @@ TEST(ClassCommand, PreparesOnceAndExportsEveryTraineeOrOneGroup)
     b.id = newAttemptId();
     b.group = "Groupe C";
     b.finishedAt = 60;
-    ASSERT_FALSE(ClassServer(cluster.connection(database, QStringLiteral("durand"), QStringLiteral("mdp"))).send({a, b}).failure);
+    ASSERT_FALSE(ClassServer(cluster.connection(database, QStringLiteral("durand"), QStringLiteral("mdp")))
+                     .send({a, b})
+                     .failure);
 
     const QString header = QString::fromStdString(progressCsvHeader());
     const QString rowA = QString::fromStdString(progressCsvRow(a));
@@ -88,17 +91,28 @@ TEST(ClassCommand, PreparesOnceAndExportsEveryTraineeOrOneGroup)
     };
     const QString nowhere = cluster.connection(QStringLiteral("nulle_part"));
     const Case cases[] = {
-        {{QStringLiteral("--base"), administrator, QStringLiteral("--preparer-base")}, 0,
-         QStringLiteral("tavelle: La base de la classe est déjà prête (version 1).\n"), {}},
-        {{QStringLiteral("--base"), administrator, QStringLiteral("--progression"), QStringLiteral("-")}, 0,
-         header + rowA + rowB, {}},
-        {{QStringLiteral("--progression"), QStringLiteral("-"), QStringLiteral("--groupe"), QStringLiteral("Groupe C")}, 0,
-         header + rowB, {}},
-        {{QStringLiteral("--base"), nowhere, QStringLiteral("--progression"), QStringLiteral("-")}, 1, {},
+        {{QStringLiteral("--base"), administrator, QStringLiteral("--preparer-base")},
+         0,
+         QStringLiteral("tavelle: La base de la classe est déjà prête (version 1).\n"),
+         {}},
+        {{QStringLiteral("--base"), administrator, QStringLiteral("--progression"), QStringLiteral("-")},
+         0,
+         header + rowA + rowB,
+         {}},
+        {{QStringLiteral("--progression"), QStringLiteral("-"), QStringLiteral("--groupe"), QStringLiteral("Groupe C")},
+         0,
+         header + rowB,
+         {}},
+        {{QStringLiteral("--base"), nowhere, QStringLiteral("--progression"), QStringLiteral("-")},
+         1,
+         {},
          QStringLiteral("tavelle: La base nommée n'existe pas sur le serveur de la classe (« ") + nowhere +
              QStringLiteral(" ») : vérifiez la connexion réglée avec l'administrateur.\n")},
-        {{QStringLiteral("--stagiaire"), QStringLiteral("DURAND")}, 2, {},
-         QStringLiteral("tavelle: Le prénom du stagiaire manque : écrivez le nom puis le prénom, par exemple « DURAND Élise ».\n")},
+        {{QStringLiteral("--stagiaire"), QStringLiteral("DURAND")},
+         2,
+         {},
+         QStringLiteral("tavelle: Le prénom du stagiaire manque : écrivez le nom puis le prénom, par exemple « DURAND "
+                        "Élise ».\n")},
     };
     for (const Case& c : cases) {
         const ProgramRun run = tavelle(c.arguments, home.path());
@@ -142,18 +156,23 @@ TEST(ClassCommand, TheReportFromTheDatabaseIsTheReportFromItsExport)
     };
     const Case cases[] = {
         {"--base", {exported}, {QStringLiteral("--base"), administrator}, home.path()},
-        {"one group", {exported, QStringLiteral("--groupe"), group},
-         {QStringLiteral("--base"), administrator, QStringLiteral("--groupe"), group}, home.path()},
-        {"a period", {exported, QStringLiteral("--depuis"), QStringLiteral("2026-12-07")},
-         {QStringLiteral("--base"), administrator, QStringLiteral("--depuis"), QStringLiteral("2026-12-07")}, home.path()},
+        {"one group",
+         {exported, QStringLiteral("--groupe"), group},
+         {QStringLiteral("--base"), administrator, QStringLiteral("--groupe"), group},
+         home.path()},
+        {"a period",
+         {exported, QStringLiteral("--depuis"), QStringLiteral("2026-12-07")},
+         {QStringLiteral("--base"), administrator, QStringLiteral("--depuis"), QStringLiteral("2026-12-07")},
+         home.path()},
         {"the setting", {exported}, {}, settingHome.path()},
         {"both, each attempt twice", {exported}, {exported, QStringLiteral("--base"), administrator}, home.path()},
     };
     for (const Case& c : cases) {
         const auto report = [&](const QStringList& input, const QString& name) {
             const QString pdf = home.filePath(name);
-            const ProgramRun made = run(sheets, QStringList{QStringLiteral("--bilan")} + input +
-                                                    QStringList{QStringLiteral("-o"), pdf}, c.configHome);
+            const ProgramRun made =
+                run(sheets, QStringList{QStringLiteral("--bilan")} + input + QStringList{QStringLiteral("-o"), pdf},
+                    c.configHome);
             EXPECT_EQ(made.status, 0) << c.what << ": " << made.err.toStdString();
             return contentOf(pdf);
         };
@@ -163,8 +182,10 @@ TEST(ClassCommand, TheReportFromTheDatabaseIsTheReportFromItsExport)
     }
 
     const QString nowhere = cluster.connection(QStringLiteral("nulle_part"));
-    const ProgramRun refused = run(sheets, {QStringLiteral("--bilan"), QStringLiteral("--base"), nowhere, QStringLiteral("-o"),
-                                            home.filePath(QStringLiteral("refus.pdf"))}, home.path());
+    const ProgramRun refused = run(sheets,
+                                   {QStringLiteral("--bilan"), QStringLiteral("--base"), nowhere, QStringLiteral("-o"),
+                                    home.filePath(QStringLiteral("refus.pdf"))},
+                                   home.path());
     EXPECT_EQ(refused.status, 2);
     EXPECT_EQ(refused.err.toStdString(), "tavelle-sheets: La base nommée n'existe pas sur le serveur de la classe (« " +
                                              nowhere.toStdString() +

@@ -1,23 +1,24 @@
+#include "classdb/class_server.h"
+#include "core/practice/answer_marking.h"
+#include "core/practice/practice_questions.h"
 #include "core/progress/attempt_id.h"
 #include "core/progress/class_database_texts.h"
-#include "core/practice/practice_questions.h"
 #include "core/trade/values_to_find.h"
-#include "core/practice/answer_marking.h"
+#include "platform/account_name.h"
 #include "screens/question_screen.h"
 #include "screens/trainee_screen.h"
-#include "classdb/class_server.h"
 #include "shell/command_line.h"
 #include "shell/navigator.h"
 #include "shell/practice.h"
 #include "shell/practice_start.h"
 #include "shell/progress_module.h"
 #include "shell/sqlite_progress_store.h"
-#include "platform/account_name.h"
 #include "shell/trainee_setting.h"
 #include "tests/support/event_loop_latency.h"
 #include "tests/support/fake_shell.h"
 #include "tests/support/private_postgres.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -26,7 +27,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QApplication>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -73,8 +73,10 @@ protected:
         int from = 0;
         int to = 0;
         ASSERT_FALSE(ClassServer(cluster.connection(database)).prepare(from, to));
-        ASSERT_TRUE(cluster.createLogin(QStringLiteral("durand"), QStringLiteral("mdp"), QStringLiteral("tavelle_stagiaire")));
-        ASSERT_TRUE(cluster.createLogin(QStringLiteral("formateur"), QStringLiteral("mdp"), QStringLiteral("tavelle_formateur")));
+        ASSERT_TRUE(
+            cluster.createLogin(QStringLiteral("durand"), QStringLiteral("mdp"), QStringLiteral("tavelle_stagiaire")));
+        ASSERT_TRUE(cluster.createLogin(QStringLiteral("formateur"), QStringLiteral("mdp"),
+                                        QStringLiteral("tavelle_formateur")));
     }
 
     QString trainee(const QString& password = QStringLiteral("mdp")) const
@@ -84,7 +86,9 @@ protected:
     int rowsOf(const std::string& id) const
     {
         QString count;
-        cluster.sql(database, QStringLiteral("SELECT count(*) FROM attempt WHERE id = '%1'").arg(QString::fromStdString(id)), &count);
+        cluster.sql(database,
+                    QStringLiteral("SELECT count(*) FROM attempt WHERE id = '%1'").arg(QString::fromStdString(id)),
+                    &count);
         return count.toInt();
     }
     // One run of the progress worker on `file`: keeps `attempts`, sends what is unsent, and gives the
@@ -118,17 +122,25 @@ TEST_F(ClassPracticeTest, AnAttemptTheServerCannotTakeWaitsAndGoesOnceItCan)
         ServerFault fault;
         std::function<void()> mend;
     } const cases[] = {
-        {"server down", [&] { cluster.stop(); return trainee(); }, ServerFault::unreachable, [&] { cluster.start(); }},
+        {"server down",
+         [&] {
+             cluster.stop();
+             return trainee();
+         },
+         ServerFault::unreachable, [&] { cluster.start(); }},
         {"wrong password", [&] { return trainee(QStringLiteral("faux")); }, ServerFault::authenticationFailed, [] {}},
         {"unknown database",
-         [&] { return cluster.connection(QStringLiteral("nulle_part"), QStringLiteral("durand"), QStringLiteral("mdp")); },
+         [&] {
+             return cluster.connection(QStringLiteral("nulle_part"), QStringLiteral("durand"), QStringLiteral("mdp"));
+         },
          ServerFault::unknownDatabase, [] {}},
         {"newer schema",
          [&] {
              cluster.sql(database, QStringLiteral("INSERT INTO tavelle_schema (version) VALUES (99)"));
              return trainee();
          },
-         ServerFault::newerSchema, [&] { cluster.sql(database, QStringLiteral("DELETE FROM tavelle_schema WHERE version = 99")); }},
+         ServerFault::newerSchema,
+         [&] { cluster.sql(database, QStringLiteral("DELETE FROM tavelle_schema WHERE version = 99")); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -205,7 +217,10 @@ protected:
         return practice->keeping().state == KeepState::kept && practice->sending() &&
                practice->sending()->waiting == waiting;
     }
-    QString keepingLine() const { return navigator.currentScreen()->findChild<QLabel*>(QStringLiteral("keepingLabel"))->text(); }
+    QString keepingLine() const
+    {
+        return navigator.currentScreen()->findChild<QLabel*>(QStringLiteral("keepingLabel"))->text();
+    }
 
     RecordingMessageBoxes messages;
     RecordingPrinter printer;
@@ -219,7 +234,8 @@ const QString example = QStringLiteral(TAVELLE_EXAMPLES_DIR "/three_nozzles.json
 // instructor's export finds it there.
 TEST_F(ClassWalkTest, ANamedAttemptReachesTheServerAndTheInstructorsExport)
 {
-    start({QStringLiteral("--stagiaire"), QStringLiteral("Durand Élise"), QStringLiteral("--base"), trainee(), example});
+    start(
+        {QStringLiteral("--stagiaire"), QStringLiteral("Durand Élise"), QStringLiteral("--base"), trainee(), example});
     practise();
     ASSERT_TRUE(QTest::qWaitFor([this] { return sendingStands(0); }, 30'000));
     EXPECT_FALSE(practice->sending()->failure);
@@ -228,7 +244,8 @@ TEST_F(ClassWalkTest, ANamedAttemptReachesTheServerAndTheInstructorsExport)
 
     QProcess exporter;
     exporter.start(QStringLiteral(TAVELLE_PROGRAM),
-                   {QStringLiteral("--base"), cluster.connection(database, QStringLiteral("formateur"), QStringLiteral("mdp")),
+                   {QStringLiteral("--base"),
+                    cluster.connection(database, QStringLiteral("formateur"), QStringLiteral("mdp")),
                     QStringLiteral("--progression"), QStringLiteral("-")});
     ASSERT_TRUE(exporter.waitForFinished(30'000));
     EXPECT_EQ(exporter.exitCode(), 0) << exporter.readAllStandardError().toStdString();
@@ -291,7 +308,8 @@ TEST_F(ClassWalkTest, TheFirstPracticeAsksWhoPractisesAndKeepsIt)
 // attempt waits, and it goes when the server wakes.
 TEST_F(ClassWalkTest, APausedServerNeverHoldsTheWindow)
 {
-    start({QStringLiteral("--stagiaire"), QStringLiteral("Durand Élise"), QStringLiteral("--base"), trainee(), example});
+    start(
+        {QStringLiteral("--stagiaire"), QStringLiteral("Durand Élise"), QStringLiteral("--base"), trainee(), example});
     ASSERT_EQ(::kill(cluster.serverProcess(), SIGSTOP), 0);
     EventLoopLatency latency;
     practise();
@@ -306,7 +324,8 @@ TEST_F(ClassWalkTest, APausedServerNeverHoldsTheWindow)
     EXPECT_GT(latency.ticks(), 100);
     // The next start sends it.
     practice.reset();
-    start({QStringLiteral("--stagiaire"), QStringLiteral("Durand Élise"), QStringLiteral("--base"), trainee(), example});
+    start(
+        {QStringLiteral("--stagiaire"), QStringLiteral("Durand Élise"), QStringLiteral("--base"), trainee(), example});
     EXPECT_TRUE(QTest::qWaitFor([this] { return practice->sending() && practice->sending()->waiting == 0; }, 30'000));
     EXPECT_EQ(SqliteProgressStore(progressDatabaseFile()).read(10).recent.size(), 1u);
     QString rows;

@@ -1,7 +1,7 @@
+#include "classdb/class_server.h"
 #include "core/progress/attempt_id.h"
 #include "core/progress/class_database_texts.h"
 #include "core/progress/progress_csv.h"
-#include "classdb/class_server.h"
 #include "tests/support/private_postgres.h"
 
 #include <QProcess>
@@ -52,8 +52,10 @@ protected:
         ASSERT_EQ(to, ClassServer::schemaVersion());
         // Accounts are the cluster's, not the database's: named after the database.
         for (const QString& trainee : {QStringLiteral("a"), QStringLiteral("b")})
-            ASSERT_TRUE(cluster->createLogin(login(trainee), QStringLiteral("mdp"), QStringLiteral("tavelle_stagiaire")));
-        ASSERT_TRUE(cluster->createLogin(login(QStringLiteral("f")), QStringLiteral("mdp"), QStringLiteral("tavelle_formateur")));
+            ASSERT_TRUE(
+                cluster->createLogin(login(trainee), QStringLiteral("mdp"), QStringLiteral("tavelle_stagiaire")));
+        ASSERT_TRUE(cluster->createLogin(login(QStringLiteral("f")), QStringLiteral("mdp"),
+                                         QStringLiteral("tavelle_formateur")));
     }
 
     QString login(const QString& who) const { return database + QStringLiteral("_") + who; }
@@ -154,7 +156,8 @@ TEST_F(ClassServerTest, ATraineeReadsAndAddsOnlyTheirOwn)
     for (const Case& c : cases) {
         QString output;
         const QString statement = QString::fromUtf8(c.statement).replace(QStringLiteral("%1"), theirId);
-        EXPECT_EQ(cluster->sql(database, statement, &output, login(QStringLiteral("a")), QStringLiteral("mdp")), c.status)
+        EXPECT_EQ(cluster->sql(database, statement, &output, login(QStringLiteral("a")), QStringLiteral("mdp")),
+                  c.status)
             << c.statement << ": " << output.toStdString();
         EXPECT_TRUE(output.contains(QString::fromUtf8(c.output))) << c.statement << ": " << output.toStdString();
     }
@@ -172,9 +175,11 @@ TEST_F(ClassServerTest, ATraineeReadsAndAddsOnlyTheirOwn)
 // Each fault: its code, one French sentence, and nothing of the batch kept.
 TEST_F(ClassServerTest, EachFaultIsOneFrenchSentenceAndAddsNothing)
 {
-    ASSERT_EQ(cluster->sql(QStringLiteral("postgres"), QStringLiteral("CREATE DATABASE ") + database + QStringLiteral("_vide")), 0);
-    const QString notPrepared = cluster->connection(database + QStringLiteral("_vide"), login(QStringLiteral("a")),
-                                                    QStringLiteral("mdp"));
+    ASSERT_EQ(cluster->sql(QStringLiteral("postgres"),
+                           QStringLiteral("CREATE DATABASE ") + database + QStringLiteral("_vide")),
+              0);
+    const QString notPrepared =
+        cluster->connection(database + QStringLiteral("_vide"), login(QStringLiteral("a")), QStringLiteral("mdp"));
     struct Case {
         const char* name;
         QString connection;
@@ -185,8 +190,9 @@ TEST_F(ClassServerTest, EachFaultIsOneFrenchSentenceAndAddsNothing)
         {"wrong password", as(QStringLiteral("a"), QStringLiteral("Xyzzy9")), [] {}, ServerFault::authenticationFailed},
         {"unknown account", cluster->connection(database, QStringLiteral("personne"), QStringLiteral("mdp")), [] {},
          ServerFault::authenticationFailed},
-        {"unknown database", cluster->connection(QStringLiteral("nulle_part"), login(QStringLiteral("a")), QStringLiteral("mdp")),
-         [] {}, ServerFault::unknownDatabase},
+        {"unknown database",
+         cluster->connection(QStringLiteral("nulle_part"), login(QStringLiteral("a")), QStringLiteral("mdp")), [] {},
+         ServerFault::unknownDatabase},
         {"no server there", QStringLiteral("host=/nonexistent dbname=x user=y connect_timeout=2"), [] {},
          ServerFault::unreachable},
         {"a database not prepared", notPrepared, [] {}, ServerFault::notPrepared},
@@ -202,7 +208,8 @@ TEST_F(ClassServerTest, EachFaultIsOneFrenchSentenceAndAddsNothing)
         EXPECT_EQ(report.failure->fault, c.fault) << c.name << ": " << report.failure->detail.toStdString();
         EXPECT_TRUE(report.added.empty()) << c.name;
         const QString text = report.failure->text(c.connection);
-        EXPECT_EQ(text.toStdString(), serverFaultText(c.fault, c.connection.toStdString(), report.failure->detail.toStdString()));
+        EXPECT_EQ(text.toStdString(),
+                  serverFaultText(c.fault, c.connection.toStdString(), report.failure->detail.toStdString()));
         EXPECT_FALSE(text.contains(QStringLiteral("mdp")) || text.contains(QStringLiteral("Xyzzy9"))) << c.name;
         const auto read = server.ownRecentResults(10);
         ASSERT_TRUE(std::holds_alternative<ServerFailure>(read)) << c.name;

@@ -24,14 +24,19 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, PrintableTextTest,
     ::testing::Values(Printable{"négative", "négative"}, Printable{"a\tb\r\n", "a\\tb\\r\\n"},
                       Printable{"\x1b[2J\x7f", "\\u001b[2J\\u007f"},
-                      Printable{"\xc2\x9b" "2J", "\\u009b2J"},          // the one-character terminal escape
-                      Printable{"\xe2\x80\xa8", "\\u2028"},             // a line separator
-                      Printable{"\xff\xc3", "\\xff\\xc3"},              // not UTF-8, and a cut sequence
-                      Printable{"\xed\xa0\x80", "\\xed\\xa0\\x80"},     // an encoded surrogate
-                      Printable{"\xe2\x80\xae" "abc", "\\u202e" "abc"},   // a right-to-left override
+                      Printable{"\xc2\x9b"
+                                "2J",
+                                "\\u009b2J"},  // the one-character terminal escape
+                      Printable{"\xe2\x80\xa8", "\\u2028"},  // a line separator
+                      Printable{"\xff\xc3", "\\xff\\xc3"},  // not UTF-8, and a cut sequence
+                      Printable{"\xed\xa0\x80", "\\xed\\xa0\\x80"},  // an encoded surrogate
+                      Printable{"\xe2\x80\xae"
+                                "abc",
+                                "\\u202e"
+                                "abc"},  // a right-to-left override
                       Printable{"\xe2\x81\xa6\xe2\x81\xa9", "\\u2066\\u2069"},  // an isolate and its end
                       Printable{"\xe2\x80\x8b\xef\xbb\xbf", "\\u200b\\ufeff"},  // zero-width blanks
-                      Printable{"\xf3\xa0\x80\x81", "\\U000e0001"},      // a language tag
+                      Printable{"\xf3\xa0\x80\x81", "\\U000e0001"},  // a language tag
                       Printable{std::string(61, 'e'), std::string(60, 'e') + "…"},
                       Printable{std::string(60, 'e'), std::string(60, 'e')}));
 
@@ -64,7 +69,10 @@ struct Document {
     std::size_t exercises;
 };
 
-void PrintTo(const Document& document, std::ostream* out) { *out << document.name; }
+void PrintTo(const Document& document, std::ostream* out)
+{
+    *out << document.name;
+}
 
 class ReaderDocumentTest : public ::testing::TestWithParam<Document> {};
 
@@ -78,14 +86,14 @@ TEST_P(ReaderDocumentTest, ReadsEveryExerciseAndNothingMore)
 
 constexpr std::size_t kLimit = tavelle::ExerciseReader::exerciseLimit;
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ReaderDocumentTest,
-    ::testing::Values(Document{"ByteOrderMark", "\xef\xbb\xbf{\"feedLength\": 200}", 1},
-                      Document{"ByteOrderMarkBeforeAnArray", "\xef\xbb\xbf [{}, {}]", 2},
-                      Document{"BlanksAfterAnObject", "{}" + std::string(kLimit + 1, ' '), 1},
-                      Document{"BlanksAfterAnArray", "[{}]" + std::string(kLimit + 1, '\n'), 1},
-                      Document{"ExerciseAtTheLimit", "[{" + std::string(kLimit - 2, ' ') + "}]", 1}),
-    [](const ::testing::TestParamInfo<Document>& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, ReaderDocumentTest,
+                         ::testing::Values(Document{"ByteOrderMark", "\xef\xbb\xbf{\"feedLength\": 200}", 1},
+                                           Document{"ByteOrderMarkBeforeAnArray", "\xef\xbb\xbf [{}, {}]", 2},
+                                           Document{"BlanksAfterAnObject", "{}" + std::string(kLimit + 1, ' '), 1},
+                                           Document{"BlanksAfterAnArray", "[{}]" + std::string(kLimit + 1, '\n'), 1},
+                                           Document{"ExerciseAtTheLimit", "[{" + std::string(kLimit - 2, ' ') + "}]",
+                                                    1}),
+                         [](const ::testing::TestParamInfo<Document>& row) { return std::string(row.param.name); });
 
 TEST(ExerciseReader, RefusesAnExerciseOneByteOverTheLimit)
 {

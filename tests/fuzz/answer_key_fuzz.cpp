@@ -2,9 +2,9 @@
 // results and the French answer key, then read the JSON back. Input the reader refuses must be
 // refused with one printable line; input it accepts must give one well-formed result per exercise.
 #include "core/screens/walkthrough.h"
-#include "tools/solve/answer_key.h"
 #include "format/exercise_reader.h"
 #include "format/json_writer.h"
+#include "tools/solve/answer_key.h"
 #include "tools/solve/result_json.h"
 
 #include <nlohmann/json.hpp>
@@ -34,7 +34,8 @@ void checkOneLine(std::string_view message)
     // Nor an invisible character that could turn the rest of the line around in a terminal.
     for (char32_t format : {0x200Bu, 0x200Eu, 0x200Fu, 0x202Au, 0x202Bu, 0x202Cu, 0x202Du, 0x202Eu, 0x2066u, 0x2067u,
                             0x2068u, 0x2069u, 0xFEFFu}) {
-        const char encoded[] = {static_cast<char>(0xE0 | (format >> 12)), static_cast<char>(0x80 | ((format >> 6) & 0x3F)),
+        const char encoded[] = {static_cast<char>(0xE0 | (format >> 12)),
+                                static_cast<char>(0x80 | ((format >> 6) & 0x3F)),
                                 static_cast<char>(0x80 | (format & 0x3F))};
         check(message.find(std::string_view(encoded, sizeof encoded)) == std::string_view::npos,
               "a format character in a refusal");

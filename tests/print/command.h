@@ -8,7 +8,7 @@ namespace tavelle::testing {
 struct CommandResult {
     bool finished = false;  // started and ended by itself within the time allowed
     int exitCode = -1;
-    QString output;         // standard output and error together
+    QString output;  // standard output and error together
     bool succeeded() const { return finished && exitCode == 0; }
 };
 

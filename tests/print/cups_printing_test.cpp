@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-
 #include <unistd.h>
 
 #include <cmath>
@@ -129,14 +128,14 @@ bool PaintCounter::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-
 // What the screen shows besides its buttons: every visible control that draws something.
 std::vector<QWidget*> drawnControls(QWidget& screen, const QWidget& marks)
 {
     std::vector<QWidget*> controls;
     for (QWidget* control : screen.findChildren<QWidget*>()) {
         if (control == &marks || !control->isVisible()) continue;
-        if (buttonNames.contains(control->objectName()) || qobject_cast<QPushButton*>(control->parentWidget())) continue;
+        if (buttonNames.contains(control->objectName()) || qobject_cast<QPushButton*>(control->parentWidget()))
+            continue;
         if (const auto* label = qobject_cast<QLabel*>(control);
             label && label->text().trimmed().isEmpty() && label->pixmap().isNull())
             continue;
@@ -162,7 +161,8 @@ int childProcesses()
     return children;
 }
 
-const ShownBox failureMessage{ShownBox::Kind::Plain, QStringLiteral("Tavelle"), QStringLiteral("Impossible d'imprimer")};
+const ShownBox failureMessage{ShownBox::Kind::Plain, QStringLiteral("Tavelle"),
+                              QStringLiteral("Impossible d'imprimer")};
 
 class CupsPrinting : public ::testing::Test {
 protected:
@@ -248,7 +248,8 @@ TEST_P(WalkThroughScreenPrint, GivesOneSharpPageOfTheScreenWithoutItsButtons)
         if (!label->isVisible() || label->text().trimmed().isEmpty()) continue;
         ++labelsWithText;
         EXPECT_TRUE(text.contains(label->text().simplified()))
-            << label->objectName().toStdString() << " \"" << label->text().toStdString() << "\" is not text on the page";
+            << label->objectName().toStdString() << " \"" << label->text().toStdString()
+            << "\" is not text on the page";
     }
     EXPECT_GE(labelsWithText, 1);
 
@@ -261,8 +262,7 @@ TEST_P(WalkThroughScreenPrint, GivesOneSharpPageOfTheScreenWithoutItsButtons)
     const double windowAspect = double(screen->width()) / screen->height();
     EXPECT_NEAR(double(window.width()) / window.height(), windowAspect, 0.02 * windowAspect);
     EXPECT_TRUE(window.width() >= page.width() * 0.95 || window.height() >= page.height() * 0.95)
-        << "window " << window.width() << "x" << window.height() << " on page " << page.width() << "x"
-        << page.height();
+        << "window " << window.width() << "x" << window.height() << " on page " << page.width() << "x" << page.height();
     EXPECT_LE(std::abs(window.left() - (page.width() - 1 - window.right())), 3);
     EXPECT_LE(std::abs(window.top() - (page.height() - 1 - window.bottom())), 3);
 

@@ -9,8 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDialog>
 #include <QComboBox>
+#include <QDialog>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -85,7 +85,10 @@ protected:
     void SetUp() override { ASSERT_TRUE(m_folder.isValid()); }
 
     // The print program answers with the shell commands `answer`, after keeping its request.
-    void useProgram(const QByteArray& answer) { ASSERT_FALSE(writeFakePrintProgram(m_folder.path(), answer).isEmpty()); }
+    void useProgram(const QByteArray& answer)
+    {
+        ASSERT_FALSE(writeFakePrintProgram(m_folder.path(), answer).isEmpty());
+    }
     QString program() const { return m_folder.filePath(QStringLiteral("tavelle-print")); }
     QByteArray kept(const char* suffix) const
     {
@@ -130,10 +133,10 @@ protected:
     std::unique_ptr<PrintableWindow> window;
 };
 
-const QStringList hiddenThenShown = {
-    QStringLiteral("hide Command1"), QStringLiteral("hide Command2"), QStringLiteral("hide Command3"),
-    QStringLiteral("hide Command4"), QStringLiteral("show Command1"), QStringLiteral("show Command2"),
-    QStringLiteral("show Command3"), QStringLiteral("show Command4")};
+const QStringList hiddenThenShown = {QStringLiteral("hide Command1"), QStringLiteral("hide Command2"),
+                                     QStringLiteral("hide Command3"), QStringLiteral("hide Command4"),
+                                     QStringLiteral("show Command1"), QStringLiteral("show Command2"),
+                                     QStringLiteral("show Command3"), QStringLiteral("show Command4")};
 const std::vector<ShownBox> failureMessage = {
     {ShownBox::Kind::Plain, QStringLiteral("Tavelle"), QStringLiteral("Impossible d'imprimer")}};
 
@@ -212,9 +215,15 @@ struct BrokenProgram {
     std::function<void(const QString& file)> damage;
     const char* reason;
 };
-void PrintTo(const BrokenProgram& program, std::ostream* out) { *out << program.name; }
+void PrintTo(const BrokenProgram& program, std::ostream* out)
+{
+    *out << program.name;
+}
 
-void replaceBy(const QString& file, const QByteArray& answer) { writeFakePrintProgram(QFileInfo(file).path(), answer); }
+void replaceBy(const QString& file, const QByteArray& answer)
+{
+    writeFakePrintProgram(QFileInfo(file).path(), answer);
+}
 
 class BrokenPrintProgramTest : public PrintOperationTest, public ::testing::WithParamInterface<BrokenProgram> {};
 

@@ -14,7 +14,8 @@ std::optional<int> pdfPageCount(const QString& pdf)
     const CommandResult info = runCommand(QStringLiteral("pdfinfo"), {pdf});
     if (!info.succeeded()) return std::nullopt;
     const QRegularExpressionMatch pages =
-        QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)$"), QRegularExpression::MultilineOption).match(info.output);
+        QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)$"), QRegularExpression::MultilineOption)
+            .match(info.output);
     if (!pages.hasMatch()) return std::nullopt;
     return pages.captured(1).toInt();
 }
@@ -23,28 +24,28 @@ QImage rasterisePage(const QString& pdf, int dotsPerInch)
 {
     QTemporaryDir folder;
     const QString base = folder.filePath(QStringLiteral("page"));
-    const CommandResult raster = runCommand(
-        QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-f"),
-                                     QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
-                                     QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, base});
+    const CommandResult raster = runCommand(QStringLiteral("pdftoppm"),
+                                            {QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-f"),
+                                             QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
+                                             QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, base});
     if (!raster.succeeded()) return {};
     return QImage(base + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
 }
 
 QString pageText(const QString& pdf)
 {
-    const CommandResult text = runCommand(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), QStringLiteral("-f"),
-                                                                        QStringLiteral("1"), QStringLiteral("-l"),
-                                                                        QStringLiteral("1"), pdf, QStringLiteral("-")});
+    const CommandResult text =
+        runCommand(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), QStringLiteral("-f"), QStringLiteral("1"),
+                                                 QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")});
     return text.succeeded() ? text.output.simplified() : QString();
 }
 
 std::optional<int> lowestImageResolution(const QString& pdf)
 {
     // Columns: page num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio
-    const CommandResult listed = runCommand(
-        QStringLiteral("pdfimages"), {QStringLiteral("-list"), QStringLiteral("-f"), QStringLiteral("1"),
-                                      QStringLiteral("-l"), QStringLiteral("1"), pdf});
+    const CommandResult listed =
+        runCommand(QStringLiteral("pdfimages"), {QStringLiteral("-list"), QStringLiteral("-f"), QStringLiteral("1"),
+                                                 QStringLiteral("-l"), QStringLiteral("1"), pdf});
     if (!listed.succeeded()) return std::nullopt;
     std::optional<int> lowest;
     for (const QString& line : listed.output.split(QLatin1Char('\n'))) {
@@ -88,9 +89,8 @@ int nonPaperPixels(const QImage& page, QRect area)
 {
     // The print path leaves paper a shade below pure white; a window's grey is well below this.
     constexpr int paper = 245;
-    return countPixels(page, area, [](QRgb pixel) {
-        return qRed(pixel) < paper || qGreen(pixel) < paper || qBlue(pixel) < paper;
-    });
+    return countPixels(page, area,
+                       [](QRgb pixel) { return qRed(pixel) < paper || qGreen(pixel) < paper || qBlue(pixel) < paper; });
 }
 
 QRect inkBounds(const QImage& page)

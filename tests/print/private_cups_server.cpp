@@ -75,8 +75,8 @@ void PrivateCupsServer::prepareEnvironment(const QString& directory)
     m_scheduler->start(QStringLiteral("/bin/sh"),
                        {scriptsDirectory + QStringLiteral("/private_cupsd.sh"), m_directory});
     if (!m_scheduler->waitForStarted(startTimeoutMs))
-        return ::testing::AssertionFailure() << "cannot start the private scheduler: "
-                                             << m_scheduler->errorString().toStdString();
+        return ::testing::AssertionFailure()
+               << "cannot start the private scheduler: " << m_scheduler->errorString().toStdString();
 
     const QDeadlineTimer deadline(startTimeoutMs);
     while (!deadline.hasExpired()) {
@@ -164,7 +164,8 @@ QString PrivateCupsServer::defaultQueue() const
         if (name.isEmpty()) continue;
         if (const auto removed = removeQueue(name); !removed) return removed;
     }
-    if (!queues().isEmpty()) return ::testing::AssertionFailure() << "queues remain: " << queues().join(u' ').toStdString();
+    if (!queues().isEmpty())
+        return ::testing::AssertionFailure() << "queues remain: " << queues().join(u' ').toStdString();
     for (const QString& file : allPrintedFiles()) QFile::remove(file);
     return ::testing::AssertionSuccess();
 }

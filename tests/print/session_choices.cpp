@@ -49,8 +49,8 @@ void drawAcceptedNozzle(std::vector<ListChoice>& choices, int feedDiameter, Sess
     const std::string type =
         pickWhere(random, items::nozzleTypes, [&](std::string_view t) { return diameterNeeded(t) <= feedDiameter; });
     choices.push_back({"Combo1", type});
-    choices.push_back(
-        {"Combo2", pickWhere(random, items::nozzleFlows, [&](std::string_view f) { return flowFits(type, number(f)); })});
+    choices.push_back({"Combo2", pickWhere(random, items::nozzleFlows,
+                                           [&](std::string_view f) { return flowFits(type, number(f)); })});
     choices.push_back({"Combo4", random.pick(items::hoseCounts)});
 }
 
@@ -88,8 +88,7 @@ std::vector<ListChoice> drawAcceptedChoices(ScreenId screen, const ExerciseRecor
         choices.push_back({"Combo3", random.pickOrNothing(items::nozzle3SlopeKinds)});
         choices.push_back({"Combo6", random.pickOrNothing(items::slopePercents)});
         break;
-    default:
-        break;
+    default: break;
     }
     return choices;
 }

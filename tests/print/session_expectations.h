@@ -15,12 +15,12 @@ bool isResultScreen(ScreenId screen);
 // What a control of a result screen shows once the screen has loaded.
 struct ExpectedControl {
     std::optional<std::string> text;  // none: its design caption stays
-    std::optional<bool> visible;      // none: the load leaves it as designed
+    std::optional<bool> visible;  // none: the load leaves it as designed
 };
 
 struct ExpectedLoad {
     std::map<std::string, ExpectedControl> controls;  // by control name
-    ExerciseRecord record;                            // as the load leaves it
+    ExerciseRecord record;  // as the load leaves it
 };
 
 // A screen opened on `record`, as the core's load of it computes on this copy.

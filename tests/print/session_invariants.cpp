@@ -51,7 +51,8 @@ void checkNozzle(const ExerciseRecord& record, int number, std::vector<std::stri
     static const std::array<std::string, 5> types{"40/14", "65/18", "100/25", "LDV 500", "LDV 1000"};
     if (!oneOf(fields.type, types)) breaches.push_back(which + "no type (\"" + fields.type + "\")");
     if (!flowFits(fields.type, fields.flow))
-        breaches.push_back(which + "flow " + std::to_string(fields.flow) + " does not fit type \"" + fields.type + "\"");
+        breaches.push_back(which + "flow " + std::to_string(fields.flow) + " does not fit type \"" + fields.type +
+                           "\"");
     if (fields.hoseCount < 1 || fields.hoseCount > 3)
         breaches.push_back(which + "hose count " + std::to_string(fields.hoseCount));
     if (record.feedDiameter < diameterNeeded(fields.type))

@@ -1,3 +1,4 @@
+#include "fake_print_program.h"
 #include "printed_page.h"
 #include "private_cups_server.h"
 #include "session_choices.h"
@@ -5,10 +6,9 @@
 #include "session_invariants.h"
 #include "session_random.h"
 #include "session_trainee.h"
-#include "fake_print_program.h"
 
-#include "core/trade/entry_rules.h"
 #include "core/screens/screen_flow.h"
+#include "core/trade/entry_rules.h"
 #include "shell/navigator.h"
 #include "shell/print_operation.h"
 #include "shell/print_program.h"
@@ -42,10 +42,10 @@
 #include <iostream>
 #include <memory>
 #include <optional>
-#include <utility>
 #include <sstream>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace tavelle::testing {
@@ -94,8 +94,8 @@ struct Expectation {
     bool prints = false;
     std::vector<std::string> warnings;
     int informations = 0;
-    ExerciseRecord record;               // after the action and the load of the screen it opens
-    std::optional<int> nozzlesEntered;   // an accepted "Suite >>": the entry invariants hold up to there
+    ExerciseRecord record;  // after the action and the load of the screen it opens
+    std::optional<int> nozzlesEntered;  // an accepted "Suite >>": the entry invariants hold up to there
     std::map<std::string, ExpectedControl> controls;  // of a result screen it opens
 };
 
@@ -209,7 +209,8 @@ protected:
         watchForNestedLoops();
         launch();
         ASSERT_FALSE(HasFailure());
-        QMetaObject::invokeMethod(&m_loop, [this] { drive(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &m_loop, [this] { drive(); }, Qt::QueuedConnection);
         m_loop.exec();
     }
 
@@ -247,7 +248,8 @@ protected:
         if (m_pendingPrint) {
             // A print ends in the event loop, when the print system has answered: the action is checked then.
             if (m_program->printing.isPrinting()) {
-                QMetaObject::invokeMethod(&m_loop, [this] { drive(); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    &m_loop, [this] { drive(); }, Qt::QueuedConnection);
                 return;
             }
             SCOPED_TRACE(replayHint());
@@ -263,7 +265,8 @@ protected:
             act();
             m_acting = false;
             if (m_pendingPrint) {
-                QMetaObject::invokeMethod(&m_loop, [this] { drive(); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    &m_loop, [this] { drive(); }, Qt::QueuedConnection);
                 return;
             }
         }
@@ -274,7 +277,8 @@ protected:
             finish();
             return;
         }
-        QMetaObject::invokeMethod(&m_loop, [this] { drive(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &m_loop, [this] { drive(); }, Qt::QueuedConnection);
     }
 
     void watchForNestedLoops()
@@ -321,8 +325,8 @@ protected:
     std::string replayHint() const
     {
         std::ostringstream hint;
-        hint << "seed " << m_seed << ", action " << m_step + 1 << " of " << m_actions << " (replay with TAVELLE_SESSION_SEED="
-             << m_seed << " TAVELLE_SESSION_ACTIONS=" << m_step + 1 << ')';
+        hint << "seed " << m_seed << ", action " << m_step + 1 << " of " << m_actions
+             << " (replay with TAVELLE_SESSION_SEED=" << m_seed << " TAVELLE_SESSION_ACTIONS=" << m_step + 1 << ')';
         return hint.str();
     }
 
@@ -376,15 +380,10 @@ protected:
         expected.screen = screen;
         expected.record = record();
         switch (action.kind) {
-        case TraineeAction::Kind::Choose:
-            break;
+        case TraineeAction::Kind::Choose: break;
         case TraineeAction::Kind::DoubleClick:
-        case TraineeAction::Kind::ClickPicture:
-            expected.informations = 1;
-            break;
-        case TraineeAction::Kind::CloseFrame:
-            expected.programEnds = true;
-            break;
+        case TraineeAction::Kind::ClickPicture: expected.informations = 1; break;
+        case TraineeAction::Kind::CloseFrame: expected.programEnds = true; break;
         case TraineeAction::Kind::Escape:
             // The About box's OK is also its cancel button; elsewhere Escape does nothing.
             if (screen == ScreenId::f2) expectNavigation(expected, screen, "cmdOK");
@@ -454,12 +453,8 @@ protected:
             button->click();
             break;
         }
-        case TraineeAction::Kind::Escape:
-            sendKey(screen, Qt::Key_Escape);
-            break;
-        case TraineeAction::Kind::CloseFrame:
-            screen.close();
-            break;
+        case TraineeAction::Kind::Escape: sendKey(screen, Qt::Key_Escape); break;
+        case TraineeAction::Kind::CloseFrame: screen.close(); break;
         case TraineeAction::Kind::DoubleClick: {
             auto* label = screen.findChild<QLabel*>(control);
             ASSERT_NE(label, nullptr);
@@ -510,7 +505,8 @@ protected:
 
         if (expected.opens) {
             EXPECT_TRUE(before.isNull()) << "the screen left is still in memory";
-            EXPECT_EQ(now->windowModality(), expected.modality == Modality::Modal ? Qt::ApplicationModal : Qt::NonModal);
+            EXPECT_EQ(now->windowModality(),
+                      expected.modality == Modality::Modal ? Qt::ApplicationModal : Qt::NonModal);
             if (isEntryScreen(expected.screen)) expectFreshLists(*now);
             if (isResultScreen(expected.screen)) expectControls(*now, expected.controls);
         } else {
@@ -669,9 +665,9 @@ TEST_F(RandomSession, EveryActionLeadsWhereTheFlowSaysAndNothingGrows)
     const long residentGrowth = m_lastMemory.resident - first.resident;
     RecordProperty("heap_kib_first", static_cast<int>(first.heap / 1024));
     RecordProperty("heap_kib_last", static_cast<int>(m_lastMemory.heap / 1024));
-    std::cout << "On the home screen: heap " << first.heap / 1024 << " KiB from action " << comparedActions
-              << " on, " << m_lastMemory.heap / 1024 << " KiB at the end; resident " << first.resident / 1024
-              << " KiB, then " << m_lastMemory.resident / 1024 << " KiB" << std::endl;
+    std::cout << "On the home screen: heap " << first.heap / 1024 << " KiB from action " << comparedActions << " on, "
+              << m_lastMemory.heap / 1024 << " KiB at the end; resident " << first.resident / 1024 << " KiB, then "
+              << m_lastMemory.resident / 1024 << " KiB" << std::endl;
     // A screen left behind would cost kilobytes at each navigation.
     EXPECT_LT(heapGrowth, 256L * 1024) << "heap grew by " << heapGrowth / 1024 << " KiB";
     if (residentSizeIsMeaningful) {

@@ -22,31 +22,36 @@ struct WeightedAction {
 constexpr int printWeight = 40;
 
 constexpr WeightedAction homeActions[] = {
-    {Kind::Click, "Command1", 750}, {Kind::Click, "Command3", 170},    {Kind::Click, "Command2", 25},
+    {Kind::Click, "Command1", 750},    {Kind::Click, "Command3", 170}, {Kind::Click, "Command2", 25},
     {Kind::DoubleClick, "Label3", 25}, {Kind::Escape, "", 15},         {Kind::CloseFrame, "", 15},
 };
 constexpr WeightedAction aboutActions[] = {
-    {Kind::Click, "cmdOK", 750}, {Kind::Escape, "", 200}, {Kind::CloseFrame, "", 50},
+    {Kind::Click, "cmdOK", 750},
+    {Kind::Escape, "", 200},
+    {Kind::CloseFrame, "", 50},
 };
 constexpr WeightedAction closingActions[] = {
-    {Kind::Click, "Command1", 850}, {Kind::CloseFrame, "", 120}, {Kind::Escape, "", 30},
+    {Kind::Click, "Command1", 850},
+    {Kind::CloseFrame, "", 120},
+    {Kind::Escape, "", 30},
 };
 constexpr WeightedAction statementActions[] = {
-    {Kind::Click, "Command1", 620}, {Kind::Click, "Command3", 150}, {Kind::Click, "Command2", 120},
-    {Kind::Click, "Command4", printWeight}, {Kind::Escape, "", 20}, {Kind::CloseFrame, "", 5},
+    {Kind::Click, "Command1", 620},         {Kind::Click, "Command3", 150}, {Kind::Click, "Command2", 120},
+    {Kind::Click, "Command4", printWeight}, {Kind::Escape, "", 20},         {Kind::CloseFrame, "", 5},
 };
 constexpr WeightedAction schematicActions[] = {
-    {Kind::Click, "Command1", 640},         {Kind::Click, "Command3", 150},        {Kind::Click, "Command2", 50},
-    {Kind::Click, "Command4", printWeight}, {Kind::ClickPicture, "Image1", 25}, {Kind::Escape, "", 20},
+    {Kind::Click, "Command1", 640},     {Kind::Click, "Command3", 150},
+    {Kind::Click, "Command2", 50},      {Kind::Click, "Command4", printWeight},
+    {Kind::ClickPicture, "Image1", 25}, {Kind::Escape, "", 20},
     {Kind::CloseFrame, "", 5},
 };
 constexpr WeightedAction portionAbActions[] = {
-    {Kind::Click, "Command1", 600}, {Kind::Click, "Command3", 220}, {Kind::Click, "Command2", 50},
-    {Kind::Click, "Command4", printWeight}, {Kind::Escape, "", 20}, {Kind::CloseFrame, "", 5},
+    {Kind::Click, "Command1", 600},         {Kind::Click, "Command3", 220}, {Kind::Click, "Command2", 50},
+    {Kind::Click, "Command4", printWeight}, {Kind::Escape, "", 20},         {Kind::CloseFrame, "", 5},
 };
 constexpr WeightedAction finalActions[] = {
-    {Kind::Click, "Command1", 600}, {Kind::Click, "Command3", 220}, {Kind::Click, "Command2", 80},
-    {Kind::Click, "Command4", printWeight}, {Kind::Escape, "", 20}, {Kind::CloseFrame, "", 5},
+    {Kind::Click, "Command1", 600},         {Kind::Click, "Command3", 220}, {Kind::Click, "Command2", 80},
+    {Kind::Click, "Command4", printWeight}, {Kind::Escape, "", 20},         {Kind::CloseFrame, "", 5},
 };
 
 std::span<const WeightedAction> actionsOf(ScreenId screen)
@@ -114,8 +119,8 @@ void TraineeModel::screenOpened(ScreenId screen, const ExerciseRecord& record)
     const std::span<const EntryList> lists = entryLists(screen);
     for (const ListChoice& choice : plan) {
         if (m_random.percent(15)) {
-            const auto list = std::find_if(lists.begin(), lists.end(),
-                                           [&](const EntryList& l) { return choice.list == l.control; });
+            const auto list =
+                std::find_if(lists.begin(), lists.end(), [&](const EntryList& l) { return choice.list == l.control; });
             m_pending.push_back({choice.list, m_random.pick(list->items)});
         }
         m_pending.push_back(choice);

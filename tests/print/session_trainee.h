@@ -2,8 +2,8 @@
 
 #include "core/exercise_record.h"
 #include "core/screens/screen_id.h"
-#include "session_random.h"
 #include "session_choices.h"
+#include "session_random.h"
 
 #include <deque>
 #include <string>
@@ -13,11 +13,11 @@ namespace tavelle::testing {
 // One thing a trainee does on the open screen.
 struct TraineeAction {
     enum class Kind {
-        Choose,        // takes `item` from the list `control`
-        Click,         // clicks the button `control`
-        Escape,        // presses Escape on the screen
-        CloseFrame,    // closes the window through its frame
-        DoubleClick,   // double-clicks the label `control`
+        Choose,  // takes `item` from the list `control`
+        Click,  // clicks the button `control`
+        Escape,  // presses Escape on the screen
+        CloseFrame,  // closes the window through its frame
+        DoubleClick,  // double-clicks the label `control`
         ClickPicture,  // clicks the picture `control`
     };
     Kind kind = Kind::Click;

@@ -1,10 +1,10 @@
 #include "tests/support/class_generator.h"
 
-#include "core/text/number_text.h"
-#include "core/practice/practice_questions.h"
-#include "core/screens/walkthrough.h"
-#include "core/progress/progress_csv.h"
 #include "core/practice/answer_marking.h"
+#include "core/practice/practice_questions.h"
+#include "core/progress/progress_csv.h"
+#include "core/screens/walkthrough.h"
+#include "core/text/number_text.h"
 #include "format/json_writer.h"
 #include "format/random_exercises.h"
 
@@ -18,18 +18,21 @@ namespace tavelle::testing {
 namespace {
 
 constexpr std::array<std::string_view, 30> surnames{
-    "Durand",  "Martin",  "Bernard", "Petit",   "Robert",  "Richard", "Moreau",  "Simon",   "Laurent", "Lefèvre",
-    "Michel",  "Garcia",  "David",   "Bertrand", "Roux",   "Vincent", "Fournier", "Morel",  "Girard",  "André",
-    "Mercier", "Dupont",  "Lambert", "Bonnet",  "François", "Martinez", "Legrand", "Garnier", "Faure",  "Rousseau"};
+    "Durand",  "Martin", "Bernard", "Petit",    "Robert",   "Richard",  "Moreau",   "Simon",   "Laurent", "Lefèvre",
+    "Michel",  "Garcia", "David",   "Bertrand", "Roux",     "Vincent",  "Fournier", "Morel",   "Girard",  "André",
+    "Mercier", "Dupont", "Lambert", "Bonnet",   "François", "Martinez", "Legrand",  "Garnier", "Faure",   "Rousseau"};
 constexpr std::array<std::string_view, 30> givenNames{
-    "Élise",  "Hugo",   "Chloé",   "Lucas",  "Inès",   "Louis",  "Manon",   "Jules",  "Léa",     "Gabriel",
-    "Camille", "Arthur", "Zoé",    "Noé",    "Sarah",  "Adam",   "Louise",  "Tom",    "Jade",    "Raphaël",
-    "Emma",   "Nathan", "Alice",   "Théo",   "Lina",   "Paul",   "Anaïs",   "Victor", "Margaux", "Éloi"};
+    "Élise",   "Hugo",   "Chloé", "Lucas", "Inès",  "Louis", "Manon",  "Jules",  "Léa",     "Gabriel",
+    "Camille", "Arthur", "Zoé",   "Noé",   "Sarah", "Adam",  "Louise", "Tom",    "Jade",    "Raphaël",
+    "Emma",    "Nathan", "Alice", "Théo",  "Lina",  "Paul",  "Anaïs",  "Victor", "Margaux", "Éloi"};
 
 // A small generator of our own: the standard distributions differ from one library to the next.
 class Draw {
 public:
-    explicit Draw(std::uint64_t seed) : m_state(seed) {}
+    explicit Draw(std::uint64_t seed)
+        : m_state(seed)
+    {
+    }
     std::uint64_t next()
     {
         std::uint64_t z = (m_state += 0x9e3779b97f4a7c15ULL);
@@ -48,14 +51,17 @@ std::string uuid(Draw& draw)
     const std::uint64_t high = draw.next();
     const std::uint64_t low = draw.next();
     char text[40];
-    std::snprintf(text, sizeof text, "%08x-%04x-4%03x-%04x-%012llx", unsigned(high >> 32), unsigned((high >> 16) & 0xffff),
-                  unsigned(high & 0xfff), unsigned(0x8000 | ((low >> 48) & 0x3fff)),
+    std::snprintf(text, sizeof text, "%08x-%04x-4%03x-%04x-%012llx", unsigned(high >> 32),
+                  unsigned((high >> 16) & 0xffff), unsigned(high & 0xfff), unsigned(0x8000 | ((low >> 48) & 0x3fff)),
                   static_cast<unsigned long long>(low & 0xffffffffffffULL));
     return text;
 }
 
 // As a trainee types it: to the tenth, which practice marks right.
-std::string typedPressure(float value) { return numberChars(std::round(value * 10.0) / 10.0, ",").str(); }
+std::string typedPressure(float value)
+{
+    return numberChars(std::round(value * 10.0) / 10.0, ",").str();
+}
 
 // What a trainee types: the right answer, or a near miss of the kind trainees make.
 std::string answer(Question question, const ExpectedAnswers& expected, int nozzleCount, bool right)
@@ -121,15 +127,18 @@ std::vector<PracticeAttempt> generatedClass(const ClassShape& shape)
                 attempt.finishedAt = (shape.firstMonday + week * 7 + draw.below(5)) * 86'400LL +
                                      (8 + draw.below(9)) * 3600LL + draw.below(3600);
                 attempt.secondsTaken = 60 + draw.below(540);
-                if (draw.below(2) == 0) attempt.seed = draw.next() >> 12;
-                else attempt.source = "exercices/serie-" + std::to_string(1 + draw.below(4)) + ".json";
+                if (draw.below(2) == 0)
+                    attempt.seed = draw.next() >> 12;
+                else
+                    attempt.source = "exercices/serie-" + std::to_string(1 + draw.below(4)) + ".json";
                 JsonWriter json;
                 writeExercise(json, input);
                 attempt.exercise = json.text();
                 for (std::size_t q = 0; q < questionCount; ++q) {
                     const bool right = draw.below(100) < questionEase[q] + skill;
                     attempt.answers[q] = answer(allQuestions[q], expected, record.nozzleCount, right);
-                    attempt.right[q] = markAnswer(allQuestions[q], attempt.answers[q], expected, ",").kind == MarkKind::right;
+                    attempt.right[q] =
+                        markAnswer(allQuestions[q], attempt.answers[q], expected, ",").kind == MarkKind::right;
                 }
                 attempts.push_back(std::move(attempt));
             }

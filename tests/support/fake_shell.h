@@ -34,7 +34,10 @@ struct ShownBox {
 
 class RecordingMessageBoxes final : public MessageBoxes {
 public:
-    void warning(const QString& text) override { record(ShownBox::Kind::Warning, QStringLiteral("ATTENTION !!"), text); }
+    void warning(const QString& text) override
+    {
+        record(ShownBox::Kind::Warning, QStringLiteral("ATTENTION !!"), text);
+    }
     void information(const QString& title, const QString& text) override
     {
         record(ShownBox::Kind::Information, title, text);
@@ -105,10 +108,7 @@ public:
         printed.push_back(&screen);
         if (m_printer != nullptr) m_printer->printScreen(screen);
     }
-    void showInformation(const QString& title, const QString& text) override
-    {
-        informations.emplace_back(title, text);
-    }
+    void showInformation(const QString& title, const QString& text) override { informations.emplace_back(title, text); }
     void screenClosedByUser(ScreenId) override { ++closedByUser; }
 
     std::vector<Navigation> navigations;

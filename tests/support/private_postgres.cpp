@@ -25,7 +25,8 @@ PrivatePostgres::PrivatePostgres(bool durable)
     }
     if (geteuid() == 0) {
         const passwd* account = getpwnam("postgres");
-        if (account == nullptr || chown(QFile::encodeName(m_folder.path()).constData(), account->pw_uid, account->pw_gid) != 0) {
+        if (account == nullptr ||
+            chown(QFile::encodeName(m_folder.path()).constData(), account->pw_uid, account->pw_gid) != 0) {
             m_failure = QStringLiteral("the postgres account is missing, or the folder cannot be given to it");
             return;
         }
@@ -46,15 +47,16 @@ PrivatePostgres::PrivatePostgres(bool durable)
         return;
     }
     rules.close();
-    if (!start()) m_failure = QStringLiteral("the server did not start: see ") + m_folder.filePath(QStringLiteral("log"));
+    if (!start())
+        m_failure = QStringLiteral("the server did not start: see ") + m_folder.filePath(QStringLiteral("log"));
 }
 
 PrivatePostgres::~PrivatePostgres()
 {
     if (m_running)
-        runAsOwner(QStringLiteral("pg_ctl"), {QStringLiteral("-D"), m_folder.filePath(QStringLiteral("data")),
-                                              QStringLiteral("-m"), QStringLiteral("immediate"), QStringLiteral("-w"),
-                                              QStringLiteral("stop")});
+        runAsOwner(QStringLiteral("pg_ctl"),
+                   {QStringLiteral("-D"), m_folder.filePath(QStringLiteral("data")), QStringLiteral("-m"),
+                    QStringLiteral("immediate"), QStringLiteral("-w"), QStringLiteral("stop")});
 }
 
 bool PrivatePostgres::runAsOwner(const QString& program, const QStringList& arguments, QString* output) const
@@ -63,12 +65,12 @@ bool PrivatePostgres::runAsOwner(const QString& program, const QStringList& argu
     process.setWorkingDirectory(m_folder.path());
     process.setProcessChannelMode(QProcess::MergedChannels);
     if (geteuid() == 0)
-        process.start(QStringLiteral("runuser"), QStringList{QStringLiteral("-u"), owner, QStringLiteral("--"),
-                                                             binaries + program} + arguments);
+        process.start(QStringLiteral("runuser"),
+                      QStringList{QStringLiteral("-u"), owner, QStringLiteral("--"), binaries + program} + arguments);
     else
         process.start(binaries + program, arguments);
-    const bool done = process.waitForFinished(120'000) && process.exitStatus() == QProcess::NormalExit &&
-                      process.exitCode() == 0;
+    const bool done =
+        process.waitForFinished(120'000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     if (output) *output = QString::fromLocal8Bit(process.readAll());
     return done;
 }
@@ -86,9 +88,10 @@ bool PrivatePostgres::start()
 
 bool PrivatePostgres::stop()
 {
-    const bool stopped = runAsOwner(QStringLiteral("pg_ctl"), {QStringLiteral("-D"), m_folder.filePath(QStringLiteral("data")),
-                                                               QStringLiteral("-m"), QStringLiteral("fast"),
-                                                               QStringLiteral("-w"), QStringLiteral("stop")});
+    const bool stopped =
+        runAsOwner(QStringLiteral("pg_ctl"),
+                   {QStringLiteral("-D"), m_folder.filePath(QStringLiteral("data")), QStringLiteral("-m"),
+                    QStringLiteral("fast"), QStringLiteral("-w"), QStringLiteral("stop")});
     if (stopped) m_running = false;
     return stopped;
 }

@@ -39,8 +39,14 @@ int screenCount(bool visibleOnly)
 
 }  // namespace
 
-int visibleScreenCount() { return screenCount(true); }
-int liveScreenCount() { return screenCount(false); }
+int visibleScreenCount()
+{
+    return screenCount(true);
+}
+int liveScreenCount()
+{
+    return screenCount(false);
+}
 
 void flushClosedScreens()
 {

@@ -43,8 +43,13 @@ TEST(AnswerKey, ReadsEveryLabelInWorksheetOrder)
     const WalkResult walk = walkExercise(everyLineShows(), record, ",");
     ASSERT_TRUE(walk.accepted);
 
-    Lines expected{"Exercice 7 : corrigé", "", "Données du problème :", "  " + walk.statement, "",
-                   "Schéma de l'établissement :", "  Pompe (C) et alimentation jusqu'à la division (B) :"};
+    Lines expected{"Exercice 7 : corrigé",
+                   "",
+                   "Données du problème :",
+                   "  " + walk.statement,
+                   "",
+                   "Schéma de l'établissement :",
+                   "  Pompe (C) et alimentation jusqu'à la division (B) :"};
     const ScreenLoad& drawing = walk.schematic;
     appendTexts(expected, drawing, {"Label1", "Label3", "Label2", "Label4", "Label15", "Label20"});
     expected.push_back("  Lance 1 :");

@@ -1,9 +1,9 @@
 #include "core/papers/class_report.h"
 #include "core/papers/class_report_texts.h"
-#include "core/screens/walkthrough.h"
 #include "core/practice/answer_marking.h"
-#include "tests/support/class_generator.h"
+#include "core/screens/walkthrough.h"
 #include "format/exercise_reader.h"
+#include "tests/support/class_generator.h"
 #include "tool_run.h"
 
 #include <gtest/gtest.h>
@@ -17,10 +17,10 @@
 namespace tavelle {
 namespace {
 
-using test::ScratchFolder;
-using test::ToolRun;
 using test::runTool;
+using test::ScratchFolder;
 using test::slurp;
+using test::ToolRun;
 namespace fs = std::filesystem;
 
 // Reproducible, and blind to any class database this machine's settings name.
@@ -33,14 +33,18 @@ ToolRun report(const std::string& arguments)
 }
 
 // pdftotext lays a unit after a short number out glued to it or not: "8b" and "8 b" read alike here.
-std::string unitsGlued(const std::string& text) { return std::regex_replace(text, std::regex("(\\d) b "), "$1b "); }
+std::string unitsGlued(const std::string& text)
+{
+    return std::regex_replace(text, std::regex("(\\d) b "), "$1b ");
+}
 
 // A page's text as laid out, a line of the page a line of text, each run of blanks one blank: a table's
 // row is one line, between line ends.
 std::string pageText(const fs::path& pdf, int page)
 {
     const std::string number = std::to_string(page);
-    const std::string text = runTool("pdftotext", "-layout -f " + number + " -l " + number + " '" + pdf.string() + "' -", "").out;
+    const std::string text =
+        runTool("pdftotext", "-layout -f " + number + " -l " + number + " '" + pdf.string() + "' -", "").out;
     std::string lines = "\n";
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);) {
@@ -65,7 +69,10 @@ int pageCount(const fs::path& pdf)
     return std::regex_search(info, pages, std::regex("Pages:\\s+(\\d+)")) ? std::stoi(pages[1]) : -1;
 }
 
-void write(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+void write(const fs::path& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
 
 // What the report should say of a trainee, worked out here from the attempts themselves.
 struct Expected {
@@ -85,7 +92,10 @@ std::vector<PracticeAttempt> newestFirst(std::vector<PracticeAttempt> attempts)
     return attempts;
 }
 
-std::string percent(int part, int whole) { return std::to_string((part * 100 + whole / 2) / whole) + " %"; }
+std::string percent(int part, int whole)
+{
+    return std::to_string((part * 100 + whole / 2) / whole) + " %";
+}
 
 ExpectedAnswers expectedOf(const std::string& exercise)
 {
@@ -137,7 +147,8 @@ TEST(ClassReportTool, ShowsEveryFigureOfTheClassAndOfEachTrainee)
     for (std::size_t q = 0; q < questionCount; ++q)
         EXPECT_NE(classPage.find(percent(classRight[q], int(attempts.size()))), std::string::npos) << q;
     // The division's pressure is the step this class trips on.
-    EXPECT_NE(classPage.find(percent(classRight[1], int(attempts.size())) + " ◀ le plus souvent faux"), std::string::npos);
+    EXPECT_NE(classPage.find(percent(classRight[1], int(attempts.size())) + " ◀ le plus souvent faux"),
+              std::string::npos);
     for (const testing::RosterEntry& idle : testing::classRoster(shape)) {
         if (trainees.count(idle.surname + " " + idle.givenName) == 0) {
             EXPECT_EQ(classPage.find(idle.surname + " " + idle.givenName), std::string::npos) << idle.surname;
@@ -173,10 +184,10 @@ TEST(ClassReportTool, ShowsEveryFigureOfTheClassAndOfEachTrainee)
             EXPECT_NE(own.find(shown), std::string::npos) << shown;
             const ExpectedAnswers expected = expectedOf(attempt.exercise);
             for (std::size_t q = 0; q < questionCount; ++q) {
-                const std::string line = unitsGlued("\n" + std::string(questionTitle(allQuestions[q])) + " " +
-                                                    attempt.answers[q] + " " +
-                                                    expectedAnswerText(allQuestions[q], expected, ",") + " " +
-                                                    (attempt.right[q] ? "juste" : "faux") + "\n");
+                const std::string line =
+                    unitsGlued("\n" + std::string(questionTitle(allQuestions[q])) + " " + attempt.answers[q] + " " +
+                               expectedAnswerText(allQuestions[q], expected, ",") + " " +
+                               (attempt.right[q] ? "juste" : "faux") + "\n");
                 EXPECT_NE(own.find(line), std::string::npos) << line;
             }
         }
@@ -195,8 +206,8 @@ TEST(ClassReportTool, KeepsOneGroupAndOnePeriod)
     const ScratchFolder dir;
     write(dir.path / "c.csv", testing::progressExport(testing::generatedClass({})));
     const fs::path pdf = dir.path / "b.pdf";
-    const ToolRun run = report(dir.path.string() + "/c.csv --groupe 'Groupe B' --depuis 2026-12-07 --jusqu-a 2026-12-13 -o " +
-                               pdf.string());
+    const ToolRun run = report(
+        dir.path.string() + "/c.csv --groupe 'Groupe B' --depuis 2026-12-07 --jusqu-a 2026-12-13 -o " + pdf.string());
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string classPage = pageText(pdf, 1);
     EXPECT_NE(classPage.find("Groupe : Groupe B"), std::string::npos);
@@ -222,9 +233,9 @@ TEST(ClassReportTool, AReportOfNothingIsOnePageThatSaysSo)
     const ScratchFolder dir;
     write(dir.path / "c.csv", testing::progressExport(testing::generatedClass({})));
     write(dir.path / "empty.csv", testing::progressExport({}));
-    for (const std::string& arguments : {dir.path.string() + "/c.csv --groupe 'Groupe Z'",
-                                         dir.path.string() + "/c.csv --depuis 2030-01-01",
-                                         dir.path.string() + "/empty.csv"}) {
+    for (const std::string& arguments :
+         {dir.path.string() + "/c.csv --groupe 'Groupe Z'", dir.path.string() + "/c.csv --depuis 2030-01-01",
+          dir.path.string() + "/empty.csv"}) {
         const fs::path pdf = dir.path / "rien.pdf";
         const ToolRun run = report(arguments + " -o " + pdf.string());
         ASSERT_EQ(run.status, 0) << arguments << run.err;
@@ -248,9 +259,11 @@ TEST(ClassReportTool, RefusesInOneLineWhatItCannotRead)
         std::string error;
     } cases[] = {
         {d + "/good.csv " + d + "/old.csv -o " + d + "/r.pdf",
-         "tavelle-sheets: " + d + "/old.csv, ligne 1 : ce n'est pas un export de la progression de Tavelle "
-                                  "(tavelle --progression)\n"},
-        {d + "/broken.csv -o " + d + "/r.pdf", "tavelle-sheets: " + d + "/broken.csv, ligne 3 : 21 colonnes au lieu de 20\n"},
+         "tavelle-sheets: " + d +
+             "/old.csv, ligne 1 : ce n'est pas un export de la progression de Tavelle "
+             "(tavelle --progression)\n"},
+        {d + "/broken.csv -o " + d + "/r.pdf",
+         "tavelle-sheets: " + d + "/broken.csv, ligne 3 : 21 colonnes au lieu de 20\n"},
         {d + "/missing.csv -o " + d + "/r.pdf",
          "tavelle-sheets: impossible de lire " + d + "/missing.csv : fichier ou dossier introuvable\n"},
         {d + "/good.csv --depuis 8/12/2026 -o " + d + "/r.pdf",
@@ -266,8 +279,9 @@ TEST(ClassReportTool, RefusesInOneLineWhatItCannotRead)
          "(--base, ou le réglage classe/base); lancez tavelle-sheets --help pour l'usage\n"},
         {d + "/good.csv", "tavelle-sheets: il manque -o SORTIE.pdf; lancez tavelle-sheets --help pour l'usage\n"},
         {d + "/good.csv -o " + d + "/./good.csv",
-         "tavelle-sheets: impossible d'écrire " + d + "/./good.csv : c'est un des fichiers lus ; nommez un autre fichier "
-                                                      "pour le bilan\n"},
+         "tavelle-sheets: impossible d'écrire " + d +
+             "/./good.csv : c'est un des fichiers lus ; nommez un autre fichier "
+             "pour le bilan\n"},
     };
     for (const auto& c : cases) {
         const ToolRun run = report(c.arguments);
@@ -284,7 +298,8 @@ TEST(ClassReportTool, TheExampleExportIsTheGeneratorsAndMakesAReport)
     EXPECT_EQ(example, testing::progressExport(testing::generatedClass(testing::exampleClassShape())))
         << "run cmake --build build --target example-class";
     const ScratchFolder dir;
-    const ToolRun run = report(std::string(TAVELLE_EXAMPLES_DIR) + "/classe-exemple.csv -o " + (dir.path / "b.pdf").string());
+    const ToolRun run =
+        report(std::string(TAVELLE_EXAMPLES_DIR) + "/classe-exemple.csv -o " + (dir.path / "b.pdf").string());
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(pageCount(dir.path / "b.pdf"), 7);
 }

@@ -29,10 +29,12 @@ void expectNothingTouches(const fs::path& pdf)
             EXPECT_TRUE(box.left >= 0 && box.top >= 0 && box.right <= 595 && box.bottom <= 842)
                 << on[i].text << " on page " << page + 1;
             for (std::size_t j = i + 1; j < on.size(); ++j)
-                EXPECT_FALSE(box.overlaps(on[j].box, 0.5)) << on[i].text << " / " << on[j].text << " on page " << page + 1;
+                EXPECT_FALSE(box.overlaps(on[j].box, 0.5))
+                    << on[i].text << " / " << on[j].text << " on page " << page + 1;
             for (const Segment& segment : segments[page])
-                EXPECT_FALSE(segment.touches(box)) << on[i].text << " touches (" << segment.x1 << ", " << segment.y1
-                                                   << ")-(" << segment.x2 << ", " << segment.y2 << ") on page " << page + 1;
+                EXPECT_FALSE(segment.touches(box))
+                    << on[i].text << " touches (" << segment.x1 << ", " << segment.y1 << ")-(" << segment.x2 << ", "
+                    << segment.y2 << ") on page " << page + 1;
             if (on[i].text == "points)") {
                 ASSERT_GT(i, 0u);
                 EXPECT_EQ(on[i - 1].box.top, box.top) << on[i - 1].text << " points) breaks on page " << page + 1;
@@ -47,11 +49,13 @@ TEST(SheetsLayout, ALongNameAndATenDigitSeedTouchNothingOnAnyPageKind)
     const std::string longest = "Marie-Thérèse Delacroix-Beaumont de Saint-Exupéry-Lavallière";
     ASSERT_EQ(std::count_if(longest.begin(), longest.end(), [](char c) { return (c & 0xC0) != 0x80; }), 60);
     {
-        std::ofstream(dir.path / "class.txt") << longest << "\nDELACROIX-BEAUMONT DE SAINT-EXUPÉRY Marie-Thérèse Éléonore\n"
-                                              << "Lavallière, Anne-Charlotte Marie-Thérèse Éléonore Joséphine\n";
+        std::ofstream(dir.path / "class.txt")
+            << longest << "\nDELACROIX-BEAUMONT DE SAINT-EXUPÉRY Marie-Thérèse Éléonore\n"
+            << "Lavallière, Anne-Charlotte Marie-Thérèse Éléonore Joséphine\n";
     }
     const fs::path pdf = dir.path / "class.pdf";
-    const ToolRun run = sheets("--class " + (dir.path / "class.txt").string() + " --seed 4000000000 -o " + pdf.string());
+    const ToolRun run =
+        sheets("--class " + (dir.path / "class.txt").string() + " --seed 4000000000 -o " + pdf.string());
     ASSERT_EQ(run.status, 0) << run.err;
     expectNothingTouches(pdf);
     const std::vector<std::string> pages = pdfPages(pdf);
@@ -63,9 +67,12 @@ TEST(SheetsLayout, ALongNameAndATenDigitSeedTouchNothingOnAnyPageKind)
         }
     EXPECT_EQ(keys, 3u);
     // The trainee's own boxes: the whole line in Nom, unless it tells Nom and Prénom apart.
-    for (const auto& [page, shown] : {std::pair<int, std::string>{0, "Marie-Thérèse Delacroix-Beaumont de Saint"}, {0, "Lavallière"},
-                                      {2, "DELACROIX-BEAUMONT DE SAINT"}, {2, "Marie-Thérèse Éléonore"},
-                                      {4, "Anne-Charlotte Marie-Thérèse"}, {7, longest}})
+    for (const auto& [page, shown] : {std::pair<int, std::string>{0, "Marie-Thérèse Delacroix-Beaumont de Saint"},
+                                      {0, "Lavallière"},
+                                      {2, "DELACROIX-BEAUMONT DE SAINT"},
+                                      {2, "Marie-Thérèse Éléonore"},
+                                      {4, "Anne-Charlotte Marie-Thérèse"},
+                                      {7, longest}})
         EXPECT_NE(pages[std::size_t(page)].find(shown), std::string::npos) << pages[std::size_t(page)];
 }
 

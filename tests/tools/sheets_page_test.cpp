@@ -121,15 +121,19 @@ TEST(SheetsPage, TheSetCodeGivesTheKeyBack)
 TEST(SheetsPage, AClassGetsOneNamedExerciseEachAndTheKeyInTheSameOrder)
 {
     const ScratchFolder dir;
-    { std::ofstream(dir.path / "class.txt") << "Élodie Martin\n\nJosé Nuñez\r\n"; }
+    {
+        std::ofstream(dir.path / "class.txt") << "Élodie Martin\n\nJosé Nuñez\r\n";
+    }
     const fs::path pdf = dir.path / "class.pdf";
     const ToolRun sheet = sheets("--class " + (dir.path / "class.txt").string() + " --seed 5 -o " + pdf.string());
     ASSERT_EQ(sheet.status, 0) << sheet.err;
     const std::vector<std::string> pages = pdfPages(pdf);
     const std::size_t table = pageWith(pages, "Réponses de la série");
     ASSERT_EQ(pages.size(), table + 3);
-    for (const auto& [heading, name] : {std::pair{"Exercice n° 1 ", "Élodie Martin"}, {"Exercice n° 2 ", "José Nuñez"},
-                                        {"Corrigé de l'exercice 1", "Élodie Martin"}, {"Corrigé de l'exercice 2", "José Nuñez"}})
+    for (const auto& [heading, name] : {std::pair{"Exercice n° 1 ", "Élodie Martin"},
+                                        {"Exercice n° 2 ", "José Nuñez"},
+                                        {"Corrigé de l'exercice 1", "Élodie Martin"},
+                                        {"Corrigé de l'exercice 2", "José Nuñez"}})
         EXPECT_NE(pages.at(pageWith(pages, heading)).find(name), std::string::npos) << heading;
 }
 
@@ -141,8 +145,8 @@ TEST(SheetsPage, ARefusedExerciseKeepsItsRowInTheKeyTable)
                                     "nozzle1Type": "40/14", "nozzle1Flow": 500, "nozzle1HoseCount": 1})";
     const ScratchFolder dir;
     const fs::path pdf = dir.path / "key.pdf";
-    const ToolRun sheet = runTool(TAVELLE_SHEETS_PATH, "--key - -o " + pdf.string(), "[" + one + "," + refused + "," + one + "]",
-                                  "fr_FR.UTF-8");
+    const ToolRun sheet = runTool(TAVELLE_SHEETS_PATH, "--key - -o " + pdf.string(),
+                                  "[" + one + "," + refused + "," + one + "]", "fr_FR.UTF-8");
     EXPECT_EQ(sheet.status, 1);
     const std::string table = pageText(pdf, 1);
     EXPECT_NE(table.find(refusedNotice(2)), std::string::npos) << table;

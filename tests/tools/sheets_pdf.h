@@ -12,7 +12,10 @@
 
 namespace tavelle::test {
 
-inline std::string collapse(const std::string& text) { return std::regex_replace(text, std::regex("\\s+"), " "); }
+inline std::string collapse(const std::string& text)
+{
+    return std::regex_replace(text, std::regex("\\s+"), " ");
+}
 
 // Every page's text, its blanks and line ends made one blank.
 inline std::vector<std::string> pdfPages(const fs::path& pdf)
@@ -54,8 +57,8 @@ inline std::vector<std::vector<Word>> pdfWords(const fs::path& pdf)
     for (std::string line; std::getline(html, line);) {
         if (line.find("<page ") != std::string::npos) pages.emplace_back();
         if (std::regex_search(line, match, word))
-            pages.back().push_back({{std::stod(match[1]), std::stod(match[2]), std::stod(match[3]), std::stod(match[4])},
-                                    match[5]});
+            pages.back().push_back(
+                {{std::stod(match[1]), std::stod(match[2]), std::stod(match[3]), std::stod(match[4])}, match[5]});
     }
     return pages;
 }
@@ -113,9 +116,9 @@ inline std::vector<std::vector<Segment>> pdfSegments(const fs::path& pdf)
         std::string op;
         double x = 0, y = 0, startX = 0, startY = 0;
         const auto add = [&](double toX, double toY) {
-            pages.back().push_back({m[0] * x + m[2] * y + m[4], m[1] * x + m[3] * y + m[5], m[0] * toX + m[2] * toY + m[4],
-                                    m[1] * toX + m[3] * toY + m[5], stroke * std::abs(m[0]),
-                                    style.find("stroke-dasharray") != std::string::npos});
+            pages.back().push_back({m[0] * x + m[2] * y + m[4], m[1] * x + m[3] * y + m[5],
+                                    m[0] * toX + m[2] * toY + m[4], m[1] * toX + m[3] * toY + m[5],
+                                    stroke * std::abs(m[0]), style.find("stroke-dasharray") != std::string::npos});
         };
         while (tokens >> op) {
             if (op == "Z") {
@@ -125,8 +128,10 @@ inline std::vector<std::vector<Segment>> pdfSegments(const fs::path& pdf)
             }
             double toX = 0, toY = 0;
             tokens >> toX >> toY;
-            if (op == "L") add(toX, toY);
-            else startX = toX, startY = toY;
+            if (op == "L")
+                add(toX, toY);
+            else
+                startX = toX, startY = toY;
             x = toX, y = toY;
         }
     }

@@ -42,7 +42,9 @@ protected:
     // Runs a shell command line under a French locale, standard input from `input`.
     CommandRun run(const std::string& command, const std::string& input = "") const
     {
-        { std::ofstream(file("in")) << input; }
+        {
+            std::ofstream(file("in")) << input;
+        }
         const std::string line = "(export LC_ALL=fr_FR.UTF-8; unset LC_NUMERIC LANG; " + command + ") < " +
                                  quoted(file("in")) + " > " + quoted(file("out")) + " 2> " + quoted(file("err"));
         CommandRun result;
@@ -67,10 +69,7 @@ protected:
 
     static std::string quoted(const fs::path& path) { return "'" + path.string() + "'"; }
 
-    static std::string collapse(const std::string& text)
-    {
-        return std::regex_replace(text, std::regex("\\s+"), " ");
-    }
+    static std::string collapse(const std::string& text) { return std::regex_replace(text, std::regex("\\s+"), " "); }
 
 private:
     fs::path m_dir = fs::temp_directory_path() / ("tavelle-sheets-test-" + std::to_string(::getpid()));
@@ -95,7 +94,8 @@ TEST_F(SheetsTool, ARandomSetHoldsEveryStatementLineAndVerdictAsTheAnswerKeyTool
     const std::string fonts = run("pdffonts " + file("set.pdf").string() + " | tail -n +3").out;
     EXPECT_FALSE(fonts.empty());
     EXPECT_EQ(fonts.find(" no "), fonts.find(" no  yes"))  // "emb" is the first yes/no column
-        << "every font is embedded:\n" << fonts;
+        << "every font is embedded:\n"
+        << fonts;
 
     for (int i = 0; i < count; ++i) {
         const json& result = results[std::size_t(i)];
@@ -105,14 +105,18 @@ TEST_F(SheetsTool, ARandomSetHoldsEveryStatementLineAndVerdictAsTheAnswerKeyTool
         const std::string& trainee = pages[traineePage];
         const std::string& key = pages[table + 1 + std::size_t(i)];
         EXPECT_NE(trainee.find(collapse(result["Don"]["Label2"])), std::string::npos) << trainee;
-        EXPECT_NE(trainee.find("page " + std::to_string(traineePage + 1) + " / " + std::to_string(table)), std::string::npos);
+        EXPECT_NE(trainee.find("page " + std::to_string(traineePage + 1) + " / " + std::to_string(table)),
+                  std::string::npos);
         EXPECT_NE(key.find("Corrigé de l'exercice " + std::to_string(i + 1) + " (tirage aléatoire, graine 7)"),
-                  std::string::npos) << key;
+                  std::string::npos)
+            << key;
         for (const std::string& page : {trainee, key}) EXPECT_EQ(page.find("Imprimer"), std::string::npos) << page;
         for (const auto& label : result["Calculs"].items())
-            EXPECT_NE(key.find(collapse(label.value())), std::string::npos) << label.key() << " of " << i + 1 << ":\n" << key;
+            EXPECT_NE(key.find(collapse(label.value())), std::string::npos) << label.key() << " of " << i + 1 << ":\n"
+                                                                            << key;
         for (const auto& label : result["Calculs2"].items())
-            EXPECT_NE(key.find(collapse(label.value())), std::string::npos) << label.key() << " of " << i + 1 << ":\n" << key;
+            EXPECT_NE(key.find(collapse(label.value())), std::string::npos) << label.key() << " of " << i + 1 << ":\n"
+                                                                            << key;
     }
 }
 
@@ -129,10 +133,13 @@ TEST_F(SheetsTool, OnePartOnlyAndRefusedExercisesLeftOut)
         const char* leftOut;
     };
     // A trainee's exercise takes one page or two, as its working needs; the key a table and a page each.
-    for (const Case& c : {Case{"--trainee", "Exercice n° 3", "Exercice n° 2"}, Case{"--key", "Corrigé de l'exercice 3", "Corrigé de l'exercice 2"}}) {
+    for (const Case& c : {Case{"--trainee", "Exercice n° 3", "Exercice n° 2"},
+                          Case{"--key", "Corrigé de l'exercice 3", "Corrigé de l'exercice 2"}}) {
         const CommandRun sheet = sheets(std::string(c.option) + " - -o " + file("part.pdf").string(), exercises);
         EXPECT_EQ(sheet.status, 1) << c.option;
-        EXPECT_NE(sheet.err.find("tavelle-sheets: l'exercice 2 est refusé sur Lance1, il est laissé de côté : "), std::string::npos) << sheet.err;
+        EXPECT_NE(sheet.err.find("tavelle-sheets: l'exercice 2 est refusé sur Lance1, il est laissé de côté : "),
+                  std::string::npos)
+            << sheet.err;
         const std::vector<std::string> pages = tavelle::test::pdfPages(file("part.pdf"));
         ASSERT_FALSE(pages.empty());
         EXPECT_NE(pages.back().find(c.lastHeading), std::string::npos) << c.option;
@@ -142,7 +149,9 @@ TEST_F(SheetsTool, OnePartOnlyAndRefusedExercisesLeftOut)
 
 TEST_F(SheetsTool, BadInputAndUnwritableOutputLeaveNothingHalfWritten)
 {
-    { std::ofstream(file("kept.pdf")) << "an earlier set"; }
+    {
+        std::ofstream(file("kept.pdf")) << "an earlier set";
+    }
     fs::create_symlink(file("in"), file("link.json"));
     const std::string exercise = R"({"pumpRating": "1000/10"})";
     const std::string refusedThenBad = "[" + exercise + ", {\"pumpRating\": 3}]";
@@ -175,7 +184,8 @@ TEST_F(SheetsTool, BadInputAndUnwritableOutputLeaveNothingHalfWritten)
         EXPECT_EQ(slurp(file("in")), c.input) << c.arguments;
     }
     EXPECT_EQ(slurp(file("kept.pdf")), "an earlier set");
-    EXPECT_EQ(std::distance(fs::directory_iterator(file("")), fs::directory_iterator()), 5)  // in, out, err, kept.pdf, link.json
+    EXPECT_EQ(std::distance(fs::directory_iterator(file("")), fs::directory_iterator()),
+              5)  // in, out, err, kept.pdf, link.json
         << "no temporary file is left behind";
 }
 
@@ -188,8 +198,9 @@ TEST_F(SheetsTool, StandardOutputDevicesAndPipesAreWrittenIntoNeverReplaced)
 
     ASSERT_EQ(run("mkfifo " + quoted(file("pipe"))).status, 0);
     // The reader gives up after a while: a pipe replaced by a file has no writer, and the test must not hang.
-    const CommandRun throughPipe = run("timeout 20 cat " + quoted(file("pipe")) + " > " + quoted(file("from pipe")) +
-                                       " & " TAVELLE_SHEETS_PATH + set + quoted(file("pipe")) + "; status=$?; wait; exit $status");
+    const CommandRun throughPipe =
+        run("timeout 20 cat " + quoted(file("pipe")) + " > " + quoted(file("from pipe")) + " & " TAVELLE_SHEETS_PATH +
+            set + quoted(file("pipe")) + "; status=$?; wait; exit $status");
     EXPECT_EQ(throughPipe.status, 0) << throughPipe.err;
     EXPECT_TRUE(fs::is_fifo(file("pipe")));
     EXPECT_EQ(slurp(file("from pipe")).rfind("%PDF-", 0), 0u);
@@ -212,8 +223,12 @@ namespace {
 TEST_F(SheetsTool, EveryFileReadIsRefusedAsTheOutputUnderAnyName)
 {
     const std::string exercise = R"({"pumpRating": "1000/10"})";
-    { std::ofstream(file("class.txt")) << "DUPONT Jean\nMARTIN Léa\n"; }
-    { std::ofstream(file("set.json")) << exercise; }
+    {
+        std::ofstream(file("class.txt")) << "DUPONT Jean\nMARTIN Léa\n";
+    }
+    {
+        std::ofstream(file("set.json")) << exercise;
+    }
     fs::create_symlink(file("class.txt"), file("class link"));
     fs::create_hard_link(file("set.json"), file("set hard link"));
     const std::string theClass = "c'est la liste de la classe";
@@ -250,19 +265,27 @@ TEST_F(SheetsTool, AClassListThatIsNotTextOrABadStampIsRefusedInOneLine)
     };
     const std::string path = file("class.txt").string();
     const Case cases[] = {
-        {"DUPONT Jean\nMARTIN L\xE9" "a\n", "", 2, "la classe " + path + " n'est pas du texte UTF-8 : ligne 2"},
+        {"DUPONT Jean\nMARTIN L\xE9"
+         "a\n",
+         "", 2, "la classe " + path + " n'est pas du texte UTF-8 : ligne 2"},
         {std::string("\n\nab\0\1\xff", 7), "", 2, "la classe " + path + " n'est pas du texte UTF-8 : ligne 3"},
-        {"\xEF\xBB\xBF" "DUPONT Jean\r\nDupont  jean \n", "", 0,
-         "la classe " + path + " nomme Dupont jean deux fois : ligne 2"},
+        {"\xEF\xBB\xBF"
+         "DUPONT Jean\r\nDupont  jean \n",
+         "", 0, "la classe " + path + " nomme Dupont jean deux fois : ligne 2"},
         {"DUPONT Jean\n", "SOURCE_DATE_EPOCH=yesterday", 2,
          "SOURCE_DATE_EPOCH n'est pas un nombre entier de secondes : \"yesterday\""},
-        {"DUPONT Jean\n", "SOURCE_DATE_EPOCH=-5", 2, "SOURCE_DATE_EPOCH n'est pas un nombre entier de secondes : \"-5\""},
+        {"DUPONT Jean\n", "SOURCE_DATE_EPOCH=-5", 2,
+         "SOURCE_DATE_EPOCH n'est pas un nombre entier de secondes : \"-5\""},
     };
     for (const Case& c : cases) {
-        { std::ofstream(file("class.txt"), std::ios::binary) << c.classList; }
-        const CommandRun sheet = run(c.environment + " " TAVELLE_SHEETS_PATH " --class " + path + " -o " + file("set.pdf").string());
+        {
+            std::ofstream(file("class.txt"), std::ios::binary) << c.classList;
+        }
+        const CommandRun sheet =
+            run(c.environment + " " TAVELLE_SHEETS_PATH " --class " + path + " -o " + file("set.pdf").string());
         EXPECT_EQ(sheet.status, c.status) << c.message;
-        EXPECT_EQ(sheet.err.substr(0, sheet.err.find(';')), "tavelle-sheets: " + c.message + (c.status == 0 ? "\n" : ""));
+        EXPECT_EQ(sheet.err.substr(0, sheet.err.find(';')),
+                  "tavelle-sheets: " + c.message + (c.status == 0 ? "\n" : ""));
         EXPECT_EQ(std::count(sheet.err.begin(), sheet.err.end(), '\n'), 1) << sheet.err;
     }
 }
@@ -282,8 +305,9 @@ TEST_F(SheetsTool, AFullDiskSaysSoAndAPipeWithoutReaderIsNamed)
 
     ASSERT_EQ(run("mkfifo " + quoted(file("pipe"))).status, 0);
     // The reader comes after two seconds; the tool has said, once, what it waits for.
-    const CommandRun late = run("(sleep 2.5; timeout 20 cat " + quoted(file("pipe")) + " > /dev/null) & " TAVELLE_SHEETS_PATH
-                                " --random 1 --seed 7 -o " + quoted(file("pipe")) + "; status=$?; wait; exit $status");
+    const CommandRun late = run("(sleep 2.5; timeout 20 cat " + quoted(file("pipe")) +
+                                " > /dev/null) & " TAVELLE_SHEETS_PATH " --random 1 --seed 7 -o " +
+                                quoted(file("pipe")) + "; status=$?; wait; exit $status");
     EXPECT_EQ(late.status, 0);
     EXPECT_EQ(late.err, "tavelle-sheets: en attente d'un lecteur de " + file("pipe").string() + "\n");
 }

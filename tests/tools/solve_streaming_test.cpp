@@ -94,7 +94,10 @@ struct WriteFailure {
     std::string reason;
 };
 
-void PrintTo(const WriteFailure& failure, std::ostream* out) { *out << failure.name; }
+void PrintTo(const WriteFailure& failure, std::ostream* out)
+{
+    *out << failure.name;
+}
 
 class SolveWriteFailure : public ::testing::TestWithParam<WriteFailure> {};
 

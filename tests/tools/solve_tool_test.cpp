@@ -22,11 +22,12 @@ TEST(SolveTool, AcceptedExerciseFollowsTheOutputContract)
     const ordered_json result = ordered_json::parse(run.out);
     std::vector<std::string> keys;
     for (const auto& item : result.items()) keys.push_back(item.key());
-    EXPECT_EQ(keys, (std::vector<std::string>{"accepted", "refusedAt", "screens", "messages", "record", "Don",
-                                              "Dessin", "Calculs", "Calculs2"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"accepted", "refusedAt", "screens", "messages", "record", "Don", "Dessin",
+                                              "Calculs", "Calculs2"}));
     EXPECT_EQ(result["accepted"], true);
     EXPECT_TRUE(result["refusedAt"].is_null());
-    EXPECT_EQ(result["screens"], ordered_json::parse(R"(["Form2","Lance1","Lance2","Don","Dessin","Calculs","Calculs2"])"));
+    EXPECT_EQ(result["screens"],
+              ordered_json::parse(R"(["Form2","Lance1","Lance2","Don","Dessin","Calculs","Calculs2"])"));
     EXPECT_EQ(result["Don"]["Label2"],
               "Calculer la pression de refoulement nécessaire à une pompe incendie 1000/15 , pour alimenter en tuyaux "
               "de 70, une division située à 200m. Sur cette portion, l'établissement présente une pente de 5%. La "
@@ -113,8 +114,11 @@ TEST(SolveTool, TextAnswerKeyReadsInScreenOrder)
 {
     const SolveRun run = solve("--text", example("two_nozzles.json"), "fr_FR.UTF-8");
     ASSERT_EQ(run.status, 0) << run.err;
-    const std::vector<const char*> sections{"Données du problème :", "Schéma de l'établissement :",
-                                            "Calcul de la portion AB :", "Calculs final :", "Js = 1 b",
+    const std::vector<const char*> sections{"Données du problème :",
+                                            "Schéma de l'établissement :",
+                                            "Calcul de la portion AB :",
+                                            "Calculs final :",
+                                            "Js = 1 b",
                                             "La pompe utilisée est une 1000/15"};
     std::size_t position = 0;
     for (const char* section : sections) {

@@ -13,7 +13,10 @@ using tavelle::test::runTool;
 using tavelle::test::ToolRun;
 namespace fs = std::filesystem;
 
-std::string repeated(std::size_t count, char c) { return std::string(count, c); }
+std::string repeated(std::size_t count, char c)
+{
+    return std::string(count, c);
+}
 
 struct BadInput {
     const char* name;
@@ -23,14 +26,21 @@ struct BadInput {
     std::size_t resultsBefore = 0;  // exercises that tavelle-solve wrote before the bad one was read
 };
 
-void PrintTo(const BadInput& bad, std::ostream* out) { *out << bad.name; }
+void PrintTo(const BadInput& bad, std::ostream* out)
+{
+    *out << bad.name;
+}
 
 const std::string kNested = "{\"feedLength\": " + repeated(70'000, '[') + repeated(70'000, ']') + "}";
 const std::string kLongText = "{\"pumpRating\": \"" + repeated(200, 'a') + "\"}";
 
 const std::vector<BadInput> kBadInputs{
     {"Malformed", "", R"({"pumpRating": )", {"malformed JSON at line 1, column 16", "the end of the input"}},
-    {"UnknownKeyCountsFromOne", "", R"([{}, {"pumprating": "1000/10"}])", {"exercise 2", "\"pumprating\"", "pumpRating"}, 1},
+    {"UnknownKeyCountsFromOne",
+     "",
+     R"([{}, {"pumprating": "1000/10"}])",
+     {"exercise 2", "\"pumprating\"", "pumpRating"},
+     1},
     {"ValueNotAnItem", "", R"({"feedDiameter": 50})", {"exercise 1", "feedDiameter", "50", "45, 70, 110"}},
     {"TextNotAnItem", "", R"({"slopeKind": "Positive"})", {"slopeKind", "\"Positive\"", "nulle, positive, négative"}},
     {"FractionalFlow", "", R"({"nozzle1Flow": 250.5})", {"nozzle1Flow", "250.5"}},
@@ -41,19 +51,32 @@ const std::vector<BadInput> kBadInputs{
     {"KeyWithANewline", "", "{\"pump\\nRating\": 1}", {R"(unknown key "pump\nRating")"}},
     {"NulThenGarbage", "", std::string("{}\0garbage", 10), {"trailing data after the document", "'\\u0000'"}},
     {"GarbageAfterTheArray", "", "[{}] x", {"trailing data after the document"}, 1},
-    {"DuplicateKey", "", R"([{}, {"pumpRating": "1000/10", "pumpRating": "1000/15"}])",
-     {"exercise 2, key \"pumpRating\": the key is given twice"}, 1},
+    {"DuplicateKey",
+     "",
+     R"([{}, {"pumpRating": "1000/10", "pumpRating": "1000/15"}])",
+     {"exercise 2, key \"pumpRating\": the key is given twice"},
+     1},
     {"NotAnObject", "", R"([{"nozzleCount": 1}, 3])", {"exercise 2", "expected an object"}, 1},
     {"TopLevelString", "", R"("1000/10")", {"expected an exercise object"}},
-    {"OversizedExercise", "", "{\"pumpRating\": \"" + repeated(200'000, 'a'), {"exercise 1 is longer than 65536 bytes"}},
-    {"OversizedWholeExercise", "", "[{}, {" + repeated(70'000, ' ') + "}]", {"exercise 2 is longer than 65536 bytes"}, 1},
+    {"OversizedExercise",
+     "",
+     "{\"pumpRating\": \"" + repeated(200'000, 'a'),
+     {"exercise 1 is longer than 65536 bytes"}},
+    {"OversizedWholeExercise",
+     "",
+     "[{}, {" + repeated(70'000, ' ') + "}]",
+     {"exercise 2 is longer than 65536 bytes"},
+     1},
     {"HexadecimalNumber", "", R"({"feedLength": 0x10})", {"malformed JSON at line 1, column 17", "'x'"}},
     {"LeadingZero", "", R"({"feedLength": 0200})", {"malformed JSON at line 1, column 17", "'2'"}},
     {"NumberRunningOn", "", "{\"feedLength\": 20\xc2\xb5}", {"malformed JSON at line 1, column 18", "'\\xc2'"}},
     {"BidirectionalOverrideEscaped", "", "{\"slopeKind\": \"\xe2\x80\xae\x65vitagen\"}", {R"(value "\u202eevitagen")"}},
     {"EndlessZeros", "/dev/zero", "", {"malformed JSON", "'\\u0000'"}},
     {"Directory", "/", "", {"cannot read /: Is a directory"}},
-    {"MissingFile", "/nonexistent/exercise.json", "", {"cannot read /nonexistent/exercise.json: No such file or directory"}},
+    {"MissingFile",
+     "/nonexistent/exercise.json",
+     "",
+     {"cannot read /nonexistent/exercise.json: No such file or directory"}},
     {"UnknownOption", "--fast", "{}", {"unknown option \"--fast\""}},
 };
 
@@ -69,7 +92,10 @@ struct Tool {
     std::string leadingArguments;
 };
 
-void PrintTo(const Tool& tool, std::ostream* out) { *out << tool.name; }
+void PrintTo(const Tool& tool, std::ostream* out)
+{
+    *out << tool.name;
+}
 
 const std::vector<Tool> kTools{{"Solve", TAVELLE_SOLVE_PATH, ""},
                                {"Snapshots", TAVELLE_SNAPSHOTS_PATH, "/tmp/tavelle-unwritten-pictures"}};
@@ -91,7 +117,8 @@ TEST_P(ToolBadInput, ExitsTwoWithOnePrintableLine)
 
     // Each exercise is written before the next is read: those before the bad one are out already.
     std::size_t results = 0;
-    for (std::size_t at = run.out.find("\"accepted\":"); at != std::string::npos; at = run.out.find("\"accepted\":", at + 1))
+    for (std::size_t at = run.out.find("\"accepted\":"); at != std::string::npos;
+         at = run.out.find("\"accepted\":", at + 1))
         ++results;
     EXPECT_EQ(results, tool.leadingArguments.empty() ? bad.resultsBefore : 0u) << run.out;
 }
@@ -104,7 +131,8 @@ std::string caseName(const ::testing::TestParamInfo<ToolBadInput::ParamType>& te
 INSTANTIATE_TEST_SUITE_P(Both, ToolBadInput,
                          ::testing::Combine(::testing::ValuesIn(kTools), ::testing::ValuesIn(kBadInputs)), caseName);
 INSTANTIATE_TEST_SUITE_P(SolveOptions, ToolBadInput,
-                         ::testing::Combine(::testing::Values(kTools.front()), ::testing::ValuesIn(kSolveOnlyBadInputs)),
+                         ::testing::Combine(::testing::Values(kTools.front()),
+                                            ::testing::ValuesIn(kSolveOnlyBadInputs)),
                          caseName);
 
 class ToolVersion : public ::testing::TestWithParam<Tool> {};

@@ -46,9 +46,11 @@ inline ToolRun runTool(const std::string& program, const std::string& arguments,
                        const std::string& locale = "C", const std::string& output = "")
 {
     const ScratchFolder dir;
-    { std::ofstream(dir.path / "in", std::ios::binary) << input; }
-    const std::string command = "env -u LC_NUMERIC -u LANG LC_ALL=" + locale + " " + program + " " + arguments +
-                                " < " + (dir.path / "in").string() + " " +
+    {
+        std::ofstream(dir.path / "in", std::ios::binary) << input;
+    }
+    const std::string command = "env -u LC_NUMERIC -u LANG LC_ALL=" + locale + " " + program + " " + arguments + " < " +
+                                (dir.path / "in").string() + " " +
                                 (output.empty() ? "> " + (dir.path / "out").string() : output) + " 2> " +
                                 (dir.path / "err").string();
     ToolRun run;
@@ -65,6 +67,9 @@ inline ToolRun solve(const std::string& arguments, const std::string& input, con
     return runTool(TAVELLE_SOLVE_PATH, arguments, input, locale, output);
 }
 
-inline std::string example(const char* name) { return slurp(fs::path(TAVELLE_EXAMPLES_DIR) / name); }
+inline std::string example(const char* name)
+{
+    return slurp(fs::path(TAVELLE_EXAMPLES_DIR) / name);
+}
 
 }  // namespace tavelle::test

@@ -7,7 +7,10 @@
 
 namespace tavelle {
 
-void OutputFile::fail() const { throw WriteError("cannot write " + m_name + ": " + std::strerror(errno)); }
+void OutputFile::fail() const
+{
+    throw WriteError("cannot write " + m_name + ": " + std::strerror(errno));
+}
 
 void OutputFile::write(std::string_view text)
 {

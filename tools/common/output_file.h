@@ -20,7 +20,11 @@ public:
 // pass for success.
 class OutputFile {
 public:
-    OutputFile(std::FILE* file, std::string name) : m_file(file), m_name(std::move(name)) {}
+    OutputFile(std::FILE* file, std::string name)
+        : m_file(file)
+        , m_name(std::move(name))
+    {
+    }
 
     void write(std::string_view text);
     void flush();

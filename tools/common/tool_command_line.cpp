@@ -10,7 +10,10 @@ namespace tavelle {
 
 namespace {
 
-std::string toStd(const QString& text) { return text.toLocal8Bit().toStdString(); }
+std::string toStd(const QString& text)
+{
+    return text.toLocal8Bit().toStdString();
+}
 
 }  // namespace
 
@@ -24,11 +27,13 @@ std::uint64_t wholeNumber(const std::string& option, const std::string& value)
 }
 
 ToolCommandLine::ToolCommandLine(std::string program, std::string usage, std::string_view description)
-    : m_program(std::move(program)),
-      m_usage(std::move(usage)),
-      // Worded as the application's own command line words them (Qt's words).
-      m_help(QStringList{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays help on commandline options.")),
-      m_version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
+    : m_program(std::move(program))
+    , m_usage(std::move(usage))
+    ,
+    // Worded as the application's own command line words them (Qt's words).
+    m_help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+           QStringLiteral("Displays help on commandline options."))
+    , m_version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
                 QStringLiteral("Displays version information."))
 {
     // The description's lines are joined where no sentence ends, then wrapped at 80 columns with the rest
@@ -53,7 +58,8 @@ void ToolCommandLine::parse(int argc, char** argv)
         QString typed = (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
         for (const QString& argument : m_arguments.mid(1)) {
             const QString option = argument.section(QLatin1Char('='), 0, 0);
-            if (option.startsWith(QLatin1Char('-')) && option.mid(option.startsWith(QStringLiteral("--")) ? 2 : 1) == name) {
+            if (option.startsWith(QLatin1Char('-')) &&
+                option.mid(option.startsWith(QStringLiteral("--")) ? 2 : 1) == name) {
                 typed = option;
                 break;
             }
@@ -91,7 +97,8 @@ std::string wrapped(std::string_view text, std::size_t synopsisIndent)
         first = false;
         while (columns(line) > helpColumns) {
             std::size_t cut = line.size();
-            while (cut > indent && (line[cut - 1] != ' ' || columns(std::string_view(line).substr(0, cut - 1)) > helpColumns))
+            while (cut > indent &&
+                   (line[cut - 1] != ' ' || columns(std::string_view(line).substr(0, cut - 1)) > helpColumns))
                 --cut;
             if (cut <= indent + 1) break;  // one word longer than a line: left whole
             result.append(line, 0, cut - 1).append("\n");
@@ -116,7 +123,10 @@ std::string ToolCommandLine::versionText() const
     return m_program + " " + versionNumberText() + "\n";
 }
 
-std::string ToolCommandLine::value(const QCommandLineOption& option) const { return toStd(m_parser.value(option)); }
+std::string ToolCommandLine::value(const QCommandLineOption& option) const
+{
+    return toStd(m_parser.value(option));
+}
 
 std::vector<std::string> ToolCommandLine::positionalArguments() const
 {

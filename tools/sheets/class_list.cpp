@@ -14,7 +14,10 @@ namespace tavelle {
 
 namespace {
 
-QString trimmed(const QString& text) { return text.simplified(); }
+QString trimmed(const QString& text)
+{
+    return text.simplified();
+}
 
 // A word in capitals has letters, all of them upper case ("LE", "N'DIAYE", "DUPONT-MOREL").
 bool inCapitals(const QString& word)
@@ -83,8 +86,7 @@ std::vector<std::string> readClassList(const std::string& path, std::size_t most
         if (!seen.insert(name.toCaseFolded().toStdString()).second)
             warn("the class " + shown + " names " + printableText(trainees.back()) + " twice: line " +
                  std::to_string(number));
-        if (trainees.size() > most)
-            throw UsageError("a class holds at most " + std::to_string(most) + " trainees");
+        if (trainees.size() > most) throw UsageError("a class holds at most " + std::to_string(most) + " trainees");
     }
     if (trainees.empty()) throw UsageError("the class " + shown + " names no trainee: one name a line");
     return trainees;

@@ -7,8 +7,8 @@ namespace tavelle {
 
 // A trainee of a class list, the line split into the two boxes of the trainee page.
 struct Trainee {
-    std::string line;       // as the list writes it, for the key
-    std::string surname;    // "Nom"
+    std::string line;  // as the list writes it, for the key
+    std::string surname;  // "Nom"
     std::string firstName;  // "Prénom", empty when the line does not tell them apart
 };
 
@@ -20,6 +20,6 @@ Trainee splitTraineeName(const std::string& line);
 // One trainee a line, UTF-8 text; blank lines are skipped, blanks around a name dropped. Throws
 // UsageError naming the first line that is not UTF-8 text; `warn` is told of each name given twice.
 std::vector<std::string> readClassList(const std::string& path, std::size_t most,
-                                   void (*warn)(const std::string& line));
+                                       void (*warn)(const std::string& line));
 
 }  // namespace tavelle

@@ -4,18 +4,18 @@
 #include "classdb/class_server.h"
 #include "core/papers/class_report.h"
 #include "core/progress/progress_csv.h"
+#include "format/input_error.h"
+#include "format/printable_text.h"
 #include "platform/kept_file.h"
 #include "platform/qt_own_texts.h"
 #include "platform/system_locale.h"
 #include "screens/application_look.h"
+#include "tools/common/help_or_version.h"
+#include "tools/common/output_file.h"
+#include "tools/common/tool_command_line.h"
 #include "tools/sheets/class_report_pages.h"
 #include "tools/sheets/reproducible_output.h"
 #include "tools/sheets/user_language.h"
-#include "format/input_error.h"
-#include "tools/common/output_file.h"
-#include "format/printable_text.h"
-#include "tools/common/help_or_version.h"
-#include "tools/common/tool_command_line.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -56,10 +56,9 @@ std::optional<std::int64_t> dayOption(const ToolCommandLine& commandLine, const 
     const std::string value = commandLine.value(option);
     const std::optional<std::int64_t> day = parseIsoDay(value);
     if (!day)
-        throw UsageError(said(name + " attend une date sous la forme AAAA-MM-JJ, comme 2026-12-08, pas \"" +
-                                  printableText(value) + "\"",
-                              name + " takes a date as YYYY-MM-DD, such as 2026-12-08, not \"" + printableText(value) +
-                                  "\""));
+        throw UsageError(said(
+            name + " attend une date sous la forme AAAA-MM-JJ, comme 2026-12-08, pas \"" + printableText(value) + "\"",
+            name + " takes a date as YYYY-MM-DD, such as 2026-12-08, not \"" + printableText(value) + "\""));
     return day;
 }
 
@@ -106,10 +105,12 @@ std::optional<std::string> readClassDatabase(const QString& connection, ClassRep
     return std::nullopt;
 }
 
-std::optional<std::string> writeReport(const std::string& output, const ClassReport& report, const std::string& separator)
+std::optional<std::string> writeReport(const std::string& output, const ClassReport& report,
+                                       const std::string& separator)
 {
     const std::string failed =
-        "cannot write " + (output == "-" ? std::string("standard output") : printableText(output, kLongestPathShown)) + ": ";
+        "cannot write " + (output == "-" ? std::string("standard output") : printableText(output, kLongestPathShown)) +
+        ": ";
     KeptFile file(QString::fromLocal8Bit(output.c_str()));
     if (!file.open()) return failed + file.errorString().toStdString();
     {
@@ -143,64 +144,70 @@ int runClassReport(int argc, char** argv)
     QString connection;
     std::optional<ClassReport> report;
     const std::string separator = systemDecimalSeparator();
-    const std::optional<int> ended = runStage(program, inUserLanguage(program, [&]() -> std::optional<int> {
-        ToolCommandLine commandLine(
-            program,
-            "Usage: tavelle-sheets --bilan [FILE.csv …] [--base CONNINFO] [--groupe G]\n"
-            "                      [--depuis DATE] [--jusqu-a DATE] -o OUT.pdf\n",
-            "Writes the class report as an A4 PDF from progress exports (tavelle --progression) or from the class\n"
-            "database: the class's page (attempts, share of right answers per question, mean mark week by week,\n"
-            "the trainees' table), then a page per trainee. An attempt found twice counts once. With no FILE and\n"
-            "no --base, the class database of the setting classe/base. DATE is YYYY-MM-DD.");
-        const QCommandLineOption bilan(QStringLiteral("bilan"), QStringLiteral("Write the class report."));
-        const QCommandLineOption base(QStringLiteral("base"),
-                                      QStringLiteral("The class database: a libpq connection string or a service name."),
-                                      QStringLiteral("CONNINFO"));
-        const QCommandLineOption group(QStringLiteral("groupe"), QStringLiteral("Only this group's attempts."),
-                                       QStringLiteral("G"));
-        const QCommandLineOption from(QStringLiteral("depuis"), QStringLiteral("Attempts from this day on."),
-                                      QStringLiteral("DATE"));
-        const QCommandLineOption to(QStringLiteral("jusqu-a"), QStringLiteral("Attempts up to this day."),
-                                    QStringLiteral("DATE"));
-        const QCommandLineOption out(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                     QStringLiteral("The PDF file to write; - for standard output."),
-                                     QStringLiteral("OUT.pdf"));
-        commandLine.parser().addOptions({bilan, base, group, from, to, out});
-        commandLine.parser().addPositionalArgument(QStringLiteral("FILE.csv"),
-                                                   QStringLiteral("Progress exports; - for standard input."),
-                                                   QStringLiteral("FILE.csv…"));
-        commandLine.parse(argc, argv);
-        if (const std::optional<int> answered = answerHelpOrVersion(commandLine)) return answered;
-        const std::vector<std::string> files = commandLine.positionalArguments();
-        // A named database is read beside the files; the setting's only when nothing else is named.
-        if (commandLine.isSet(base) || files.empty())
-            connection = classDatabaseConnection(QString::fromStdString(commandLine.isSet(base) ? commandLine.value(base) : ""));
-        if (files.empty() && connection.isEmpty())
-            throw UsageError(said("--bilan lit des fichiers exportés par tavelle --progression, ou la base de la classe "
-                                  "(--base, ou le réglage classe/base)",
-                                  "--bilan reads files exported by tavelle --progression, or the class database "
-                                  "(--base, or the setting classe/base)"));
-        ReportChoice choice;
-        if (commandLine.isSet(group)) choice.group = commandLine.value(group);
-        choice.fromDay = dayOption(commandLine, from, "--depuis");
-        choice.toDay = dayOption(commandLine, to, "--jusqu-a");
-        if (choice.fromDay && choice.toDay && *choice.fromDay > *choice.toDay)
-            throw UsageError(said("--depuis vient après --jusqu-a", "--depuis comes after --jusqu-a"));
-        if (!commandLine.isSet(out) || commandLine.value(out).empty()) throw UsageError("missing -o OUT.pdf");
-        output = commandLine.value(out);
-        // An output that is one of the inputs would be lost as it is written.
-        const std::optional<FileIdentity> written = fileIdentity(output, STDOUT_FILENO);
-        for (const std::string& path : files)
-            if (written && written == fileIdentity(path, STDIN_FILENO))
-                throw WriteError(said("impossible d'écrire " + shownPath(output) + " : c'est un des fichiers lus ; "
-                                      "nommez un autre fichier pour le bilan",
-                                      "cannot write " + shownPath(output) + ": it is one of the files read; name "
-                                      "another file for the report"));
-        choice.utcOffsetSeconds = QDateTime::currentDateTime().offsetFromUtc();
-        report.emplace(choice);
-        for (const std::string& path : files) readExport(path, *report);
-        return std::nullopt;
-    }));
+    const std::optional<int> ended = runStage(
+        program, inUserLanguage(program, [&]() -> std::optional<int> {
+            ToolCommandLine commandLine(
+                program,
+                "Usage: tavelle-sheets --bilan [FILE.csv …] [--base CONNINFO] [--groupe G]\n"
+                "                      [--depuis DATE] [--jusqu-a DATE] -o OUT.pdf\n",
+                "Writes the class report as an A4 PDF from progress exports (tavelle --progression) or from the class\n"
+                "database: the class's page (attempts, share of right answers per question, mean mark week by week,\n"
+                "the trainees' table), then a page per trainee. An attempt found twice counts once. With no FILE and\n"
+                "no --base, the class database of the setting classe/base. DATE is YYYY-MM-DD.");
+            const QCommandLineOption bilan(QStringLiteral("bilan"), QStringLiteral("Write the class report."));
+            const QCommandLineOption base(
+                QStringLiteral("base"),
+                QStringLiteral("The class database: a libpq connection string or a service name."),
+                QStringLiteral("CONNINFO"));
+            const QCommandLineOption group(QStringLiteral("groupe"), QStringLiteral("Only this group's attempts."),
+                                           QStringLiteral("G"));
+            const QCommandLineOption from(QStringLiteral("depuis"), QStringLiteral("Attempts from this day on."),
+                                          QStringLiteral("DATE"));
+            const QCommandLineOption to(QStringLiteral("jusqu-a"), QStringLiteral("Attempts up to this day."),
+                                        QStringLiteral("DATE"));
+            const QCommandLineOption out(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                         QStringLiteral("The PDF file to write; - for standard output."),
+                                         QStringLiteral("OUT.pdf"));
+            commandLine.parser().addOptions({bilan, base, group, from, to, out});
+            commandLine.parser().addPositionalArgument(QStringLiteral("FILE.csv"),
+                                                       QStringLiteral("Progress exports; - for standard input."),
+                                                       QStringLiteral("FILE.csv…"));
+            commandLine.parse(argc, argv);
+            if (const std::optional<int> answered = answerHelpOrVersion(commandLine)) return answered;
+            const std::vector<std::string> files = commandLine.positionalArguments();
+            // A named database is read beside the files; the setting's only when nothing else is named.
+            if (commandLine.isSet(base) || files.empty())
+                connection = classDatabaseConnection(
+                    QString::fromStdString(commandLine.isSet(base) ? commandLine.value(base) : ""));
+            if (files.empty() && connection.isEmpty())
+                throw UsageError(
+                    said("--bilan lit des fichiers exportés par tavelle --progression, ou la base de la classe "
+                         "(--base, ou le réglage classe/base)",
+                         "--bilan reads files exported by tavelle --progression, or the class database "
+                         "(--base, or the setting classe/base)"));
+            ReportChoice choice;
+            if (commandLine.isSet(group)) choice.group = commandLine.value(group);
+            choice.fromDay = dayOption(commandLine, from, "--depuis");
+            choice.toDay = dayOption(commandLine, to, "--jusqu-a");
+            if (choice.fromDay && choice.toDay && *choice.fromDay > *choice.toDay)
+                throw UsageError(said("--depuis vient après --jusqu-a", "--depuis comes after --jusqu-a"));
+            if (!commandLine.isSet(out) || commandLine.value(out).empty()) throw UsageError("missing -o OUT.pdf");
+            output = commandLine.value(out);
+            // An output that is one of the inputs would be lost as it is written.
+            const std::optional<FileIdentity> written = fileIdentity(output, STDOUT_FILENO);
+            for (const std::string& path : files)
+                if (written && written == fileIdentity(path, STDIN_FILENO))
+                    throw WriteError(said("impossible d'écrire " + shownPath(output) +
+                                              " : c'est un des fichiers lus ; "
+                                              "nommez un autre fichier pour le bilan",
+                                          "cannot write " + shownPath(output) +
+                                              ": it is one of the files read; name "
+                                              "another file for the report"));
+            choice.utcOffsetSeconds = QDateTime::currentDateTime().offsetFromUtc();
+            report.emplace(choice);
+            for (const std::string& path : files) readExport(path, *report);
+            return std::nullopt;
+        }));
     if (ended) return *ended;
 
     // The report is drawn, never shown: no display is opened, and the fonts are written in the same order on

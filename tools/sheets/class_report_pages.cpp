@@ -1,12 +1,12 @@
 #include "tools/sheets/class_report_pages.h"
 
 #include "core/papers/class_report_texts.h"
-#include "core/practice/practice_questions.h"
 #include "core/papers/sheet_texts.h"
-#include "core/screens/walkthrough.h"
 #include "core/practice/answer_marking.h"
-#include "screens/screen_window.h"
+#include "core/practice/practice_questions.h"
+#include "core/screens/walkthrough.h"
 #include "format/exercise_reader.h"
+#include "screens/screen_window.h"
 #include "tools/sheets/page_geometry.h"
 
 #include <QPageLayout>
@@ -43,16 +43,23 @@ QFont reportFont(qreal points, bool bold = false)
     return font;
 }
 
-QString text(std::string_view value) { return toQString(value); }
+QString text(std::string_view value)
+{
+    return toQString(value);
+}
 
-double share(const QuestionRecord& record) { return record.asked == 0 ? 0.0 : double(record.right) / record.asked; }
+double share(const QuestionRecord& record)
+{
+    return record.asked == 0 ? 0.0 : double(record.right) / record.asked;
+}
 
 // The question the class gets right least often: the first of them when several tie.
 std::size_t weakestQuestion(const QuestionRecords& records)
 {
     std::size_t weakest = 0;
     for (std::size_t i = 1; i < questionCount; ++i)
-        if (records[i].right * std::int64_t(records[weakest].asked) < records[weakest].right * std::int64_t(records[i].asked))
+        if (records[i].right * std::int64_t(records[weakest].asked) <
+            records[weakest].right * std::int64_t(records[i].asked))
             weakest = i;
     return weakest;
 }
@@ -124,7 +131,8 @@ QRectF ClassReportPages::beginPage(const QString& heading, const QString& aside)
     m_painter.setFont(m_smallFont);
     const QRectF footer(body.left(), body.bottom() - footerHeight, body.width(), footerHeight);
     m_painter.drawText(footer, Qt::AlignHCenter | Qt::AlignBottom, text(pageFooter(m_page, m_pageCount)));
-    return QRectF(body.left(), body.top() + headingHeight, body.width(), footer.top() - body.top() - headingHeight - gap);
+    return QRectF(body.left(), body.top() + headingHeight, body.width(),
+                  footer.top() - body.top() - headingHeight - gap);
 }
 
 qreal ClassReportPages::drawLine(const QString& line, const QFont& font, const QRectF& area, qreal top)
@@ -157,7 +165,8 @@ void ClassReportPages::drawClassPages(const ClassReport& report, const std::vect
     drawShares(QRectF(area.left(), top, area.width(), sharesHeight), text(classReportTexts::sharesHeading),
                report.questions(), nullptr);
     top += sharesHeight + gap;
-    drawWeeks(QRectF(area.left(), top, area.width(), weeksHeight), text(classReportTexts::weeksHeading), report, nullptr);
+    drawWeeks(QRectF(area.left(), top, area.width(), weeksHeight), text(classReportTexts::weeksHeading), report,
+              nullptr);
     top += weeksHeight + gap;
     top += drawLine(text(classReportTexts::traineesHeading), m_boldFont, area, top) + mm(1);
 
@@ -188,10 +197,10 @@ void ClassReportPages::drawTableHeader(const QRectF& row)
     for (std::size_t i = 0; i < classReportTexts::tableColumns.size(); ++i) {
         // The last heading covers the trend line and the marks.
         const qreal width = i + 1 == classReportTexts::tableColumns.size() ? row.right() - left : columnWidths[i];
-        const Qt::Alignment align = i == 0 || i + 1 == classReportTexts::tableColumns.size() ? Qt::AlignLeft : Qt::AlignRight;
+        const Qt::Alignment align =
+            i == 0 || i + 1 == classReportTexts::tableColumns.size() ? Qt::AlignLeft : Qt::AlignRight;
         m_painter.drawText(QRectF(left + mm(1), row.top(), width - mm(2), row.height()),
-                           static_cast<int>(align | Qt::AlignVCenter),
-                           text(classReportTexts::tableColumns[i]));
+                           static_cast<int>(align | Qt::AlignVCenter), text(classReportTexts::tableColumns[i]));
         left += width;
     }
     m_painter.drawLine(row.bottomLeft(), row.bottomRight());
@@ -212,7 +221,8 @@ void ClassReportPages::drawTableRow(const QRectF& row, const ClassReport& report
         m_painter.drawText(cell, static_cast<int>((i == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter), shown);
         left += columnWidths[i];
     }
-    drawTrend(QRectF(left + mm(2), row.top() + mm(0.8), columnWidths[4] - mm(4), row.height() - mm(1.6)), trainee.latest);
+    drawTrend(QRectF(left + mm(2), row.top() + mm(0.8), columnWidths[4] - mm(4), row.height() - mm(1.6)),
+              trainee.latest);
     left += columnWidths[4];
     // The marks themselves, oldest first, each in a slot of its own so that they read apart.
     m_painter.setPen(QPen(Qt::black, thinLine));
@@ -233,7 +243,8 @@ void ClassReportPages::drawTrend(const QRectF& cell, const std::vector<PracticeA
     QPolygonF points;
     for (std::size_t i = 0; i < count; ++i) {
         const PracticeAttempt& attempt = latest[count - 1 - i];
-        points << QPointF(cell.left() + step * qreal(i), cell.bottom() - cell.height() * attempt.score() / qreal(questionCount));
+        points << QPointF(cell.left() + step * qreal(i),
+                          cell.bottom() - cell.height() * attempt.score() / qreal(questionCount));
     }
     m_painter.setPen(QPen(Qt::black, 1.0));
     m_painter.drawPolyline(points);
@@ -247,7 +258,8 @@ qreal ClassReportPages::drawCaption(const QRectF& area, const QString& caption)
     m_painter.setFont(m_boldFont);
     m_painter.setPen(QPen(Qt::black, thinLine));
     const qreal captionHeight = m_painter.fontMetrics().height() + mm(1);
-    m_painter.drawText(QRectF(area.left(), area.top(), area.width(), captionHeight), Qt::AlignLeft | Qt::AlignTop, caption);
+    m_painter.drawText(QRectF(area.left(), area.top(), area.width(), captionHeight), Qt::AlignLeft | Qt::AlignTop,
+                       caption);
     return captionHeight;
 }
 
@@ -290,17 +302,17 @@ void ClassReportPages::drawShares(const QRectF& area, const QString& caption, co
             const QRectF own = bar(top + band * 0.12, first[i], Qt::black);
             bar(own.bottom(), (*second)[i], lightGrey);
             m_painter.setPen(QPen(Qt::black, thinLine));
-            m_painter.drawText(QRectF(plot.right() + mm(2), top, valueWidth - mm(2), band), Qt::AlignLeft | Qt::AlignVCenter,
-                               text(shareText(first[i])) + QStringLiteral("  (") + text(shareText((*second)[i])) +
-                                   QLatin1Char(')'));
+            m_painter.drawText(
+                QRectF(plot.right() + mm(2), top, valueWidth - mm(2), band), Qt::AlignLeft | Qt::AlignVCenter,
+                text(shareText(first[i])) + QStringLiteral("  (") + text(shareText((*second)[i])) + QLatin1Char(')'));
         } else {
             bar(top + band * 0.2, first[i], i == weakest ? QColor(Qt::black) : midGrey);
             QString value = text(shareText(first[i]));
             if (i == weakest) value += QStringLiteral("  ◀ ") + text(classReportTexts::weakestNote);
             m_painter.setFont(i == weakest ? m_smallBoldFont : m_smallFont);
             m_painter.setPen(QPen(Qt::black, thinLine));
-            m_painter.drawText(QRectF(plot.right() + mm(2), top, valueWidth - mm(2), band), Qt::AlignLeft | Qt::AlignVCenter,
-                               value);
+            m_painter.drawText(QRectF(plot.right() + mm(2), top, valueWidth - mm(2), band),
+                               Qt::AlignLeft | Qt::AlignVCenter, value);
             m_painter.setFont(m_smallFont);
         }
     }
@@ -357,8 +369,10 @@ void ClassReportPages::drawWeeks(const QRectF& area, const QString& caption, con
         for (const auto& [monday, week] : tallies) {
             const QPointF point(x(monday), y(week));
             // A week without attempts breaks the line: nothing is drawn where nothing was done.
-            if (previous && monday - *previous == 7) path.lineTo(point);
-            else path.moveTo(point);
+            if (previous && monday - *previous == 7)
+                path.lineTo(point);
+            else
+                path.moveTo(point);
             previous = monday;
         }
         m_painter.setPen(pen);
@@ -373,9 +387,11 @@ void ClassReportPages::drawWeeks(const QRectF& area, const QString& caption, con
         const qreal legendTop = area.top();
         m_painter.setFont(m_smallFont);
         m_painter.setPen(QPen(Qt::black, chartLine));
-        m_painter.drawLine(QPointF(area.right() - mm(52), legendTop + mm(2)), QPointF(area.right() - mm(46), legendTop + mm(2)));
+        m_painter.drawLine(QPointF(area.right() - mm(52), legendTop + mm(2)),
+                           QPointF(area.right() - mm(46), legendTop + mm(2)));
         m_painter.setPen(QPen(midGrey, chartLine, Qt::DashLine));
-        m_painter.drawLine(QPointF(area.right() - mm(22), legendTop + mm(2)), QPointF(area.right() - mm(16), legendTop + mm(2)));
+        m_painter.drawLine(QPointF(area.right() - mm(22), legendTop + mm(2)),
+                           QPointF(area.right() - mm(16), legendTop + mm(2)));
         m_painter.setPen(QPen(Qt::black, thinLine));
         m_painter.drawText(QRectF(area.right() - mm(45), legendTop, mm(22), mm(4)), Qt::AlignLeft | Qt::AlignVCenter,
                            text(classReportTexts::traineeLegend));
@@ -385,8 +401,9 @@ void ClassReportPages::drawWeeks(const QRectF& area, const QString& caption, con
         series(weeks, QPen(Qt::black, chartLine), 2.5);
         m_painter.setPen(QPen(Qt::black, thinLine));
         for (const auto& [monday, week] : weeks)
-            m_painter.drawText(QRectF(x(monday) - mm(8), y(week) - mm(5.5), mm(16), mm(4)), Qt::AlignHCenter | Qt::AlignBottom,
-                               text(meanMarkText(week.markSum, week.attempts, m_decimalSeparator)).section(QLatin1Char(' '), 0, 0));
+            m_painter.drawText(
+                QRectF(x(monday) - mm(8), y(week) - mm(5.5), mm(16), mm(4)), Qt::AlignHCenter | Qt::AlignBottom,
+                text(meanMarkText(week.markSum, week.attempts, m_decimalSeparator)).section(QLatin1Char(' '), 0, 0));
     }
 }
 
@@ -406,7 +423,8 @@ void ClassReportPages::drawTraineePage(const ClassReport& report, const TraineeR
     const std::size_t shown = std::min(attemptsShown, trainee.latest.size());
     for (std::size_t i = 0; i < shown; ++i)
         top += drawAttempt(QRectF(area.left(), top, area.width(), area.bottom() - top), trainee.latest[i],
-                           report.choice().utcOffsetSeconds) + mm(2);
+                           report.choice().utcOffsetSeconds) +
+               mm(2);
 }
 
 qreal ClassReportPages::drawAttempt(const QRectF& area, const PracticeAttempt& attempt, std::int64_t utcOffset)
@@ -430,10 +448,10 @@ qreal ClassReportPages::drawAttempt(const QRectF& area, const PracticeAttempt& a
     for (std::size_t q = 0; q < questionCount; ++q) {
         const Question question = allQuestions[q];
         const std::string& given = attempt.answers[q];
-        const std::array<QString, 4> cells{
-            text(questionTitle(question)), text(given.empty() ? classReportTexts::noAnswer : std::string_view(given)),
-            text(expectedAnswerText(question, expected, m_decimalSeparator)),
-            text(attempt.right[q] ? classReportTexts::right : classReportTexts::wrong)};
+        const std::array<QString, 4> cells{text(questionTitle(question)),
+                                           text(given.empty() ? classReportTexts::noAnswer : std::string_view(given)),
+                                           text(expectedAnswerText(question, expected, m_decimalSeparator)),
+                                           text(attempt.right[q] ? classReportTexts::right : classReportTexts::wrong)};
         m_painter.setPen(QPen(lightGrey, thinLine));
         m_painter.drawLine(QPointF(area.left(), top), QPointF(area.right(), top));
         left = area.left();

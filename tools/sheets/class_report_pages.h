@@ -38,8 +38,7 @@ private:
     qreal drawCaption(const QRectF& area, const QString& caption);
     void drawShares(const QRectF& area, const QString& caption, const QuestionRecords& first,
                     const QuestionRecords* second);
-    void drawWeeks(const QRectF& area, const QString& caption, const ClassReport& report,
-                   const TraineeReport* trainee);
+    void drawWeeks(const QRectF& area, const QString& caption, const ClassReport& report, const TraineeReport* trainee);
     void drawTableHeader(const QRectF& row);
     void drawTableRow(const QRectF& row, const ClassReport& report, const TraineeReport& trainee);
     void drawTrend(const QRectF& cell, const std::vector<PracticeAttempt>& latest);

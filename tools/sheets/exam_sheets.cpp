@@ -1,15 +1,15 @@
 #include "tools/sheets/exam_sheets.h"
 
+#include "core/papers/sheet_texts.h"
 #include "core/screens/result_labels.h"
 #include "core/screens/screen_load.h"
-#include "core/papers/sheet_texts.h"
 #include "core/trade/values_to_find.h"
 #include "screens/artwork.h"
 #include "screens/screen_factory.h"
 #include "screens/screen_window.h"
 #include "tools/sheets/class_list.h"
-#include "tools/sheets/paper_schematic.h"
 #include "tools/sheets/page_geometry.h"
+#include "tools/sheets/paper_schematic.h"
 
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -43,7 +43,10 @@ QFont sheetFont(qreal points, bool bold = false)
     return font;
 }
 
-QString text(std::string_view value) { return toQString(value); }
+QString text(std::string_view value)
+{
+    return toQString(value);
+}
 
 // The emblem in greys for a photocopier: its colours fall into four bands of lightness, each filled with
 // its grey, and outlined in black where two bands meet, so that its shapes survive a copy in black and
@@ -119,8 +122,8 @@ QRectF ExamSheets::beginPage(const QString& heading, const QString& aside)
     const QRectF headingBox = measure(m_headingFont, headingArea, Qt::AlignLeft | wrap, heading);
     const QRectF asideBox = measure(m_textFont, headingArea, Qt::AlignRight | wrap, aside);
     const bool shareLine = aside.isEmpty() || headingBox.width() + mm(4) + asideBox.width() <= headingArea.width();
-    const qreal headingTall = shareLine ? std::max(headingBox.height(), asideBox.height())
-                                        : headingBox.height() + mm(1) + asideBox.height();
+    const qreal headingTall =
+        shareLine ? std::max(headingBox.height(), asideBox.height()) : headingBox.height() + mm(1) + asideBox.height();
     const qreal headingBottom = body.top() + std::max(emblem, headingTall);
     m_painter.setFont(m_headingFont);
     m_painter.drawText(QRectF(headingArea.topLeft(), QSizeF(headingArea.width(), headingBottom - body.top())),
@@ -249,7 +252,8 @@ qreal ExamSheets::drawQuestions(const QRectF& area, const ExerciseRecord& record
     const std::vector<SheetQuestion> questions = sheetQuestions(record);
     for (std::size_t i = 0; i < questions.size(); ++i) {
         const QString question = keepPointsTogether(text(questions[i].text));
-        top += placeWrapped(m_smallFont, QRectF(area.left(), top, area.width(), m_paper.height()), question, draw).height();
+        top += placeWrapped(m_smallFont, QRectF(area.left(), top, area.width(), m_paper.height()), question, draw)
+                   .height();
         // The verdict, the last question, is justified: it gets room for a sentence.
         const int lines = i + 1 == questions.size() ? verdictAnswerLines : 1;
         for (int line = 0; line < lines; ++line) {
@@ -315,7 +319,9 @@ ExamSheets::TraineeLayout ExamSheets::layoutTrainee(const SheetExercise& exercis
     layout.statementTop = top;
     if (!layout.statement.isEmpty())
         top += measure(m_textFont, QRectF(area.left(), top, area.width(), m_paper.height()),
-                       Qt::AlignJustify | Qt::TextWordWrap, layout.statement).height() + gap;
+                       Qt::AlignJustify | Qt::TextWordWrap, layout.statement)
+                   .height() +
+               gap;
     layout.schematicTop = top;
     const qreal questionsLeft = area.left() + schematicWidth + mm(4);
     const qreal questions = drawQuestions(QRectF(questionsLeft, top, area.right() - questionsLeft, 0), record, false);
@@ -331,7 +337,8 @@ std::size_t ExamSheets::traineePageCount(const SheetExercise& exercise)
                       m_paper.height() - 2 * topMargin - headingHeight - footerHeight - gap);
     const TraineeLayout layout = layoutTrainee(exercise, body);
     if (m_layouts.size() <= exercise.number) m_layouts.resize(exercise.number + 1);
-    m_layouts[exercise.number] = {layout.statementTop, layout.schematicTop, layout.working.top(), layout.continued, true};
+    m_layouts[exercise.number] = {layout.statementTop, layout.schematicTop, layout.working.top(), layout.continued,
+                                  true};
     return layout.continued ? 2 : 1;
 }
 
@@ -357,8 +364,8 @@ void ExamSheets::addTraineePage(const SheetExercise& exercise)
             if (control.name == hidden) control.text.clear();
     if (!m_schematic) m_schematic = createScreen(ScreenId::Dessin, m_host);
     m_schematic->showLoad(schematic);
-    drawPaperSchematic(m_painter, *m_schematic, QRectF(area.left(), layout.schematicTop, schematicWidth, schematicHeight),
-                       smallestPoints);
+    drawPaperSchematic(m_painter, *m_schematic,
+                       QRectF(area.left(), layout.schematicTop, schematicWidth, schematicHeight), smallestPoints);
     const qreal questionsLeft = area.left() + schematicWidth + mm(4);
     drawQuestions(QRectF(questionsLeft, layout.schematicTop, area.right() - questionsLeft, 0), exercise.record, true);
     drawWorkingArea(layout.working, workingAreaHeading, true);
@@ -366,8 +373,9 @@ void ExamSheets::addTraineePage(const SheetExercise& exercise)
 
     // The working goes on: the page names the exercise and the trainee again, should it come loose.
     const QRectF next = beginPage(text(sheetHeading(exercise.number)), code);
-    const qreal top = next.top() + mm(1) + drawIdentityBlock(QRectF(next.left(), next.top() + mm(1), next.width(), 0),
-                                                             exercise, false, true) + gap;
+    const qreal top =
+        next.top() + mm(1) +
+        drawIdentityBlock(QRectF(next.left(), next.top() + mm(1), next.width(), 0), exercise, false, true) + gap;
     drawWorkingArea(QRectF(next.left(), top, next.width(), next.bottom() - top), workingAreaContinued, true);
 }
 
@@ -426,8 +434,8 @@ void ExamSheets::addRefusedRow(std::size_t exerciseNumber)
 
 void ExamSheets::addKeyPage(const SheetExercise& exercise)
 {
-    const QRectF area = beginPage(text(answerHeading(exercise.number, m_names.seed)),
-                                  QString::fromStdString(exercise.trainee));
+    const QRectF area =
+        beginPage(text(answerHeading(exercise.number, m_names.seed)), QString::fromStdString(exercise.trainee));
     layoutKey(exercise, area, true);
 }
 
@@ -489,6 +497,9 @@ std::size_t ExamSheets::layoutKey(const SheetExercise& exercise, const QRectF& a
     return lines;
 }
 
-bool ExamSheets::finish() { return m_painter.end(); }
+bool ExamSheets::finish()
+{
+    return m_painter.end();
+}
 
 }  // namespace tavelle

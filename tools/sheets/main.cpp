@@ -1,23 +1,23 @@
 // tavelle-sheets: exam sheets for instructors. Walks exercises through the application's entry rules
 // and writes an A4 PDF: for each accepted exercise a trainee page (statement and schematic), then an
 // answer page (portion AB and the final calculation), drawn by the application's own screens.
+#include "core/papers/sheet_texts.h"
 #include "core/screens/walkthrough.h"
+#include "format/exercise_reader.h"
+#include "format/printable_text.h"
+#include "format/random_exercises.h"
 #include "platform/kept_file.h"
 #include "platform/system_locale.h"
 #include "screens/application_look.h"
-#include "core/papers/sheet_texts.h"
+#include "tools/common/help_or_version.h"
+#include "tools/common/output_file.h"
+#include "tools/common/tool_command_line.h"
 #include "tools/sheets/class_list.h"
 #include "tools/sheets/class_report_command.h"
 #include "tools/sheets/exam_sheets.h"
 #include "tools/sheets/reproducible_output.h"
 #include "tools/sheets/set_code.h"
 #include "tools/sheets/user_language.h"
-#include "format/exercise_reader.h"
-#include "tools/common/output_file.h"
-#include "format/printable_text.h"
-#include "format/random_exercises.h"
-#include "tools/common/help_or_version.h"
-#include "tools/common/tool_command_line.h"
 
 #include <QApplication>
 #include <QHashSeed>
@@ -72,7 +72,10 @@ std::string refusal(std::size_t number, const tavelle::WalkResult& walk)
 // grow with the set.
 class SetWalk {
 public:
-    explicit SetWalk(std::string separator) : m_separator(std::move(separator)) {}
+    explicit SetWalk(std::string separator)
+        : m_separator(std::move(separator))
+    {
+    }
 
     void walk(const tavelle::ExerciseInput& input)
     {
@@ -196,7 +199,8 @@ void refuseBadSourceDateEpoch()
     if (epoch == nullptr || *epoch == '\0') return;
     const std::string_view text(epoch);
     if (text.size() > 18 || text.find_first_not_of("0123456789") != std::string_view::npos)
-        throw UsageError("SOURCE_DATE_EPOCH is not a whole number of seconds: \"" + tavelle::printableText(text) + "\"");
+        throw UsageError("SOURCE_DATE_EPOCH is not a whole number of seconds: \"" + tavelle::printableText(text) +
+                         "\"");
 }
 
 // Opening a FIFO waits for its reader: said once, after a second, so that a silent wait is not taken for a hang.
@@ -258,7 +262,8 @@ std::optional<std::string> writeSheets(const Options& options, const SetWalk& se
         const auto skip = [](auto&&...) {};
         if (options.trainee) {
             std::size_t pages = 0;
-            set.replay([&](const tavelle::SheetExercise& exercise) { pages += sheets.traineePageCount(exercise); }, skip);
+            set.replay([&](const tavelle::SheetExercise& exercise) { pages += sheets.traineePageCount(exercise); },
+                       skip);
             sheets.startPart(pages);
             set.replay([&](const tavelle::SheetExercise& exercise) { sheets.addTraineePage(exercise); }, skip);
         }
@@ -288,87 +293,93 @@ int main(int argc, char** argv)
     const std::string separator = tavelle::systemDecimalSeparator();
     SetWalk set(separator);
     // Everything that can be refused is checked before the window system starts.
-    const std::optional<int> ended = tavelle::runStage("tavelle-sheets", tavelle::inUserLanguage("tavelle-sheets", [&]() -> std::optional<int> {
-        tavelle::ToolCommandLine commandLine(
-            "tavelle-sheets",
-            "Usage: tavelle-sheets [FILE | - | --random N [--seed S] | --code CODE | --class FILE [--seed S]]\n"
-            "                      -o OUT.pdf [--trainee | --key]\n"
-            "       tavelle-sheets --bilan FILE.csv [FILE.csv …] [--groupe G] [--depuis DATE]\n"
-            "                      [--jusqu-a DATE] -o OUT.pdf\n",
-            "Writes exam sheets as an A4 PDF: for each exercise one or two trainee pages (the statement, the\n"
-            "schematic without the values to find, numbered questions and ruled room for the model answer and\n"
-            "a quarter more), then the answer key (a table of the set's answers to the hundredth of a bar, then\n"
-            "portion AB and the final calculation of each exercise).\n"
-            "Reads the exercises of tavelle-solve from FILE or standard input (-), or draws the random set\n"
-            "that tavelle-solve --random N --seed S draws; the trainee pages carry its code for --code.\n"
-            "Refused exercises are reported and left out.\n"
-            "--class FILE: one trainee a line, UTF-8. \"Nom, Prénom\" splits at the comma; otherwise the words\n"
-            "in capitals at the start or end of the line are the Nom (\"DUPONT Jean-Marc\"), the others the\n"
-            "Prénom; a line that does not tell them apart goes whole into Nom.");
-        const QCommandLineOption random(QStringLiteral("random"), QStringLiteral("Draw N exercises."), QStringLiteral("N"));
-        const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("The seed of the random set."),
-                                            QStringLiteral("S"));
-        const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                        QStringLiteral("The PDF file to write; - for standard output."),
-                                        QStringLiteral("OUT.pdf"));
-        const QCommandLineOption codeOption(QStringLiteral("code"),
-                                            QStringLiteral("The set code printed on the trainee pages: the same set."),
-                                            QStringLiteral("CODE"));
-        const QCommandLineOption classOption(QStringLiteral("class"),
-                                             QStringLiteral("One trainee a line: one exercise each, named."),
-                                             QStringLiteral("FILE"));
-        const QCommandLineOption trainee(QStringLiteral("trainee"), QStringLiteral("Only the trainee pages."));
-        const QCommandLineOption key(QStringLiteral("key"), QStringLiteral("Only the answer pages."));
-        commandLine.parser().addOptions({random, seedOption, codeOption, classOption, output, trainee, key});
-        commandLine.parser().addPositionalArgument(
-            QStringLiteral("FILE"), QStringLiteral("Exercises as JSON; - for standard input."), QStringLiteral("[FILE]"));
-        commandLine.parse(argc, argv);
-        if (const std::optional<int> answered = tavelle::answerHelpOrVersion(commandLine)) return answered;
+    const std::optional<int> ended = tavelle::runStage(
+        "tavelle-sheets", tavelle::inUserLanguage("tavelle-sheets", [&]() -> std::optional<int> {
+            tavelle::ToolCommandLine commandLine(
+                "tavelle-sheets",
+                "Usage: tavelle-sheets [FILE | - | --random N [--seed S] | --code CODE | --class FILE [--seed S]]\n"
+                "                      -o OUT.pdf [--trainee | --key]\n"
+                "       tavelle-sheets --bilan FILE.csv [FILE.csv …] [--groupe G] [--depuis DATE]\n"
+                "                      [--jusqu-a DATE] -o OUT.pdf\n",
+                "Writes exam sheets as an A4 PDF: for each exercise one or two trainee pages (the statement, the\n"
+                "schematic without the values to find, numbered questions and ruled room for the model answer and\n"
+                "a quarter more), then the answer key (a table of the set's answers to the hundredth of a bar, then\n"
+                "portion AB and the final calculation of each exercise).\n"
+                "Reads the exercises of tavelle-solve from FILE or standard input (-), or draws the random set\n"
+                "that tavelle-solve --random N --seed S draws; the trainee pages carry its code for --code.\n"
+                "Refused exercises are reported and left out.\n"
+                "--class FILE: one trainee a line, UTF-8. \"Nom, Prénom\" splits at the comma; otherwise the words\n"
+                "in capitals at the start or end of the line are the Nom (\"DUPONT Jean-Marc\"), the others the\n"
+                "Prénom; a line that does not tell them apart goes whole into Nom.");
+            const QCommandLineOption random(QStringLiteral("random"), QStringLiteral("Draw N exercises."),
+                                            QStringLiteral("N"));
+            const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("The seed of the random set."),
+                                                QStringLiteral("S"));
+            const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                            QStringLiteral("The PDF file to write; - for standard output."),
+                                            QStringLiteral("OUT.pdf"));
+            const QCommandLineOption codeOption(
+                QStringLiteral("code"), QStringLiteral("The set code printed on the trainee pages: the same set."),
+                QStringLiteral("CODE"));
+            const QCommandLineOption classOption(QStringLiteral("class"),
+                                                 QStringLiteral("One trainee a line: one exercise each, named."),
+                                                 QStringLiteral("FILE"));
+            const QCommandLineOption trainee(QStringLiteral("trainee"), QStringLiteral("Only the trainee pages."));
+            const QCommandLineOption key(QStringLiteral("key"), QStringLiteral("Only the answer pages."));
+            commandLine.parser().addOptions({random, seedOption, codeOption, classOption, output, trainee, key});
+            commandLine.parser().addPositionalArgument(QStringLiteral("FILE"),
+                                                       QStringLiteral("Exercises as JSON; - for standard input."),
+                                                       QStringLiteral("[FILE]"));
+            commandLine.parse(argc, argv);
+            if (const std::optional<int> answered = tavelle::answerHelpOrVersion(commandLine)) return answered;
 
-        const std::vector<std::string> files = commandLine.positionalArguments();
-        if (files.size() > 1) throw UsageError("only one FILE may be given");
-        if (!files.empty()) options.file = files.front();
-        if (commandLine.isSet(random)) options.randomCount = tavelle::wholeNumber("--random", commandLine.value(random));
-        if (commandLine.isSet(seedOption)) options.seed = tavelle::wholeNumber("--seed", commandLine.value(seedOption));
-        if (commandLine.isSet(codeOption)) {
-            if (options.randomCount || options.seed) throw UsageError("--code stands for --random and --seed");
-            const std::optional<tavelle::SetCode> code = tavelle::parseSetCode(commandLine.value(codeOption));
-            if (!code || code->exerciseCount == 0)
-                throw UsageError("--code takes the code printed on the trainee pages, such as 7-12");
-            options.seed = code->seed;
-            options.randomCount = code->exerciseCount;
-        }
-        std::vector<std::string> trainees;
-        if (commandLine.isSet(classOption)) {
-            if (options.file) throw UsageError("--class draws the exercises: it takes no FILE");
-            options.classFile = commandLine.value(classOption);
-            trainees = tavelle::readClassList(*options.classFile, mostExercisesInASet, warnAboutClass);
-            if (options.randomCount && *options.randomCount != trainees.size())
-                throw UsageError("--class names " + std::to_string(trainees.size()) + " trainees, the set holds " +
-                                 std::to_string(*options.randomCount));
-            options.randomCount = trainees.size();
-        }
-        if (options.randomCount && options.file) throw UsageError("--random takes no FILE");
-        if (options.seed && !options.randomCount) throw UsageError("--seed goes with --random");
-        if (options.randomCount && *options.randomCount > mostExercisesInASet)
-            throw UsageError("--random takes at most " + std::to_string(mostExercisesInASet) + " exercises");
-        if (!commandLine.isSet(output) || commandLine.value(output).empty()) throw UsageError("missing -o OUT.pdf");
-        options.output = commandLine.value(output);
-        refuseOutputOverInput(options);
-        refuseBadSourceDateEpoch();
-        if (commandLine.isSet(trainee) && commandLine.isSet(key)) throw UsageError("--trainee and --key exclude each other");
-        options.trainee = !commandLine.isSet(key);
-        options.key = !commandLine.isSet(trainee);
+            const std::vector<std::string> files = commandLine.positionalArguments();
+            if (files.size() > 1) throw UsageError("only one FILE may be given");
+            if (!files.empty()) options.file = files.front();
+            if (commandLine.isSet(random))
+                options.randomCount = tavelle::wholeNumber("--random", commandLine.value(random));
+            if (commandLine.isSet(seedOption))
+                options.seed = tavelle::wholeNumber("--seed", commandLine.value(seedOption));
+            if (commandLine.isSet(codeOption)) {
+                if (options.randomCount || options.seed) throw UsageError("--code stands for --random and --seed");
+                const std::optional<tavelle::SetCode> code = tavelle::parseSetCode(commandLine.value(codeOption));
+                if (!code || code->exerciseCount == 0)
+                    throw UsageError("--code takes the code printed on the trainee pages, such as 7-12");
+                options.seed = code->seed;
+                options.randomCount = code->exerciseCount;
+            }
+            std::vector<std::string> trainees;
+            if (commandLine.isSet(classOption)) {
+                if (options.file) throw UsageError("--class draws the exercises: it takes no FILE");
+                options.classFile = commandLine.value(classOption);
+                trainees = tavelle::readClassList(*options.classFile, mostExercisesInASet, warnAboutClass);
+                if (options.randomCount && *options.randomCount != trainees.size())
+                    throw UsageError("--class names " + std::to_string(trainees.size()) + " trainees, the set holds " +
+                                     std::to_string(*options.randomCount));
+                options.randomCount = trainees.size();
+            }
+            if (options.randomCount && options.file) throw UsageError("--random takes no FILE");
+            if (options.seed && !options.randomCount) throw UsageError("--seed goes with --random");
+            if (options.randomCount && *options.randomCount > mostExercisesInASet)
+                throw UsageError("--random takes at most " + std::to_string(mostExercisesInASet) + " exercises");
+            if (!commandLine.isSet(output) || commandLine.value(output).empty()) throw UsageError("missing -o OUT.pdf");
+            options.output = commandLine.value(output);
+            refuseOutputOverInput(options);
+            refuseBadSourceDateEpoch();
+            if (commandLine.isSet(trainee) && commandLine.isSet(key))
+                throw UsageError("--trainee and --key exclude each other");
+            options.trainee = !commandLine.isSet(key);
+            options.key = !commandLine.isSet(trainee);
 
-        if (options.randomCount) {
-            // A set drawn without a seed names the one it was drawn with, so that it can be drawn again.
-            seed = options.seed ? *options.seed : std::random_device{}();
-            set.draw(*seed, *options.randomCount, std::move(trainees));
-        } else {
-            readExercises(options, set);
-        }
-        return std::nullopt;
-    }));
+            if (options.randomCount) {
+                // A set drawn without a seed names the one it was drawn with, so that it can be drawn again.
+                seed = options.seed ? *options.seed : std::random_device{}();
+                set.draw(*seed, *options.randomCount, std::move(trainees));
+            } else {
+                readExercises(options, set);
+            }
+            return std::nullopt;
+        }));
     if (ended) return *ended;
     if (set.acceptedCount() == 0) {
         set.reportRefusals();

@@ -5,7 +5,10 @@
 namespace tavelle::pageGeometry {
 
 // The sheets' and the class report's pages, in the device's units, 96 to the inch.
-constexpr qreal mm(qreal millimetres) { return millimetres * 96.0 / 25.4; }
+constexpr qreal mm(qreal millimetres)
+{
+    return millimetres * 96.0 / 25.4;
+}
 constexpr qreal sideMargin = mm(15);
 constexpr qreal topMargin = mm(12);
 constexpr qreal headingHeight = mm(11);

@@ -9,7 +9,8 @@
 
 namespace tavelle {
 
-ReproducibleOutput::ReproducibleOutput(QIODevice& target) : m_target(target)
+ReproducibleOutput::ReproducibleOutput(QIODevice& target)
+    : m_target(target)
 {
     bool whole = false;
     const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&whole);

@@ -20,8 +20,10 @@ struct Translation {
 // The messages of tavelle-sheets and of the command line it shares with tavelle-solve; the exercise
 // file's own come worded in French from the format.
 const std::array<Translation, 23> translations{{
-    {R"re(exercise (\d+) is refused on (\S+), left out: (.*))re", "l'exercice $1 est refusé sur $2, il est laissé de côté : $3"},
-    {R"re(no exercise to put on the sheets; (.*) is not written)re", "aucun exercice à mettre sur les feuilles ; $1 n'est pas écrit"},
+    {R"re(exercise (\d+) is refused on (\S+), left out: (.*))re",
+     "l'exercice $1 est refusé sur $2, il est laissé de côté : $3"},
+    {R"re(no exercise to put on the sheets; (.*) is not written)re",
+     "aucun exercice à mettre sur les feuilles ; $1 n'est pas écrit"},
     {R"re(cannot write (.*?): (.*))re", "impossible d'écrire $1 : $2"},
     {R"re(cannot read the class (.*))re", "impossible de lire la classe $1"},
     {R"re(unknown option "(.*)")re", "option inconnue \"$1\""},
@@ -36,9 +38,11 @@ const std::array<Translation, 23> translations{{
     {R"re(--code stands for --random and --seed)re", "--code tient lieu de --random et de --seed"},
     {R"(--code takes the code printed on the trainee pages, such as (.*))",
      "--code attend le code imprimé sur les pages des stagiaires, comme $1"},
-    {R"re(--class draws the exercises: it takes no FILE)re", "--class tire les exercices : elle ne prend pas de FICHIER"},
+    {R"re(--class draws the exercises: it takes no FILE)re",
+     "--class tire les exercices : elle ne prend pas de FICHIER"},
     {R"re(--class names (\d+) trainees, the set holds (\d+))re", "--class nomme $1 stagiaires, la série en compte $2"},
-    {R"re(the class (.*) names no trainee: one name a line)re", "la classe $1 ne nomme aucun stagiaire : un nom par ligne"},
+    {R"re(the class (.*) names no trainee: one name a line)re",
+     "la classe $1 ne nomme aucun stagiaire : un nom par ligne"},
     {R"re(the class (.*) is not UTF-8 text: line (\d+))re", "la classe $1 n'est pas du texte UTF-8 : ligne $2"},
     {R"re(the class (.*) names (.*) twice: line (\d+))re", "la classe $1 nomme $2 deux fois : ligne $3"},
     {R"re(SOURCE_DATE_EPOCH is not a whole number of seconds: (.*))re",

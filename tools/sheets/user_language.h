@@ -12,7 +12,6 @@ namespace tavelle {
 std::string inUserLanguage(std::string_view line);
 
 // The stage with its failures said in the user's language, the advice to read the usage included.
-std::function<std::optional<int>()> inUserLanguage(std::string_view program,
-                                                   std::function<std::optional<int>()> stage);
+std::function<std::optional<int>()> inUserLanguage(std::string_view program, std::function<std::optional<int>()> stage);
 
 }  // namespace tavelle

@@ -3,17 +3,17 @@
 #include "core/screens/screen_id.h"
 #include "core/screens/screen_load.h"
 #include "core/screens/walkthrough.h"
+#include "format/exercise_reader.h"
+#include "format/printable_text.h"
 #include "platform/system_locale.h"
 #include "screens/application_look.h"
 #include "screens/screen_factory.h"
 #include "screens/silent_host.h"
+#include "tools/common/help_or_version.h"
+#include "tools/common/tool_command_line.h"
 #include "tools/snapshots/built_in_exercise.h"
 #include "tools/snapshots/practice_pictures.h"
 #include "tools/snapshots/window_picture.h"
-#include "format/exercise_reader.h"
-#include "format/printable_text.h"
-#include "tools/common/help_or_version.h"
-#include "tools/common/tool_command_line.h"
 
 #include <QApplication>
 #include <QDir>
@@ -99,8 +99,9 @@ int main(int argc, char** argv)
         commandLine.parser().addOption(practiceOption);
         commandLine.parser().addPositionalArgument(QStringLiteral("OUTDIR"),
                                                    QStringLiteral("Folder of the pictures, made if missing."));
-        commandLine.parser().addPositionalArgument(
-            QStringLiteral("FILE"), QStringLiteral("Exercises as JSON; - for standard input."), QStringLiteral("[FILE]"));
+        commandLine.parser().addPositionalArgument(QStringLiteral("FILE"),
+                                                   QStringLiteral("Exercises as JSON; - for standard input."),
+                                                   QStringLiteral("[FILE]"));
         commandLine.parse(argc, argv);
         if (const std::optional<int> answered = tavelle::answerHelpOrVersion(commandLine)) return answered;
         if (commandLine.isSet(platformOption)) platform = commandLine.value(platformOption);
@@ -111,8 +112,10 @@ int main(int argc, char** argv)
 
         std::optional<tavelle::ExerciseReader> builtIn;
         std::optional<tavelle::ExerciseFile> file;
-        if (arguments.size() == 1) builtIn.emplace(tavelle::builtInExercise);
-        else file.emplace(arguments[1]);
+        if (arguments.size() == 1)
+            builtIn.emplace(tavelle::builtInExercise);
+        else
+            file.emplace(arguments[1]);
         separator = tavelle::systemDecimalSeparator();
         const std::optional<std::string> refusal = walk(builtIn ? *builtIn : file->reader(), record, separator);
 
@@ -129,8 +132,10 @@ int main(int argc, char** argv)
     if (ended) return *ended;
 
     // Pictures need no screen: render off screen unless a platform is asked for.
-    if (!platform.empty()) qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(platform));
-    else if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!platform.empty())
+        qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(platform));
+    else if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     // The tool's own arguments are not Qt's: the application gets the program name only.
     int qtArgc = 1;
     QApplication application(qtArgc, argv);

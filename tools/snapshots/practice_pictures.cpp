@@ -1,10 +1,10 @@
 #include "tools/snapshots/practice_pictures.h"
 
-#include "core/text/number_text.h"
+#include "core/practice/answer_marking.h"
 #include "core/practice/practice_questions.h"
 #include "core/practice/practice_session.h"
 #include "core/practice/practice_texts.h"
-#include "core/practice/answer_marking.h"
+#include "core/text/number_text.h"
 #include "screens/question_screen.h"
 #include "screens/screen_factory.h"
 #include "screens/silent_host.h"
@@ -22,8 +22,7 @@ int picturePracticeWindows(const ExerciseRecord& record, const std::string& sepa
     const ExpectedAnswers expected = expectedAnswers(record);
     const std::string verdict(expected.pumpSufficient ? pumpSufficesAnswer : relayNeededAnswer);
     const std::vector<std::pair<ScreenId, std::vector<std::string>>> answered{
-        {ScreenId::QuestionAB,
-         {nozzleAnswer(expected.worstNozzle), numberText(expected.worstNozzleLoss, separator)}},
+        {ScreenId::QuestionAB, {nozzleAnswer(expected.worstNozzle), numberText(expected.worstNozzleLoss, separator)}},
         {ScreenId::QuestionBC,
          {numberText(expected.feedLoss + 0.5f, separator), numberText(expected.pumpPressure, separator) + " b",
           verdict}},
@@ -47,7 +46,8 @@ int picturePracticeWindows(const ExerciseRecord& record, const std::string& sepa
     for (std::size_t i = 0; i < questionCount; ++i) records[i] = {attempt.right[i] ? 1 : 0, 1};
     const std::unique_ptr<ScreenWindow> summary = createScreen(ScreenId::Bilan, host);
     // A fixed moment, so that the picture is the same at every run.
-    const ProgressReading reading{true, std::nullopt, {{1'796'725'862, attempt.score(), attempt.secondsTaken}}, records};
+    const ProgressReading reading{
+        true, std::nullopt, {{1'796'725'862, attempt.score(), attempt.secondsTaken}}, records};
     dynamic_cast<SummaryScreen&>(*summary).showSummary(
         summaryTexts(heading, attempt, {KeepState::kept, {}, {}}, reading, 0));
     failures += savePicture(*summary, directory) ? 0 : 1;

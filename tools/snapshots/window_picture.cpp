@@ -1,8 +1,8 @@
 #include "tools/snapshots/window_picture.h"
 
+#include "format/printable_text.h"
 #include "screens/paper_screen.h"
 #include "screens/screen_window.h"
-#include "format/printable_text.h"
 
 #include <QDir>
 #include <QFontMetrics>
@@ -27,8 +27,7 @@ QImage windowPicture(QWidget& window)
     const QImage client = screenPixels(window);
     const QSize clientSize = client.size() / client.devicePixelRatio();
 
-    QImage picture(clientSize.width() + 2 * border, clientSize.height() + captionHeight + border,
-                   QImage::Format_RGB32);
+    QImage picture(clientSize.width() + 2 * border, clientSize.height() + captionHeight + border, QImage::Format_RGB32);
     picture.fill(frameColour);
 
     QPainter painter(&picture);

@@ -1,7 +1,7 @@
 #include "tools/solve/answer_key.h"
 
-#include "core/text/number_text.h"
 #include "core/screens/result_labels.h"
+#include "core/text/number_text.h"
 
 #include <algorithm>
 #include <array>
@@ -46,8 +46,8 @@ void appendSchematic(std::string& out, const ScreenLoad& controls)
     for (const Group& group : kSchematicGroups) {
         std::string lines;
         for (std::string_view name : group.names) {
-            const auto control = std::find_if(controls.begin(), controls.end(),
-                                              [&](const ControlState& c) { return c.name == name; });
+            const auto control =
+                std::find_if(controls.begin(), controls.end(), [&](const ControlState& c) { return c.name == name; });
             if (control != controls.end() && control->visible && !control->text.empty())
                 lines += "    " + control->text + "\n";
         }

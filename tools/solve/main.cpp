@@ -2,15 +2,15 @@
 // calculations as the application's screens and writes what each screen would show, one exercise
 // at a time: each is read, walked and written before the next is read.
 #include "core/screens/walkthrough.h"
-#include "platform/system_locale.h"
-#include "tools/solve/answer_key.h"
 #include "format/exercise_reader.h"
-#include "tools/common/output_file.h"
 #include "format/printable_text.h"
 #include "format/random_exercises.h"
-#include "tools/solve/result_json.h"
+#include "platform/system_locale.h"
 #include "tools/common/help_or_version.h"
+#include "tools/common/output_file.h"
 #include "tools/common/tool_command_line.h"
+#include "tools/solve/answer_key.h"
+#include "tools/solve/result_json.h"
 
 #include <cstdio>
 #include <optional>
@@ -41,8 +41,7 @@ Options readOptions(const tavelle::ToolCommandLine& commandLine, const QCommandL
     if (files.size() > 1) throw UsageError("only one FILE may be given");
     if (!files.empty()) options.file = files.front();
 
-    if (options.randomCount && (options.text || options.file))
-        throw UsageError("--random takes no FILE and no --text");
+    if (options.randomCount && (options.text || options.file)) throw UsageError("--random takes no FILE and no --text");
     if (options.seed && !options.randomCount) throw UsageError("--seed goes with --random");
     if (options.randomCount && *options.randomCount > kMostRandomExercises)
         throw UsageError("--random takes at most " + std::to_string(kMostRandomExercises) + " exercises");
@@ -124,9 +123,8 @@ int run(int argc, char** argv)
     const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Seed of --random (default: any)."),
                                   QStringLiteral("S"));
     commandLine.parser().addOptions({text, random, seed});
-    commandLine.parser().addPositionalArgument(QStringLiteral("FILE"),
-                                               QStringLiteral("Exercises as JSON; - for standard input."),
-                                               QStringLiteral("[FILE]"));
+    commandLine.parser().addPositionalArgument(
+        QStringLiteral("FILE"), QStringLiteral("Exercises as JSON; - for standard input."), QStringLiteral("[FILE]"));
     commandLine.parse(argc, argv);
     if (const std::optional<int> answered = tavelle::answerHelpOrVersion(commandLine)) return *answered;
 

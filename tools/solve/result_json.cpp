@@ -12,9 +12,12 @@ void writeRecord(JsonWriter& out, const ExerciseRecord& record)
     forEachField(record, [&](std::string_view name, const auto& value) {
         out.key(name);
         using T = std::decay_t<decltype(value)>;
-        if constexpr (std::is_same_v<T, std::string>) out.string(value);
-        else if constexpr (std::is_same_v<T, float>) out.number(value);
-        else out.integer(value);
+        if constexpr (std::is_same_v<T, std::string>)
+            out.string(value);
+        else if constexpr (std::is_same_v<T, float>)
+            out.number(value);
+        else
+            out.integer(value);
     });
     out.endObject();
 }
@@ -37,8 +40,10 @@ void writeWalkResult(JsonWriter& out, const WalkResult& walk, const ExerciseReco
     out.key("accepted");
     out.boolean(walk.accepted);
     out.key("refusedAt");
-    if (walk.refusedAt) out.string(screenName(*walk.refusedAt));
-    else out.null();
+    if (walk.refusedAt)
+        out.string(screenName(*walk.refusedAt));
+    else
+        out.null();
 
     out.key("screens");
     out.beginArray();

@@ -24,12 +24,16 @@ PracticeAttempt attempt(int number, std::string surname, std::int64_t finishedAt
     return made;
 }
 
-std::int64_t at(std::int64_t day, int hour) { return day * 86'400 + hour * 3600; }
+std::int64_t at(std::int64_t day, int hour)
+{
+    return day * 86'400 + hour * 3600;
+}
 
 class ListSource : public AttemptSource {
 public:
     ListSource(std::vector<PracticeAttempt> attempts, std::optional<std::string> fault)
-        : m_attempts(std::move(attempts)), m_fault(std::move(fault))
+        : m_attempts(std::move(attempts))
+        , m_fault(std::move(fault))
     {
     }
     bool next(PracticeAttempt& next) override
@@ -49,10 +53,12 @@ private:
 TEST(ClassReport, CountsAnAttemptOnceWhateverTheFilesThatHoldIt)
 {
     ClassReport report({});
-    ListSource first({attempt(1, "Durand", at(day8December2026, 10), 4), attempt(2, "Martin", at(day8December2026, 11), 2)},
-                     std::nullopt);
-    ListSource second({attempt(2, "Martin", at(day8December2026, 11), 2), attempt(3, "Durand", at(day8December2026 + 7, 9), 5)},
-                      std::nullopt);
+    ListSource first(
+        {attempt(1, "Durand", at(day8December2026, 10), 4), attempt(2, "Martin", at(day8December2026, 11), 2)},
+        std::nullopt);
+    ListSource second(
+        {attempt(2, "Martin", at(day8December2026, 11), 2), attempt(3, "Durand", at(day8December2026 + 7, 9), 5)},
+        std::nullopt);
     EXPECT_TRUE(report.read(first));
     EXPECT_TRUE(report.read(second));
     EXPECT_EQ(report.attemptCount(), 3);
@@ -85,10 +91,10 @@ TEST(ClassReport, KeepsOnlyTheChosenGroupAndPeriodOnTheReportsClock)
     choice.utcOffsetSeconds = 3600;
     ClassReport report(choice);
     report.add(attempt(1, "Durand", at(day8December2026, 10), 4, "Groupe A"));
-    report.add(attempt(2, "Durand", at(day8December2026, 0) - 1800, 4, "Groupe B"));   // 7 Dec, 23:30 UTC: the 8th
-    report.add(attempt(3, "Durand", at(day8December2026, 0) - 3601, 4, "Groupe B"));   // the 7th
+    report.add(attempt(2, "Durand", at(day8December2026, 0) - 1800, 4, "Groupe B"));  // 7 Dec, 23:30 UTC: the 8th
+    report.add(attempt(3, "Durand", at(day8December2026, 0) - 3601, 4, "Groupe B"));  // the 7th
     report.add(attempt(4, "Durand", at(day8December2026 + 1, 22) + 3599, 4, "Groupe B"));  // the 9th, 23:59
-    report.add(attempt(5, "Durand", at(day8December2026 + 1, 23), 4, "Groupe B"));     // the 10th
+    report.add(attempt(5, "Durand", at(day8December2026 + 1, 23), 4, "Groupe B"));  // the 10th
     EXPECT_EQ(report.attemptCount(), 2);
     EXPECT_EQ(report.dayOf(at(day8December2026, 0) - 1800), day8December2026);
     EXPECT_EQ(report.firstDay(), day8December2026);
@@ -122,8 +128,8 @@ TEST(ClassReport, NamesWeeksByTheirMondayAndIsoNumber)
     EXPECT_EQ(mondayOf(-4), -10);
     EXPECT_EQ(weekLabel(day8December2026 - 1), "S50");
     EXPECT_EQ(weekLabel(20'815), "S53");  // 28 December 2026
-    EXPECT_EQ(weekLabel(20'451), "S1");   // 29 December 2025, in 2026's first week
-    EXPECT_EQ(weekLabel(18'631), "S1");   // 4 January 2021
+    EXPECT_EQ(weekLabel(20'451), "S1");  // 29 December 2025, in 2026's first week
+    EXPECT_EQ(weekLabel(18'631), "S1");  // 4 January 2021
 }
 
 TEST(ClassReportTexts, SayDatesMarksAndCountsInFrench)
@@ -140,8 +146,8 @@ TEST(ClassReportTexts, SayDatesMarksAndCountsInFrench)
     EXPECT_EQ(meanMarkText(0, 3, ","), "0,0 / 5");
     EXPECT_EQ(shareText({2, 3}), "67 %");
     EXPECT_EQ(shareText({0, 0}), "—");
-    const std::array<std::string_view, questionCount> titles{"Lance la plus défavorable", "Pression à la division", "Jbc",
-                                                             "Pression à la pompe", "Verdict"};
+    const std::array<std::string_view, questionCount> titles{"Lance la plus défavorable", "Pression à la division",
+                                                             "Jbc", "Pression à la pompe", "Verdict"};
     for (std::size_t i = 0; i < questionCount; ++i) EXPECT_EQ(questionShortTitle(allQuestions[i]), titles[i]);
     EXPECT_EQ(groupLine({}), "Tous les groupes");
     const auto beyondQuestions = static_cast<Question>(questionCount);

@@ -12,7 +12,8 @@ TEST(SheetTexts, OnlyTheKeyNamesTheSeed)
     EXPECT_EQ(sheetHeading(3), "Exercice n° 3");
     EXPECT_EQ(setCodeLine("K7Q2-12"), "Série K7Q2-12");
     EXPECT_EQ(answerHeading(1, std::nullopt), "Corrigé de l'exercice 1");
-    EXPECT_EQ(answerHeading(2, 18446744073709551615u), "Corrigé de l'exercice 2 (tirage aléatoire, graine 18446744073709551615)");
+    EXPECT_EQ(answerHeading(2, 18446744073709551615u),
+              "Corrigé de l'exercice 2 (tirage aléatoire, graine 18446744073709551615)");
     EXPECT_EQ(pageFooter(4, 12), "page 4 / 12");
     EXPECT_EQ(setTitle("K7Q2-12", 12), "Tavelle, série K7Q2-12, 12 exercices");
     EXPECT_EQ(nozzleCaption(2), "Lance 2 :");
@@ -60,7 +61,8 @@ TEST(SheetTexts, KeyRowAndRecalledData)
     r.worstNozzlePressure = worst.worstNozzlePressure;
     // Nozzle 1: 0,3 b of hose and 0,5 b of height over its 6 b; the feed line: 4,4 b less 1 b of slope.
     // To the hundredth, as marked: the final screen shows Jab as 0,8000002 b.
-    const std::array<std::string, 7> row{"2", "lance 1", "6,80 b", "0,80 b", "3,40 b", "11,20 b", "insuffisante, relais"};
+    const std::array<std::string, 7> row{
+        "2", "lance 1", "6,80 b", "0,80 b", "3,40 b", "11,20 b", "insuffisante, relais"};
     EXPECT_EQ(answerTableRow("2", r, ","), row);
     r.pumpRating = "1500/10";
     EXPECT_EQ(answerTableRow("2", r, ",")[6], "suffisante");

@@ -1,14 +1,14 @@
 #include "core/practice/answer_marking.h"
-#include "core/progress/attempt_id.h"
-#include "core/progress/practice_attempt.h"
-#include "core/practice/practice_texts.h"
 #include "core/practice/practice_questions.h"
 #include "core/practice/practice_session.h"
-#include "core/text/number_text.h"
+#include "core/practice/practice_texts.h"
+#include "core/progress/attempt_id.h"
+#include "core/progress/practice_attempt.h"
+#include "core/progress/storage_fault.h"
 #include "core/screens/result_labels.h"
 #include "core/screens/screen_flow.h"
 #include "core/screens/walkthrough.h"
-#include "core/progress/storage_fault.h"
+#include "core/text/number_text.h"
 #include "tests/support/named_exercises.h"
 
 #include <gtest/gtest.h>
@@ -26,14 +26,37 @@ struct TypedCase {
 TEST(TypedPressure, ReadsWhatATraineeTypesAndRefusesTheRest)
 {
     const TypedCase cases[] = {
-        {"6,5", 6.5},      {"6.5", 6.5},         {"  6,5  ", 6.5},  {"6,5 b", 6.5},      {"6,5b", 6.5},
-        {"6,5 bar", 6.5},  {"6,5 Bar", 6.5},     {"12", 12.0},      {"-0,3", -0.3},      {"+ 2", 2.0},
-        {",5", 0.5},       {"7,", 7.0},          {"", std::nullopt}, {"   ", std::nullopt}, {"abc", std::nullopt},
-        {"b", std::nullopt}, {"1e999", std::nullopt}, {"--2", std::nullopt}, {"6,5,1", std::nullopt},
-        {"6 5", std::nullopt}, {"0x10", std::nullopt}, {"inf", std::nullopt}, {"nan", std::nullopt},
-        {"99999999999999999999", std::nullopt}, {"6,5 bars", 6.5},
-        {"6,5\u00a0bar", 6.5}, {"6,5\u202fb", 6.5}, {"\u00a06,5\u202f", 6.5}, {"6,5\u00a0bars\u00a0", 6.5},
-        {"6\u00a05", std::nullopt}, {"\u00a0", std::nullopt},
+        {"6,5", 6.5},
+        {"6.5", 6.5},
+        {"  6,5  ", 6.5},
+        {"6,5 b", 6.5},
+        {"6,5b", 6.5},
+        {"6,5 bar", 6.5},
+        {"6,5 Bar", 6.5},
+        {"12", 12.0},
+        {"-0,3", -0.3},
+        {"+ 2", 2.0},
+        {",5", 0.5},
+        {"7,", 7.0},
+        {"", std::nullopt},
+        {"   ", std::nullopt},
+        {"abc", std::nullopt},
+        {"b", std::nullopt},
+        {"1e999", std::nullopt},
+        {"--2", std::nullopt},
+        {"6,5,1", std::nullopt},
+        {"6 5", std::nullopt},
+        {"0x10", std::nullopt},
+        {"inf", std::nullopt},
+        {"nan", std::nullopt},
+        {"99999999999999999999", std::nullopt},
+        {"6,5 bars", 6.5},
+        {"6,5\u00a0bar", 6.5},
+        {"6,5\u202fb", 6.5},
+        {"\u00a06,5\u202f", 6.5},
+        {"6,5\u00a0bars\u00a0", 6.5},
+        {"6\u00a05", std::nullopt},
+        {"\u00a0", std::nullopt},
     };
     for (const TypedCase& c : cases) {
         const std::optional<double> value = typedPressure(c.typed);
@@ -83,8 +106,9 @@ PracticeSession sessionWithMarked(int windowsMarked, const ExerciseRecord& recor
     for (int i = 0; i < windowsMarked; ++i) {
         for (Question question : questionsOf(windows[i])) {
             const bool choice = question == Question::worstNozzle || question == Question::pumpVerdict;
-            session.type(question, !choice ? "1" : question == Question::worstNozzle ? nozzleAnswer(1)
-                                                                                      : std::string(relayNeededAnswer));
+            session.type(question, !choice                             ? "1"
+                                   : question == Question::worstNozzle ? nozzleAnswer(1)
+                                                                       : std::string(relayNeededAnswer));
         }
         session.check(windows[i], record, 0);
     }
@@ -124,8 +148,10 @@ TEST(PracticeFlow, AsksBeforeEachCalculationAndEndsOnTheSummary)
         EXPECT_EQ(to->target, c.to) << screenName(c.from) << ' ' << c.control;
     }
     // The calculation stays shut until the answers are marked.
-    EXPECT_FALSE(sessionWithMarked(none, record).navigate(ScreenId::QuestionAB, practiceControls::showCalculation, record));
-    EXPECT_FALSE(sessionWithMarked(abDone, record).navigate(ScreenId::QuestionBC, practiceControls::showCalculation, record));
+    EXPECT_FALSE(
+        sessionWithMarked(none, record).navigate(ScreenId::QuestionAB, practiceControls::showCalculation, record));
+    EXPECT_FALSE(
+        sessionWithMarked(abDone, record).navigate(ScreenId::QuestionBC, practiceControls::showCalculation, record));
 }
 
 TEST(PracticeTexts, SummaryLinesOnTheTraineesClock)
@@ -156,7 +182,8 @@ TEST(PracticeTexts, SummaryLinesOnTheTraineesClock)
     const ProgressReading reading{};
     const ProgressReading empty{true, std::nullopt, {}, {}};
     const ProgressReading unreadable{true, std::string("illisible"), {}, {}};
-    const char* const notKept = "Le résultat de cet exercice n'a pas pu être enregistré : non. L'entraînement continue.";
+    const char* const notKept =
+        "Le résultat de cet exercice n'a pas pu être enregistré : non. L'entraînement continue.";
     struct Case {
         KeepState keeping;
         const ProgressReading* reading;
@@ -164,13 +191,24 @@ TEST(PracticeTexts, SummaryLinesOnTheTraineesClock)
         std::vector<const char*> recent;
         const char* firstShare;
     } const cases[] = {
-        {KeepState::keeping, &reading, "Enregistrement du résultat en cours…", {"Lecture de vos résultats en cours…"},
+        {KeepState::keeping,
+         &reading,
+         "Enregistrement du résultat en cours…",
+         {"Lecture de vos résultats en cours…"},
          "Lecture de vos résultats en cours…"},
-        {KeepState::kept, &empty, "Résultat enregistré.", {"Aucun résultat enregistré pour l'instant."},
+        {KeepState::kept,
+         &empty,
+         "Résultat enregistré.",
+         {"Aucun résultat enregistré pour l'instant."},
          "Lance la plus défavorable : pas encore posée"},
-        {KeepState::notKept, &unreadable, notKept, {"Vos résultats passés ne peuvent pas être lus : illisible."},
+        {KeepState::notKept,
+         &unreadable,
+         notKept,
+         {"Vos résultats passés ne peuvent pas être lus : illisible."},
          "Vos résultats passés ne peuvent pas être lus : illisible."},
-        {KeepState::notKept, &read, notKept,
+        {KeepState::notKept,
+         &read,
+         notKept,
          {"08/12/2026 12:31 — 3 / 5 en 1 min 05 s", "08/12/2026 11:31 — 5 / 5 en 42 s"},
          "Lance la plus défavorable : 4 sur 5 (80 %)"},
     };
@@ -230,10 +268,14 @@ TEST(ExpectedAnswers, AreWhatTheCalculationScreensShow)
         const ExpectedAnswers expected = expectedAnswers(beforeCalculations);
         EXPECT_EQ(expected.worstNozzleLoss, record.worstNozzleLoss);
         const std::string worst = "lance n°" + std::to_string(expected.worstNozzle) + " ";
-        EXPECT_EQ(nozzles == 1 || findText(walk.portionAb, portionAbLabels::worstNozzle)->find(worst) != std::string::npos, true);
-        EXPECT_NE(findText(walk.finalCalculation, finalLabels::jbc)->find(numberText(expected.feedLoss, ",")), std::string::npos);
-        EXPECT_NE(findText(walk.finalCalculation, finalLabels::pumpPressure)->find(numberText(expected.pumpPressure, ",")),
+        EXPECT_EQ(nozzles == 1 ||
+                      findText(walk.portionAb, portionAbLabels::worstNozzle)->find(worst) != std::string::npos,
+                  true);
+        EXPECT_NE(findText(walk.finalCalculation, finalLabels::jbc)->find(numberText(expected.feedLoss, ",")),
                   std::string::npos);
+        EXPECT_NE(
+            findText(walk.finalCalculation, finalLabels::pumpPressure)->find(numberText(expected.pumpPressure, ",")),
+            std::string::npos);
         EXPECT_EQ(findText(walk.finalCalculation, finalLabels::pumpVerdict)->find("ne sera pas") == std::string::npos,
                   expected.pumpSufficient);
     }
@@ -303,14 +345,22 @@ TEST(PracticeSession, TheFirstCompleteMarkingIsKeptAndNothingIsShownBefore)
         std::vector<Step> steps;
         std::vector<bool> right;  // what is kept
     } const cases[] = {
-        {"a list left empty", ScreenId::QuestionAB, {{{"", "5"}, CheckOutcome::incomplete}, {{worst, "5"}, CheckOutcome::marked}},
+        {"a list left empty",
+         ScreenId::QuestionAB,
+         {{{"", "5"}, CheckOutcome::incomplete}, {{worst, "5"}, CheckOutcome::marked}},
          {true, false}},
-        {"an unreadable pressure", ScreenId::QuestionAB,
-         {{{"Lance 1", "beaucoup"}, CheckOutcome::incomplete}, {{worst, loss}, CheckOutcome::marked}}, {true, true}},
-        {"a marked answer corrected", ScreenId::QuestionAB,
-         {{{worst, "5"}, CheckOutcome::marked}, {{worst, loss}, CheckOutcome::alreadyMarked}}, {true, false}},
-        {"the last window", ScreenId::QuestionBC,
-         {{{feed, "", verdict}, CheckOutcome::incomplete}, {{feed, pump, verdict}, CheckOutcome::finished},
+        {"an unreadable pressure",
+         ScreenId::QuestionAB,
+         {{{"Lance 1", "beaucoup"}, CheckOutcome::incomplete}, {{worst, loss}, CheckOutcome::marked}},
+         {true, true}},
+        {"a marked answer corrected",
+         ScreenId::QuestionAB,
+         {{{worst, "5"}, CheckOutcome::marked}, {{worst, loss}, CheckOutcome::alreadyMarked}},
+         {true, false}},
+        {"the last window",
+         ScreenId::QuestionBC,
+         {{{feed, "", verdict}, CheckOutcome::incomplete},
+          {{feed, pump, verdict}, CheckOutcome::finished},
           {{"0", "0", verdict}, CheckOutcome::alreadyMarked}},
          {true, true, true}},
     };
@@ -346,8 +396,11 @@ TEST(PracticeSession, TheFirstCompleteMarkingIsKeptAndNothingIsShownBefore)
         // Back and forth: the marked window opens again as it was.
         EXPECT_EQ(session.navigate(c.window, practiceControls::back, record)->target,
                   c.window == ScreenId::QuestionAB ? ScreenId::Dessin : ScreenId::Calculs);
-        EXPECT_EQ(session.navigate(c.window == ScreenId::QuestionAB ? ScreenId::Dessin : ScreenId::Calculs, "Command1",
-                                   record)->target, c.window);
+        EXPECT_EQ(
+            session
+                .navigate(c.window == ScreenId::QuestionAB ? ScreenId::Dessin : ScreenId::Calculs, "Command1", record)
+                ->target,
+            c.window);
         EXPECT_EQ(session.questionWindow(c.window, 3).rows.size(), marked->rows.size());
     }
 }

@@ -33,8 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
         AnswerCase{"MissingDestinationOfTheEnvironment",
                    "lpstat: error - LPDEST environment variable names non-existent destination \"Atelier\".\n", ""},
         AnswerCase{"Translated", "destination par défaut du système : Bureau\n", ""},
-        AnswerCase{"NoName", "system default destination: \n", ""},
-        AnswerCase{"Nothing", "", ""}),
+        AnswerCase{"NoName", "system default destination: \n", ""}, AnswerCase{"Nothing", "", ""}),
     [](const ::testing::TestParamInfo<AnswerCase>& row) { return std::string(row.param.name); });
 
 }  // namespace

@@ -1,6 +1,6 @@
+#include "core/practice/trainee.h"
 #include "core/progress/attempt_id.h"
 #include "core/progress/class_database_texts.h"
-#include "core/practice/trainee.h"
 
 #include <gtest/gtest.h>
 
@@ -42,8 +42,8 @@ TEST(Trainee, NameAndFirstNameFromOneText)
         {"DE LA FONTAINE Jean Marie", "", "DE LA FONTAINE", "Jean Marie", ""},
         {"Jean DE LA FONTAINE", "", "DE LA FONTAINE", "Jean", ""},
         {"Anne LE GOFF Marie", "", "LE GOFF", "Anne Marie", ""},
-        {"ÉLODIE ŒRTEL", "", "ÉLODIE", "ŒRTEL", ""},        // all in capitals: the first word
-        {"Le Goff Anne", "", "Le", "Goff Anne", ""},          // none in capitals: the first word
+        {"ÉLODIE ŒRTEL", "", "ÉLODIE", "ŒRTEL", ""},  // all in capitals: the first word
+        {"Le Goff Anne", "", "Le", "Goff Anne", ""},  // none in capitals: the first word
         {"D'ALEMBERT\tJean", "", "D'ALEMBERT", "Jean", ""},
         {"  Müller   Jürgen  ", "", "Müller", "Jürgen", ""},
         {"N'DIAYE œdipe", "", "N'DIAYE", "œdipe", ""},
@@ -52,7 +52,12 @@ TEST(Trainee, NameAndFirstNameFromOneText)
         {"KOWALSKI Łukasz", "", "KOWALSKI", "Łukasz", ""},  // a letter beyond Latin-1 is no capital
         {"DURAND ÷ Élise", "", "DURAND", "÷ Élise", ""},
         // Broken UTF-8 is kept as typed, and its bytes are no letters.
-        {"DURAND \xc3" "A Élise", "", "DURAND", "\xc3" "A Élise", ""},
+        {"DURAND \xc3"
+         "A Élise",
+         "", "DURAND",
+         "\xc3"
+         "A Élise",
+         ""},
         {"DURAND \xc3\xc0x", "", "DURAND", "\xc3\xc0x", ""},
     };
     for (const Case& c : cases) {
@@ -170,7 +175,8 @@ TEST(ClassDatabaseTexts, OneFrenchSentenceForEachFault)
     };
     for (const Case& c : cases) EXPECT_EQ(serverFaultText(c.fault, server, "permission denied"), c.text);
 
-    EXPECT_EQ(attemptsKeptHereText(), "Les résultats restent gardés sur ce poste et partiront quand le serveur répondra.");
+    EXPECT_EQ(attemptsKeptHereText(),
+              "Les résultats restent gardés sur ce poste et partiront quand le serveur répondra.");
     EXPECT_EQ(attemptsWaitingText(0), "");
     EXPECT_EQ(attemptsWaitingText(1), "1 résultat attend d'être envoyé au serveur de la classe.");
     EXPECT_EQ(attemptsWaitingText(12), "12 résultats attendent d'être envoyés au serveur de la classe.");

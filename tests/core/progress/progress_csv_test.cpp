@@ -24,7 +24,10 @@ PracticeAttempt namedAttempt()
     return attempt;
 }
 
-std::string validRow() { return progressCsvRow(namedAttempt()); }
+std::string validRow()
+{
+    return progressCsvRow(namedAttempt());
+}
 
 // The row with its field `column` (0-based) replaced by `value`, as written.
 std::string rowWith(std::size_t column, const std::string& value)
@@ -71,7 +74,8 @@ TEST(PracticeAttempt, ExportsOneQuotedCsvRowPerAttempt)
     attempt.source = "classe, groupe \"B\".tavelle";
     attempt.answers[2] = "1";
     EXPECT_EQ(progressCsvHeader(),
-              "attemptId,surname,givenName,group,finishedAt,source,seed,secondsTaken,score,worstNozzleAnswer,worstNozzleRight,worstNozzleLossAnswer,"
+              "attemptId,surname,givenName,group,finishedAt,source,seed,secondsTaken,score,worstNozzleAnswer,"
+              "worstNozzleRight,worstNozzleLossAnswer,"
               "worstNozzleLossRight,feedLossAnswer,feedLossRight,pumpPressureAnswer,pumpPressureRight,"
               "pumpVerdictAnswer,pumpVerdictRight,exercise\n");
     EXPECT_EQ(progressCsvRow(attempt),
@@ -145,8 +149,7 @@ TEST(ProgressCsvReader, RefusesWhatNoExportWritesInOneLineNamingTheFileAndTheLin
          "classe.csv, ligne 2 : la colonne attemptId ne peut valoir « 0f8fad5b-d9cb-469f-a165+70867728950e »"},
         {header.substr(0, 7) + "ID" + header.substr(9) + good,
          "classe.csv, ligne 1 : ce n'est pas un export de la progression de Tavelle (tavelle --progression)"},
-        {header + withoutLineEnd(rowWith(19, "\"a\"b")),
-         "classe.csv, ligne 2 : 21 colonnes au lieu de 20"},
+        {header + withoutLineEnd(rowWith(19, "\"a\"b")), "classe.csv, ligne 2 : 21 colonnes au lieu de 20"},
         {header + rowWith(0, "0f8fad5b-d9cb-469f-a165-70867728950."),
          "classe.csv, ligne 2 : la colonne attemptId ne peut valoir « 0f8fad5b-d9cb-469f-a165-70867728950. »"},
         {header + rowWith(19, "\"a\nb\rc\""), "classe.csv, ligne 2 : la colonne exercise ne peut valoir « a b c »"},
@@ -185,7 +188,8 @@ TEST(ProgressCsvReader, RefusesWhatNoExportWritesInOneLineNamingTheFileAndTheLin
     }
     EXPECT_EQ(readAll(header + rowWith(7, "x"), false).fault,
               "classe.csv, line 2: column secondsTaken cannot hold \"x\"");
-    EXPECT_EQ(readAll("", false).fault, "classe.csv, line 1: this is not an export of Tavelle's progress (tavelle --progression)");
+    EXPECT_EQ(readAll("", false).fault,
+              "classe.csv, line 1: this is not an export of Tavelle's progress (tavelle --progression)");
     EXPECT_EQ(readAll(header + rowWith(19, "\"open"), false).fault, "classe.csv, line 2: a quote is never closed");
     EXPECT_EQ(readAll(header + "a\n", false).fault, "classe.csv, line 2: 1 column instead of 20");
 }
@@ -194,13 +198,14 @@ TEST(ProgressCsvReader, ReadsDaysAndTimesOnlyInTheirOneForm)
 {
     EXPECT_EQ(parseIsoDay("2026-12-08"), 20'795);
     EXPECT_EQ(parseIsoDay("1970-01-01"), 0);
-    for (const char* refused : {"2026-12-8", "2026/12/08", "2026-12/08", "08-12-2026", "2026-13-01", "2026-02-29", "x026-12-08",
-                                "2026-1x-08", "2026-12-x8", ""})
+    for (const char* refused : {"2026-12-8", "2026/12/08", "2026-12/08", "08-12-2026", "2026-13-01", "2026-02-29",
+                                "x026-12-08", "2026-1x-08", "2026-12-x8", ""})
         EXPECT_FALSE(parseIsoDay(refused)) << refused;
     EXPECT_EQ(parseUtcTimestamp("2026-12-08T10:31:02Z"), 1'796'725'862);
-    for (const char* refused : {"2026-12-08T10:31:02", "2026-12-08T10:31:02z", "2026-12-08T10:60:00Z", "2026-12-08T10:31:60Z", "2026-12-08T1x:31:02Z",
-                                "2026-12-08T10:3x:02Z", "2026-12-08T10:31:0xZ", "2026-12-08X10:31:02Z",
-                                "2026-12-08T10-31:02Z", "2026-12-08T10:31-02Z", "2026-12-32T10:31:02Z"})
+    for (const char* refused :
+         {"2026-12-08T10:31:02", "2026-12-08T10:31:02z", "2026-12-08T10:60:00Z", "2026-12-08T10:31:60Z",
+          "2026-12-08T1x:31:02Z", "2026-12-08T10:3x:02Z", "2026-12-08T10:31:0xZ", "2026-12-08X10:31:02Z",
+          "2026-12-08T10-31:02Z", "2026-12-08T10:31-02Z", "2026-12-32T10:31:02Z"})
         EXPECT_FALSE(parseUtcTimestamp(refused)) << refused;
 }
 

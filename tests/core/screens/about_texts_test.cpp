@@ -26,8 +26,7 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, AboutText,
     ::testing::Values(
         AboutCase{"Caption", aboutCaption, "À propos de Tavelle"},
-        AboutCase{"Version", aboutVersionText, "Version 1.0.0"},
-        AboutCase{"Title", aboutTitleText, "Tavelle"},
+        AboutCase{"Version", aboutVersionText, "Version 1.0.0"}, AboutCase{"Title", aboutTitleText, "Tavelle"},
         AboutCase{"Description", aboutDescription,
                   "Descriptif de l'application :" + std::string(68, ' ') +
                       "Logiciel permettant de calculer les pertes de charge d'un établissement suivant un énoncé "

@@ -35,7 +35,8 @@ INSTANTIATE_TEST_SUITE_P(Windows, GuideSectionTest, ::testing::ValuesIn(guideSec
 TEST(GuideSections, NoTwoWindowsShareOne)
 {
     std::set<std::string_view> anchors;
-    for (const GuideSection& section : guideSections) EXPECT_TRUE(anchors.insert(section.anchor).second) << section.anchor;
+    for (const GuideSection& section : guideSections)
+        EXPECT_TRUE(anchors.insert(section.anchor).second) << section.anchor;
 }
 
 }  // namespace

@@ -17,16 +17,16 @@ using Names = std::vector<std::pair<std::string_view, std::string_view>>;  // me
 Names schematicDesign()
 {
     namespace s = schematicLabels;
-    Names names{{s::pumpRating, "Label1"}, {s::feedLength, "Label2"},         {s::feedDiameter, "Label3"},
-                {s::totalFlow, "Label4"},  {s::feedSlope, "Label15"},         {s::divisionElevation, "Label20"}};
+    Names names{{s::pumpRating, "Label1"}, {s::feedLength, "Label2"}, {s::feedDiameter, "Label3"},
+                {s::totalFlow, "Label4"},  {s::feedSlope, "Label15"}, {s::divisionElevation, "Label20"}};
     const char* const nozzles[3][9] = {
         {"Label21", "Label8", "Label10", "Label9", "Label28", "Label11", "Label7", "Line2", "Line9"},
         {"Label22", "Label19", "Label17", "Label16", "Label30", "Label18", "Label12", "Line4", "Line8"},
         {"Label23", "Label24", "Label26", "Label25", "Label29", "Label27", "Label13", "Line3", "Line5"}};
     for (std::size_t k = 0; k < 3; ++k) {
         const s::Nozzle& n = s::nozzles[k];
-        const char* const meanings[9] = {n.type,         n.pressure, n.flow,    n.hoseLength, n.hoseDiameter,
-                                         n.height,       n.caption,  n.hoseLine, n.nozzleLine};
+        const char* const meanings[9] = {n.type,   n.pressure, n.flow,     n.hoseLength, n.hoseDiameter,
+                                         n.height, n.caption,  n.hoseLine, n.nozzleLine};
         for (std::size_t i = 0; i < 9; ++i) names.emplace_back(meanings[i], nozzles[k][i]);
     }
     return names;
@@ -50,9 +50,15 @@ Names portionAbDesign()
 Names finalDesign()
 {
     namespace f = finalLabels;
-    return {{f::j2Line, "Label2"},          {f::lengthLossLine, "Label3"}, {f::slopeLossLine, "Label4"},
-            {f::bcTotal, "Label5"},         {f::orificePressure, "Label10"}, {f::jab, "Label1"},
-            {f::js, "Label6"},              {f::jbc, "Label7"},            {f::pumpPressure, "Label8"},
+    return {{f::j2Line, "Label2"},
+            {f::lengthLossLine, "Label3"},
+            {f::slopeLossLine, "Label4"},
+            {f::bcTotal, "Label5"},
+            {f::orificePressure, "Label10"},
+            {f::jab, "Label1"},
+            {f::js, "Label6"},
+            {f::jbc, "Label7"},
+            {f::pumpPressure, "Label8"},
             {f::pumpVerdict, "Label9"}};
 }
 
@@ -61,9 +67,8 @@ struct ScreenNames {
     Names (*design)();
 };
 
-const ScreenNames screens[] = {{ScreenId::Dessin, schematicDesign},
-                               {ScreenId::Calculs, portionAbDesign},
-                               {ScreenId::Calculs2, finalDesign}};
+const ScreenNames screens[] = {
+    {ScreenId::Dessin, schematicDesign}, {ScreenId::Calculs, portionAbDesign}, {ScreenId::Calculs2, finalDesign}};
 
 TEST(ResultLabels, NameTheDesignsControlsEachOnce)
 {

@@ -1,5 +1,5 @@
-#include "core/screens/about_texts.h"
 #include "core/application_identity.h"
+#include "core/screens/about_texts.h"
 #include "core/screens/screen_flow.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "core/text/number_text.h"
 #include "core/text/joined_text.h"
+#include "core/text/number_text.h"
 #include "tests/support/number_text_reference.h"
 
 #include <gtest/gtest.h>
@@ -27,34 +27,29 @@ TEST_P(SinglePrecisionText, ShowsAtMostSevenSignificantDigits)
     EXPECT_EQ(numberText(c.value, c.separator), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, SinglePrecisionText,
-                         ::testing::Values(FloatCase{0.792f, ",", "0,792"}, FloatCase{0.792f, ".", "0.792"},
-                                           FloatCase{6.5168f, ",", "6,5168"}, FloatCase{2.2f, ",", "2,2"},
-                                           FloatCase{250.0f, ",", "250"}, FloatCase{5.7f, ",", "5,7"},
-                                           FloatCase{6.1f, ",", "6,1"}, FloatCase{0.1375f, ",", "0,1375"},
-                                           FloatCase{-1.6f, ",", "-1,6"}, FloatCase{0.001f, ",", "0,001"},
-                                           FloatCase{100000.0f, ",", "100000"}, FloatCase{13.9f, ",", "13,9"},
-                                           FloatCase{-0.0f, ",", "0"}, FloatCase{0.0f, ",", "0"},
-                                           FloatCase{1234567.0f, ",", "1234567"},
-                                           FloatCase{12345678.0f, ",", "12345680"},
-                                           FloatCase{123456789.0f, ",", "123456800"},
-                                           FloatCase{1.0f / 3.0f, ",", "0,3333333"},
-                                           FloatCase{0.0945f, "٫", "0٫0945"},
-                                           // Halfway between two seven-digit texts: the even one wins.
-                                           FloatCase{1234567.5f, ",", "1234568"},
-                                           FloatCase{1234568.5f, ",", "1234568"},
-                                           FloatCase{12345675.0f, ",", "12345680"},
-                                           FloatCase{12345685.0f, ",", "12345680"},
-                                           // Just below 0.01: the rounding carries into a new leading digit.
-                                           FloatCase{0.01f, ",", "0,01"},
-                                           // Beyond the exact arithmetic's reach: the rounding of to_chars.
-                                           FloatCase{1e-10f, ",", "0,0000000001"},
-                                           FloatCase{3e38f, ",", "300000000000000000000000000000000000000"},
-                                           FloatCase{1e-40f, ",", "0,00000000000000000000000000000000000000009999946"},
-                                           // What a reference flow of 0 would make of a loss.
-                                           FloatCase{std::numeric_limits<float>::quiet_NaN(), ",", "NaN"},
-                                           FloatCase{std::numeric_limits<float>::infinity(), ",", "Infinity"},
-                                           FloatCase{-std::numeric_limits<float>::infinity(), ",", "-Infinity"}));
+INSTANTIATE_TEST_SUITE_P(
+    Values, SinglePrecisionText,
+    ::testing::Values(FloatCase{0.792f, ",", "0,792"}, FloatCase{0.792f, ".", "0.792"},
+                      FloatCase{6.5168f, ",", "6,5168"}, FloatCase{2.2f, ",", "2,2"}, FloatCase{250.0f, ",", "250"},
+                      FloatCase{5.7f, ",", "5,7"}, FloatCase{6.1f, ",", "6,1"}, FloatCase{0.1375f, ",", "0,1375"},
+                      FloatCase{-1.6f, ",", "-1,6"}, FloatCase{0.001f, ",", "0,001"},
+                      FloatCase{100000.0f, ",", "100000"}, FloatCase{13.9f, ",", "13,9"}, FloatCase{-0.0f, ",", "0"},
+                      FloatCase{0.0f, ",", "0"}, FloatCase{1234567.0f, ",", "1234567"},
+                      FloatCase{12345678.0f, ",", "12345680"}, FloatCase{123456789.0f, ",", "123456800"},
+                      FloatCase{1.0f / 3.0f, ",", "0,3333333"}, FloatCase{0.0945f, "٫", "0٫0945"},
+                      // Halfway between two seven-digit texts: the even one wins.
+                      FloatCase{1234567.5f, ",", "1234568"}, FloatCase{1234568.5f, ",", "1234568"},
+                      FloatCase{12345675.0f, ",", "12345680"}, FloatCase{12345685.0f, ",", "12345680"},
+                      // Just below 0.01: the rounding carries into a new leading digit.
+                      FloatCase{0.01f, ",", "0,01"},
+                      // Beyond the exact arithmetic's reach: the rounding of to_chars.
+                      FloatCase{1e-10f, ",", "0,0000000001"},
+                      FloatCase{3e38f, ",", "300000000000000000000000000000000000000"},
+                      FloatCase{1e-40f, ",", "0,00000000000000000000000000000000000000009999946"},
+                      // What a reference flow of 0 would make of a loss.
+                      FloatCase{std::numeric_limits<float>::quiet_NaN(), ",", "NaN"},
+                      FloatCase{std::numeric_limits<float>::infinity(), ",", "Infinity"},
+                      FloatCase{-std::numeric_limits<float>::infinity(), ",", "-Infinity"}));
 
 struct DoubleCase {
     double value;
@@ -74,8 +69,7 @@ INSTANTIATE_TEST_SUITE_P(Values, DoublePrecisionText,
                                            DoubleCase{0.55, "0,55"}, DoubleCase{1.0 / 3.0, "0,333333333333333"},
                                            DoubleCase{-326 / 10.0, "-32,6"}, DoubleCase{1.0, "1"},
                                            DoubleCase{0.1 + 0.2, "0,3"}, DoubleCase{2.0 / 3.0, "0,666666666666667"},
-                                           DoubleCase{1e20, "100000000000000000000"},
-                                           DoubleCase{-0.0, "0"},
+                                           DoubleCase{1e20, "100000000000000000000"}, DoubleCase{-0.0, "0"},
                                            DoubleCase{5e-324, "0," + std::string(323, '0') + "494065645841247"},
                                            DoubleCase{std::numeric_limits<double>::quiet_NaN(), "NaN"},
                                            DoubleCase{-std::numeric_limits<double>::infinity(), "-Infinity"}));

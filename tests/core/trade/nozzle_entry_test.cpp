@@ -65,7 +65,12 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, Nozzle1Press,
     ::testing::Values(
         Nozzle1Case{"AllEmpty", {}, 70, 1, {kTypeMissing, kFlowMissing, kHoseMissing}, ScreenId::Lance1},
-        Nozzle1Case{"FortyFourteenFlowEmpty", {"40/14", "", "", "1"}, 70, 1, {kFortyFourteenFlow, kFlowMissing}, ScreenId::Lance1},
+        Nozzle1Case{"FortyFourteenFlowEmpty",
+                    {"40/14", "", "", "1"},
+                    70,
+                    1,
+                    {kFortyFourteenFlow, kFlowMissing},
+                    ScreenId::Lance1},
         Nozzle1Case{"FortyFourteenAt250", {"40/14", "250", "", "1"}, 45, 1, {}, ScreenId::Don},
         Nozzle1Case{"FortyFourteenAt200", {"40/14", "200", "", "1"}, 45, 1, {kFortyFourteenFlow}, ScreenId::Lance1},
         Nozzle1Case{"SixtyFiveAt500", {"65/18", "500", "0", "2"}, 70, 2, {}, ScreenId::Lance2},
@@ -77,11 +82,20 @@ INSTANTIATE_TEST_SUITE_P(
         // No flow item exceeds 1000: the rule guards flows from anywhere else than the list.
         Nozzle1Case{"Ldv1000Above1000", {"LDV 1000", "1250", "", "1"}, 70, 1, {kLdv1000Flow}, ScreenId::Lance1},
         Nozzle1Case{"Ldv1000OnFortyFive", {"LDV 1000", "750", "", "1"}, 45, 1, {kDiameterNozzle1}, ScreenId::Lance1},
-        Nozzle1Case{"HeightTwentyTwoOneHose", {"40/14", "200", "22", "1"}, 45, 1, {kHeight22, kFortyFourteenFlow}, ScreenId::Lance1},
+        Nozzle1Case{"HeightTwentyTwoOneHose",
+                    {"40/14", "200", "22", "1"},
+                    45,
+                    1,
+                    {kHeight22, kFortyFourteenFlow},
+                    ScreenId::Lance1},
         Nozzle1Case{"HeightTwentyOneHose", {"40/14", "250", "20", "1"}, 45, 1, {}, ScreenId::Don},
         Nozzle1Case{"HeightThirtyTwoTwoHoses", {"40/14", "250", "32", "2"}, 45, 1, {}, ScreenId::Don},
-        Nozzle1Case{"SixtyFiveOnFortyFiveFlowWrong", {"65/18", "250", "", ""}, 45, 1,
-                    {"une 65/18 à un débit de 500 L/min !!!", kDiameter, kHoseMissing}, ScreenId::Lance1}),
+        Nozzle1Case{"SixtyFiveOnFortyFiveFlowWrong",
+                    {"65/18", "250", "", ""},
+                    45,
+                    1,
+                    {"une 65/18 à un débit de 500 L/min !!!", kDiameter, kHoseMissing},
+                    ScreenId::Lance1}),
     [](const auto& row) { return std::string(row.param.name); });
 
 struct Nozzle2Case {
@@ -112,10 +126,27 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Nozzle2Case{"BothElevationsEmpty", {"40/14", "250", "", "", "1"}, 2, {}, ScreenId::Don, 0, 0},
         Nozzle2Case{"BothElevationsChosen", {"40/14", "250", "326", "310", "1"}, 3, {}, ScreenId::Lance3, 326, 310},
-        Nozzle2Case{"OnlyDivisionChosen", {"40/14", "250", "", "326", "1"}, 2, {kNozzleElevationMissing}, ScreenId::Lance2, 0, 326},
-        Nozzle2Case{"OnlyNozzleChosen", {"40/14", "250", "326", "", "1"}, 2, {kDivisionElevationMissing}, ScreenId::Lance2, 326, 0},
-        Nozzle2Case{"ElevationAfterMissingLists", {"", "", "", "310", ""}, 2,
-                    {kTypeMissing, kFlowMissing, kHoseMissing, kNozzleElevationMissing}, ScreenId::Lance2, 0, 310},
+        Nozzle2Case{"OnlyDivisionChosen",
+                    {"40/14", "250", "", "326", "1"},
+                    2,
+                    {kNozzleElevationMissing},
+                    ScreenId::Lance2,
+                    0,
+                    326},
+        Nozzle2Case{"OnlyNozzleChosen",
+                    {"40/14", "250", "326", "", "1"},
+                    2,
+                    {kDivisionElevationMissing},
+                    ScreenId::Lance2,
+                    326,
+                    0},
+        Nozzle2Case{"ElevationAfterMissingLists",
+                    {"", "", "", "310", ""},
+                    2,
+                    {kTypeMissing, kFlowMissing, kHoseMissing, kNozzleElevationMissing},
+                    ScreenId::Lance2,
+                    0,
+                    310},
         Nozzle2Case{"HundredOnSeventy", {"100/25", "1000", "", "", "2"}, 2, {kDiameter}, ScreenId::Lance2, 0, 0}),
     [](const auto& row) { return std::string(row.param.name); });
 
@@ -172,7 +203,8 @@ int expectedRefusals(const std::string& type, const std::string& flow, const std
     int refusals = type.empty() + flow.empty() + hoses.empty();
     refusals += (type == "40/14" && q != 250) + (type == "65/18" && q != 500) + (type == "100/25" && q != 1000);
     refusals += (type == "LDV 500" && q > 500) + (type == "LDV 1000" && q > 1000);
-    refusals += ((type == "65/18" || type == "LDV 1000") && feedDiameter < 70) + (type == "100/25" && feedDiameter < 110);
+    refusals +=
+        ((type == "65/18" || type == "LDV 1000") && feedDiameter < 70) + (type == "100/25" && feedDiameter < 110);
     return refusals;
 }
 

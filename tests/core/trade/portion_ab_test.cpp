@@ -1,6 +1,6 @@
-#include "core/trade/portion_ab.h"
 #include "core/screens/result_labels.h"
 #include "core/screens/screen_load.h"
+#include "core/trade/portion_ab.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,10 @@ constexpr const portionAbLabels::Branch& nozzle1 = portionAbLabels::branches[0];
 constexpr const portionAbLabels::Branch& nozzle2 = portionAbLabels::branches[1];
 constexpr const portionAbLabels::Branch& nozzle3 = portionAbLabels::branches[2];
 
-ScreenLoad loadOf(ExerciseRecord& r) { return loadScreen(ScreenId::Calculs, r, ","); }
+ScreenLoad loadOf(ExerciseRecord& r)
+{
+    return loadScreen(ScreenId::Calculs, r, ",");
+}
 
 std::map<std::string, std::string> byName(const ScreenLoad& labels)
 {
@@ -135,12 +138,11 @@ TEST_P(Nozzle2Height, ChoosesTheTotalForm)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Nozzle2Height,
-    ::testing::Values(
-        HeightCase{"Above", 326, 310, "J hauteur = (326 - 310) x 1 bar / 10 m  = 1,6b",
-                   "Perte de charge totale de la lance 2 = 0,22 + 1,6 + 5,7 = 7,52Bar"},
-        HeightCase{"Level", 310, 310, "", "Perte de charge totale de la lance 2 = 0,22 + 5,7 =5,92Bar"},
-        HeightCase{"ElevationLeftEmpty", 0, 326, "J hauteur = (0 - 326) x 1 bar / 10 m  = -32,6b",
-                   "Perte de charge totale de la lance 2 = 0,22-32,6 + 5,7 = -26,68Bar"}),
+    ::testing::Values(HeightCase{"Above", 326, 310, "J hauteur = (326 - 310) x 1 bar / 10 m  = 1,6b",
+                                 "Perte de charge totale de la lance 2 = 0,22 + 1,6 + 5,7 = 7,52Bar"},
+                      HeightCase{"Level", 310, 310, "", "Perte de charge totale de la lance 2 = 0,22 + 5,7 =5,92Bar"},
+                      HeightCase{"ElevationLeftEmpty", 0, 326, "J hauteur = (0 - 326) x 1 bar / 10 m  = -32,6b",
+                                 "Perte de charge totale de la lance 2 = 0,22-32,6 + 5,7 = -26,68Bar"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // The nozzle 1 screen offers no negative height; a record that holds one still gets the trade's
@@ -202,7 +204,8 @@ TEST_P(WorstNozzleChoice, SettlesTiesInTheTradeOrder)
     EXPECT_EQ(worst.worstNozzleLoss, r.worstNozzleLoss);
     EXPECT_EQ(worst.worstNozzlePressure, r.worstNozzlePressure);
     if (c.nozzleCount > 1) {
-        EXPECT_NE(texts[portionAbLabels::worstNozzle].find("lance n°" + std::to_string(c.chosen) + " "), std::string::npos)
+        EXPECT_NE(texts[portionAbLabels::worstNozzle].find("lance n°" + std::to_string(c.chosen) + " "),
+                  std::string::npos)
             << texts[portionAbLabels::worstNozzle];
     }
 }

@@ -1,6 +1,6 @@
-#include "core/trade/portion_bc.h"
 #include "core/screens/result_labels.h"
 #include "core/screens/screen_load.h"
+#include "core/trade/portion_bc.h"
 
 #include <gtest/gtest.h>
 

@@ -15,7 +15,10 @@ constexpr const schematicLabels::Nozzle& nozzle1 = schematicLabels::nozzles[0];
 constexpr const schematicLabels::Nozzle& nozzle2 = schematicLabels::nozzles[1];
 constexpr const schematicLabels::Nozzle& nozzle3 = schematicLabels::nozzles[2];
 
-ScreenLoad loadOf(ExerciseRecord& r) { return loadScreen(ScreenId::Dessin, r, ","); }
+ScreenLoad loadOf(ExerciseRecord& r)
+{
+    return loadScreen(ScreenId::Dessin, r, ",");
+}
 
 std::map<std::string, ControlState> schematicOf(ExerciseRecord& r)
 {

@@ -82,11 +82,10 @@ TEST_P(StatementPhrase, Contains)
 INSTANTIATE_TEST_SUITE_P(
     Cases, StatementPhrase,
     ::testing::Values(
-        PhraseCase{"LevelSecondNozzle",
-                   [](ExerciseRecord& r) { r.nozzle2Elevation = r.divisionElevation = 310; },
-                   "200m. Sur cette portion, l'établissement présente une pente de 5%. Cette division alimente 2 lances."},
-        PhraseCase{"LevelSecondNozzlePhrase",
-                   [](ExerciseRecord& r) { r.nozzle2Elevation = r.divisionElevation = 310; },
+        PhraseCase{
+            "LevelSecondNozzle", [](ExerciseRecord& r) { r.nozzle2Elevation = r.divisionElevation = 310; },
+            "200m. Sur cette portion, l'établissement présente une pente de 5%. Cette division alimente 2 lances."},
+        PhraseCase{"LevelSecondNozzlePhrase", [](ExerciseRecord& r) { r.nozzle2Elevation = r.divisionElevation = 310; },
                    " La deuxième lance est une 40/14, cette lance est de plein-pied. On utilise 1 tuyau"},
         PhraseCase{"ThirdFixedTypeOnASlope",
                    [](ExerciseRecord& r) {
@@ -108,11 +107,16 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    " La troisième lance est une LDV 1000 réglée à un débit de 750 L/min. Cette lance est de "
                    "plein-pied. On utilise 1 tuyau entre la troisième lance et la division."},
-        PhraseCase{"NegativeFeedSlope", [](ExerciseRecord& r) { r.slopeKind = "négative"; r.slopePercent = -6; },
+        PhraseCase{"NegativeFeedSlope",
+                   [](ExerciseRecord& r) {
+                       r.slopeKind = "négative";
+                       r.slopePercent = -6;
+                   },
                    ". Sur cette portion, l'établissement présente une pente de -6%"},
-        PhraseCase{"OneNozzleIgnoresStaleElevations", [](ExerciseRecord& r) { r.nozzleCount = 1; },
-                   "200m. Sur cette portion, l'établissement présente une pente de 5%. Cette division alimente 1 lance. "
-                   "La première lance"},
+        PhraseCase{
+            "OneNozzleIgnoresStaleElevations", [](ExerciseRecord& r) { r.nozzleCount = 1; },
+            "200m. Sur cette portion, l'établissement présente une pente de 5%. Cette division alimente 1 lance. "
+            "La première lance"},
         PhraseCase{"VariableFlowUsesTheSeparator", [](ExerciseRecord& r) { r.nozzle1Flow = 437.5f; },
                    "réglée à un débit de 437,5 L/min On utilise"},
         // The entry screens refuse both; the statement still reads without a nozzle sentence or hose phrase.

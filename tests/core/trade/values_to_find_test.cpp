@@ -36,15 +36,21 @@ TEST_P(SchematicValuesToFind, AreWhatTheStatementDoesNotGive)
 INSTANTIATE_TEST_SUITE_P(
     Cases, SchematicValuesToFind,
     ::testing::Values(
-        FindCase{"OneFixedFlow", 1, {"40/14", "65/18", "65/18"},
+        FindCase{"OneFixedFlow",
+                 1,
+                 {"40/14", "65/18", "65/18"},
                  {totalFlow, nozzles[0].hoseDiameter, nozzles[0].pressure, nozzles[0].flow}},
         FindCase{"OneAdjustable", 1, {"LDV 500", "", ""}, {totalFlow, nozzles[0].hoseDiameter, nozzles[0].pressure}},
-        FindCase{"ThreeOfEveryKind", 3, {"100/25", "LDV 1000", "65/18"},
+        FindCase{"ThreeOfEveryKind",
+                 3,
+                 {"100/25", "LDV 1000", "65/18"},
                  {totalFlow, nozzles[0].hoseDiameter, nozzles[0].pressure, nozzles[0].flow, nozzles[1].hoseDiameter,
                   nozzles[1].pressure, nozzles[2].hoseDiameter, nozzles[2].pressure, nozzles[2].flow}},
-        FindCase{"UnknownTypeHasNoFixedFlow", 2, {"LDV 1000", "coco", ""},
-                 {totalFlow, nozzles[0].hoseDiameter, nozzles[0].pressure, nozzles[1].hoseDiameter,
-                  nozzles[1].pressure}}),
+        FindCase{
+            "UnknownTypeHasNoFixedFlow",
+            2,
+            {"LDV 1000", "coco", ""},
+            {totalFlow, nozzles[0].hoseDiameter, nozzles[0].pressure, nozzles[1].hoseDiameter, nozzles[1].pressure}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
