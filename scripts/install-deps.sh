@@ -21,7 +21,7 @@ test_packages=(
   gcovr
   desktop-file-utils appstream dpkg-dev lintian shared-mime-info libglib2.0-bin
   at-spi2-core gir1.2-atspi-2.0 python3-gi dbus dbus-x11
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   time valgrind jq
   postgresql libqt6sql6-psql
 )

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test twice, any compiler warning failing the
+# Installs what is missing, checks that every source file keeps the layout .clang-format declares, then
+# builds and runs every test twice, any compiler warning failing the
 # build: in build/ as shipped (Release), and in build-sanitize/ instrumented with AddressSanitizer,
 # LeakSanitizer and UndefinedBehaviorSanitizer, where any finding fails the run. In between,
 # scripts/coverage.sh checks in build-coverage/ that the core and tool tests take every line and branch of
@@ -34,6 +35,9 @@ sanitizer_environment() {
 }
 
 "$root/scripts/install-deps.sh"
+
+# The layout .clang-format declares, before anything is built: a file that strays from it fails at once.
+"$root/scripts/check-format.sh"
 
 build_and_test "$root/build" -DCMAKE_BUILD_TYPE=Release -DTAVELLE_BUILD_TESTS=ON -DTAVELLE_BUILD_BENCH=ON -DTAVELLE_WERROR=ON
 
