@@ -12,14 +12,16 @@
 
 namespace tavelle {
 
-// Why the class database did not do what was asked: the fault, and the server's own words.
+// Why the class database did not do what was asked: the fault, the server's own words, and the server as
+// messages name it (shownServer(), never with a password).
 struct ServerFailure {
     ServerFault fault = ServerFault::other;
     QString detail;
+    QString server;
 
-    QString text(const QString& connection) const
+    QString text() const
     {
-        return QString::fromStdString(serverFaultText(fault, connection.toStdString(), detail.toStdString()));
+        return QString::fromStdString(serverFaultText(fault, server.toStdString(), detail.toStdString()));
     }
 };
 

@@ -1,6 +1,8 @@
 #include "classdb/class_server.h"
 
 #include "class_database_migrations.h"
+#include "classdb/connection_fault.h"
+#include "classdb/connection_string.h"
 #include "core/progress/progress_csv.h"
 #include "platform/sql_connection_name.h"
 
@@ -12,44 +14,21 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <algorithm>
+
 namespace tavelle {
 
 namespace {
 
 const QString driverName = QStringLiteral("QPSQL");
 
-bool mentions(const QString& text, std::initializer_list<const char*> phrases)
-{
-    for (const char* phrase : phrases)
-        if (text.contains(QString::fromUtf8(phrase), Qt::CaseInsensitive)) return true;
-    return false;
-}
-
-// Statements carry the server's error code (SQLSTATE); a failed connection only libpq's message, in
-// English or, from a French server, in French.
-ServerFailure failureOf(const QSqlError& error)
+// A statement's fault is the server's error code (SQLSTATE); a statement that has none never reached the
+// server.
+ServerFailure failureOf(const QSqlError& error, const QString& server)
 {
     const QString code = error.nativeErrorCode();
     const QString detail = (error.databaseText().isEmpty() ? error.text() : error.databaseText()).trimmed();
-    if (code == QStringLiteral("3D000")) return {ServerFault::unknownDatabase, detail};
-    if (code.startsWith(QStringLiteral("28"))) return {ServerFault::authenticationFailed, detail};
-    if (code == QStringLiteral("42501")) return {ServerFault::notAllowed, detail};
-    if (code == QStringLiteral("42P01")) return {ServerFault::notPrepared, detail};
-    if (code.startsWith(QStringLiteral("08")) || code.startsWith(QStringLiteral("57P")))
-        return {ServerFault::unreachable, detail};
-    if (!code.isEmpty()) return {ServerFault::other, detail};
-    if (mentions(detail, {"database \"", "la base de données"}) && mentions(detail, {"does not exist", "n'existe pas"}))
-        return {ServerFault::unknownDatabase, detail};
-    if (mentions(detail, {"authentication failed", "no password supplied", "authentification", "aucun mot de passe",
-                          "role \"", "rôle", "no pg_hba.conf entry", "pas d'entrée dans pg_hba.conf"}))
-        return {ServerFault::authenticationFailed, detail};
-    if (mentions(detail, {"Connection refused", "No such file or directory", "Is the server running",
-                          "could not connect", "timeout expired", "server closed the connection",
-                          "no connection to the server", "could not translate host name", "timed out", "unreachable",
-                          "starting up", "shutting down", "Le serveur est-il actif", "Connexion refusée",
-                          "Aucun fichier ou dossier", "délai", "ne peut pas se connecter"}))
-        return {ServerFault::unreachable, detail};
-    return {ServerFault::other, detail};
+    return {code.isEmpty() ? ServerFault::unreachable : faultOfCode(code), detail, server};
 }
 
 qint64 toSeconds(const QVariant& value)
@@ -82,6 +61,7 @@ void readAnswers(const QString& json, PracticeAttempt& attempt)
 ClassServer::ClassServer(QString connection)
     : m_connection(std::move(connection))
     , m_name(uniqueConnectionName(u"tavelle-class", this))
+    , m_server(QString::fromStdString(shownServer(serverName(m_connection))))
 {
 }
 
@@ -97,15 +77,12 @@ int ClassServer::schemaVersion()
 
 QString ClassServer::connectionOptions(const QString& connection)
 {
-    QString options = connection.trimmed();
-    if (!options.contains(QLatin1Char('='))) options = QStringLiteral("service=") + options;
-    // Earlier keys give way to later ones: what the connection says wins.
-    // A statement waits 20 s at most on the server (a lock), and a TCP peer that stops answering is given
-    // up after 20 s: a worker that must send again later is never held for good.
-    return QStringLiteral("connect_timeout=5 application_name=tavelle tcp_user_timeout=20000 keepalives_idle=10 "
-                          "keepalives_interval=5 keepalives_count=2 "
-                          "options='-c client_min_messages=warning -c statement_timeout=20000' ") +
-           options;
+    return driverOptions(connection);
+}
+
+ServerFailure ClassServer::failure(ServerFault fault, const QString& detail) const
+{
+    return {fault, detail, m_server};
 }
 
 void ClassServer::disconnect()
@@ -118,45 +95,47 @@ void ClassServer::disconnect()
 
 std::optional<ServerFailure> ClassServer::failed(const QSqlError& error, bool inTransaction)
 {
-    ServerFailure failure = failureOf(error);
+    ServerFailure result = failureOf(error, m_server);
     QSqlDatabase database = QSqlDatabase::database(m_name, false);
     // A connection the server dropped is made again at the next call.
-    if (failure.fault == ServerFault::unreachable || !database.isOpen()) {
+    if (result.fault == ServerFault::unreachable || !database.isOpen()) {
         database.close();
         m_schemaChecked = false;
     } else if (inTransaction) {
         database.rollback();
     }
-    return failure;
+    return result;
 }
 
 std::optional<ServerFailure> ClassServer::connect(bool checkSchema)
 {
-    if (!QSqlDatabase::isDriverAvailable(driverName)) return ServerFailure{ServerFault::driverMissing, {}};
+    if (!QSqlDatabase::isDriverAvailable(driverName)) return failure(ServerFault::driverMissing, {});
+    if (const std::optional<QString> unreadable = unreadableConnection(m_connection))
+        return failure(ServerFault::unreadableConnection, *unreadable);
     QSqlDatabase database = QSqlDatabase::database(m_name, false);
     if (!database.isValid()) {
         database = QSqlDatabase::addDatabase(driverName, m_name);
         database.setConnectOptions(connectionOptions(m_connection));
     }
     if (!database.isOpen() && !database.open()) {
-        return failureOf(database.lastError());
+        const QSqlError error = database.lastError();
+        return failure(connectionFault(connectionOptions(m_connection)),
+                       (error.databaseText().isEmpty() ? error.text() : error.databaseText()).trimmed());
     }
     if (!checkSchema || m_schemaChecked) return std::nullopt;
     QSqlQuery query(database);
     if (!query.exec(QStringLiteral("SELECT coalesce(max(version), 0) FROM tavelle_schema")) || !query.next())
         return failed(query.lastError());
     const int version = query.value(0).toInt();
-    if (version > schemaVersion())
-        return ServerFailure{ServerFault::newerSchema, QStringLiteral("version %1").arg(version)};
-    if (version < schemaVersion())
-        return ServerFailure{ServerFault::notPrepared, QStringLiteral("version %1").arg(version)};
+    if (version > schemaVersion()) return failure(ServerFault::newerSchema, QStringLiteral("version %1").arg(version));
+    if (version < schemaVersion()) return failure(ServerFault::notPrepared, QStringLiteral("version %1").arg(version));
     m_schemaChecked = true;
     return std::nullopt;
 }
 
 std::optional<ServerFailure> ClassServer::prepare(int& fromVersion, int& toVersion)
 {
-    if (auto failure = connect(false)) return failure;
+    if (auto refused = connect(false)) return refused;
     QSqlDatabase database = QSqlDatabase::database(m_name, false);
     QSqlQuery query(database);
     if (!query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS tavelle_schema (version integer PRIMARY KEY, "
@@ -172,13 +151,14 @@ std::optional<ServerFailure> ClassServer::prepare(int& fromVersion, int& toVersi
     toVersion = fromVersion;
     if (fromVersion > schemaVersion()) {
         database.rollback();
-        return ServerFailure{ServerFault::newerSchema, QStringLiteral("version %1").arg(fromVersion)};
+        return failure(ServerFault::newerSchema, QStringLiteral("version %1").arg(fromVersion));
     }
     for (int version = fromVersion + 1; version <= schemaVersion(); ++version) {
         const std::string_view migration = classDatabaseMigrations[version - 1];
         if (!query.exec(QString::fromUtf8(migration.data(), static_cast<qsizetype>(migration.size()))))
             return failed(query.lastError(), true);
-        query.prepare(QStringLiteral("INSERT INTO tavelle_schema (version) VALUES (?)"));
+        if (!query.prepare(QStringLiteral("INSERT INTO tavelle_schema (version) VALUES (?)")))
+            return failed(query.lastError(), true);
         query.addBindValue(version);
         if (!query.exec()) return failed(query.lastError(), true);
         toVersion = version;
@@ -201,10 +181,14 @@ SendReport ClassServer::send(const std::vector<PracticeAttempt>& attempts)
         return report;
     }
     QSqlQuery query(database);
-    query.prepare(QStringLiteral(
+    const bool prepared = query.prepare(QStringLiteral(
         "INSERT INTO attempt (id, surname, given_name, trainee_group, finished_at, source, seed, seconds_taken, "
         "score, answers, exercise) VALUES (CAST(? AS uuid), ?, ?, ?, to_timestamp(?), ?, CAST(? AS numeric), ?, "
         "?, CAST(? AS jsonb), ?) ON CONFLICT (id) DO NOTHING RETURNING id"));
+    if (!prepared) {
+        report.failure = failed(query.lastError(), true);
+        return report;
+    }
     for (const PracticeAttempt& attempt : attempts) {
         query.addBindValue(QString::fromStdString(attempt.id));
         query.addBindValue(QString::fromStdString(attempt.surname));
@@ -214,7 +198,9 @@ SendReport ClassServer::send(const std::vector<PracticeAttempt>& attempts)
         query.addBindValue(QString::fromStdString(attempt.source));
         query.addBindValue(attempt.seed ? QVariant(QString::number(*attempt.seed))
                                         : QVariant(QMetaType::fromType<QString>()));
-        query.addBindValue(QVariant::fromValue<qint64>(attempt.secondsTaken));
+        // A clock set back or forward during an exercise must not keep the whole queue off the server.
+        query.addBindValue(
+            QVariant::fromValue<qint64>(std::clamp<qint64>(attempt.secondsTaken, 0, longestAttemptSeconds)));
         query.addBindValue(attempt.score());
         query.addBindValue(answersJson(attempt));
         query.addBindValue(QString::fromStdString(attempt.exercise));
@@ -236,12 +222,13 @@ SendReport ClassServer::send(const std::vector<PracticeAttempt>& attempts)
 
 std::variant<std::vector<PastResult>, ServerFailure> ClassServer::ownRecentResults(int count)
 {
-    if (auto failure = connect(true)) return *failure;
+    if (auto refused = connect(true)) return *refused;
     QSqlQuery query(QSqlDatabase::database(m_name, false));
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT CAST(extract(epoch FROM finished_at) AS bigint), score, seconds_taken "
-                                 "FROM attempt WHERE trainee_login = current_user "
-                                 "ORDER BY finished_at DESC, received_at DESC LIMIT ?"));
+    if (!query.prepare(QStringLiteral("SELECT CAST(extract(epoch FROM finished_at) AS bigint), score, seconds_taken "
+                                      "FROM attempt WHERE trainee_login = session_user "
+                                      "ORDER BY finished_at DESC, received_at DESC LIMIT ?")))
+        return *failed(query.lastError());
     query.addBindValue(count);
     if (!query.exec()) return *failed(query.lastError());
     std::vector<PastResult> results;
@@ -250,11 +237,9 @@ std::variant<std::vector<PastResult>, ServerFailure> ClassServer::ownRecentResul
     return results;
 }
 
-ServerAttempts::ServerAttempts(QSqlQuery query, std::function<ServerFailure(const QSqlError&)> failed,
-                               QString connection)
+ServerAttempts::ServerAttempts(QSqlQuery query, std::function<ServerFailure(const QSqlError&)> failed)
     : m_query(std::move(query))
     , m_failed(std::move(failed))
-    , m_connection(std::move(connection))
 {
 }
 
@@ -276,35 +261,37 @@ bool ServerAttempts::next(PracticeAttempt& attempt)
     attempt.secondsTaken = toSeconds(m_query.value(7));
     readAnswers(m_query.value(8).toString(), attempt);
     attempt.exercise = m_query.value(9).toString().toStdString();
+    attempt.account = m_query.value(10).toString().toStdString();
     return true;
 }
 
 std::optional<std::string> ServerAttempts::fault() const
 {
     if (!m_failure) return std::nullopt;
-    return m_failure->text(m_connection).toStdString();
+    return m_failure->text().toStdString();
 }
 
 std::variant<std::unique_ptr<ServerAttempts>, ServerFailure> ClassServer::attempts(const std::optional<QString>& group)
 {
-    if (auto failure = connect(true)) return *failure;
+    if (auto refused = connect(true)) return *refused;
     QSqlQuery query(QSqlDatabase::database(m_name, false));
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT CAST(id AS text), surname, given_name, trainee_group, "
-                                 "CAST(extract(epoch FROM finished_at) AS bigint), source, CAST(seed AS text), "
-                                 "seconds_taken, CAST(answers AS text), exercise FROM attempt ") +
-                  (group ? QStringLiteral("WHERE trainee_group = ? ") : QString()) +
-                  QStringLiteral("ORDER BY finished_at, id"));
+    const bool prepared = query.prepare(
+        QStringLiteral("SELECT CAST(id AS text), surname, given_name, trainee_group, "
+                       "CAST(extract(epoch FROM finished_at) AS bigint), source, CAST(seed AS text), "
+                       "seconds_taken, CAST(answers AS text), exercise, trainee_login FROM attempt ") +
+        (group ? QStringLiteral("WHERE trainee_group = ? ") : QString()) + QStringLiteral("ORDER BY finished_at, id"));
+    if (!prepared) return *failed(query.lastError());
     if (group) query.addBindValue(*group);
     if (!query.exec()) return *failed(query.lastError());
-    return std::make_unique<ServerAttempts>(
-        std::move(query), [this](const QSqlError& error) { return *failed(error); }, m_connection);
+    return std::make_unique<ServerAttempts>(std::move(query),
+                                            [this](const QSqlError& error) { return *failed(error); });
 }
 
 std::variant<std::string, ServerFailure> ClassServer::progressCsv(const std::optional<QString>& group)
 {
     auto source = attempts(group);
-    if (auto* failure = std::get_if<ServerFailure>(&source)) return *failure;
+    if (auto* refused = std::get_if<ServerFailure>(&source)) return *refused;
     ServerAttempts& rows = *std::get<std::unique_ptr<ServerAttempts>>(source);
     std::string csv = progressCsvHeader();
     for (PracticeAttempt attempt; rows.next(attempt);) csv += progressCsvRow(attempt);

@@ -17,8 +17,8 @@ namespace tavelle {
 // query, which Qt's PostgreSQL driver fetches row by row), so that a report of a whole centre holds one.
 class ServerAttempts final : public AttemptSource {
 public:
-    // `failed` turns the query's error into the fault; `connection` names the server in its text.
-    ServerAttempts(QSqlQuery query, std::function<ServerFailure(const QSqlError&)> failed, QString connection);
+    // `failed` turns the query's error into the fault.
+    ServerAttempts(QSqlQuery query, std::function<ServerFailure(const QSqlError&)> failed);
 
     bool next(PracticeAttempt& attempt) override;
     std::optional<std::string> fault() const override;
@@ -27,13 +27,12 @@ public:
 private:
     QSqlQuery m_query;
     std::function<ServerFailure(const QSqlError&)> m_failed;
-    QString m_connection;
     std::optional<ServerFailure> m_failure;
 };
 
 // The class database on a PostgreSQL server, through Qt SQL's PostgreSQL driver. `connection` is a libpq
-// connection string ("host=salle dbname=tavelle") or a service name of pg_service.conf ("tavelle");
-// passwords come from libpq's own password file, never from here.
+// connection string ("host=salle dbname=tavelle"), a postgresql:// URI or a service name of pg_service.conf
+// ("tavelle"); passwords come from libpq's own password file, never from here.
 class ClassServer final : public ClassDatabase {
 public:
     explicit ClassServer(QString connection);
@@ -44,7 +43,8 @@ public:
     // The schema version this program writes and reads.
     static int schemaVersion();
     // What libpq is given: a bare name is a service; a connection that does not say how long to wait for
-    // the server waits a few seconds, so that a paused server is a fault, not a hang.
+    // the server waits a few seconds, so that a paused server is a fault, not a hang; its own `options`
+    // come after the program's.
     static QString connectionOptions(const QString& connection);
 
     std::optional<ServerFailure> prepare(int& fromVersion, int& toVersion) override;
@@ -59,10 +59,12 @@ private:
     // Connects when not connected, and checks the schema's version unless preparing it.
     std::optional<ServerFailure> connect(bool checkSchema);
     std::optional<ServerFailure> failed(const QSqlError& error, bool inTransaction = false);
+    ServerFailure failure(ServerFault fault, const QString& detail) const;
     void disconnect();
 
     QString m_connection;
     QString m_name;
+    QString m_server;  // as messages show it
     bool m_schemaChecked = false;
 };
 

@@ -8,10 +8,11 @@ set -euo pipefail
 # Configuring the tree (every tool's library is found even when only the application is built),
 # building the application and its print and progress modules, and what it needs at run time: the type
 # faces its windows are designed for, lpstat, which names the default printer, Qt SQL's SQLite driver,
-# which keeps the trainee's progress, and Qt's translations, which put Qt's own texts in French.
+# which keeps the trainee's progress, and Qt's translations, which put Qt's own texts in French. The
+# progress module links libpq, which reads the class database's connection and tells why it failed.
 app_packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev libxcb1-dev libcups2-dev
+  qt6-base-dev qt6-svg-dev libgl-dev libxcb1-dev libcups2-dev libpq-dev
   fonts-liberation2 fonts-dejavu-core cups-client libqt6sql6-sqlite qt6-translations-l10n
 )
 test_packages=(

@@ -39,7 +39,7 @@ int prepareClassDatabase(const QString& connection)
     int from = 0;
     int to = 0;
     if (const std::optional<ServerFailure> failure = database->prepare(from, to)) {
-        say(stderr, failure->text(connection).toStdString());
+        say(stderr, failure->text().toStdString());
         return 1;
     }
     say(stdout, schemaPreparedText(from, to));
@@ -53,7 +53,7 @@ int exportClassProgress(const QString& connection, const std::optional<QString>&
     if (!database) return 1;
     const std::variant<std::string, ServerFailure> csv = database->progressCsv(group);
     if (const auto* failure = std::get_if<ServerFailure>(&csv)) {
-        say(stderr, failure->text(connection).toStdString());
+        say(stderr, failure->text().toStdString());
         return 1;
     }
     const std::string& text = std::get<std::string>(csv);

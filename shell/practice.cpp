@@ -23,12 +23,11 @@ Practice::Practice(PracticeExercises exercises, MessageBoxes& messages, Progress
     , m_messages(messages)
     , m_decimalSeparator(std::move(decimalSeparator))
     , m_trainee(std::move(trainee))
-    , m_classConnection(classDatabase.connection)
     , m_worker(std::move(openStore), std::chrono::seconds(30), std::move(classDatabase.open), classDatabase.retry)
 {
     m_worker.onSent([this](ProgressWorker::SendOutcome outcome) {
         if (outcome.failure && outcome.failure->fault != ServerFault::unreachable)
-            std::fprintf(stderr, "tavelle: %s\n", qPrintable(outcome.failure->text(m_classConnection)));
+            std::fprintf(stderr, "tavelle: %s\n", qPrintable(outcome.failure->text()));
         m_sending = std::move(outcome);
         showSummary();
     });
@@ -133,8 +132,8 @@ void Practice::showSummary()
     const auto offset = static_cast<std::int64_t>(QDateTime::currentDateTime().offsetFromUtc());
     KeepStatus keeping = m_keeping;
     if (m_sending)
-        keeping.sending = classSendingText(
-            m_sending->waiting, m_sending->failure ? m_sending->failure->text(m_classConnection).toStdString() : "");
+        keeping.sending =
+            classSendingText(m_sending->waiting, m_sending->failure ? m_sending->failure->text().toStdString() : "");
     summary->showSummary(summaryTexts(m_session->heading(), m_session->attempt(), keeping, m_reading, offset));
 }
 

@@ -59,7 +59,6 @@ private:
     MessageBoxes& m_messages;
     std::string m_decimalSeparator;
     Trainee m_trainee;
-    QString m_classConnection;
     std::optional<ProgressWorker::SendOutcome> m_sending;
     std::optional<PracticeSession> m_session;
     int m_exerciseNumber = 0;

@@ -52,6 +52,11 @@ std::int64_t mondayOf(std::int64_t day)
     return floorDivide(day + 3, 7) * 7 - 3;
 }
 
+bool typedUnderAnotherName(const PracticeAttempt& attempt, const TraineeReport& trainee)
+{
+    return std::tie(attempt.surname, attempt.givenName) != std::tie(trainee.surname, trainee.givenName);
+}
+
 bool newerAttempt(const PracticeAttempt& a, const PracticeAttempt& b)
 {
     return std::tie(a.finishedAt, a.id) > std::tie(b.finishedAt, b.id);
@@ -82,13 +87,18 @@ void ClassReport::add(const PracticeAttempt& attempt)
     m_firstDay = std::min(m_firstDay.value_or(day), day);
     m_lastDay = std::max(m_lastDay.value_or(day), day);
 
-    TraineeReport& trainee = m_trainees[{attempt.surname, attempt.givenName, attempt.group}];
-    if (trainee.attempts == 0) {
+    TraineeReport& trainee = attempt.account.empty()
+                                 ? m_trainees[{std::string(), attempt.surname, attempt.givenName, attempt.group}]
+                                 : m_trainees[{attempt.account, std::string(), std::string(), std::string()}];
+    trainee.account = attempt.account;
+    const int typed = ++trainee.names[{attempt.surname, attempt.givenName}];
+    if (trainee.attempts == 0 || typed > trainee.names[{trainee.surname, trainee.givenName}]) {
         trainee.surname = attempt.surname;
         trainee.givenName = attempt.givenName;
         trainee.group = attempt.group;
     }
     ++trainee.attempts;
+    trainee.otherNames = trainee.attempts - trainee.names[{trainee.surname, trainee.givenName}];
     trainee.markSum += score;
     tally(trainee.questions, attempt);
     tally(trainee.weeks, monday, score);
@@ -111,6 +121,10 @@ std::vector<const TraineeReport*> ClassReport::trainees() const
 {
     std::vector<const TraineeReport*> list;
     for (const auto& [key, trainee] : m_trainees) list.push_back(&trainee);
+    std::sort(list.begin(), list.end(), [](const TraineeReport* a, const TraineeReport* b) {
+        return std::tie(a->surname, a->givenName, a->group, a->account) <
+               std::tie(b->surname, b->givenName, b->group, b->account);
+    });
     return list;
 }
 

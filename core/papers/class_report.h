@@ -10,6 +10,7 @@
 #include <string>
 #include <tuple>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace tavelle {
@@ -29,16 +30,24 @@ struct WeekTally {
     int markSum = 0;
 };
 
+// One trainee: the class database's account and the name it is usually given, or, for attempts kept on
+// a machine, the name typed.
 struct TraineeReport {
+    std::string account;  // empty for attempts kept on a machine
     std::string surname;
     std::string givenName;
     std::string group;
     int attempts = 0;
+    int otherNames = 0;  // attempts of the account typed under another name than its usual one
     int markSum = 0;
     QuestionRecords questions{};
     std::vector<PracticeAttempt> latest;  // newest first, at most `ClassReport::latestKept`
     std::map<std::int64_t, WeekTally> weeks;
+    std::map<std::pair<std::string, std::string>, int> names;  // how often each name was typed
 };
+
+// True when the attempt's name (surname and first name) is not its trainee's usual one.
+bool typedUnderAnotherName(const PracticeAttempt& attempt, const TraineeReport& trainee);
 
 // A class's figures, gathered an attempt at a time: what it keeps grows with the trainees and the
 // weeks, not with the attempts, but for the attempts' ids that tell an attempt seen twice.
@@ -57,7 +66,7 @@ public:
     int attemptCount() const { return m_attemptCount; }
     const QuestionRecords& questions() const { return m_questions; }
     const std::map<std::int64_t, WeekTally>& weeks() const { return m_weeks; }
-    // By name, then group.
+    // By name, then group, then account.
     std::vector<const TraineeReport*> trainees() const;
     // The first and last days of the report: the choice's, or the attempts' own.
     std::optional<std::int64_t> firstDay() const;
@@ -66,7 +75,8 @@ public:
     std::int64_t dayOf(std::int64_t finishedAt) const;
 
 private:
-    using TraineeKey = std::tuple<std::string, std::string, std::string>;
+    // An account's attempts are one trainee's, whatever name was typed.
+    using TraineeKey = std::tuple<std::string, std::string, std::string, std::string>;
     struct IdHash {
         std::size_t operator()(const std::array<std::uint64_t, 2>& id) const { return id[0] ^ (id[1] * 31); }
     };

@@ -87,12 +87,28 @@ std::string_view questionShortTitle(Question question)
     return {};
 }
 
+namespace {
+
+std::string typedName(const std::string& surname, const std::string& givenName)
+{
+    if (surname.empty() && givenName.empty()) return "Sans nom";
+    if (givenName.empty()) return surname;
+    if (surname.empty()) return givenName;
+    return joinedText(surname, " ", givenName);
+}
+
+}  // namespace
+
 std::string traineeName(const TraineeReport& trainee)
 {
-    if (trainee.surname.empty() && trainee.givenName.empty()) return "Sans nom";
-    if (trainee.givenName.empty()) return trainee.surname;
-    if (trainee.surname.empty()) return trainee.givenName;
-    return joinedText(trainee.surname, " ", trainee.givenName);
+    const std::string name = typedName(trainee.surname, trainee.givenName);
+    return trainee.account.empty() ? name : joinedText(name, " (", trainee.account, ")");
+}
+
+std::string otherNameText(const PracticeAttempt& attempt, const TraineeReport& trainee)
+{
+    if (!typedUnderAnotherName(attempt, trainee)) return {};
+    return joinedText(" — nom saisi : ", typedName(attempt.surname, attempt.givenName));
 }
 
 std::string traineeSummary(const TraineeReport& trainee, std::string_view decimalSeparator)
@@ -101,6 +117,8 @@ std::string traineeSummary(const TraineeReport& trainee, std::string_view decima
     if (!trainee.group.empty()) appendJoined(line, " — ", trainee.group);
     appendJoined(line, " — ", plural(trainee.attempts, "exercice", "exercices"), ", moyenne ",
                  meanMarkText(trainee.markSum, trainee.attempts, decimalSeparator));
+    if (trainee.otherNames > 0)
+        appendJoined(line, " — ", plural(trainee.otherNames, "saisi", "saisis"), " sous un autre nom");
     return line;
 }
 

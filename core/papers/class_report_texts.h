@@ -54,10 +54,14 @@ std::string meanMarkText(int markSum, int count, std::string_view decimalSeparat
 std::string shareText(const QuestionRecord& record);
 // The question's name on a chart's axis.
 std::string_view questionShortTitle(Question question);
-// "Durand Élise", or what stands for an anonymous trainee.
+// "Durand Élise", or what stands for an anonymous trainee; "Durand Élise (durand)" for a class database's
+// account.
 std::string traineeName(const TraineeReport& trainee);
-// "Durand Élise — Groupe B — 12 exercices, moyenne 3,4 / 5".
+// "Durand Élise — Groupe B — 12 exercices, moyenne 3,4 / 5", and how many were typed under another name.
 std::string traineeSummary(const TraineeReport& trainee, std::string_view decimalSeparator);
+// " — nom saisi : Martin Paul" after the heading of an attempt typed under another name than its trainee's
+// usual one; empty otherwise.
+std::string otherNameText(const PracticeAttempt& attempt, const TraineeReport& trainee);
 // "8 décembre 2026 à 10 h 31 — 4 / 5 en 3 min 05 s".
 std::string attemptHeading(const PracticeAttempt& attempt, std::int64_t utcOffsetSeconds);
 // The expected answer as the trainee would have typed or chosen it.

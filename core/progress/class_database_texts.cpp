@@ -4,59 +4,59 @@
 
 namespace tavelle {
 
-namespace {
-
-constexpr std::string_view passwordKey = "password=";
-
-}  // namespace
-
-std::string shownServer(std::string_view connection)
+std::string shownServer(const ServerName& name)
 {
     std::string shown;
-    std::size_t start = 0;
-    while (start <= connection.size()) {
-        std::size_t end = connection.find(' ', start);
-        if (end == std::string_view::npos) end = connection.size();
-        const std::string_view word = connection.substr(start, end - start);
-        if (!word.empty() && word.substr(0, passwordKey.size()) != passwordKey) {
-            if (!shown.empty()) shown += ' ';
-            shown += word;
-        }
-        start = end + 1;
-    }
-    return shown;
+    const std::pair<std::string_view, const std::string*> parts[] = {
+        {"service=", &name.service}, {"host=", &name.host}, {"port=", &name.port},
+        {"dbname=", &name.database}, {"user=", &name.user},
+    };
+    for (const auto& [key, value] : parts)
+        if (!value->empty()) appendJoined(shown, shown.empty() ? "" : " ", key, *value);
+    return shown.empty() ? "réglages par défaut de libpq" : shown;
 }
 
-std::string serverFaultText(ServerFault fault, std::string_view connection, std::string_view detail)
+std::string serverFaultText(ServerFault fault, std::string_view server, std::string_view detail)
 {
-    const std::string server = joinedText("le serveur de la classe (« ", shownServer(connection), " »)");
+    const std::string named = joinedText("le serveur de la classe (« ", server, " »)");
     switch (fault) {
     case ServerFault::driverMissing:
         return "Le pilote PostgreSQL de Qt n'est pas installé sur ce poste (paquet libqt6sql6-psql) : "
                "la base de la classe ne peut pas être jointe.";
     case ServerFault::unreachable:
-        return joinedText("Pas de réponse du serveur de la classe (« ", shownServer(connection),
+        return joinedText("Pas de réponse du serveur de la classe (« ", server,
                           " ») : il est arrêté, injoignable ou trop lent à répondre.");
     case ServerFault::authenticationFailed:
-        return joinedText("Identification refusée par ", server,
+        return joinedText("Identification refusée par ", named,
                           " : le mot de passe est faux ou absent, ou le compte est inconnu. Le mot de passe se "
                           "range dans le fichier de mots de passe de PostgreSQL (~/.pgpass), jamais dans "
                           "les réglages de Tavelle.");
     case ServerFault::unknownDatabase:
-        return joinedText("La base nommée n'existe pas sur ", server,
+        return joinedText("La base nommée n'existe pas sur ", named,
                           " : vérifiez la connexion réglée avec l'administrateur.");
     case ServerFault::notPrepared:
-        return joinedText("La base de la classe n'est pas encore préparée pour Tavelle sur ", server,
+        return joinedText("La base de la classe n'est pas encore préparée pour Tavelle sur ", named,
                           " : l'administrateur la prépare une fois avec « tavelle --base … --preparer-base ».");
     case ServerFault::newerSchema:
-        return joinedText("La base de la classe sur ", server,
+        return joinedText("La base de la classe sur ", named,
                           " a été préparée par une version plus récente de Tavelle : mettez Tavelle à jour "
                           "sur ce poste.");
-    case ServerFault::notAllowed: return joinedText("Opération refusée à ce compte par ", server, " (", detail, ").");
+    case ServerFault::notAllowed: return joinedText("Opération refusée à ce compte par ", named, " (", detail, ").");
+    case ServerFault::accountRefused:
+        return joinedText("Connexion refusée par ", named,
+                          " : ses règles d'accès (pg_hba.conf) n'admettent pas ce compte depuis ce poste, sur cette "
+                          "base ou sans chiffrement (sslmode) ; voyez-le avec l'administrateur.");
+    case ServerFault::statementTimedOut:
+        return joinedText("Le serveur de la classe (« ", server,
+                          " ») a mis trop longtemps à répondre : l'opération a été abandonnée ; elle sera "
+                          "reprise plus tard.");
+    case ServerFault::unreadableConnection:
+        return joinedText("La connexion à la base de la classe est mal écrite (", detail,
+                          ") : réglez-la sous la forme « host=… dbname=… user=… » ou « postgresql://… ».");
     case ServerFault::other:
     default: break;
     }
-    return joinedText("Erreur du serveur de la classe (« ", shownServer(connection), " ») : ", detail);
+    return joinedText("Erreur du serveur de la classe (« ", server, " ») : ", detail);
 }
 
 std::string attemptsKeptHereText()

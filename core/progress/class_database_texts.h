@@ -16,15 +16,27 @@ enum class ServerFault {
     notPrepared,  // the database holds no Tavelle schema yet
     newerSchema,  // prepared by a newer Tavelle
     notAllowed,  // the server refused this account the operation
+    accountRefused,  // the server's rules (pg_hba.conf) refuse this account, machine, database or encryption
+    statementTimedOut,  // a statement waited longer than the program allows (a lock)
+    unreadableConnection,  // libpq cannot read the connection string
     other,
 };
 
-// What a server is called in messages: the connection string without any password in it.
-std::string shownServer(std::string_view connection);
+// The parts of a connection that name the server in messages, as libpq reads them; never its password.
+struct ServerName {
+    std::string service;
+    std::string host;
+    std::string port;
+    std::string database;
+    std::string user;
+};
 
-// One French sentence on what went wrong, naming the server (`connection`, shown without a password);
+// What a server is called in messages: "host=salle12 port=5432 dbname=tavelle user=durand", the parts given.
+std::string shownServer(const ServerName& name);
+
+// One French sentence on what went wrong, naming the server (`server`, as shownServer() shows it);
 // `detail` is the server's own words, told where they help.
-std::string serverFaultText(ServerFault fault, std::string_view connection, std::string_view detail);
+std::string serverFaultText(ServerFault fault, std::string_view server, std::string_view detail);
 
 // What practice adds to a fault: nothing is lost.
 std::string attemptsKeptHereText();

@@ -10,6 +10,9 @@
 
 namespace tavelle {
 
+// The longest time an attempt may say it took, as the class database bounds it: a month.
+inline constexpr std::int64_t longestAttemptSeconds = 30 * 86'400;
+
 // One finished practice exercise, as it is kept: when, what was asked, what was answered.
 struct PracticeAttempt {
     std::string id;  // unique, made on the trainee's machine: a UUID, 36 lowercase characters
@@ -23,6 +26,7 @@ struct PracticeAttempt {
     std::array<std::string, questionCount> answers;
     std::array<bool, questionCount> right{};
     std::int64_t secondsTaken = 0;
+    std::string account;  // the class database's account that filed it; empty for an attempt kept here
 
     int score() const;
 };

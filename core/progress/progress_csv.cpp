@@ -10,11 +10,20 @@ namespace tavelle {
 
 namespace {
 
+// A spreadsheet takes a cell beginning with one of these as a formula; an apostrophe before it keeps it
+// text. Apostrophes already leading such a text get one more, so that the reader's one less is exact.
+bool readAsFormula(std::string_view text)
+{
+    const std::size_t start = text.find_first_not_of('\'');
+    return start != std::string_view::npos && std::string_view("=+-@\t\r").find(text[start]) != std::string_view::npos;
+}
+
 std::string csvField(std::string_view text)
 {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+    const std::string kept = readAsFormula(text) ? joinedText("'", text) : std::string(text);
+    if (kept.find_first_of(",\"\r\n") == std::string::npos) return kept;
     std::string quoted = "\"";
-    for (char c : text) {
+    for (char c : kept) {
         if (c == '"') quoted += '"';
         quoted += c;
     }
@@ -29,6 +38,10 @@ constexpr std::size_t columnSeed = 6;
 constexpr std::size_t columnSecondsTaken = 7;
 constexpr std::size_t columnScore = 8;
 constexpr std::size_t firstAnswerColumn = 9;
+constexpr std::size_t columnExercise = firstAnswerColumn + 2 * questionCount;
+constexpr std::size_t columnAccount = columnExercise + 1;
+// Exports written before the account was kept end with the exercise.
+constexpr std::string_view accountHeading = ",account";
 // A value quoted in a message is cut here: the line must stay one readable line.
 constexpr std::size_t longestValueShown = 40;
 
@@ -65,6 +78,13 @@ bool isUuid(std::string_view text)
         if (dash ? c != '-' : !hex) return false;
     }
     return true;
+}
+
+// What was typed, from the field csvField() wrote.
+std::string typedText(std::string field)
+{
+    if (field.starts_with('\'') && readAsFormula(field)) field.erase(0, 1);
+    return field;
 }
 
 // A value as a message shows it: one line, cut when long.
@@ -113,7 +133,7 @@ std::string progressCsvHeader()
         const std::string_view key = questionKey(question);
         appendJoined(header, ",", key, "Answer,", key, "Right");
     }
-    header += ",exercise\n";
+    appendJoined(header, ",exercise", accountHeading, "\n");
     return header;
 }
 
@@ -130,9 +150,7 @@ std::string progressCsvRow(const PracticeAttempt& attempt)
     appendJoined(row, ",", std::to_string(attempt.secondsTaken), ",", std::to_string(attempt.score()));
     for (std::size_t i = 0; i < questionCount; ++i)
         appendJoined(row, ",", csvField(attempt.answers[i]), ",", attempt.right[i] ? "1" : "0");
-    row += ',';
-    row += csvField(attempt.exercise);
-    row += '\n';
+    appendJoined(row, ",", csvField(attempt.exercise), ",", csvField(attempt.account), "\n");
     return row;
 }
 
@@ -226,7 +244,11 @@ bool ProgressCsvReader::readHeader()
     for (std::size_t i = 0; i < m_fieldCount && i < m_fields.size(); ++i)
         appendJoined(header, i == 0 ? "" : ",", m_fields[i]);
     header += '\n';
-    if (record != Record::read || m_fieldCount != m_fields.size() || header != progressCsvHeader())
+    const std::string current = progressCsvHeader();
+    const std::string withoutAccount =
+        joinedText(std::string_view(current).substr(0, current.size() - accountHeading.size() - 1), "\n");
+    m_columns = header == current ? m_fields.size() : m_fields.size() - 1;
+    if (record != Record::read || m_fieldCount != m_columns || (header != current && header != withoutAccount))
         return refuse(1, "ce n'est pas un export de la progression de Tavelle (tavelle --progression)",
                       "this is not an export of Tavelle's progress (tavelle --progression)");
     return true;
@@ -239,12 +261,12 @@ bool ProgressCsvReader::next(PracticeAttempt& attempt)
     if (record == Record::end) return false;
     if (record == Record::unclosedQuote)
         return refuse(m_recordLine, "un guillemet ouvert n'est jamais fermé", "a quote is never closed");
-    if (m_fieldCount != m_fields.size())
+    if (m_fieldCount != m_columns)
         return refuse(m_recordLine,
                       joinedText(numberChars(m_fieldCount), m_fieldCount == 1 ? " colonne" : " colonnes",
-                                 " au lieu de ", numberChars(m_fields.size())),
+                                 " au lieu de ", numberChars(m_columns)),
                       joinedText(numberChars(m_fieldCount), m_fieldCount == 1 ? " column" : " columns", " instead of ",
-                                 numberChars(m_fields.size())));
+                                 numberChars(m_columns)));
     return fill(attempt);
 }
 
@@ -253,13 +275,13 @@ bool ProgressCsvReader::fill(PracticeAttempt& attempt)
     const std::size_t line = m_recordLine;
     if (!isUuid(m_fields[columnId])) return refuseField(line, columnId);
     attempt.id = m_fields[columnId];
-    attempt.surname = m_fields[1];
-    attempt.givenName = m_fields[2];
-    attempt.group = m_fields[3];
+    attempt.surname = typedText(m_fields[1]);
+    attempt.givenName = typedText(m_fields[2]);
+    attempt.group = typedText(m_fields[3]);
     const std::optional<std::int64_t> finishedAt = parseUtcTimestamp(m_fields[columnFinishedAt]);
     if (!finishedAt) return refuseField(line, columnFinishedAt);
     attempt.finishedAt = *finishedAt;
-    attempt.source = m_fields[columnSource];
+    attempt.source = typedText(m_fields[columnSource]);
     attempt.seed.reset();
     if (!m_fields[columnSeed].empty()) {
         attempt.seed = decimal<std::uint64_t>(m_fields[columnSeed]);
@@ -270,16 +292,16 @@ bool ProgressCsvReader::fill(PracticeAttempt& attempt)
     attempt.secondsTaken = *seconds;
     for (std::size_t i = 0; i < questionCount; ++i) {
         const std::size_t column = firstAnswerColumn + 2 * i;
-        attempt.answers[i] = m_fields[column];
+        attempt.answers[i] = typedText(m_fields[column]);
         const std::string& right = m_fields[column + 1];
         if (right != "0" && right != "1") return refuseField(line, column + 1);
         attempt.right[i] = right == "1";
     }
     const std::optional<int> score = decimal<int>(m_fields[columnScore]);
     if (!score || *score != attempt.score()) return refuseField(line, columnScore);
-    const std::size_t columnExercise = m_fields.size() - 1;
-    if (!m_fields[columnExercise].starts_with('{')) return refuseField(line, columnExercise);
-    attempt.exercise = m_fields[columnExercise];
+    attempt.exercise = typedText(m_fields[columnExercise]);
+    if (!attempt.exercise.starts_with('{')) return refuseField(line, columnExercise);
+    attempt.account = m_columns > columnAccount ? typedText(m_fields[columnAccount]) : std::string();
     return true;
 }
 

@@ -14,15 +14,18 @@
 namespace tavelle {
 
 // The exported progress: one header row, then one row per attempt, comma-separated, quoted where
-// a field holds a comma, a quote or a line break.
+// a field holds a comma, a quote or a line break. The account that filed the attempt is the last column
+// (empty for an attempt kept on its machine). A field a spreadsheet would take as a formula (beginning
+// with =, +, -, @, a tab or a carriage return) is written after an apostrophe.
 std::string progressCsvHeader();
 std::string progressCsvRow(const PracticeAttempt& attempt);
 
 // "2026-12-08T10:31:02Z".
 std::string utcTimestamp(std::int64_t secondsSince1970);
 
-// Reads a progress export (`progressCsvHeader()`, then `progressCsvRow()` rows) a row at a time. A file
-// whose header differs, or a row that no export writes, is refused: the fault names the file and the line.
+// Reads a progress export (`progressCsvHeader()`, then `progressCsvRow()` rows) a row at a time, and the
+// exports written before the account column. A file whose header differs, or a row that no export writes,
+// is refused: the fault names the file and the line.
 class ProgressCsvReader : public AttemptSource {
 public:
     // `name` is the file as messages name it; `french` picks the messages' language.
@@ -48,6 +51,7 @@ private:
     std::size_t m_recordLine = 1;  // the line the record just read started on
     std::vector<std::string> m_fields;
     std::size_t m_fieldCount = 0;
+    std::size_t m_columns = 0;  // as the header has them
     std::optional<std::string> m_fault;
 };
 

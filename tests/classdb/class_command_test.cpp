@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace tavelle::testing {
 namespace {
 
@@ -63,7 +65,7 @@ TEST(ClassCommand, PreparesOnceAndExportsEveryTraineeOrOneGroup)
     const QString administrator = cluster.connection(database);
     QTemporaryDir home;
     EXPECT_EQ(tavelle({QStringLiteral("--base"), administrator, QStringLiteral("--preparer-base")}, home.path()).out,
-              QStringLiteral("tavelle: La base de la classe est prête : version 0 → 1.\n"));
+              QStringLiteral("tavelle: La base de la classe est prête : version 0 → 2.\n"));
     ASSERT_TRUE(
         cluster.createLogin(QStringLiteral("durand"), QStringLiteral("mdp"), QStringLiteral("tavelle_stagiaire")));
     PracticeAttempt a;
@@ -71,13 +73,16 @@ TEST(ClassCommand, PreparesOnceAndExportsEveryTraineeOrOneGroup)
     a.surname = "Durand";
     a.givenName = "Élise";
     a.group = "Groupe B";
+    a.finishedAt = 1'796'725'800;
     PracticeAttempt b = a;
     b.id = newAttemptId();
     b.group = "Groupe C";
-    b.finishedAt = 60;
+    b.finishedAt = a.finishedAt + 60;
     ASSERT_FALSE(ClassServer(cluster.connection(database, QStringLiteral("durand"), QStringLiteral("mdp")))
                      .send({a, b})
                      .failure);
+    a.account = "durand";
+    b.account = "durand";
 
     const QString header = QString::fromStdString(progressCsvHeader());
     const QString rowA = QString::fromStdString(progressCsvRow(a));
@@ -93,7 +98,7 @@ TEST(ClassCommand, PreparesOnceAndExportsEveryTraineeOrOneGroup)
     const Case cases[] = {
         {{QStringLiteral("--base"), administrator, QStringLiteral("--preparer-base")},
          0,
-         QStringLiteral("tavelle: La base de la classe est déjà prête (version 1).\n"),
+         QStringLiteral("tavelle: La base de la classe est déjà prête (version 2).\n"),
          {}},
         {{QStringLiteral("--base"), administrator, QStringLiteral("--progression"), QStringLiteral("-")},
          0,
@@ -133,9 +138,19 @@ TEST(ClassCommand, TheReportFromTheDatabaseIsTheReportFromItsExport)
     int from = 0;
     int to = 0;
     ASSERT_FALSE(ClassServer(administrator).prepare(from, to));
-    const std::vector<PracticeAttempt> attempts = generatedClass(ClassShape{});
+    // Each trainee sends from an account of their own, which the export names.
+    std::vector<PracticeAttempt> attempts = generatedClass(ClassShape{});
     ASSERT_GT(attempts.size(), 200u);
-    ASSERT_FALSE(ClassServer(administrator).send(attempts).failure);
+    std::map<std::pair<std::string, std::string>, std::vector<PracticeAttempt>> byTrainee;
+    for (const PracticeAttempt& attempt : attempts) byTrainee[{attempt.surname, attempt.givenName}].push_back(attempt);
+    std::map<std::pair<std::string, std::string>, std::string> accounts;
+    for (const auto& [name, own] : byTrainee) {
+        const QString login = database + QStringLiteral("_%1").arg(accounts.size());
+        accounts[name] = login.toStdString();
+        ASSERT_TRUE(cluster.createLogin(login, QStringLiteral("mdp"), QStringLiteral("tavelle_stagiaire")));
+        ASSERT_FALSE(ClassServer(cluster.connection(database, login, QStringLiteral("mdp"))).send(own).failure);
+    }
+    for (PracticeAttempt& attempt : attempts) attempt.account = accounts[{attempt.surname, attempt.givenName}];
 
     QTemporaryDir home;
     const QString exported = home.filePath(QStringLiteral("classe.csv"));

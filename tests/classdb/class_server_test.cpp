@@ -1,10 +1,12 @@
 #include "classdb/class_server.h"
+#include "classdb/connection_string.h"
 #include "core/progress/attempt_id.h"
 #include "core/progress/class_database_texts.h"
 #include "core/progress/progress_csv.h"
 #include "tests/support/private_postgres.h"
 
 #include <QProcess>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -95,13 +97,15 @@ TEST_F(ClassServerTest, TheSameAttemptSentTwiceIsOneRow)
 
 TEST_F(ClassServerTest, TheInstructorExportsEveryAttemptAsTheLocalFileWould)
 {
-    const PracticeAttempt a = anAttempt("Durand", "Groupe \"B\", matin", 1'796'725'862);
+    PracticeAttempt a = anAttempt("Durand", "Groupe \"B\", matin", 1'796'725'862);
     PracticeAttempt b = anAttempt("Martin", "Groupe C", 1'796'725'800);
     b.seed.reset();
     b.source = "salle 12/série, 3.tavelle";
     ASSERT_FALSE(ClassServer(as(QStringLiteral("a"))).send({a}).failure);
     ASSERT_FALSE(ClassServer(as(QStringLiteral("b"))).send({b}).failure);
 
+    a.account = login(QStringLiteral("a")).toStdString();
+    b.account = login(QStringLiteral("b")).toStdString();
     ClassServer instructor(as(QStringLiteral("f")));
     const auto all = instructor.progressCsv(std::nullopt);
     ASSERT_TRUE(std::holds_alternative<std::string>(all));
@@ -117,8 +121,9 @@ TEST_F(ClassServerTest, ATraineeReadsAndAddsOnlyTheirOwn)
     ClassServer b(as(QStringLiteral("b")));
     for (std::int64_t minute = 0; minute < 12; ++minute)
         ASSERT_FALSE(a.send({anAttempt("Durand", "B", 1'796'725'800 + 60 * minute)}).failure);
-    const PracticeAttempt theirs = anAttempt("Martin", "B", 1'796'800'000);
+    PracticeAttempt theirs = anAttempt("Martin", "B", 1'796'800'000);
     ASSERT_FALSE(b.send({theirs}).failure);
+    theirs.account = login(QStringLiteral("b")).toStdString();
 
     // The summary's last ten: the newest first, the trainee's own only.
     const auto recent = a.ownRecentResults(10);
@@ -172,6 +177,55 @@ TEST_F(ClassServerTest, ATraineeReadsAndAddsOnlyTheirOwn)
               0);
 }
 
+// What a hostile trainee tries with their own account: each is refused, or filed under that account.
+TEST_F(ClassServerTest, AHostileTraineeIsRefusedOrFiledUnderTheirAccount)
+{
+    const auto insert = [](const char* surname, const char* finished, const char* seconds, const char* score,
+                           const char* exercise) {
+        return QStringLiteral(
+                   "INSERT INTO attempt (id, surname, given_name, trainee_group, finished_at, source, "
+                   "seconds_taken, score, answers, exercise) VALUES ('0f8fad5b-d9cb-469f-a165-70867728950e', "
+                   "%1, 'Y', '', %2, '', %3, %4, '{}', %5)")
+            .arg(QString::fromUtf8(surname), QString::fromUtf8(finished), QString::fromUtf8(seconds),
+                 QString::fromUtf8(score), QString::fromUtf8(exercise));
+    };
+    struct Case {
+        const char* act;
+        QString statement;
+        int status;
+        const char* output;
+    };
+    const Case cases[] = {
+        {"score 32767", insert("'X'", "now()", "0", "32767", "'{}'"), 1, "score_out_of_five"},
+        {"score -1", insert("'X'", "now()", "0", "-1", "'{}'"), 1, "score_out_of_five"},
+        {"seconds -5", insert("'X'", "now()", "-5", "5", "'{}'"), 1, "seconds_within_a_month"},
+        {"finished in 1900", insert("'X'", "'1900-01-01'", "0", "5", "'{}'"), 1, "finished_near_received"},
+        {"a 10 MB name", insert("repeat('x', 10000000)", "now()", "0", "5", "'{}'"), 1, "names_bounded"},
+        {"a 10 MB exercise", insert("'X'", "now()", "0", "5", "repeat('x', 10000000)"), 1, "texts_bounded"},
+        {"a temporary table", QStringLiteral("CREATE TEMPORARY TABLE t (x int)"), 1, "permission denied"},
+        {"SET ROLE then insert",
+         QStringLiteral("SET ROLE tavelle_stagiaire; ") + insert("'X'", "now()", "0", "5", "'{}'"), 0, ""},
+    };
+    for (const Case& c : cases) {
+        QString output;
+        EXPECT_EQ(cluster->sql(database, c.statement, &output, login(QStringLiteral("a")), QStringLiteral("mdp")),
+                  c.status)
+            << c.act << ": " << output.toStdString();
+        EXPECT_TRUE(output.contains(QString::fromUtf8(c.output))) << c.act << ": " << output.toStdString();
+    }
+    QString filedUnder;
+    cluster->sql(database, QStringLiteral("SELECT trainee_login FROM attempt"), &filedUnder);
+    EXPECT_EQ(filedUnder, login(QStringLiteral("a")));
+
+    // A classmate's typed name is filed, and exported, under the account that sent it.
+    PracticeAttempt forged = anAttempt("Durand", "B", 1'796'725'862);
+    ASSERT_FALSE(ClassServer(as(QStringLiteral("b"))).send({forged}).failure);
+    forged.account = login(QStringLiteral("b")).toStdString();
+    const auto exported = ClassServer(as(QStringLiteral("f"))).progressCsv(std::nullopt);
+    ASSERT_TRUE(std::holds_alternative<std::string>(exported));
+    EXPECT_NE(std::get<std::string>(exported).find(progressCsvRow(forged)), std::string::npos);
+}
+
 // Each fault: its code, one French sentence, and nothing of the batch kept.
 TEST_F(ClassServerTest, EachFaultIsOneFrenchSentenceAndAddsNothing)
 {
@@ -207,9 +261,9 @@ TEST_F(ClassServerTest, EachFaultIsOneFrenchSentenceAndAddsNothing)
         ASSERT_TRUE(report.failure) << c.name;
         EXPECT_EQ(report.failure->fault, c.fault) << c.name << ": " << report.failure->detail.toStdString();
         EXPECT_TRUE(report.added.empty()) << c.name;
-        const QString text = report.failure->text(c.connection);
-        EXPECT_EQ(text.toStdString(),
-                  serverFaultText(c.fault, c.connection.toStdString(), report.failure->detail.toStdString()));
+        const QString text = report.failure->text();
+        EXPECT_EQ(text.toStdString(), serverFaultText(c.fault, shownServer(serverName(c.connection)),
+                                                      report.failure->detail.toStdString()));
         EXPECT_FALSE(text.contains(QStringLiteral("mdp")) || text.contains(QStringLiteral("Xyzzy9"))) << c.name;
         const auto read = server.ownRecentResults(10);
         ASSERT_TRUE(std::holds_alternative<ServerFailure>(read)) << c.name;
@@ -223,6 +277,64 @@ TEST_F(ClassServerTest, EachFaultIsOneFrenchSentenceAndAddsNothing)
     const auto refused = ClassServer(cluster->connection(database)).prepare(from, to);
     ASSERT_TRUE(refused);
     EXPECT_EQ(refused->fault, ServerFault::newerSchema);
+}
+
+// Whatever form the connection takes, a message names the server by host, database and user, never by its
+// password; a URI connects as libpq reads it.
+TEST_F(ClassServerTest, NoMessageShowsThePasswordWhateverTheConnectionsForm)
+{
+    const QString host = cluster->connection(database).section(QLatin1Char(' '), 0, 0).mid(5);
+    const QString user = login(QStringLiteral("a"));
+    const QString uri =
+        QStringLiteral("postgresql://%1:%2@/%3?host=%4")
+            .arg(user, QStringLiteral("%1"), database, QString::fromUtf8(QUrl::toPercentEncoding(host)));
+    struct Case {
+        QString connection;
+        const char* password;
+        std::optional<ServerFault> fault;
+    };
+    const Case cases[] = {
+        {cluster->connection(database, user) + QStringLiteral(" password='mon S3cret'"), "S3cret",
+         ServerFault::authenticationFailed},
+        {cluster->connection(database, user) + QStringLiteral(" password = S3cret2"), "S3cret2",
+         ServerFault::authenticationFailed},
+        {uri.arg(QStringLiteral("S3cretPw")), "S3cretPw", ServerFault::authenticationFailed},
+        {uri.arg(QStringLiteral("mdp")), "mdp", std::nullopt},
+        {cluster->connection(database, user) + QStringLiteral(" password='Zk9q"), "Zk9q",
+         ServerFault::unreadableConnection},
+        {cluster->connection(database, user) + QStringLiteral(" password=Zk;9q"), "Zk;9q",
+         ServerFault::unreadableConnection},
+    };
+    for (const Case& c : cases) {
+        ClassServer server(c.connection);
+        const SendReport report = server.send({anAttempt("Durand", "B", 1'796'725'862)});
+        ASSERT_EQ(report.failure.has_value(), c.fault.has_value()) << c.connection.toStdString();
+        if (!report.failure) continue;
+        EXPECT_EQ(report.failure->fault, *c.fault) << c.connection.toStdString();
+        const QString text = report.failure->text();
+        EXPECT_FALSE(text.contains(QString::fromUtf8(c.password))) << text.toStdString();
+        const bool named = text.contains(QStringLiteral("dbname=%1 user=%2").arg(database, user));
+        EXPECT_TRUE(named || c.fault == ServerFault::unreadableConnection) << text.toStdString();
+    }
+    EXPECT_EQ(rowsAsSuperuser(), 1);
+}
+
+// A statement the server gives up on says so in French, and keeps nothing of the batch; the connection's own
+// options come after the program's.
+TEST_F(ClassServerTest, AStatementTimeoutSaysSoInFrench)
+{
+    ASSERT_EQ(cluster->sql(database, QStringLiteral("CREATE FUNCTION slow() RETURNS trigger LANGUAGE plpgsql AS "
+                                                    "$$ BEGIN PERFORM pg_sleep(3); RETURN NEW; END $$; "
+                                                    "CREATE TRIGGER slow BEFORE INSERT ON attempt FOR EACH ROW "
+                                                    "EXECUTE FUNCTION slow();")),
+              0);
+    const QString connection = as(QStringLiteral("a")) + QStringLiteral(" options='-c statement_timeout=200'");
+    const SendReport report = ClassServer(connection).send({anAttempt("Durand", "B", 1'796'725'862)});
+    ASSERT_TRUE(report.failure);
+    EXPECT_EQ(report.failure->fault, ServerFault::statementTimedOut) << report.failure->detail.toStdString();
+    EXPECT_EQ(report.failure->text().toStdString(),
+              serverFaultText(ServerFault::statementTimedOut, shownServer(serverName(connection)), ""));
+    EXPECT_EQ(rowsAsSuperuser(), 0);
 }
 
 TEST_F(ClassServerTest, AttemptsSentWhileTheServerIsDownArriveOnceItIsBack)

@@ -16,6 +16,8 @@ int main(int argc, char** argv)
     if (argc == 3) {
         shape = {};
         shape.weeks = std::atoi(argv[2]);
+        // Weeks gone by, as a class database keeps them.
+        shape.firstMonday -= 7 * shape.weeks;
     }
     std::ofstream out(argv[1], std::ios::binary);
     out << tavelle::testing::progressExport(tavelle::testing::generatedClass(shape));

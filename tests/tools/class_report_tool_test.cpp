@@ -263,7 +263,7 @@ TEST(ClassReportTool, RefusesInOneLineWhatItCannotRead)
              "/old.csv, ligne 1 : ce n'est pas un export de la progression de Tavelle "
              "(tavelle --progression)\n"},
         {d + "/broken.csv -o " + d + "/r.pdf",
-         "tavelle-sheets: " + d + "/broken.csv, ligne 3 : 21 colonnes au lieu de 20\n"},
+         "tavelle-sheets: " + d + "/broken.csv, ligne 3 : 22 colonnes au lieu de 21\n"},
         {d + "/missing.csv -o " + d + "/r.pdf",
          "tavelle-sheets: impossible de lire " + d + "/missing.csv : fichier ou dossier introuvable\n"},
         {d + "/good.csv --depuis 8/12/2026 -o " + d + "/r.pdf",

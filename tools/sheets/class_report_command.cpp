@@ -99,7 +99,7 @@ std::optional<std::string> readClassDatabase(const QString& connection, ClassRep
     const std::optional<QString> group =
         report.choice().group ? std::optional(QString::fromStdString(*report.choice().group)) : std::nullopt;
     auto attempts = server.attempts(group);
-    if (const auto* failure = std::get_if<ServerFailure>(&attempts)) return failure->text(connection).toStdString();
+    if (const auto* failure = std::get_if<ServerFailure>(&attempts)) return failure->text().toStdString();
     ServerAttempts& source = *std::get<std::unique_ptr<ServerAttempts>>(attempts);
     if (!report.read(source)) return source.fault();
     return std::nullopt;

@@ -422,15 +422,17 @@ void ClassReportPages::drawTraineePage(const ClassReport& report, const TraineeR
     top += drawLine(text(classReportTexts::latestHeading), m_boldFont, area, top) + mm(1);
     const std::size_t shown = std::min(attemptsShown, trainee.latest.size());
     for (std::size_t i = 0; i < shown; ++i)
-        top += drawAttempt(QRectF(area.left(), top, area.width(), area.bottom() - top), trainee.latest[i],
+        top += drawAttempt(QRectF(area.left(), top, area.width(), area.bottom() - top), trainee.latest[i], trainee,
                            report.choice().utcOffsetSeconds) +
                mm(2);
 }
 
-qreal ClassReportPages::drawAttempt(const QRectF& area, const PracticeAttempt& attempt, std::int64_t utcOffset)
+qreal ClassReportPages::drawAttempt(const QRectF& area, const PracticeAttempt& attempt, const TraineeReport& trainee,
+                                    std::int64_t utcOffset)
 {
     qreal top = area.top();
-    top += drawLine(text(attemptHeading(attempt, utcOffset)), m_smallBoldFont, area, top);
+    top += drawLine(text(attemptHeading(attempt, utcOffset) + otherNameText(attempt, trainee)), m_smallBoldFont, area,
+                    top);
     const std::optional<ExerciseRecord> record = recordOf(attempt.exercise, m_decimalSeparator);
     if (!record) return top - area.top() + drawLine(text(classReportTexts::unreadableExercise), m_smallFont, area, top);
     top += drawLine(text(recalledData(*record, m_decimalSeparator)), m_smallFont, area, top);

@@ -42,7 +42,8 @@ private:
     void drawTableHeader(const QRectF& row);
     void drawTableRow(const QRectF& row, const ClassReport& report, const TraineeReport& trainee);
     void drawTrend(const QRectF& cell, const std::vector<PracticeAttempt>& latest);
-    qreal drawAttempt(const QRectF& area, const PracticeAttempt& attempt, std::int64_t utcOffset);
+    qreal drawAttempt(const QRectF& area, const PracticeAttempt& attempt, const TraineeReport& trainee,
+                      std::int64_t utcOffset);
 
     QPagedPaintDevice& m_device;
     QPainter m_painter;

@@ -201,5 +201,41 @@ TEST(ClassReportTexts, NameTheTraineeAndTheirAttempts)
     EXPECT_EQ(expectedAnswerText(Question::pumpVerdict, expected, ","), "Il faut un relais");
 }
 
+// An account's attempts are one trainee's, named by the name it usually types; an attempt typed under
+// another name is marked, and a forger's attempts never join the classmate whose name they type.
+TEST(ClassReport, GroupsByTheAccountAndMarksAnotherTypedName)
+{
+    const auto filed = [](int number, std::string surname, std::string account) {
+        PracticeAttempt made = attempt(number, std::move(surname), at(day8December2026, number), 3);
+        made.account = std::move(account);
+        return made;
+    };
+    ClassReport report({});
+    for (const PracticeAttempt& made :
+         {filed(1, "Durand", "durand"), filed(2, "Durand", "durand"), filed(3, "Durand", "martin"),
+          filed(4, "Martin", "martin"), filed(5, "Martin", "martin"), filed(6, "Durand", "")})
+        report.add(made);
+    const std::vector<const TraineeReport*> trainees = report.trainees();
+    ASSERT_EQ(trainees.size(), 3u);
+    const struct {
+        std::string name;
+        int attempts;
+        std::string summary;
+    } rows[] = {
+        {"Durand Élise", 1, "Durand Élise — Groupe A — 1 exercice, moyenne 3,0 / 5"},
+        {"Durand Élise (durand)", 2, "Durand Élise (durand) — Groupe A — 2 exercices, moyenne 3,0 / 5"},
+        {"Martin Élise (martin)", 3,
+         "Martin Élise (martin) — Groupe A — 3 exercices, moyenne 3,0 / 5 — 1 saisi sous un autre nom"},
+    };
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        EXPECT_EQ(traineeName(*trainees[i]), rows[i].name);
+        EXPECT_EQ(trainees[i]->attempts, rows[i].attempts);
+        EXPECT_EQ(traineeSummary(*trainees[i], ","), rows[i].summary);
+    }
+    const TraineeReport& martin = *trainees[2];
+    EXPECT_EQ(otherNameText(martin.latest[2], martin), " — nom saisi : Durand Élise");
+    EXPECT_EQ(otherNameText(martin.latest[0], martin), "");
+}
+
 }  // namespace
 }  // namespace tavelle

@@ -143,9 +143,11 @@ TEST(Trainee, TheNamingWindowsFieldsAndTheAccountsName)
 
 TEST(ClassDatabaseTexts, OneFrenchSentenceForEachFault)
 {
-    const std::string server = "host=salle12 dbname=tavelle password=secret user=durand";
-    EXPECT_EQ(shownServer(server), "host=salle12 dbname=tavelle user=durand");
-    EXPECT_EQ(shownServer("  password=x  "), "");
+    const std::string server = shownServer({"", "salle12", "", "tavelle", "durand"});
+    EXPECT_EQ(server, "host=salle12 dbname=tavelle user=durand");
+    EXPECT_EQ(shownServer({"classe", "salle12", "5433", "tavelle", "durand"}),
+              "service=classe host=salle12 port=5433 dbname=tavelle user=durand");
+    EXPECT_EQ(shownServer({}), "réglages par défaut de libpq");
     struct Case {
         ServerFault fault;
         const char* text;
@@ -170,6 +172,16 @@ TEST(ClassDatabaseTexts, OneFrenchSentenceForEachFault)
                                    "Tavelle à jour sur ce poste."},
         {ServerFault::notAllowed, "Opération refusée à ce compte par le serveur de la classe (« host=salle12 "
                                   "dbname=tavelle user=durand ») (permission denied)."},
+        {ServerFault::accountRefused,
+         "Connexion refusée par le serveur de la classe (« host=salle12 dbname=tavelle user=durand ») : ses règles "
+         "d'accès (pg_hba.conf) n'admettent pas ce compte depuis ce poste, sur cette base ou sans chiffrement "
+         "(sslmode) ; voyez-le avec l'administrateur."},
+        {ServerFault::statementTimedOut,
+         "Le serveur de la classe (« host=salle12 dbname=tavelle user=durand ») a mis trop longtemps à répondre : "
+         "l'opération a été abandonnée ; elle sera reprise plus tard."},
+        {ServerFault::unreadableConnection,
+         "La connexion à la base de la classe est mal écrite (permission denied) : réglez-la sous la forme "
+         "« host=… dbname=… user=… » ou « postgresql://… »."},
         {ServerFault::other, "Erreur du serveur de la classe (« host=salle12 dbname=tavelle user=durand ») : "
                              "permission denied"},
     };

@@ -41,7 +41,7 @@ std::string rowWith(std::size_t column, const std::string& value)
     std::string row = progressCsvRow(attempt);
     std::size_t start = 0;
     for (std::size_t i = 0; i < column; ++i) start = row.find(',', start) + 1;
-    const std::size_t end = column == 19 ? row.size() - 1 : row.find(',', start);
+    const std::size_t end = column == 20 ? row.size() - 1 : row.find(',', start);
     return row.replace(start, end - start, value);
 }
 
@@ -77,12 +77,12 @@ TEST(PracticeAttempt, ExportsOneQuotedCsvRowPerAttempt)
               "attemptId,surname,givenName,group,finishedAt,source,seed,secondsTaken,score,worstNozzleAnswer,"
               "worstNozzleRight,worstNozzleLossAnswer,"
               "worstNozzleLossRight,feedLossAnswer,feedLossRight,pumpPressureAnswer,pumpPressureRight,"
-              "pumpVerdictAnswer,pumpVerdictRight,exercise\n");
+              "pumpVerdictAnswer,pumpVerdictRight,exercise,account\n");
     EXPECT_EQ(progressCsvRow(attempt),
               "0f8fad5b-d9cb-469f-a165-70867728950e,Durand,Élise,\"Groupe \"\"B\"\", matin\","
               "2026-12-08T10:31:02Z,\"classe, groupe \"\"B\"\".tavelle\",18446744073709551615,185,4,Lance 2,1,"
               "\"6,5\",1,1,0,\"8,6\",1,La pompe suffit,1,"
-              "\"{\"\"pumpRating\"\":\"\"1000/15\"\",\"\"feedDiameter\"\":70}\"\n");
+              "\"{\"\"pumpRating\"\":\"\"1000/15\"\",\"\"feedDiameter\"\":70}\",\n");
     EXPECT_EQ(progressCsvRow(PracticeAttempt{}).substr(0, 29), ",,,,1970-01-01T00:00:00Z,,,0,");
 }
 
@@ -112,14 +112,73 @@ TEST(ProgressCsvReader, ReadsBackWhatTheExportWrites)
     EXPECT_EQ(read.attempts[1].group, "B");
 }
 
+// What a spreadsheet would take as a formula is written after an apostrophe, and read back as typed.
+TEST(ProgressCsvReader, NothingTypedBecomesAFormulaAndItReadsBackAsTyped)
+{
+    const struct {
+        std::string typed;
+        std::string written;
+    } cases[] = {
+        {"=HYPERLINK(\"http://x\")", "\"'=HYPERLINK(\"\"http://x\"\")\""},
+        {"+33 6", "'+33 6"},
+        {"-2+3", "'-2+3"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"\tcmd", "'\tcmd"},
+        {"\rcmd", "\"'\rcmd\""},
+        {"'=1", "''=1"},
+        {"''@", "'''@"},
+        {"'t Hooft", "'t Hooft"},
+        {"'", "'"},
+        {"Du=rand", "Du=rand"},
+    };
+    for (const auto& c : cases) {
+        PracticeAttempt attempt = namedAttempt();
+        attempt.givenName = c.typed;
+        attempt.group = c.typed;
+        attempt.source = c.typed;
+        attempt.answers[4] = c.typed;
+        attempt.account = c.typed;
+        const std::string row = progressCsvRow(attempt);
+        EXPECT_NE(row.find("Durand," + c.written + "," + c.written + ","), std::string::npos) << row;
+        const Read read = readAll(progressCsvHeader() + row);
+        ASSERT_FALSE(read.fault) << *read.fault;
+        ASSERT_EQ(read.attempts.size(), 1u);
+        const PracticeAttempt& back = read.attempts[0];
+        for (const std::string* field : {&back.givenName, &back.group, &back.source, &back.answers[4], &back.account})
+            EXPECT_EQ(*field, c.typed);
+    }
+    // An exercise is an object whatever apostrophe leads it.
+    EXPECT_EQ(readAll(progressCsvHeader() + rowWith(19, "'={}")).fault,
+              "classe.csv, ligne 2 : la colonne exercise ne peut valoir « '={} »");
+}
+
+// An export written before the account column reads as attempts kept on their machine.
+TEST(ProgressCsvReader, ReadsExportsWrittenWithoutTheAccount)
+{
+    PracticeAttempt filed = namedAttempt();
+    filed.account = "durand";
+    const auto withoutAccount = [](std::string line) {
+        return line.erase(line.rfind(','), line.size() - 1 - line.rfind(','));
+    };
+    const Read before = readAll(withoutAccount(progressCsvHeader()) + withoutAccount(progressCsvRow(filed)));
+    ASSERT_FALSE(before.fault) << *before.fault;
+    ASSERT_EQ(before.attempts.size(), 1u);
+    EXPECT_EQ(before.attempts[0].account, "");
+    EXPECT_EQ(before.attempts[0].exercise, filed.exercise);
+    EXPECT_EQ(readAll(withoutAccount(progressCsvHeader()) + progressCsvRow(filed)).fault,
+              "classe.csv, ligne 2 : 21 colonnes au lieu de 20");
+}
+
 TEST(ProgressCsvReader, TakesLinesEndedTheWindowsWay)
 {
-    std::string text = progressCsvHeader() + rowWith(6, "") + rowWith(5, "\"a,b\"") + rowWith(5, "s\r");
+    std::string text =
+        progressCsvHeader() + rowWith(6, "") + rowWith(5, "\"a,b\"") + rowWith(5, "s\r") + rowWith(20, "\"d,e\"");
     for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2)) text.insert(at, "\r");
     const Read read = readAll(text);
     ASSERT_FALSE(read.fault) << *read.fault;
-    ASSERT_EQ(read.attempts.size(), 3u);
+    ASSERT_EQ(read.attempts.size(), 4u);
     EXPECT_EQ(read.attempts[2].source, "s\r") << "a carriage return inside a row is the field's own";
+    EXPECT_EQ(read.attempts[3].account, "d,e");
     EXPECT_EQ(read.attempts[0].exercise, R"({"pumpRating":"1000/15"})");
     EXPECT_EQ(read.attempts[1].source, "a,b");
 }
@@ -128,6 +187,7 @@ TEST(ProgressCsvReader, RefusesWhatNoExportWritesInOneLineNamingTheFileAndTheLin
 {
     const std::string header = progressCsvHeader();
     const std::string good = rowWith(6, "");
+    const std::string renamedOldHeader = "attemptXd" + header.substr(9, header.rfind(',') - 9) + "\n";
     const struct {
         std::string text;
         std::string fault;
@@ -135,12 +195,14 @@ TEST(ProgressCsvReader, RefusesWhatNoExportWritesInOneLineNamingTheFileAndTheLin
         {"", "classe.csv, ligne 1 : ce n'est pas un export de la progression de Tavelle (tavelle --progression)"},
         {header.substr(header.find("finishedAt")) + good,
          "classe.csv, ligne 1 : ce n'est pas un export de la progression de Tavelle (tavelle --progression)"},
+        {renamedOldHeader + good,
+         "classe.csv, ligne 1 : ce n'est pas un export de la progression de Tavelle (tavelle --progression)"},
         {header.substr(0, header.size() - 1) + ",extra\n",
          "classe.csv, ligne 1 : ce n'est pas un export de la progression de Tavelle (tavelle --progression)"},
-        {header + validRow() + good.substr(0, 40) + "\n", "classe.csv, ligne 4 : 2 colonnes au lieu de 20"},
-        {header + good + "\n", "classe.csv, ligne 3 : 1 colonne au lieu de 20"},
+        {header + validRow() + good.substr(0, 40) + "\n", "classe.csv, ligne 4 : 2 colonnes au lieu de 21"},
+        {header + good + "\n", "classe.csv, ligne 3 : 1 colonne au lieu de 21"},
         {header + rowWith(19, "\"open"), "classe.csv, ligne 2 : un guillemet ouvert n'est jamais fermé"},
-        {header + rowWith(5, "\"a\"b"), "classe.csv, ligne 2 : 21 colonnes au lieu de 20"},
+        {header + rowWith(5, "\"a\"b"), "classe.csv, ligne 2 : 22 colonnes au lieu de 21"},
         {header + rowWith(0, "0F8FAD5B-D9CB-469F-A165-70867728950E"),
          "classe.csv, ligne 2 : la colonne attemptId ne peut valoir « 0F8FAD5B-D9CB-469F-A165-70867728950E »"},
         {header + rowWith(0, "0f8fad5b-d9cb-469f-a165-70867728950"),
@@ -149,7 +211,7 @@ TEST(ProgressCsvReader, RefusesWhatNoExportWritesInOneLineNamingTheFileAndTheLin
          "classe.csv, ligne 2 : la colonne attemptId ne peut valoir « 0f8fad5b-d9cb-469f-a165+70867728950e »"},
         {header.substr(0, 7) + "ID" + header.substr(9) + good,
          "classe.csv, ligne 1 : ce n'est pas un export de la progression de Tavelle (tavelle --progression)"},
-        {header + withoutLineEnd(rowWith(19, "\"a\"b")), "classe.csv, ligne 2 : 21 colonnes au lieu de 20"},
+        {header + withoutLineEnd(rowWith(19, "\"a\"b")), "classe.csv, ligne 2 : 22 colonnes au lieu de 21"},
         {header + rowWith(0, "0f8fad5b-d9cb-469f-a165-70867728950."),
          "classe.csv, ligne 2 : la colonne attemptId ne peut valoir « 0f8fad5b-d9cb-469f-a165-70867728950. »"},
         {header + rowWith(19, "\"a\nb\rc\""), "classe.csv, ligne 2 : la colonne exercise ne peut valoir « a b c »"},
@@ -191,7 +253,7 @@ TEST(ProgressCsvReader, RefusesWhatNoExportWritesInOneLineNamingTheFileAndTheLin
     EXPECT_EQ(readAll("", false).fault,
               "classe.csv, line 1: this is not an export of Tavelle's progress (tavelle --progression)");
     EXPECT_EQ(readAll(header + rowWith(19, "\"open"), false).fault, "classe.csv, line 2: a quote is never closed");
-    EXPECT_EQ(readAll(header + "a\n", false).fault, "classe.csv, line 2: 1 column instead of 20");
+    EXPECT_EQ(readAll(header + "a\n", false).fault, "classe.csv, line 2: 1 column instead of 21");
 }
 
 TEST(ProgressCsvReader, ReadsDaysAndTimesOnlyInTheirOneForm)
