@@ -36,7 +36,11 @@ SummaryScreen::SummaryScreen(ScreenHost& screenHost)
     m_keeping = addLabel(this, "keepingLabel", QString(), QRect(16, 504, windowWidth - 32, 44));
     m_keeping->setWordWrap(true);
     m_keeping->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    for (QLabel* label : {m_marks, m_recent, m_shares}) label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    for (QLabel* label : {m_marks, m_recent, m_shares}) {
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // A fault said in place of the results is a sentence longer than the window is wide.
+        label->setWordWrap(true);
+    }
 
     addNavigationButton(practiceControls::quit.data(), toQString(practiceTexts::quit), QRect(16, 554, 150, 34));
     addNavigationButton(practiceControls::changeTrainee.data(), toQString(practiceTexts::changeTrainee),

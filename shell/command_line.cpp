@@ -3,7 +3,10 @@
 
 #include "classdb/class_database_setting.h"
 #include "core/progress/class_database_texts.h"
+#include "core/progress/progress_csv.h"
+#include "core/progress/storage_fault.h"
 #include "core/screens/about_texts.h"
+#include "platform/kept_file.h"
 #include "platform/qt_own_texts.h"
 #include "shell/class_command.h"
 #include "shell/print_program.h"
@@ -12,6 +15,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <cerrno>
@@ -145,12 +149,25 @@ int exportProgression(const QString& file)
     // when it holds one).
     std::unique_ptr<QCoreApplication> application;
     if (QCoreApplication::instance() == nullptr) application = std::make_unique<QCoreApplication>(argc, argv);
+    // Nothing practised yet: the export only reads, so no folder or file is made for it.
+    if (!QFileInfo::exists(progressDatabaseFile())) {
+        KeptFile kept(file);
+        if (kept.writeWhole(QByteArray::fromStdString(progressCsvHeader()))) return 0;
+        std::fprintf(stderr, "%s: %s\n", programName, qPrintable(kept.errorString()));
+        return usageErrorStatus;
+    }
     const std::unique_ptr<ProgressStore> store = loadProgressStore(progressModuleFile(), progressDatabaseFile());
     if (!store) return 1;
     if (const std::optional<StoreFault> failure = store->exportCsv(file)) {
         const QString reason = QString::fromStdString(failure->reason());
         std::fprintf(stderr, "%s: %s\n", programName, qPrintable(echoed(reason, reason.size())));
         return usageErrorStatus;
+    }
+    // What the damaged file held is not in the export: a script that exports must not take it as whole.
+    if (const std::optional<QString> aside = store->takeSetAside()) {
+        std::fprintf(stderr, "%s: %s\n", programName,
+                     damagedFileSetAside(progressDatabaseFile().toStdString(), aside->toStdString()).c_str());
+        return 1;
     }
     return 0;
 }

@@ -9,6 +9,7 @@
 #include "shell/command_line.h"
 #include "shell/first_expose_report.h"
 #include "shell/navigator.h"
+#include "shell/orderly_end.h"
 #include "shell/practice.h"
 #include "shell/practice_start.h"
 #include "shell/print_program.h"
@@ -43,27 +44,41 @@ int main(int argc, char** argv)
     const tavelle::QtOwnTexts qtTexts;
     tavelle::warnWhenNoFontIsUsable(programName);
     tavelle::applyApplicationLook();
-    tavelle::GuideOnF1 guideOnF1;
-    application->installEventFilter(&guideOnF1);
     // Between two screens no window is open: only the flow ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     // For bench/run_all.sh only, and only when asked (see first_expose_report.h).
     tavelle::reportFirstExposeWhenAsked();
 
-    tavelle::QtMessageBoxes messages;
-    tavelle::ApplicationPrinting printing(messages, tavelle::printProgramFile());
-    tavelle::Navigator navigator(messages, printing.operation(), tavelle::systemDecimalSeparator(),
-                                 [] { QCoreApplication::exit(0); });
+    // What a run holds, in one place: an exit() under the program (the display lost) ends what matters of
+    // it as the return from the event loop does.
+    struct Run {
+        tavelle::QtMessageBoxes messages;
+        tavelle::ApplicationPrinting printing{messages, tavelle::printProgramFile()};
+        tavelle::Navigator navigator{messages, printing.operation(), tavelle::systemDecimalSeparator(),
+                                     [] { QCoreApplication::exit(0); }};
+        // Practice and its exercises outlive every window; only practice loads the progress module.
+        std::unique_ptr<tavelle::Practice> practice;
+    };
+    auto run = std::make_unique<Run>();
+    tavelle::GuideOnF1 guideOnF1(run->messages);
+    application->installEventFilter(&guideOnF1);
+    tavelle::OrderlyEnd orderlyEnd([&run] { run->navigator.endProgram(); },
+                                   [&run] {
+                                       // The windows go with the process: Qt can no longer destroy them once the
+                                       // display is lost.
+                                       run->practice.reset();
+                                       run->printing.operation().endWithoutWindows();
+                                   });
     // The trainee reaches no "Imprimer" before the home screen shows: the question waits until then.
-    tavelle::afterFirstExpose([&printing] { printing.noteDefaultPrinter(); });
-    // Practice and its exercises outlive every window; only practice loads the progress module.
-    std::unique_ptr<tavelle::Practice> practice;
-    if (launch.practice) practice = tavelle::startPractice(launch, messages);
-    if (practice)
-        navigator.start(*practice);
+    tavelle::afterFirstExpose([&run] { run->printing.noteDefaultPrinter(); });
+    if (launch.practice) run->practice = tavelle::startPractice(launch, run->messages);
+    if (run->practice)
+        run->navigator.start(*run->practice);
     else
-        navigator.start();
+        run->navigator.start();
     const int status = QApplication::exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    orderlyEnd.endedInOrder();
+    run.reset();
     return status;
 }

@@ -44,13 +44,14 @@ public:
     void printScreen(ScreenWindow& screen) override;
     void showInformation(const QString& title, const QString& text) override;
     void screenClosedByUser(ScreenId screen) override;
+    // As "Quitter": the screen closes and the program is asked to end.
+    void endProgram();
 
 private:
     bool isCurrent(ScreenId screen) const;
     void open(ScreenId screen, Modality modality);
     void closeCurrent();
     void followScreen(const QWidget& window);
-    void endProgram();
 
     ExerciseRecord m_record;
     std::string m_decimalSeparator;

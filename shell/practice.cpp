@@ -99,7 +99,7 @@ void Practice::finishExercise()
     const int number = m_exerciseNumber;
     m_worker.keep(m_session->attempt(), [this, number](ProgressWorker::KeepOutcome outcome) {
         if (outcome.setAside)
-            m_messages.information(
+            m_messages.noticeInformation(
                 toQString(practiceTexts::storageTitle),
                 toQString(damagedFileSetAside(progressDatabaseFile().toStdString(), outcome.setAside->toStdString())));
         if (outcome.fault && !outcome.fault->detail.isEmpty())
@@ -108,14 +108,14 @@ void Practice::finishExercise()
                                                 : KeepStatus{KeepState::kept, {}, {}};
         if (number != m_exerciseNumber) {
             // The trainee has moved on: the summary that would have said it is gone.
-            if (outcome.fault) m_messages.warning(toQString(notKeptMessage(status.reason)));
+            if (outcome.fault) m_messages.noticeWarning(toQString(notKeptMessage(status.reason)));
             return;
         }
         m_keeping = status;
         showSummary();
     });
     m_worker.send();
-    m_worker.read(10, [this, number](StoreReadout readout) {
+    m_worker.read(10, m_trainee, [this, number](StoreReadout readout) {
         if (number != m_exerciseNumber) return;
         m_reading.done = true;
         if (readout.fault) m_reading.failure = readout.fault->reason();

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+#include <chrono>
 #include <optional>
 #include <string>
 
@@ -20,6 +21,10 @@ struct PrintAnswer {
     std::string printer;
     std::string reason;
 };
+
+// How long a print may take from the print program's start to its outcome; past it the program ends the
+// print program, which gives up by itself when it outlives it.
+inline constexpr std::chrono::milliseconds printBound{15'000};
 
 // Nothing when the line is none of these.
 std::optional<PrintAnswer> readPrintAnswer(const QByteArray& line);

@@ -8,11 +8,16 @@
 #include "shell/print_request.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QEvent>
 #include <QWidget>
 #include <QWindow>
 
+#include <sys/prctl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <functional>
 #include <utility>
@@ -25,6 +30,11 @@ namespace {
 constexpr qsizetype longestAnswer = 4096;
 // How long the program, when it ends, gives a cancellation to reach the print server.
 constexpr int cancellationWaitMs = 2000;
+// A cancellation the print server has not answered within this is given up: the job it was for stays
+// held, and a held job never prints.
+constexpr int cancellationBoundMs = 10'000;
+// How long a print program that gave its outcome has to end before it is ended: the outcome stands.
+constexpr int outcomeExitGraceMs = 1000;
 
 // Drops the user's input while it lives: nothing pressed during a print happens, then or after it. A
 // window that the window system destroyed meanwhile is noted, to be closed once the print has ended.
@@ -93,6 +103,10 @@ PrintOperation::PrintOperation(MessageBoxes& messages, QString printProgram, std
 {
     m_answerTimer.setSingleShot(true);
     QObject::connect(&m_answerTimer, &QTimer::timeout, [this] {
+        if (m_state == State::answered) {
+            endPrint(programFailure(*m_process), TellUser::yes);
+            return;
+        }
         endPrint(QStringLiteral("the print program %1 gave no answer within %2 s and was ended")
                      .arg(m_program)
                      .arg(double(m_answerBound.count()) / 1000.0),
@@ -102,27 +116,51 @@ PrintOperation::PrintOperation(MessageBoxes& messages, QString printProgram, std
 
 PrintOperation::~PrintOperation()
 {
+    endAsTheProgramEnds();
+}
+
+void PrintOperation::endWithoutWindows()
+{
+    m_screen = nullptr;
+    m_focused = nullptr;
+    m_closedMeanwhile.clear();
+    endAsTheProgramEnds();
+}
+
+void PrintOperation::endAsTheProgramEnds()
+{
     if (m_state != State::idle) {
         m_process->disconnect();
-        const qint64 left = std::max<qint64>(0, m_answerBound.count() - m_started.elapsed());
-        if (m_process->state() != QProcess::NotRunning && !m_process->waitForFinished(int(left))) {
+        awaitOutcome();
+        if (m_state == State::awaitingAnswer && m_process->state() != QProcess::NotRunning) {
             sayOnStandardError(QStringLiteral("the print under way was cancelled as the program ended: the print "
                                               "program %1 had not answered within %2 s")
                                    .arg(m_program)
                                    .arg(double(m_answerBound.count()) / 1000.0));
             endPrint({}, TellUser::no);
         } else {
-            readAnswers();
             endPrint(programFailure(*m_process), TellUser::no);
         }
     }
-    for (const std::unique_ptr<QProcess>& cancel : m_cancels) {
+    for (const std::unique_ptr<QProcess>& cancel : std::exchange(m_cancels, {})) {
         cancel->disconnect();
         if (!cancel->waitForFinished(cancellationWaitMs)) {
             cancel->kill();
             cancel->waitForFinished();
         }
     }
+}
+
+void PrintOperation::awaitOutcome()
+{
+    const QDeadlineTimer answerDue(std::max<qint64>(0, m_answerBound.count() - m_started.elapsed()));
+    while (m_state == State::awaitingAnswer && m_process->state() != QProcess::NotRunning && !answerDue.hasExpired()) {
+        m_process->waitForReadyRead(int(answerDue.remainingTime()));
+        readAnswers();
+    }
+    if (m_state == State::answered && m_process->state() != QProcess::NotRunning)
+        m_process->waitForFinished(outcomeExitGraceMs);
+    readAnswers();
 }
 
 void PrintOperation::noteSystemDefault(std::string printerName)
@@ -152,6 +190,12 @@ void PrintOperation::printScreen(ScreenWindow& screen)
     m_firstNonsense.clear();
     QProcess& process = *m_process;
     process.setProgram(m_program);
+    // It dies with the program, however the program ends, and cancels its job as it does.
+    const pid_t parent = getpid();
+    process.setChildProcessModifier([parent] {
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (getppid() != parent) _exit(1);
+    });
     // Its one answer comes on its standard output; what its libraries may say is not the user's.
     process.setStandardErrorFile(QProcess::nullDevice());
     QObject::connect(&process, &QProcess::readyReadStandardOutput, [this] { readAnswers(); });
@@ -211,6 +255,8 @@ void PrintOperation::readAnswer(const QByteArray& line)
         m_outcomeAnswer = answer;
         // Printed, it released its job; failed, it made none or cancelled it: either way the job is seen through.
         m_heldJob = 0;
+        // Said once, the outcome stands, whether or not the print program then ends.
+        m_answerTimer.start(outcomeExitGraceMs);
     }
 }
 
@@ -280,6 +326,7 @@ void PrintOperation::cancelJob(int job)
     cancel->setStandardOutputFile(QProcess::nullDevice());
     cancel->setStandardErrorFile(QProcess::nullDevice());
     QProcess* started = cancel.get();
+    QTimer::singleShot(cancellationBoundMs, started, [started] { started->kill(); });
     QObject::connect(started, &QProcess::finished, [this, started] {
         const auto done =
             std::find_if(m_cancels.begin(), m_cancels.end(),

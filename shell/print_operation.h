@@ -32,19 +32,23 @@ class ScreenWindow;
 // print, which alone talks to the print system. The program watches it through the event loop: the
 // screen paints on meanwhile, without its buttons, and the user's input is dropped until the print has
 // its one outcome, which the user is told when it is not printed:
-// - printed: the print program answered that the print server holds the whole page and prints it;
+// - printed: the print program answered that the print server holds the whole page and prints it, which
+//   stands even if it then fails to end;
 // - not printed: any other answer, a print program that cannot start, crashes or answers nonsense, or
 //   none within `answerBound`; the print program is then ended, and a job it had made is cancelled at
 //   the print server, which holds every job until the print program releases it at its very end.
 class PrintOperation final : public ScreenPrinter {
 public:
-    static constexpr std::chrono::milliseconds defaultAnswerBound{15'000};
+    static constexpr std::chrono::milliseconds defaultAnswerBound = printBound;
 
     PrintOperation(MessageBoxes& messages, QString printProgram,
                    std::chrono::milliseconds answerBound = defaultAnswerBound);
     // A print under way is waited for up to its bound, then ended and cancelled, which standard error
     // tells; no process of it is left.
     ~PrintOperation() override;
+    // The same, when the program is cut short with its windows already gone (the display lost): the
+    // screen printed is no longer touched.
+    void endWithoutWindows();
     PrintOperation(const PrintOperation&) = delete;
     PrintOperation& operator=(const PrintOperation&) = delete;
 
@@ -74,6 +78,9 @@ private:
     // The user has left a program that is ending: a print it ends is told on standard error alone.
     enum class TellUser { yes, no };
 
+    void endAsTheProgramEnds();
+    // Waits, as the program ends, for the outcome within the print's bound.
+    void awaitOutcome();
     void readAnswers();
     void readAnswer(const QByteArray& line);
     void heardNonsense(const QByteArray& said);

@@ -2,6 +2,8 @@
 // input (print_request.h) on the current printer, through libcups, and answers on standard output
 // (print_answer.h). It runs in a process of its own for each print, so that nothing the print system or
 // its libraries do can end the trainee's session; the program bounds its time and cancels what it left.
+// It bounds itself too: told to end (by the parent-death signal the program gives it, or the session's end)
+// or past the print's bound, it cancels the job it holds and ends, so that no page comes out unawaited.
 //   tavelle-print              prints the request read on standard input
 //   tavelle-print --cancel ID  cancels the job ID at the print server
 //   tavelle-print --check      answers "ready" once its libraries are loaded
@@ -19,14 +21,85 @@
 
 #include <cups/cups.h>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
 
 using tavelle::PrintAnswer;
+
+// A cancellation that the print server does not answer within this is given up: the job stays held,
+// which never prints.
+constexpr unsigned cancellationBoundSeconds = 5;
+constexpr int gaveUpStatus = 3;
+
+// The job made and not yet released, 0 when there is none; `takenToCancel` once the watcher has taken it.
+std::atomic<int> heldJob{0};
+constexpr int takenToCancel = -1;
+int endingPipe[2] = {-1, -1};
+
+extern "C" void askToEnd(int)
+{
+    const char byte = 0;
+    [[maybe_unused]] const ssize_t written = write(endingPipe[1], &byte, 1);
+}
+
+void cancelAndEnd()
+{
+    const int job = heldJob.exchange(takenToCancel);
+    if (job > 0) {
+        alarm(cancellationBoundSeconds);
+        cupsCancelJob2(CUPS_HTTP_DEFAULT, nullptr, job, 0);
+    }
+    _exit(gaveUpStatus);
+}
+
+// Waits on a thread of its own, as the print itself may be stuck in the print system's library.
+void giveUpWhenToldOrLate()
+{
+    if (pipe2(endingPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+    struct sigaction action {};
+    action.sa_handler = askToEnd;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) sigaction(signal, &action, nullptr);
+    std::thread([] {
+        const auto deadline = std::chrono::steady_clock::now() + tavelle::printBound;
+        pollfd told{endingPipe[0], POLLIN, 0};
+        for (auto now = std::chrono::steady_clock::now(); now < deadline; now = std::chrono::steady_clock::now()) {
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - now);
+            if (poll(&told, 1, int(left.count())) > 0) break;
+        }
+        cancelAndEnd();
+    }).detach();
+}
+
+// Once the watcher took the job, the print is its to end: this thread only waits for it.
+void keepJob(int job)
+{
+    int none = 0;
+    if (!heldJob.compare_exchange_strong(none, job)) {
+        cupsCancelJob2(CUPS_HTTP_DEFAULT, nullptr, job, 0);
+        _exit(gaveUpStatus);
+    }
+}
+
+void letGoOfJob(int job)
+{
+    int held = job;
+    if (heldJob.compare_exchange_strong(held, 0)) return;
+    for (;;) pause();
+}
 
 void say(const PrintAnswer& answer)
 {
@@ -130,6 +203,7 @@ int print(const tavelle::PrintRequest& request)
     const int job = cupsCreateJob(CUPS_HTTP_DEFAULT, printer.c_str(), title.constData(), optionCount, options);
     cupsFreeOptions(optionCount, options);
     if (job <= 0) return fail(printer, printServerError("the print server did not create the job"));
+    keepJob(job);
     say({PrintAnswer::Kind::job, job, {}, {}});
 
     std::string problem;
@@ -145,8 +219,11 @@ int print(const tavelle::PrintRequest& request)
     }
     if (!problem.empty()) {
         cupsCancelJob2(CUPS_HTTP_DEFAULT, nullptr, job, 0);
+        letGoOfJob(job);
         return fail(printer, problem);
     }
+    // Released, the job prints: it is no longer this program's to cancel.
+    letGoOfJob(job);
     say({PrintAnswer::Kind::printed, job, printer, {}});
     return 0;
 }
@@ -155,7 +232,10 @@ int print(const tavelle::PrintRequest& request)
 
 int main(int argc, char** argv)
 {
+    // A program that went away no longer reads the answer: writing it fails instead of ending this one.
+    std::signal(SIGPIPE, SIG_IGN);
     if (argc == 3 && std::strcmp(argv[1], "--cancel") == 0) {
+        alarm(cancellationBoundSeconds);
         const int job = std::atoi(argv[2]);
         return job > 0 && cupsCancelJob2(CUPS_HTTP_DEFAULT, nullptr, job, 0) <= IPP_STATUS_OK_EVENTS_COMPLETE ? 0 : 1;
     }
@@ -176,6 +256,7 @@ int main(int argc, char** argv)
         say({PrintAnswer::Kind::ready, 0, {}, {}});
         return 0;
     }
+    giveUpWhenToldOrLate();
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly)) return fail({}, "standard input cannot be read");
     const std::optional<tavelle::PrintRequest> request = tavelle::readPrintRequest(input.readAll());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/practice/practice_texts.h"
+#include "core/practice/trainee.h"
 #include "core/progress/practice_attempt.h"
 #include "core/progress/storage_fault.h"
 
@@ -39,7 +40,9 @@ public:
 
     // Keeps one finished exercise.
     virtual std::optional<StoreFault> keep(const PracticeAttempt& attempt) = 0;
-    virtual StoreReadout read(int recentCount) = 0;
+    // The results and shares of `trainee`'s attempts alone (a machine may be shared), of every attempt
+    // without one.
+    virtual StoreReadout read(int recentCount, const std::optional<Trainee>& trainee = std::nullopt) = 0;
     // Every attempt kept, as CSV.
     virtual std::optional<StoreFault> exportCsv(const QString& file) = 0;
     // The name a damaged file was set aside under when the store opened, once.

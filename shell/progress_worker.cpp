@@ -81,14 +81,14 @@ void ProgressWorker::keep(PracticeAttempt attempt, std::function<void(KeepOutcom
     });
 }
 
-void ProgressWorker::read(int recentCount, std::function<void(StoreReadout)> done)
+void ProgressWorker::read(int recentCount, Trainee trainee, std::function<void(StoreReadout)> done)
 {
-    post([this, recentCount, done = std::move(done)](ProgressStore* store) mutable {
+    post([this, recentCount, trainee = std::move(trainee), done = std::move(done)](ProgressStore* store) mutable {
         StoreReadout readout;
         if (store == nullptr)
             readout.fault = StoreFault{StorageFault::noModule, {}, {}};
         else
-            readout = store->read(recentCount);
+            readout = store->read(recentCount, trainee);
         // A server that did not answer the last try is not waited for again here: its own results are
         // the local ones until it answers.
         if (m_classDatabase && m_serverAnswered && !readout.fault) {

@@ -47,8 +47,8 @@ public:
     ProgressWorker& operator=(const ProgressWorker&) = delete;
 
     void keep(PracticeAttempt attempt, std::function<void(KeepOutcome)> done);
-    // The recent results come from the class database when it answers, from the store otherwise.
-    void read(int recentCount, std::function<void(StoreReadout)> done);
+    // `trainee`'s: the recent results come from the class database when it answers, from the store otherwise.
+    void read(int recentCount, Trainee trainee, std::function<void(StoreReadout)> done);
     // Sends every unsent attempt to the class database; each try's outcome, this one's and the retries',
     // goes to the listener. Nothing happens without a class database.
     void send();

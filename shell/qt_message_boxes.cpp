@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace tavelle {
 
@@ -55,6 +56,24 @@ void showBox(QMessageBox::Icon icon, const QString& title, const QString& text, 
     box.exec();
 }
 
+// Shown without being made active: the window the user types in keeps the keys.
+void showNotice(QMessageBox::Icon icon, const QString& title, const QString& text, QScreen* screen)
+{
+    auto* box = new PlacedMessageBox(icon, title, text, screen);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setAttribute(Qt::WA_ShowWithoutActivating);
+    box->setWindowModality(Qt::NonModal);
+    const QPointer<QWidget> active = QApplication::activeWindow();
+    const QPointer<QWidget> focused = QApplication::focusWidget();
+    box->show();
+    // Where the window system makes every shown window active all the same, the active one stays so.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (active && QApplication::activeWindow() != active) {
+        active->activateWindow();
+        if (focused) focused->setFocus(Qt::OtherFocusReason);
+    }
+}
+
 }  // namespace
 
 int QtMessageBoxes::widthForCaption(const QString& caption)
@@ -78,6 +97,16 @@ void QtMessageBoxes::information(const QString& title, const QString& text)
 void QtMessageBoxes::plain(const QString& title, const QString& text)
 {
     showBox(QMessageBox::NoIcon, title, text, m_screen);
+}
+
+void QtMessageBoxes::noticeWarning(const QString& text)
+{
+    showNotice(QMessageBox::Warning, QStringLiteral("ATTENTION !!"), text, m_screen);
+}
+
+void QtMessageBoxes::noticeInformation(const QString& title, const QString& text)
+{
+    showNotice(QMessageBox::Information, title, text, m_screen);
 }
 
 }  // namespace tavelle

@@ -18,11 +18,43 @@
 #include <QStorageInfo>
 #include <QVariant>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <array>
 
 namespace tavelle {
 
 namespace {
+
+// The marks are the trainee's own: the folders made for them and the file are the user's alone, as a
+// user's other private files are, whatever the umask of a lab's accounts.
+bool makePrivateFolder(const QString& folder)
+{
+    if (QFileInfo(folder).isDir()) return true;
+    const QString parent = QFileInfo(folder).absolutePath();
+    if (parent != folder && !makePrivateFolder(parent)) return false;
+    // Made meanwhile by another copy, it is a folder all the same.
+    return mkdir(QFile::encodeName(folder).constData(), 0700) == 0 || QFileInfo(folder).isDir();
+}
+
+// SQLite gives its journal the database file's own rights. A file an earlier version left readable by
+// all becomes private too.
+void makePrivateFile(const QString& file)
+{
+    const QByteArray name = QFile::encodeName(file);
+    if (const int made = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600); made >= 0) {
+        ::close(made);
+        return;
+    }
+    for (const char* suffix : {"", "-wal", "-shm"}) {
+        const QByteArray each = name + suffix;
+        struct stat status {};
+        if (stat(each.constData(), &status) == 0 && status.st_uid == geteuid() && (status.st_mode & 077) != 0)
+            chmod(each.constData(), status.st_mode & 0700);
+    }
+}
 
 // Each step takes the schema from the version before it to its own (its index + 1), in one transaction.
 // Steps are only ever added: a kept file is never rebuilt. The step after these names the attempts
@@ -150,8 +182,9 @@ std::optional<StoreFault> SqliteProgressStore::openOnce()
 {
     close();
     const QFileInfo info(m_file);
-    if (!QDir().mkpath(info.absolutePath())) return fault(StorageFault::folderCannotBeMade);
+    if (!makePrivateFolder(info.absolutePath())) return fault(StorageFault::folderCannotBeMade);
     if (std::optional<StoreFault> link = linkOutOfFolder()) return link;
+    makePrivateFile(m_file);
 
     QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     if (!database.isValid()) return fault(StorageFault::noModule, QStringLiteral("no QSQLITE driver"));
@@ -228,15 +261,22 @@ std::optional<StoreFault> SqliteProgressStore::keep(const PracticeAttempt& attem
     return std::nullopt;
 }
 
-StoreReadout SqliteProgressStore::read(int recentCount)
+StoreReadout SqliteProgressStore::read(int recentCount, const std::optional<Trainee>& trainee)
 {
     StoreReadout readout;
     readout.fault = open();
     if (readout.fault) return readout;
+    const QString whose = trainee ? QStringLiteral(" WHERE a.surname = ? AND a.given_name = ?") : QString();
+    const auto bindTrainee = [&trainee](QSqlQuery& query) {
+        if (!trainee) return;
+        query.addBindValue(QString::fromStdString(trainee->surname));
+        query.addBindValue(QString::fromStdString(trainee->givenName));
+    };
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     query.prepare(QStringLiteral("SELECT a.finished_at, a.seconds_taken, SUM(r.right) FROM attempt a "
-                                 "JOIN answer r ON r.attempt_id = a.id GROUP BY a.id "
-                                 "ORDER BY a.finished_at DESC, a.id DESC LIMIT ?"));
+                                 "JOIN answer r ON r.attempt_id = a.id") +
+                  whose + QStringLiteral(" GROUP BY a.id ORDER BY a.finished_at DESC, a.id DESC LIMIT ?"));
+    bindTrainee(query);
     query.addBindValue(recentCount);
     if (!query.exec()) {
         readout.fault = fault(query.lastError());
@@ -244,7 +284,11 @@ StoreReadout SqliteProgressStore::read(int recentCount)
     }
     while (query.next())
         readout.recent.push_back({query.value(0).toLongLong(), query.value(2).toInt(), query.value(1).toLongLong()});
-    if (!query.exec(QStringLiteral("SELECT question, SUM(right), COUNT(*) FROM answer GROUP BY question"))) {
+    query.prepare(QStringLiteral("SELECT r.question, SUM(r.right), COUNT(*) FROM answer r "
+                                 "JOIN attempt a ON a.id = r.attempt_id") +
+                  whose + QStringLiteral(" GROUP BY r.question"));
+    bindTrainee(query);
+    if (!query.exec()) {
         readout.fault = fault(query.lastError());
         return readout;
     }
@@ -259,7 +303,10 @@ StoreReadout SqliteProgressStore::read(int recentCount)
 
 std::optional<StoreFault> SqliteProgressStore::exportCsv(const QString& file)
 {
-    if (std::optional<StoreFault> failure = open()) return failure;
+    // A newer version's file, opened but left as it is, is only read here: its steps only ever add, so
+    // what this version knows of it is there to export.
+    if (std::optional<StoreFault> failure = open(); failure && failure->fault != StorageFault::newerVersion)
+        return failure;
     QSqlQuery attempts(QSqlDatabase::database(m_connection, false));
     attempts.setForwardOnly(true);
     if (!attempts.exec(selectAttempts(QStringLiteral("ORDER BY finished_at, id")))) return fault(attempts.lastError());

@@ -23,7 +23,7 @@ public:
     SqliteProgressStore& operator=(const SqliteProgressStore&) = delete;
 
     std::optional<StoreFault> keep(const PracticeAttempt& attempt) override;
-    StoreReadout read(int recentCount) override;
+    StoreReadout read(int recentCount, const std::optional<Trainee>& trainee = std::nullopt) override;
     std::optional<StoreFault> exportCsv(const QString& file) override;
     std::optional<QString> takeSetAside() override;
     std::variant<std::vector<PracticeAttempt>, StoreFault> unsent(int count) override;

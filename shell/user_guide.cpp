@@ -3,6 +3,7 @@
 
 #include "core/screens/guide_sections.h"
 #include "screens/screen_window.h"
+#include "shell/message_boxes.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -67,11 +68,14 @@ bool GuideOnF1::eventFilter(QObject* watched, QEvent* event)
     if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier || key->isAutoRepeat())
         return QObject::eventFilter(watched, event);
     const QString guide = userGuideFile();
-    if (guide.isEmpty())
-        std::fprintf(stderr, "tavelle: the user guide is not installed (%s)\n",
-                     qPrintable(installedGuideFile(runningProgramDirectory())));
-    else if (!QDesktopServices::openUrl(userGuideUrl(guide, watched)))
+    if (guide.isEmpty()) {
+        const QString expected = installedGuideFile(runningProgramDirectory());
+        std::fprintf(stderr, "tavelle: the user guide is not installed (%s)\n", qPrintable(expected));
+        m_messages.information(toQString(guideBoxTitle), toQString(guideMissingText(expected.toStdString())));
+    } else if (!QDesktopServices::openUrl(userGuideUrl(guide, watched))) {
         std::fprintf(stderr, "tavelle: nothing could open the user guide %s\n", qPrintable(guide));
+        m_messages.information(toQString(guideBoxTitle), toQString(guideNotOpenedText(guide.toStdString())));
+    }
     return true;
 }
 

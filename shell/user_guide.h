@@ -17,16 +17,24 @@ QString userGuideFile();
 // The guide at the section of the window that `pressedOn` belongs to; at its top for any other window.
 QUrl userGuideUrl(const QString& guide, const QObject* pressedOn);
 
+class MessageBoxes;
+
 // F1 on any window of the application opens the user guide at that window's section, in the desktop's
-// browser (through QDesktopServices). When there is no guide, or nothing to open it with, one line on
-// standard error says so. Install it on the application.
+// browser (through QDesktopServices). When there is no guide, or nothing to open it with, a box says so
+// with the guide's file, and one line on standard error. Install it on the application.
 class GuideOnF1 final : public QObject {
     Q_OBJECT
 public:
-    using QObject::QObject;
+    explicit GuideOnF1(MessageBoxes& messages)
+        : m_messages(messages)
+    {
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    MessageBoxes& m_messages;
 };
 
 }  // namespace tavelle

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/screens/screen_id.h"
+#include "core/text/joined_text.h"
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace tavelle {
@@ -42,6 +44,22 @@ static_assert(guideSectionsFollowScreenIds(), "one guide section a screen, in th
 constexpr std::string_view guideSection(ScreenId screen)
 {
     return guideSections[static_cast<std::size_t>(screen)].anchor;
+}
+
+// What F1 says, in a box of this title, when it cannot show the guide: the file it looked for, or the file
+// that nothing could open, for the user to open it themselves.
+inline constexpr std::string_view guideBoxTitle = "Guide de l'utilisateur";
+
+inline std::string guideMissingText(std::string_view expectedFile)
+{
+    return joinedText("Le guide de l'utilisateur n'est pas installé. Il devrait se trouver ici :\n", expectedFile);
+}
+
+inline std::string guideNotOpenedText(std::string_view file)
+{
+    return joinedText("Aucun navigateur n'a pu ouvrir le guide de l'utilisateur. Vous pouvez l'ouvrir vous-même, il se "
+                      "trouve ici :\n",
+                      file);
 }
 
 }  // namespace tavelle

@@ -13,6 +13,8 @@
 #include "tests/support/test_files.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -172,6 +174,35 @@ TEST_F(PracticeTest, AKeyboardWalkIsKeptAndExportedByAnotherProcess)
     click(practiceControls::nextExercise);
     ASSERT_EQ(screenName(), "Form2");
     EXPECT_GE(control<QComboBox>(QStringLiteral("Combo1"))->currentIndex(), 0);
+}
+
+// --progression makes nothing where nothing was kept, and says so, with a status a script sees, when the
+// file it was to read was damaged and set aside.
+TEST_F(PracticeTest, TheExportSaysWhatBecameOfTheFile)
+{
+    struct Case {
+        const char* name;
+        QByteArray kept;  // empty: no file
+        int status;
+        const char* said;
+    };
+    for (const Case& c : {Case{"NothingKept", {}, 0, ""},
+                          Case{"Damaged", QByteArray("SQLite format 3") + QByteArray(4000, '\x5a'), 1,
+                               "était endommagé : il a été mis de côté sous le nom progression.sqlite.endommagé-"}}) {
+        SCOPED_TRACE(c.name);
+        if (!c.kept.isEmpty()) {
+            ASSERT_TRUE(QDir().mkpath(QFileInfo(database()).path()));
+            ASSERT_TRUE(writeTestFile(database(), c.kept));
+        }
+        QProcess exporter;
+        exporter.start(QStringLiteral(TAVELLE_PROGRAM), {QStringLiteral("--progression"), QStringLiteral("-")});
+        ASSERT_TRUE(exporter.waitForFinished(30'000));
+        const std::string said = exporter.readAllStandardError().toStdString();
+        EXPECT_EQ(exporter.exitCode(), c.status) << said;
+        EXPECT_NE(said.find(c.said), std::string::npos) << said;
+        EXPECT_EQ(exporter.readAllStandardOutput().trimmed().count('\n'), 0);
+        EXPECT_EQ(QFileInfo::exists(QFileInfo(database()).path()), !c.kept.isEmpty());
+    }
 }
 
 // A window left incomplete names what to complete and shows no expected value; once marked, back and

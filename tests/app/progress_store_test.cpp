@@ -20,6 +20,7 @@
 #include <unistd.h>
 
 #include <functional>
+#include <tuple>
 
 namespace tavelle::testing {
 namespace {
@@ -156,6 +157,83 @@ TEST(ProgressStore, AFileLockedByAnotherProgramRefusesAfterItsTimeout)
     EXPECT_EQ(first.read(10).recent.size(), 2u);
 }
 
+// On a machine two trainees share, each one's summary counts their own attempts alone.
+TEST(ProgressStore, EachTraineeReadsTheirOwnResults)
+{
+    QTemporaryDir dir;
+    SqliteProgressStore store(dir.filePath(QStringLiteral("progression.sqlite")));
+    const Trainee dupont{"DUPONT", "Jean", ""};
+    const Trainee martin{"MARTIN", "Léa", "B"};
+    for (const auto& [trainee, finishedAt, allRight] :
+         {std::tuple(dupont, 100, true), std::tuple(martin, 200, false), std::tuple(dupont, 300, true)}) {
+        PracticeAttempt attempt = anAttempt(finishedAt, allRight);
+        attempt.surname = trainee.surname;
+        attempt.givenName = trainee.givenName;
+        attempt.group = trainee.group;
+        ASSERT_FALSE(store.keep(attempt));
+    }
+    struct Case {
+        const char* name;
+        Trainee trainee;
+        std::size_t results;
+        int firstQuestionRight;
+        int firstQuestionAsked;
+    };
+    for (const Case& c : {Case{"Dupont", dupont, 2, 2, 2}, Case{"Martin", martin, 1, 0, 1},
+                          Case{"NoAttemptYet", Trainee{"DURAND", "Paul", ""}, 0, 0, 0}}) {
+        SCOPED_TRACE(c.name);
+        const StoreReadout readout = store.read(10, c.trainee);
+        EXPECT_FALSE(readout.fault);
+        EXPECT_EQ(readout.recent.size(), c.results);
+        EXPECT_EQ(readout.records[0].right, c.firstQuestionRight);
+        EXPECT_EQ(readout.records[0].asked, c.firstQuestionAsked);
+    }
+}
+
+mode_t modeOf(const QString& path)
+{
+    struct stat status {};
+    return stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777 : 0;
+}
+
+// Whatever the umask, and whatever an earlier version left: no other account reads the marks.
+TEST(ProgressStore, TheFileAndTheFolderMadeForItAreTheUsersAlone)
+{
+    QTemporaryDir dir;
+    const mode_t umaskBefore = umask(022);
+    const QString folder = dir.filePath(QStringLiteral("share/Tavelle"));
+    const QString file = folder + QStringLiteral("/progression.sqlite");
+    {
+        SqliteProgressStore store(file);
+        ASSERT_FALSE(store.keep(anAttempt(100, true)));
+        for (const QString& made : {dir.filePath(QStringLiteral("share")), folder})
+            EXPECT_EQ(modeOf(made), 0700u) << made.toStdString();
+        for (const QString& kept : {file, QString(file + QStringLiteral("-wal"))})
+            EXPECT_EQ(modeOf(kept), 0600u) << kept.toStdString();
+    }
+    ASSERT_EQ(chmod(QFile::encodeName(file).constData(), 0644), 0);
+    ASSERT_FALSE(SqliteProgressStore(file).keep(anAttempt(200, true)));
+    EXPECT_EQ(modeOf(file), 0600u);
+    umask(umaskBefore);
+}
+
+// Export only reads: a file a newer version has kept in is exported as this version knows it.
+TEST(ProgressStore, AFileOfANewerVersionIsExported)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("progression.sqlite"));
+    ASSERT_FALSE(SqliteProgressStore(file).keep(anAttempt(100, true)));
+    QSqlDatabase::removeDatabase(holdWith(file, QStringLiteral("PRAGMA user_version = 99")));
+
+    SqliteProgressStore newer(file);
+    const QString csv = dir.filePath(QStringLiteral("progression.csv"));
+    ASSERT_FALSE(newer.exportCsv(csv));
+    QFile exported(csv);
+    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+    EXPECT_EQ(exported.readAll().trimmed().count('\n'), 1);
+    ASSERT_TRUE(newer.keep(anAttempt(200, true)));
+}
+
 TEST(ProgressStore, TwoCopiesPractisingAtOnceBothKeepTheirResults)
 {
     QTemporaryDir dir;
@@ -203,7 +281,7 @@ TEST(ProgressWorker, AnswersOnTheAskingThreadAndLosesNothingQueuedAtItsEnd)
     {
         ProgressWorker worker([file] { return std::make_unique<SqliteProgressStore>(file); });
         std::optional<StoreReadout> readout;
-        worker.read(10, [&](StoreReadout answer) {
+        worker.read(10, {}, [&](StoreReadout answer) {
             EXPECT_EQ(QThread::currentThread(), QCoreApplication::instance()->thread());
             readout = std::move(answer);
         });

@@ -71,6 +71,22 @@ TEST_P(ShortcutTest, F1OpensTheUserGuide)
     EXPECT_EQ(screen()->screenId(), GetParam());
 }
 
+// With nothing to open the guide (the offscreen platform opens nothing), F1 says so and names the file.
+TEST(GuideOnF1Test, WithNothingToOpenTheGuideABoxNamesItsFile)
+{
+    RecordingMessageBoxes boxes;
+    GuideOnF1 guide(boxes);
+    QWidget window;
+    window.show();
+    QCoreApplication::instance()->installEventFilter(&guide);
+    QTest::keyClick(&window, Qt::Key_F1);
+    QCoreApplication::instance()->removeEventFilter(&guide);
+
+    const std::vector<ShownBox> expected = {{ShownBox::Kind::Information, toQString(guideBoxTitle),
+                                             toQString(guideNotOpenedText(userGuideFile().toStdString()))}};
+    EXPECT_EQ(boxes.shown, expected);
+}
+
 class GuideSectionOnF1Test : public ::testing::TestWithParam<GuideSection> {};
 
 // Every window, practice's included, asks for its own section, wherever the focus is in it.

@@ -1,6 +1,7 @@
 // One QApplication for every window test; offscreen unless the caller chose a platform.
 #include "screens/application_look.h"
 #include "shell/user_guide.h"
+#include "tests/support/fake_shell.h"
 
 #include <QApplication>
 
@@ -15,7 +16,8 @@ int main(int argc, char** argv)
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
     tavelle::applyApplicationLook();
-    tavelle::GuideOnF1 guideOnF1;
+    tavelle::testing::RecordingMessageBoxes guideMessages;
+    tavelle::GuideOnF1 guideOnF1(guideMessages);
     application.installEventFilter(&guideOnF1);
     QApplication::setQuitOnLastWindowClosed(false);
     return RUN_ALL_TESTS();

@@ -273,6 +273,18 @@ INSTANTIATE_TEST_SUITE_P(
                       "answered nonsense"}),
     [](const ::testing::TestParamInfo<BrokenProgram>& row) { return std::string(row.param.name); });
 
+TEST_F(PrintOperationTest, PrintedStandsThoughTheProgramThenHangs)
+{
+    useProgram(fakeAnswerPrinted("Bureau") + "\nexec sleep 60");
+    showWindow();
+    pressPrint();
+
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(kept(".printed"), "Bureau\n");
+    EXPECT_EQ(kept(".cancelled"), "");
+    EXPECT_EQ(operation().currentPrinter(), "Bureau");
+}
+
 TEST_F(PrintOperationTest, AJobLeftWithoutOutcomeIsCancelled)
 {
     useProgram("printf 'job\\t42\\n'; exec sleep 60");

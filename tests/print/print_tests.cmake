@@ -16,9 +16,12 @@ target_compile_definitions(tavelle_print_harness PUBLIC TAVELLE_PRINT_TEST_DIR="
 add_executable(tavelle_print_tests
   print/cups_printing_test.cpp
   print/print_operation_test.cpp
+  print/program_ending_test.cpp
   print/screen_session.h)
-target_link_libraries(tavelle_print_tests PRIVATE tavelle_print_harness)
-add_dependencies(tavelle_print_tests tavelle-print)
+target_link_libraries(tavelle_print_tests PRIVATE tavelle_print_harness ${TAVELLE_XCB_LIBRARY})
+target_compile_definitions(tavelle_print_tests PRIVATE TAVELLE_EXAMPLES_DIR="${PROJECT_SOURCE_DIR}/examples")
+# The program itself is ended during a print, on an X server of the test's own.
+add_dependencies(tavelle_print_tests tavelle tavelle-print)
 tavelle_discover_tests(tavelle_print_tests print 120)
 
 # The long random session runs in a program of its own, for a time limit of its own. Ten thousand

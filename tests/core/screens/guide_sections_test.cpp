@@ -39,5 +39,15 @@ TEST(GuideSections, NoTwoWindowsShareOne)
         EXPECT_TRUE(anchors.insert(section.anchor).second) << section.anchor;
 }
 
+TEST(GuideSections, WhatF1SaysWithoutTheGuideNamesItsFile)
+{
+    EXPECT_EQ(guideMissingText("/usr/share/doc/tavelle/guide/index.html"),
+              "Le guide de l'utilisateur n'est pas installé. Il devrait se trouver ici :\n"
+              "/usr/share/doc/tavelle/guide/index.html");
+    EXPECT_EQ(guideNotOpenedText("/usr/share/doc/tavelle/guide/index.html"),
+              "Aucun navigateur n'a pu ouvrir le guide de l'utilisateur. Vous pouvez l'ouvrir vous-même, il se "
+              "trouve ici :\n/usr/share/doc/tavelle/guide/index.html");
+}
+
 }  // namespace
 }  // namespace tavelle
