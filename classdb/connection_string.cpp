@@ -1,5 +1,7 @@
 #include "classdb/connection_string.h"
 
+#include "core/progress/class_database_texts.h"
+
 #include <libpq-fe.h>
 
 #include <memory>
@@ -75,8 +77,8 @@ std::optional<QString> unreadableConnection(const QString& connection)
 {
     const Parsed result = parsed(connection);
     if (!result.options) return result.fault;
-    // Qt's driver turns every ';' into a blank before libpq reads it.
-    if (connection.contains(QLatin1Char(';'))) return QStringLiteral("« ; » n'y passe pas : le pilote de Qt le change");
+    if (connection.contains(QLatin1Char(';')))
+        return QString::fromUtf8(semicolonInConnection.data(), qsizetype(semicolonInConnection.size()));
     return std::nullopt;
 }
 

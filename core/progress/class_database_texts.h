@@ -22,6 +22,9 @@ enum class ServerFault {
     other,
 };
 
+// Why a connection with a ';' is refused: Qt's driver turns every ';' into a blank before libpq reads it.
+inline constexpr std::string_view semicolonInConnection = "« ; » n'y passe pas : le pilote de Qt le change";
+
 // The parts of a connection that name the server in messages, as libpq reads them; never its password.
 struct ServerName {
     std::string service;
