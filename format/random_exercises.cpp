@@ -46,14 +46,40 @@ std::string fittingFlow(Random& random, const NozzleType& type)
     return flows.size() == 1 ? std::string(flows.front()) : random.pick(flows);
 }
 
+// A slope as a trainer sets it, so that no entry screen has to warn of it: level (the kind "nulle" or left
+// empty, the percent 0 or left empty), or rising or falling by a percent above 0. `kinds` are the list's
+// items: level, rising, falling. A line of `lengthMetres` climbs or falls at most `mostHeightMetres`.
+void drawSlope(Random& random, std::span<const std::string_view> kinds, int lengthMetres, int mostHeightMetres,
+               std::string& kind, std::string& percent)
+{
+    std::vector<std::string_view> percents;
+    for (std::string_view item : listItems::slopePercents)
+        if (itemNumber(item) != 0 && itemNumber(item) * lengthMetres <= mostHeightMetres * 100)
+            percents.push_back(item);
+    const std::size_t drawn = random.below(kinds.size());
+    if (drawn == 0 || percents.empty()) {
+        kind = random.chance(2) ? std::string() : std::string(kinds.front());
+        percent = random.chance(2) ? std::string() : std::string("0");
+        return;
+    }
+    kind = kinds[drawn];
+    percent = random.pick(percents);
+}
+
+// The feed line climbs or falls at most 40 m (4 b): the lightest nozzle needs 3.5 b at its orifice and the
+// division 1 b, so the pump always has a pressure to give.
+constexpr int kMostFeedHeightMetres = 40;
+// Nozzle 3's hoses are three at most (60 m): every percent fits.
+constexpr int kMostNozzle3HeightMetres = 60;
+
 ExerciseInput drawExercise(Random& random)
 {
     ExerciseInput in;
     in.exercise.pumpRating = random.pick(listItems::pumpRatings);
     in.exercise.feedLength = random.pick(listItems::feedLengths);
     in.exercise.nozzleCount = random.pick(listItems::nozzleCounts);
-    in.exercise.slopeKind = random.pickOrEmpty(listItems::feedSlopeKinds);
-    in.exercise.slopePercent = random.pickOrEmpty(listItems::slopePercents);
+    drawSlope(random, listItems::feedSlopeKinds, itemNumber(in.exercise.feedLength), kMostFeedHeightMetres,
+              in.exercise.slopeKind, in.exercise.slopePercent);
     const int count = itemNumber(in.exercise.nozzleCount);
 
     std::vector<const NozzleType*> drawn;
@@ -79,8 +105,8 @@ ExerciseInput drawExercise(Random& random)
     }
     if (count >= 3) {
         describe(in.nozzle3.type, in.nozzle3.flow, in.nozzle3.hoseCount);
-        in.nozzle3.slopeKind = random.pickOrEmpty(listItems::nozzle3SlopeKinds);
-        in.nozzle3.slopePercent = random.pickOrEmpty(listItems::slopePercents);
+        drawSlope(random, listItems::nozzle3SlopeKinds, itemNumber(in.nozzle3.hoseCount) * hoseLengthMetres,
+                  kMostNozzle3HeightMetres, in.nozzle3.slopeKind, in.nozzle3.slopePercent);
     }
 
     std::vector<std::string_view> diameters;
@@ -108,8 +134,9 @@ ExerciseInput RandomExercises::next()
     ExerciseInput input = drawExercise(random);
     m_state = random.state();
     ExerciseRecord scratch;
-    if (!walkExercise(input, scratch, ".").accepted)
-        throw std::logic_error("a drawn exercise was refused by the entry rules");
+    const WalkResult walk = walkExercise(input, scratch, ".");
+    if (!walk.accepted || !walk.messages.empty())
+        throw std::logic_error("a drawn exercise was refused or warned of by the entry rules");
     return input;
 }
 

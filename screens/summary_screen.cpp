@@ -1,6 +1,7 @@
 #include "screens/summary_screen.h"
 
 #include "core/practice/practice_texts.h"
+#include "screens/pressure_line_widget.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -11,6 +12,9 @@ namespace tavelle {
 namespace {
 
 constexpr int windowWidth = 620;
+constexpr int pressureLineTop = 552;
+constexpr int pressureLineHeight = 184;
+constexpr int buttonsTop = pressureLineTop + pressureLineHeight + 10;
 
 QString lines(const std::vector<std::string>& texts)
 {
@@ -22,7 +26,7 @@ QString lines(const std::vector<std::string>& texts)
 }  // namespace
 
 SummaryScreen::SummaryScreen(ScreenHost& screenHost)
-    : ScreenWindow(ScreenId::Bilan, screenHost, QSize(windowWidth, 600))
+    : ScreenWindow(ScreenId::Bilan, screenHost, QSize(windowWidth, buttonsTop + 46))
 {
     m_heading = addLabel(this, "headingLabel", QString(), QRect(16, 8, windowWidth - 32, 24), 11, true);
     m_marks = addLabel(this, "marksLabel", QString(), QRect(16, 40, windowWidth - 32, 100));
@@ -42,11 +46,15 @@ SummaryScreen::SummaryScreen(ScreenHost& screenHost)
         label->setWordWrap(true);
     }
 
-    addNavigationButton(practiceControls::quit.data(), toQString(practiceTexts::quit), QRect(16, 554, 150, 34));
+    m_pressureLine = new PressureLineWidget(this);
+    m_pressureLine->setObjectName(QStringLiteral("pressureLine"));
+    m_pressureLine->setGeometry(16, pressureLineTop, windowWidth - 32, pressureLineHeight);
+
+    addNavigationButton(practiceControls::quit.data(), toQString(practiceTexts::quit), QRect(16, buttonsTop, 150, 34));
     addNavigationButton(practiceControls::changeTrainee.data(), toQString(practiceTexts::changeTrainee),
-                        QRect(windowWidth / 2 - 90, 554, 180, 34));
+                        QRect(windowWidth / 2 - 90, buttonsTop, 180, 34));
     addNavigationButton(practiceControls::nextExercise.data(), toQString(practiceTexts::nextExercise),
-                        QRect(windowWidth - 166, 554, 150, 34))
+                        QRect(windowWidth - 166, buttonsTop, 150, 34))
         ->setFocus();
 }
 
@@ -58,6 +66,11 @@ void SummaryScreen::showSummary(const SummaryTexts& texts)
     m_keeping->setText(toQString(texts.keeping));
     m_recent->setText(lines(texts.recent));
     m_shares->setText(lines(texts.shares));
+}
+
+void SummaryScreen::showPressureLine(const PressureLine& line, const PressureLineTexts& texts)
+{
+    m_pressureLine->showLine(line, texts);
 }
 
 }  // namespace tavelle

@@ -2,6 +2,7 @@
 
 #include "core/progress/class_database_texts.h"
 #include "core/progress/storage_fault.h"
+#include "core/trade/pressure_line.h"
 #include "core/trade/values_to_find.h"
 #include "screens/entry_screen.h"
 #include "screens/question_screen.h"
@@ -75,8 +76,10 @@ void Practice::prepare(ScreenWindow& screen, const ExerciseRecord& record)
                          [this](Question asked, const QString& text) { m_session->type(asked, text.toStdString()); });
         QObject::connect(question, &QuestionScreen::checkPressed, question,
                          [this, question, &record] { check(*question, record); });
-    } else if (qobject_cast<SummaryScreen*>(&screen) != nullptr) {
+    } else if (auto* summary = qobject_cast<SummaryScreen*>(&screen)) {
         m_summary = &screen;
+        const PressureLine line = pressureLine(record);
+        summary->showPressureLine(line, pressureLineTexts(line, m_decimalSeparator));
         showSummary();
     } else if (screen.screenId() == ScreenId::Dessin) {
         ScreenLoad hidden;

@@ -3,6 +3,7 @@
 #include "core/screens/load_writer.h"
 #include "core/screens/result_labels.h"
 #include "core/text/joined_text.h"
+#include "core/trade/slope_term.h"
 #include "core/trade/trade_tables.h"
 
 #include <array>
@@ -33,9 +34,7 @@ double writeHeightTerm(std::string& line, int nozzle, const ExerciseRecord& r, s
         appendJoined(line, "J hauteur = (", numberChars(r.nozzle2Elevation), " - ", numberChars(r.divisionElevation),
                      ") x 1 bar / 10 m  = ", numberChars(exact, sep), "b");
     } else if (nozzle == 3 && r.nozzle3SlopePercent != 0) {
-        exact = r.nozzle3SlopePercent / 1000.0;
-        appendJoined(line, "J hauteur = (", numberChars(r.nozzle3SlopePercent),
-                     " / 100) / 10 = ", numberChars(exact, sep), "b");
+        exact = appendSlopeLine(line, "J hauteur", r.nozzle3SlopePercent, r.nozzle3HoseCount * hoseLengthMetres, sep);
     }
     return exact;
 }

@@ -3,6 +3,7 @@
 #include "core/screens/load_writer.h"
 #include "core/screens/result_labels.h"
 #include "core/text/joined_text.h"
+#include "core/trade/slope_term.h"
 #include "core/trade/trade_tables.h"
 
 namespace tavelle {
@@ -30,7 +31,7 @@ FeedLine computeFeedLine(const ExerciseRecord& r)
     line.j2 = q1Squared == 0 ? 0.0f : static_cast<float>(q2Squared * line.hose.j1 / q1Squared);
     line.lengthLoss = static_cast<float>(line.j2 / 100.0 * r.feedLength);
     if (r.slopePercent != 0) {
-        line.slopeTerm = r.slopePercent / 1000.0 * r.feedLength;
+        line.slopeTerm = slopeTerm(r.slopePercent, r.feedLength);
         line.slopeLoss = static_cast<float>(line.slopeTerm);
     }
     line.bcLoss = static_cast<float>(static_cast<double>(line.slopeLoss) + line.lengthLoss);
@@ -66,7 +67,7 @@ float pumpPressureOf(const ExerciseRecord& r, float bcLoss)
 FinalResults finalResults(const ExerciseRecord& record)
 {
     const float bcLoss = computeFeedLine(record).bcLoss;
-    return {bcLoss, pumpPressureOf(record, bcLoss), sufficient(record, bcLoss)};
+    return {bcLoss, pumpPressureOf(record, bcLoss), sufficient(record, bcLoss), ratedProduct(record.pumpRating)};
 }
 
 float abLoss(const ExerciseRecord& r)
@@ -91,9 +92,7 @@ void loadFinalCalculation(const ExerciseRecord& r, std::string_view sep, ScreenL
                  numberChars(r.feedLength), " = ", numberChars(line.lengthLoss, sep), "b");
 
     std::string& slopeLine = out.label(labels::slopeLossLine);
-    if (r.slopePercent != 0)
-        appendJoined(slopeLine, "J pente = (", numberChars(r.slopePercent), " / 100 x ", numberChars(r.feedLength),
-                     ") / 10 = ", numberChars(line.slopeTerm, sep), "b");
+    if (r.slopePercent != 0) appendSlopeLine(slopeLine, "J pente", r.slopePercent, r.feedLength, sep);
 
     constexpr std::string_view totalStart = "Perte de charge total de la portion BC = ";
     const NumberChars sum = numberChars(line.bcLoss, sep);

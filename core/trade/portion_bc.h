@@ -16,6 +16,7 @@ struct FinalResults {
     float feedLoss = 0;  // Jbc, from the pump to the division
     float pumpPressure = 0;  // worstNozzleLoss + 1 + Jbc
     bool pumpSufficient = false;
+    float ratedProduct = 0;  // the pump's rated flow × rated pressure
 };
 FinalResults finalResults(const ExerciseRecord& record);
 

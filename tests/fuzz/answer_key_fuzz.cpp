@@ -59,7 +59,7 @@ void solveWith(std::string_view input, std::string_view separator)
             ++count;
             if (isArray) json.nextLine();
             tavelle::writeWalkResult(json, walk, record);
-            answerKey += tavelle::answerKey(walk, count);
+            answerKey += tavelle::answerKey(walk, count, record, separator);
         }
     } catch (const tavelle::InputError& error) {
         checkOneLine(error.what());

@@ -74,12 +74,17 @@ TEST(AnswerKey, ReadsEveryLabelInWorksheetOrder)
     expected.push_back("  Pression à la pompe :");
     appendTexts(expected, walk.finalCalculation, {"Label10", "Label1", "Label6", "Label7", "Label8"});
     appendTexts(expected, walk.finalCalculation, {"Label9"}, "  ");
+    expected.insert(expected.end(), {"", "Ligne de pression, de la pompe à la lance la plus défavorable :",
+                                     "      0 m   11,7134 b                       Pompe (C)",
+                                     "    200 m     9,536 b      Jbc = 2,1774 b   Division (B), entrée",
+                                     "    200 m     8,536 b            Js = 1 b   Division (B), sortie",
+                                     "    240 m         6 b       Jab = 2,536 b   Lance n°1 (A)"});
 
-    std::istringstream key(answerKey(walk, 7));
+    std::istringstream key(answerKey(walk, 7, record, ","));
     Lines lines;
     for (std::string line; std::getline(key, line);) lines.push_back(line);
     EXPECT_EQ(lines, expected);
-    EXPECT_EQ(expected.size(), 7u + 6 + 3 * 7 + 2 + 1 + 3 * 6 + 1 + 3 + 4 + 1 + 5 + 1)
+    EXPECT_EQ(expected.size(), 7u + 6 + 3 * 7 + 2 + 1 + 3 * 6 + 1 + 3 + 4 + 1 + 5 + 1 + 6)
         << "a line of the exercise is blank";
 }
 

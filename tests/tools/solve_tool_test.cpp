@@ -23,7 +23,7 @@ TEST(SolveTool, AcceptedExerciseFollowsTheOutputContract)
     std::vector<std::string> keys;
     for (const auto& item : result.items()) keys.push_back(item.key());
     EXPECT_EQ(keys, (std::vector<std::string>{"accepted", "refusedAt", "screens", "messages", "record", "Don", "Dessin",
-                                              "Calculs", "Calculs2"}));
+                                              "Calculs", "Calculs2", "pressureLine"}));
     EXPECT_EQ(result["accepted"], true);
     EXPECT_TRUE(result["refusedAt"].is_null());
     EXPECT_EQ(result["screens"],
@@ -44,6 +44,20 @@ TEST(SolveTool, AcceptedExerciseFollowsTheOutputContract)
     EXPECT_EQ(result["record"].size(), 29u);
     EXPECT_EQ(result["record"]["slopeKind"], "positive");
     EXPECT_EQ(result["record"]["nozzleCount"], 2);
+}
+
+TEST(SolveTool, ThePressureLineGoesFromThePumpToTheWorstNozzle)
+{
+    const SolveRun run = solve("", example("three_nozzles.json"), "fr_FR.UTF-8");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ordered_json::parse(run.out)["pressureLine"], ordered_json::parse(R"({"points": [
+        {"metres": 0, "bar": 9.7025, "place": "pump"},
+        {"metres": 200, "bar": 7.4425, "place": "divisionInlet"},
+        {"metres": 200, "bar": 6.4425, "place": "divisionOutlet"},
+        {"metres": 260, "bar": 6, "place": "nozzle3"}], "pumpCanGive": null})"));
+    const SolveRun weak = solve("", R"({"pumpRating":"1000/10","feedDiameter":45,"feedLength":3000,"nozzleCount":1,
+        "nozzle1Type":"40/14","nozzle1Flow":250,"nozzle1HoseCount":1})");
+    EXPECT_EQ(ordered_json::parse(weak.out)["pressureLine"]["pumpCanGive"], 40);
 }
 
 TEST(SolveTool, UsesTheUserDecimalSeparator)

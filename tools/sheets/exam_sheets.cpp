@@ -8,6 +8,7 @@
 #include "screens/screen_factory.h"
 #include "screens/screen_window.h"
 #include "tools/sheets/class_list.h"
+#include "tools/sheets/key_pressure_line.h"
 #include "tools/sheets/page_geometry.h"
 #include "tools/sheets/paper_schematic.h"
 
@@ -494,6 +495,9 @@ std::size_t ExamSheets::layoutKey(const SheetExercise& exercise, const QRectF& a
     top += mm(1);
     boxed(shown(final, finalLabels::pumpPressure));
     boxed(shown(final, finalLabels::pumpVerdict));
+    if (draw)
+        drawKeyPressureLine(m_painter, QRectF(area.left(), top, area.width(), area.bottom() - top), record,
+                            m_decimalSeparator);
     return lines;
 }
 

@@ -48,8 +48,10 @@ int picturePracticeWindows(const ExerciseRecord& record, const std::string& sepa
     // A fixed moment, so that the picture is the same at every run.
     const ProgressReading reading{
         true, std::nullopt, {{1'796'725'862, attempt.score(), attempt.secondsTaken}}, records};
-    dynamic_cast<SummaryScreen&>(*summary).showSummary(
-        summaryTexts(heading, attempt, {KeepState::kept, {}, {}}, reading, 0));
+    auto& summaryScreen = dynamic_cast<SummaryScreen&>(*summary);
+    summaryScreen.showSummary(summaryTexts(heading, attempt, {KeepState::kept, {}, {}}, reading, 0));
+    const PressureLine line = pressureLine(record);
+    summaryScreen.showPressureLine(line, pressureLineTexts(line, separator));
     failures += savePicture(*summary, directory) ? 0 : 1;
     return failures;
 }

@@ -2,6 +2,7 @@
 
 #include "core/screens/result_labels.h"
 #include "core/text/number_text.h"
+#include "core/trade/pressure_line.h"
 
 #include <algorithm>
 #include <array>
@@ -83,9 +84,23 @@ void appendFinal(std::string& out, const ScreenLoad& labels)
     appendLine(out, findText(labels, finalLabels::pumpVerdict));
 }
 
+// Numbers and losses right-aligned in their columns; the place, which may hold accents, last.
+void appendPressureLine(std::string& out, const PressureLineTexts& line)
+{
+    const auto padded = [](const std::string& text, std::size_t width) {
+        return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
+    };
+    out += line.title + " :\n";
+    for (std::size_t i = 0; i < line.places.size(); ++i)
+        out += padded(line.distances[i], 9) + padded(line.pressures[i], 12) + padded(line.losses[i], 20) + "   " +
+               line.places[i] + '\n';
+    appendLine(out, &line.pumpCanGive);
+}
+
 }  // namespace
 
-std::string answerKey(const WalkResult& walk, std::size_t exerciseNumber)
+std::string answerKey(const WalkResult& walk, std::size_t exerciseNumber, const ExerciseRecord& record,
+                      std::string_view decimalSeparator)
 {
     std::string out = "Exercice " + numberText(exerciseNumber);
     if (walk.accepted)
@@ -109,6 +124,8 @@ std::string answerKey(const WalkResult& walk, std::size_t exerciseNumber)
     appendPortionAb(out, walk.portionAb);
     out += '\n';
     appendFinal(out, walk.finalCalculation);
+    out += '\n';
+    appendPressureLine(out, pressureLineTexts(pressureLine(record), decimalSeparator));
     return out;
 }
 

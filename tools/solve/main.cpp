@@ -86,7 +86,7 @@ int solve(tavelle::ExerciseReader& reader, bool text, tavelle::OutputFile& outpu
         ++number;
         if (text) {
             answer = number > 1 ? "\n\n" : "";
-            answer += tavelle::answerKey(walk, number);
+            answer += tavelle::answerKey(walk, number, record, separator);
             output.write(answer);
         } else {
             if (isArray) json.nextLine();

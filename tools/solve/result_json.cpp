@@ -1,5 +1,8 @@
 #include "tools/solve/result_json.h"
 
+#include "core/trade/pressure_line.h"
+
+#include <string>
 #include <type_traits>
 
 namespace tavelle {
@@ -29,6 +32,41 @@ void writeLabels(JsonWriter& out, const ScreenLoad& labels)
         out.key(label.name);
         out.string(label.text);
     }
+    out.endObject();
+}
+
+std::string placeKey(const PressurePoint& point, int worstNozzle)
+{
+    switch (point.place) {
+    case PressurePlace::pump: return "pump";
+    case PressurePlace::divisionInlet: return "divisionInlet";
+    case PressurePlace::divisionOutlet: return "divisionOutlet";
+    case PressurePlace::nozzle: break;
+    }
+    return "nozzle" + std::to_string(worstNozzle);
+}
+
+void writePressureLine(JsonWriter& out, const PressureLine& line)
+{
+    out.beginObject();
+    out.key("points");
+    out.beginArray();
+    for (const PressurePoint& point : line.points) {
+        out.beginObject();
+        out.key("metres");
+        out.integer(point.metres);
+        out.key("bar");
+        out.number(point.bar);
+        out.key("place");
+        out.string(placeKey(point, line.worstNozzle));
+        out.endObject();
+    }
+    out.endArray();
+    out.key("pumpCanGive");
+    if (line.pumpSufficient)
+        out.null();
+    else
+        out.number(line.pumpCanGive);
     out.endObject();
 }
 
@@ -91,6 +129,8 @@ void writeWalkResult(JsonWriter& out, const WalkResult& walk, const ExerciseReco
         writeLabels(out, walk.portionAb);
         out.key("Calculs2");
         writeLabels(out, walk.finalCalculation);
+        out.key("pressureLine");
+        writePressureLine(out, pressureLine(record));
     }
     out.endObject();
 }

@@ -95,11 +95,11 @@ TEST(PortionAb, ThreeNozzlesWorkedExample)
     EXPECT_EQ(texts[nozzle2.branchTotal], "Perte de charge totale de la lance 2 = 0,22-1,6 + 5,7 = 4,32Bar");
     EXPECT_EQ(texts[nozzle3.j2Line], "J2 = J1 x (Q2²/Q1²) = 0,28 x (750² / 1000²) =0,1575 b/hm");
     EXPECT_EQ(texts[nozzle3.hoseLossLine], "J =0,1575/ 100 x 60 = 0,0945b");
-    EXPECT_EQ(texts[nozzle3.heightLine], "J hauteur = (-5 / 100) / 10 = -0,005b");
-    EXPECT_EQ(texts[nozzle3.branchTotal], "Perte de charge totale de la lance 3 = 0,0945-0,005 + 6,1 = 6,1895Bar");
+    EXPECT_EQ(texts[nozzle3.heightLine], "J hauteur = (-5 / 100 x 60) / 10 = -0,3b");
+    EXPECT_EQ(texts[nozzle3.branchTotal], "Perte de charge totale de la lance 3 = 0,0945-0,3 + 6,1 = 5,8945Bar");
     EXPECT_EQ(texts[portionAbLabels::worstNozzle],
               "Nous tiendrons compte de la lance n°3 comme étant la plus défavorable avec une perte de charge de "
-              "6,1895 b.");
+              "5,8945 b.");
     EXPECT_EQ(r.worstNozzlePressure, 6.1f);
 }
 
@@ -157,14 +157,39 @@ TEST(PortionAb, NozzleOneBelowTheDivisionKeepsTheAddedTermForm)
     EXPECT_EQ(r.worstNozzleLoss, 5.5168f);
 }
 
-TEST(PortionAb, PositiveSlopeOnNozzle3IgnoresTheHoseLength)
+// Nozzle 3's hoses climb the slope over their whole length, as the feed line does.
+struct SlopeCase {
+    const char* name;
+    std::int16_t percent;
+    std::uint8_t hoseCount;
+    const char* heightLine;
+    const char* totalLine;
+};
+
+class Nozzle3Slope : public ::testing::TestWithParam<SlopeCase> {};
+
+TEST_P(Nozzle3Slope, CountsTheSlopeOverTheHosesLength)
 {
     ExerciseRecord r = threeNozzles();
-    r.nozzle3SlopePercent = 10;
+    r.nozzle3SlopePercent = GetParam().percent;
+    r.nozzle3HoseCount = GetParam().hoseCount;
     auto texts = byName(loadOf(r));
-    EXPECT_EQ(texts[nozzle3.heightLine], "J hauteur = (10 / 100) / 10 = 0,01b");
-    EXPECT_NE(texts[nozzle3.branchTotal].find(" + 0,01 + "), std::string::npos) << texts[nozzle3.branchTotal];
+    EXPECT_EQ(texts[nozzle3.heightLine], GetParam().heightLine);
+    EXPECT_EQ(texts[nozzle3.branchTotal], GetParam().totalLine);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Nozzle3Slope,
+    ::testing::Values(SlopeCase{"RisingOverOneHose", 10, 1, "J hauteur = (10 / 100 x 20) / 10 = 0,2b",
+                                "Perte de charge totale de la lance 3 = 0,0315 + 0,2 + 6,1 = 6,3315Bar"},
+                      SlopeCase{"RisingOverTwoHoses", 12, 2, "J hauteur = (12 / 100 x 40) / 10 = 0,48b",
+                                "Perte de charge totale de la lance 3 = 0,063 + 0,48 + 6,1 = 6,643Bar"},
+                      SlopeCase{"FallingOverOneHose", -2, 1, "J hauteur = (-2 / 100 x 20) / 10 = -0,04b",
+                                "Perte de charge totale de la lance 3 = 0,0315-0,04 + 6,1 = 6,0915Bar"},
+                      SlopeCase{"FallingOverThreeHoses", -12, 3, "J hauteur = (-12 / 100 x 60) / 10 = -0,72b",
+                                "Perte de charge totale de la lance 3 = 0,0945-0,72 + 6,1 = 5,4745Bar"},
+                      SlopeCase{"Level", 0, 3, "", "Perte de charge totale de la lance 3 = 0,0945 + 6,1 = 6,1945Bar"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(PortionAb, ReferenceFlowLeavesTheJ2LineEmptyButShowsJ2)
 {
