@@ -3,7 +3,6 @@
 #include "core/screens/entry_screens.h"
 #include "core/trade/list_items.h"
 #include "core/trade/trade_tables.h"
-#include "format/json_writer.h"
 #include "format/splitmix64.h"
 
 #include <algorithm>
@@ -119,13 +118,6 @@ ExerciseInput drawExercise(Random& random)
     return in;
 }
 
-bool isWholeNumber(const std::string& text)
-{
-    long value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    return result.ec == std::errc() && result.ptr == text.data() + text.size();
-}
-
 }  // namespace
 
 ExerciseInput RandomExercises::next()
@@ -147,21 +139,6 @@ std::vector<ExerciseInput> randomExercises(std::size_t count, std::uint64_t seed
     exercises.reserve(count);
     for (std::size_t i = 0; i < count; ++i) exercises.push_back(draw.next());
     return exercises;
-}
-
-void writeExercise(JsonWriter& out, ExerciseInput exercise)
-{
-    out.beginObject();
-    for (const EntryList& key : allEntryLists()) {
-        const std::string& choice = key.choice(exercise);
-        if (choice.empty()) continue;
-        out.key(key.key);
-        if (isWholeNumber(choice))
-            out.integer(std::stoll(choice));
-        else
-            out.string(choice);
-    }
-    out.endObject();
 }
 
 }  // namespace tavelle

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/screens/walkthrough.h"
-#include "format/json_writer.h"
+#include "format/exercise_writer.h"
 
 #include <cstdint>
 #include <string>
@@ -24,8 +24,5 @@ private:
 };
 
 std::vector<ExerciseInput> randomExercises(std::size_t count, std::uint64_t seed);
-
-// One exercise in the input format of tavelle-solve: numbers for numeric items.
-void writeExercise(JsonWriter& out, ExerciseInput exercise);
 
 }  // namespace tavelle

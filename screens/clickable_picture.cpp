@@ -1,6 +1,9 @@
 #include "screens/clickable_picture.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace tavelle {
 
@@ -8,6 +11,7 @@ ClickablePicture::ClickablePicture(QWidget* parent)
     : QLabel(parent)
 {
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void ClickablePicture::mousePressEvent(QMouseEvent* event)
@@ -23,6 +27,29 @@ void ClickablePicture::mouseReleaseEvent(QMouseEvent* event)
     m_pressed = false;
     event->accept();
     if (click) emit clicked();
+}
+
+void ClickablePicture::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickablePicture::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    // Reached by the keyboard, the picture shows it as a button does.
+    QStylePainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
 }
 
 }  // namespace tavelle

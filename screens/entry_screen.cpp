@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 
 namespace tavelle {
@@ -40,7 +41,16 @@ void EntryScreen::showChoices(const ExerciseInput& input)
 void EntryScreen::fixChoices(const ExerciseInput& input)
 {
     showChoices(input);
-    for (const auto& [list, combo] : m_lists) combo->setEnabled(false);
+    for (const auto& [list, combo] : m_lists) {
+        combo->setEnabled(false);
+        // Set, yet to be read: drawn in the colours of a list that can change, never greyed.
+        QPalette fixed = combo->palette();
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto colourRole = static_cast<QPalette::ColorRole>(role);
+            fixed.setColor(QPalette::Disabled, colourRole, fixed.color(QPalette::Active, colourRole));
+        }
+        combo->setPalette(fixed);
+    }
 }
 
 QComboBox* EntryScreen::addRow(const char* labelName, const QString& text, QRect labelRect, const char* listName,

@@ -20,7 +20,8 @@ public:
     // Selects on each list the input's choice for it (in practice, the exercise the trainee is given);
     // a choice the list does not offer leaves it empty.
     void showChoices(const ExerciseInput& input);
-    // Shows the input's choices for good: in practice the exercise is set, and the lists cannot change it.
+    // Shows the input's choices for good: in practice the exercise is set, and the lists cannot change it;
+    // they are read as easily as lists that can.
     void fixChoices(const ExerciseInput& input);
 
 protected:

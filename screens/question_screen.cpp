@@ -4,6 +4,7 @@
 #include "core/practice/practice_texts.h"
 #include "screens/choice_list.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -31,6 +32,22 @@ QColor markColour(MarkKind kind)
     case MarkKind::notANumber: return QColor(0, 0, 160);
     }
     return Qt::black;
+}
+
+// The mark belongs to its answer: a screen reader reads it with the field, in its review too, and is told
+// when it changes, since the trainee's focus is on the field or on "Vérifier", not on the mark.
+void tellMark(QWidget& input, const QString& mark)
+{
+    if (input.accessibleDescription() == mark) return;
+    input.setAccessibleDescription(mark);
+    QAccessibleEvent changed(&input, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (!mark.isEmpty()) {
+        QAccessibleAnnouncementEvent said(&input, mark);
+        QAccessible::updateAccessibility(&said);
+    }
+#endif
 }
 
 }  // namespace
@@ -120,8 +137,10 @@ void QuestionScreen::showWindow(const QuestionWindow& window)
         else if (auto* field = qobject_cast<QLineEdit*>(row.input); field->text() != typed)
             field->setText(typed);
         const std::optional<Mark>& mark = window.rows[i].mark;
-        row.mark->setText(mark ? toQString(mark->text) : QString());
+        const QString markText = mark ? toQString(mark->text) : QString();
+        row.mark->setText(markText);
         if (mark) setTextColour(*row.mark, markColour(mark->kind));
+        tellMark(*row.input, markText);
         // Final answers stay readable, and reachable by Tab, but cannot change.
         if (auto* field = qobject_cast<QLineEdit*>(row.input))
             field->setReadOnly(window.marked);

@@ -109,6 +109,8 @@ SchematicScreen::SchematicScreen(ScreenHost& screenHost)
     addLabels();
     addLogo();
     addButtons();
+    // The picture answers Tab too, but the window still opens with the focus on the first button.
+    findChild<QPushButton*>(QStringLiteral("Command3"))->setFocus();
 }
 
 void SchematicScreen::addDrawing()

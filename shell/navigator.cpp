@@ -9,13 +9,21 @@
 #include "shell/outside_destruction.h"
 #include "shell/screen_printer.h"
 
+#include <QKeySequence>
+#include <QShortcut>
 #include <QString>
 
+#include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace tavelle {
 
 namespace {
+
+// The windows of an exercise every entry screen accepted: the exercise can be saved from them.
+constexpr ScreenId windowsOfAnAcceptedExercise[] = {ScreenId::Don, ScreenId::Dessin, ScreenId::Calculs,
+                                                    ScreenId::Calculs2};
 
 // The walk-through's own flow: every button where the screen flow says, nothing added.
 class WalkThrough final : public NavigationMode {
@@ -38,6 +46,7 @@ Navigator::Navigator(MessageBoxes& messages, ScreenPrinter& printer, std::string
     , m_endProgram(std::move(endProgram))
     , m_walkThrough(std::make_unique<WalkThrough>())
     , m_mode(m_walkThrough.get())
+    , m_saving(messages)
 {
 }
 
@@ -81,6 +90,7 @@ void Navigator::pressSuite(ScreenId screen)
     if (!isCurrent(screen) || entry == nullptr) return;
     ExerciseInput input;
     entry->enterChoices(input);
+    for (const EntryList& list : entryLists(screen)) list.choice(m_entered) = list.choice(input);
     const PressOutcome outcome = pressEntryScreen(screen, input, m_record);
     closeCurrent();
     // One box at a time, each waiting for its OK, with no screen behind them.
@@ -118,6 +128,10 @@ void Navigator::open(ScreenId screen, Modality modality)
         m_current->setScreen(m_screen);
         centreOnScreen(*m_current, m_screen);
     }
+    if (std::ranges::find(windowsOfAnAcceptedExercise, screen) != std::end(windowsOfAnAcceptedExercise)) {
+        auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), m_current);
+        QObject::connect(save, &QShortcut::activated, m_current, [this] { saveExercise(); });
+    }
     m_current->setWindowModality(modality == Modality::Modal ? Qt::ApplicationModal : Qt::NonModal);
     m_current->show();
     m_current->activateWindow();
@@ -137,6 +151,16 @@ void Navigator::followScreen(const QWidget& window)
 {
     m_screen = window.screen();
     m_messages.placeOn(m_screen);
+}
+
+void Navigator::saveExercise()
+{
+    if (m_current == nullptr) return;
+    // The nozzles beyond the count are an earlier exercise's: they are no part of this one.
+    ExerciseInput exercise = m_entered;
+    if (m_record.nozzleCount < 2) exercise.nozzle2 = {};
+    if (m_record.nozzleCount < 3) exercise.nozzle3 = {};
+    m_saving.save(*m_current, exercise);
 }
 
 void Navigator::endProgram()

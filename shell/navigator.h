@@ -3,6 +3,7 @@
 #include "core/exercise_record.h"
 #include "core/screens/screen_flow.h"
 #include "screens/screen_host.h"
+#include "shell/exercise_saving.h"
 #include "shell/navigation_mode.h"
 
 #include <QPointer>
@@ -21,7 +22,8 @@ class ScreenWindow;
 // Keeps exactly one screen open and moves between screens as the flow says. Screens are shown,
 // never exec()'d, so that a day of navigation neither deepens the stack nor keeps old windows.
 // It owns the run's one record: entry screens give it their choices for the entry rules, and each
-// screen opens with what its load on the record says.
+// screen opens with what its load on the record says. From the statement on, Ctrl+S saves the exercise
+// as it was entered.
 class Navigator final : public ScreenHost {
 public:
     Navigator(MessageBoxes& messages, ScreenPrinter& printer, std::string decimalSeparator,
@@ -52,8 +54,11 @@ private:
     void open(ScreenId screen, Modality modality);
     void closeCurrent();
     void followScreen(const QWidget& window);
+    void saveExercise();
 
     ExerciseRecord m_record;
+    // The choices of each entry screen's last "Suite >>", as the record was written from them.
+    ExerciseInput m_entered;
     std::string m_decimalSeparator;
     MessageBoxes& m_messages;
     ScreenPrinter& m_printer;
@@ -64,6 +69,7 @@ private:
     // The monitor the user works on: where the last screen was. The next one opens there.
     QPointer<QScreen> m_screen;
     bool m_ended = false;
+    ExerciseSaving m_saving;
 };
 
 }  // namespace tavelle

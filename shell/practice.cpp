@@ -13,6 +13,7 @@
 #include "shell/trainee_setting.h"
 
 #include <QDateTime>
+#include <QPushButton>
 
 #include <cstdio>
 
@@ -67,6 +68,8 @@ std::optional<Navigation> Practice::navigate(ScreenId from, std::string_view con
 
 void Practice::prepare(ScreenWindow& screen, const ExerciseRecord& record)
 {
+    // Each window of the exercise opens on the way on: Enter never goes back, nor out.
+    if (auto* onward = screen.findChild<QPushButton*>(toQString(wayForward))) onward->setFocus();
     if (auto* entry = qobject_cast<EntryScreen*>(&screen)) {
         entry->fixChoices(m_session->exercise());
     } else if (auto* question = qobject_cast<QuestionScreen*>(&screen)) {

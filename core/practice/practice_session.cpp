@@ -95,7 +95,7 @@ QuestionWindow PracticeSession::questionWindow(ScreenId window, int nozzleCount)
 std::optional<Navigation> PracticeSession::navigate(ScreenId from, std::string_view control,
                                                     const ExerciseRecord& record) const
 {
-    const bool forward = control == "Command1";
+    const bool forward = control == wayForward;
     switch (from) {
     case ScreenId::Dessin:
         if (forward) return open(ScreenId::QuestionAB);

@@ -20,6 +20,10 @@ struct Navigation {
     Modality modality = Modality::Modal;
 };
 
+// The button that goes on through an exercise on each of its windows: "Suite >>", "Schema >>", "Calculs >>",
+// "Suite>>", "Nouvel Exercice".
+inline constexpr std::string_view wayForward = "Command1";
+
 // The navigation of the buttons that do not validate; "Suite >>" of the entry screens goes
 // through the entry rules instead. None for a control that does not navigate.
 std::optional<Navigation> navigate(ScreenId from, std::string_view control, const ExerciseRecord& record);

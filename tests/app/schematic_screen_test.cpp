@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTest>
 
 #include <algorithm>
 #include <span>
@@ -275,6 +276,11 @@ TEST_F(SchematicScreenTest, LogoNamesItselfAndGivesTheWebSite)
     ASSERT_EQ(host.informations.size(), 1u);
     EXPECT_EQ(host.informations[0].first, QStringLiteral("Pour des Infos"));
     EXPECT_EQ(host.informations[0].second, QStringLiteral("Site internet https://tavelle.example.org"));
+    // By keyboard: Tab reaches it, Enter or Space does what a click does; the window still opens on a button.
+    EXPECT_EQ(screen->focusWidget()->objectName(), QStringLiteral("Command3"));
+    EXPECT_EQ(logo->focusPolicy(), Qt::TabFocus);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) QTest::keyClick(logo, key);
+    EXPECT_EQ(host.informations.size(), 3u);
     EXPECT_TRUE(host.navigations.empty());
     EXPECT_TRUE(host.printed.empty());
 }

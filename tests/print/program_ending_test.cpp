@@ -24,7 +24,6 @@
 namespace tavelle::testing {
 namespace {
 
-constexpr xcb_keysym_t tabKey = 0xff09;
 constexpr xcb_keysym_t returnKey = 0xff0d;
 constexpr xcb_keysym_t pKey = 0x70;
 
@@ -179,8 +178,8 @@ TEST_P(ProgramEndingTest, DuringAStalledPrintLeavesNoProcessAndNoPage)
     Keyboard keys(displayName);
     ASSERT_TRUE(keys.connected());
     for (const ScreenId screen : {ScreenId::Form2, ScreenId::Lance1, ScreenId::Lance2}) {
+        // In practice each window opens with the focus on the way on.
         ASSERT_TRUE(focusOn(keys, screen)) << screenName(screen);
-        keys.press(tabKey);
         keys.press(returnKey);
     }
     ASSERT_TRUE(focusOn(keys, ScreenId::Don));
