@@ -356,6 +356,44 @@ TEST_F(ClassServerTest, ANewerSchemaThatStillTakesThisProgramsRowsIsWrittenTo)
     EXPECT_EQ(rowsAsSuperuser(), 1);
 }
 
+// The administrator's steps as README gives them: the server's superuser makes the group roles and the
+// database's owner, which has no CREATEROLE; the owner prepares; past years move to an archive partitioned by
+// year, and sending goes on.
+TEST_F(ClassServerTest, AnOwnerWithoutCreateRolePreparesAndAYearIsArchived)
+{
+    const QString owned = cluster->createDatabase();
+    const QString owner = owned + QStringLiteral("_owner");
+    ASSERT_TRUE(cluster->createLogin(owner, QStringLiteral("mdp")));
+    ASSERT_EQ(
+        cluster->sql(QStringLiteral("postgres"), QStringLiteral("ALTER DATABASE %1 OWNER TO %2").arg(owned, owner)), 0);
+    int from = 0;
+    int to = 0;
+    const auto failure = ClassServer(cluster->connection(owned, owner, QStringLiteral("mdp"))).prepare(from, to);
+    ASSERT_FALSE(failure) << failure->detail.toStdString();
+    QString output;
+    EXPECT_NE(cluster->sql(owned, QStringLiteral("CREATE ROLE intrus"), &output, owner, QStringLiteral("mdp")), 0);
+    EXPECT_TRUE(output.contains(QStringLiteral("permission denied"))) << output.toStdString();
+
+    ClassServer trainee(as(QStringLiteral("a")));
+    ASSERT_FALSE(trainee.send({anAttempt("Durand", "B", 1'767'225'600 + 86'400)}).failure);  // 2 January 2026
+    ASSERT_EQ(cluster->sql(database,
+                           QStringLiteral("CREATE TABLE attempt_archive (LIKE attempt INCLUDING DEFAULTS INCLUDING "
+                                          "CONSTRAINTS) PARTITION BY RANGE (finished_at); "
+                                          "GRANT SELECT ON attempt_archive TO tavelle_formateur; "
+                                          "CREATE TABLE attempt_2026 PARTITION OF attempt_archive "
+                                          "FOR VALUES FROM ('2026-01-01') TO ('2027-01-01'); BEGIN; "
+                                          "INSERT INTO attempt_archive SELECT * FROM attempt WHERE finished_at < "
+                                          "'2027-01-01'; DELETE FROM attempt WHERE finished_at < '2027-01-01'; "
+                                          "COMMIT;"),
+                           &output),
+              0)
+        << output.toStdString();
+    EXPECT_FALSE(trainee.send({anAttempt("Durand", "B", 1'796'725'862)}).failure);
+    cluster->sql(database, QStringLiteral("SELECT count(*) FROM attempt_2026"), &output);
+    EXPECT_EQ(output, QStringLiteral("1"));
+    EXPECT_EQ(rowsAsSuperuser(), 1);
+}
+
 // Whatever form the connection takes, a message names the server by host, database and user, never by its
 // password; a URI connects as libpq reads it.
 TEST_F(ClassServerTest, NoMessageShowsThePasswordWhateverTheConnectionsForm)
