@@ -13,13 +13,14 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 
-// `count` attempts, a second apart, on one real exercise, each answer right or not by turns.
-QString fill(long count)
+// Attempts `first` to `last`, a second apart, on one real exercise, each answer right or not by turns.
+QString fill(long first, long last)
 {
     tavelle::JsonWriter json;
     tavelle::writeExercise(json, tavelle::RandomExercises(1).next());
@@ -28,15 +29,16 @@ QString fill(long count)
                "INSERT INTO attempt (id, trainee_login, surname, given_name, trainee_group, finished_at, source, "
                "seed, seconds_taken, score, answers, exercise) "
                "SELECT gen_random_uuid(), 'stagiaire_' || (n %% 300), 'Durand', 'Élise', 'Groupe ' || (n %% 12), "
-               "timestamptz '2026-09-01 08:00+02' + n * interval '1 minute', '', n, 185, 2, "
+               "timestamptz '2026-09-01 08:00+02' + n * interval '1 second', '', n, 185, 2, "
                "jsonb_build_object('worstNozzle', jsonb_build_object('given', 'Lance 1', 'right', n %% 2 = 0), "
                "'worstNozzleLoss', jsonb_build_object('given', '6,5', 'right', false), "
                "'feedLoss', jsonb_build_object('given', '1', 'right', false), "
                "'pumpPressure', jsonb_build_object('given', '8,6', 'right', true), "
                "'pumpVerdict', jsonb_build_object('given', 'La pompe suffit', 'right', true)), '%1' "
-               "FROM generate_series(1, %2) AS n")
+               "FROM generate_series(%2, %3) AS n")
         .arg(exercise)
-        .arg(count)
+        .arg(first)
+        .arg(last)
         .replace(QStringLiteral("%%"), QStringLiteral("%"));
 }
 
@@ -63,8 +65,11 @@ int main(int argc, char** argv)
         int from = 0;
         int to = 0;
         QString output;
-        if (tavelle::ClassServer(connection).prepare(from, to) ||
-            cluster.sql(database, fill(count) + QStringLiteral("; VACUUM ANALYZE attempt"), &output) != 0) {
+        bool filled = !tavelle::ClassServer(connection).prepare(from, to);
+        // In parts, each well within what one psql call may take.
+        for (long first = 1; filled && first <= count; first += 50'000)
+            filled = cluster.sql(database, fill(first, std::min(count, first + 49'999)), &output) == 0;
+        if (!filled || cluster.sql(database, QStringLiteral("VACUUM ANALYZE attempt"), &output) != 0) {
             std::fprintf(stderr, "cannot fill %ld attempts: %s\n", count, qPrintable(output));
             return 1;
         }
