@@ -20,7 +20,7 @@ namespace {
 int load(tavelle::ClassServer& server, const char* path)
 {
     std::ifstream in(path, std::ios::binary);
-    tavelle::ProgressCsvReader reader(in, path, false);
+    tavelle::ProgressCsvReader reader(in, path, false, tavelle::AttemptMarker());
     std::vector<tavelle::PracticeAttempt> batch;
     int count = 0;
     const auto flush = [&] {

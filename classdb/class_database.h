@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <variant>
@@ -47,8 +48,11 @@ public:
     // The connected trainee's own results, the newest first.
     virtual std::variant<std::vector<PastResult>, ServerFailure> ownRecentResults(int count) = 0;
     // Every attempt the account may read (an instructor: all; a trainee: their own), or one group's, as
-    // the progress CSV, in the order they were finished.
-    virtual std::variant<std::string, ServerFailure> progressCsv(const std::optional<QString>& group) = 0;
+    // the progress CSV, in the order they were finished, each marked again from its exercise: the header,
+    // then each row as the server gives it, through `write`, which returns false to stop (its own fault,
+    // which the caller tells). Holds one row at a time, however many there are.
+    virtual std::optional<ServerFailure> writeProgressCsv(const std::optional<QString>& group,
+                                                          const std::function<bool(const std::string&)>& write) = 0;
 };
 
 }  // namespace tavelle

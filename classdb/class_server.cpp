@@ -12,6 +12,7 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStringList>
 #include <QVariant>
 
 #include <algorithm>
@@ -21,6 +22,13 @@ namespace tavelle {
 namespace {
 
 const QString driverName = QStringLiteral("QPSQL");
+
+// For each migration, in order, the oldest schema version whose programs still write after it: a migration
+// that only adds what no insert names (an index, a column with a default) keeps the programs before it.
+constexpr int oldestWriter[] = {1, 2, 2};
+static_assert(std::size(oldestWriter) == std::size(classDatabaseMigrations));
+// tavelle_schema says each migration's oldest writer from this version on.
+constexpr int firstVersionSayingItsWriters = 3;
 
 // A statement's fault is the server's error code (SQLSTATE); a statement that has none never reached the
 // server.
@@ -127,7 +135,15 @@ std::optional<ServerFailure> ClassServer::connect(bool checkSchema)
     if (!query.exec(QStringLiteral("SELECT coalesce(max(version), 0) FROM tavelle_schema")) || !query.next())
         return failed(query.lastError());
     const int version = query.value(0).toInt();
-    if (version > schemaVersion()) return failure(ServerFault::newerSchema, QStringLiteral("version %1").arg(version));
+    if (version > schemaVersion()) {
+        if (!query.prepare(QStringLiteral("SELECT coalesce(max(coalesce(oldest_writer, version)), 0) FROM "
+                                          "tavelle_schema WHERE version > ?")))
+            return failed(query.lastError());
+        query.addBindValue(schemaVersion());
+        if (!query.exec() || !query.next()) return failed(query.lastError());
+        if (query.value(0).toInt() > schemaVersion())
+            return failure(ServerFault::newerSchema, QStringLiteral("version %1").arg(version));
+    }
     if (version < schemaVersion()) return failure(ServerFault::notPrepared, QStringLiteral("version %1").arg(version));
     m_schemaChecked = true;
     return std::nullopt;
@@ -157,9 +173,13 @@ std::optional<ServerFailure> ClassServer::prepare(int& fromVersion, int& toVersi
         const std::string_view migration = classDatabaseMigrations[version - 1];
         if (!query.exec(QString::fromUtf8(migration.data(), static_cast<qsizetype>(migration.size()))))
             return failed(query.lastError(), true);
-        if (!query.prepare(QStringLiteral("INSERT INTO tavelle_schema (version) VALUES (?)")))
+        const bool saysWriters = version >= firstVersionSayingItsWriters;
+        if (!query.prepare(saysWriters
+                               ? QStringLiteral("INSERT INTO tavelle_schema (version, oldest_writer) VALUES (?, ?)")
+                               : QStringLiteral("INSERT INTO tavelle_schema (version) VALUES (?)")))
             return failed(query.lastError(), true);
         query.addBindValue(version);
+        if (saysWriters) query.addBindValue(oldestWriter[version - 1]);
         if (!query.exec()) return failed(query.lastError(), true);
         toVersion = version;
     }
@@ -245,6 +265,13 @@ ServerAttempts::ServerAttempts(QSqlQuery query, std::function<ServerFailure(cons
 
 bool ServerAttempts::next(PracticeAttempt& attempt)
 {
+    if (!read(attempt)) return false;
+    m_mark(attempt);
+    return true;
+}
+
+bool ServerAttempts::read(PracticeAttempt& attempt)
+{
     if (m_failure) return false;
     if (!m_query.next()) {
         if (m_query.lastError().isValid()) m_failure = m_failed(m_query.lastError());
@@ -271,32 +298,55 @@ std::optional<std::string> ServerAttempts::fault() const
     return m_failure->text().toStdString();
 }
 
-std::variant<std::unique_ptr<ServerAttempts>, ServerFailure> ClassServer::attempts(const std::optional<QString>& group)
+std::variant<std::unique_ptr<ServerAttempts>, ServerFailure> ClassServer::attempts(const AttemptChoice& choice)
 {
     if (auto refused = connect(true)) return *refused;
     QSqlQuery query(QSqlDatabase::database(m_name, false));
     query.setForwardOnly(true);
+    // Each condition on the server, in the order its indexes keep (migration 003): no row travels to be
+    // left out, and none is sorted in memory.
+    QStringList conditions;
+    if (choice.group) conditions << QStringLiteral("trainee_group = ?");
+    if (choice.from) conditions << QStringLiteral("finished_at >= to_timestamp(?)");
+    if (choice.before) conditions << QStringLiteral("finished_at < to_timestamp(?)");
     const bool prepared = query.prepare(
         QStringLiteral("SELECT CAST(id AS text), surname, given_name, trainee_group, "
                        "CAST(extract(epoch FROM finished_at) AS bigint), source, CAST(seed AS text), "
                        "seconds_taken, CAST(answers AS text), exercise, trainee_login FROM attempt ") +
-        (group ? QStringLiteral("WHERE trainee_group = ? ") : QString()) + QStringLiteral("ORDER BY finished_at, id"));
+        (conditions.isEmpty() ? QString() : QStringLiteral("WHERE ") + conditions.join(QStringLiteral(" AND "))) +
+        QStringLiteral(" ORDER BY finished_at, id"));
     if (!prepared) return *failed(query.lastError());
-    if (group) query.addBindValue(*group);
+    if (choice.group) query.addBindValue(*choice.group);
+    if (choice.from) query.addBindValue(QVariant::fromValue<qint64>(*choice.from));
+    if (choice.before) query.addBindValue(QVariant::fromValue<qint64>(*choice.before));
     if (!query.exec()) return *failed(query.lastError());
     return std::make_unique<ServerAttempts>(std::move(query),
                                             [this](const QSqlError& error) { return *failed(error); });
 }
 
-std::variant<std::string, ServerFailure> ClassServer::progressCsv(const std::optional<QString>& group)
+std::variant<std::vector<QString>, ServerFailure> ClassServer::groups()
 {
-    auto source = attempts(group);
+    if (auto refused = connect(true)) return *refused;
+    QSqlQuery query(QSqlDatabase::database(m_name, false));
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT DISTINCT trainee_group FROM attempt ORDER BY 1")))
+        return *failed(query.lastError());
+    std::vector<QString> groups;
+    while (query.next()) groups.push_back(query.value(0).toString());
+    if (query.lastError().isValid()) return *failed(query.lastError());
+    return groups;
+}
+
+std::optional<ServerFailure> ClassServer::writeProgressCsv(const std::optional<QString>& group,
+                                                           const std::function<bool(const std::string&)>& write)
+{
+    auto source = attempts({group, std::nullopt, std::nullopt});
     if (auto* refused = std::get_if<ServerFailure>(&source)) return *refused;
     ServerAttempts& rows = *std::get<std::unique_ptr<ServerAttempts>>(source);
-    std::string csv = progressCsvHeader();
-    for (PracticeAttempt attempt; rows.next(attempt);) csv += progressCsvRow(attempt);
-    if (rows.failure()) return *rows.failure();
-    return csv;
+    if (!write(progressCsvHeader())) return std::nullopt;
+    for (PracticeAttempt attempt; rows.next(attempt);)
+        if (!write(progressCsvRow(attempt))) return std::nullopt;
+    return rows.failure();
 }
 
 }  // namespace tavelle

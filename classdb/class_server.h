@@ -2,19 +2,24 @@
 
 #include "classdb/class_database.h"
 #include "core/progress/attempt_source.h"
+#include "format/attempt_marks.h"
 
 #include <QSqlQuery>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QSqlError;
 
 namespace tavelle {
 
 // The attempts of a query on the class database, read from the server a row at a time (a forward-only
-// query, which Qt's PostgreSQL driver fetches row by row), so that a report of a whole centre holds one.
+// query, which Qt's PostgreSQL driver fetches row by row), so that a report of a whole centre holds one;
+// each is marked again from its exercise (AttemptMarker), never taken on its sender's word.
 class ServerAttempts final : public AttemptSource {
 public:
     // `failed` turns the query's error into the fault.
@@ -25,9 +30,19 @@ public:
     const std::optional<ServerFailure>& failure() const { return m_failure; }
 
 private:
+    bool read(PracticeAttempt& attempt);
+
     QSqlQuery m_query;
+    AttemptMarker m_mark;
     std::function<ServerFailure(const QSqlError&)> m_failed;
     std::optional<ServerFailure> m_failure;
+};
+
+// Which attempts to read: one group's, finished from an instant on, before an instant (seconds since 1970).
+struct AttemptChoice {
+    std::optional<QString> group;
+    std::optional<std::int64_t> from;
+    std::optional<std::int64_t> before;
 };
 
 // The class database on a PostgreSQL server, through Qt SQL's PostgreSQL driver. `connection` is a libpq
@@ -40,7 +55,8 @@ public:
     ClassServer(const ClassServer&) = delete;
     ClassServer& operator=(const ClassServer&) = delete;
 
-    // The schema version this program writes and reads.
+    // The schema version this program writes and reads. It keeps writing to a newer schema whose every
+    // newer migration says programs of this version still write after it.
     static int schemaVersion();
     // What libpq is given: a bare name is a service; a connection that does not say how long to wait for
     // the server waits a few seconds, so that a paused server is a fault, not a hang; its own `options`
@@ -50,10 +66,14 @@ public:
     std::optional<ServerFailure> prepare(int& fromVersion, int& toVersion) override;
     SendReport send(const std::vector<PracticeAttempt>& attempts) override;
     std::variant<std::vector<PastResult>, ServerFailure> ownRecentResults(int count) override;
-    std::variant<std::string, ServerFailure> progressCsv(const std::optional<QString>& group) override;
-    // The attempts progressCsv() exports, one at a time. They are read through this object's connection:
-    // the source must not outlive it, and no other call may come while it is read.
-    std::variant<std::unique_ptr<ServerAttempts>, ServerFailure> attempts(const std::optional<QString>& group);
+    std::optional<ServerFailure> writeProgressCsv(const std::optional<QString>& group,
+                                                  const std::function<bool(const std::string&)>& write) override;
+    // The attempts writeProgressCsv() exports, one at a time, or those of `choice`. They are read through
+    // this object's connection: the source must not outlive it, and no other call may come while it is
+    // read.
+    std::variant<std::unique_ptr<ServerAttempts>, ServerFailure> attempts(const AttemptChoice& choice);
+    // The groups of the attempts the account may read, in order.
+    std::variant<std::vector<QString>, ServerFailure> groups();
 
 private:
     // Connects when not connected, and checks the schema's version unless preparing it.

@@ -51,13 +51,22 @@ int exportClassProgress(const QString& connection, const std::optional<QString>&
     const CommandApplication application;
     const std::unique_ptr<ClassDatabase> database = loadClassDatabase(progressModuleFile(), connection);
     if (!database) return 1;
-    const std::variant<std::string, ServerFailure> csv = database->progressCsv(group);
-    if (const auto* failure = std::get_if<ServerFailure>(&csv)) {
+    // Each row goes to the file as the server gives it: the export of a whole centre holds one row.
+    KeptFile kept(file);
+    if (!kept.open()) {
+        say(stderr, storageFaultReason(StorageFault::writeError, file.toStdString()));
+        return 2;
+    }
+    bool written = true;
+    const std::optional<ServerFailure> failure = database->writeProgressCsv(group, [&](const std::string& text) {
+        written = kept.device().write(text.data(), qint64(text.size())) == qint64(text.size());
+        return written;
+    });
+    if (failure) {
         say(stderr, failure->text().toStdString());
         return 1;
     }
-    const std::string& text = std::get<std::string>(csv);
-    if (!KeptFile(file).writeWhole(text)) {
+    if (!written || !kept.commit()) {
         say(stderr, storageFaultReason(StorageFault::writeError, file.toStdString()));
         return 2;
     }

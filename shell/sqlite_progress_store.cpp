@@ -4,6 +4,7 @@
 #include "core/progress/attempt_id.h"
 #include "core/progress/progress_csv.h"
 #include "core/progress/storage_fault.h"
+#include "format/attempt_marks.h"
 #include "platform/kept_file.h"
 #include "platform/sql_connection_name.h"
 #include "shell/progress_schema.h"
@@ -313,13 +314,20 @@ std::optional<StoreFault> SqliteProgressStore::exportCsv(const QString& file)
     QSqlQuery answers(QSqlDatabase::database(m_connection, false));
     prepareAnswers(answers);
 
-    std::string csv = progressCsvHeader();
+    // Row by row into the file, each attempt marked again from its exercise as every export marks it.
+    KeptFile kept(file);
+    const auto written = [&](const std::string& text) {
+        return kept.device().write(text.data(), qint64(text.size())) == qint64(text.size());
+    };
+    if (!kept.open() || !written(progressCsvHeader()))
+        return StoreFault{StorageFault::writeError, file, kept.errorString()};
+    AttemptMarker mark;
     for (PracticeAttempt attempt; attempts.next();) {
         if (const auto failure = readAttempt(attempts, answers, attempt)) return fault(*failure);
-        csv += progressCsvRow(attempt);
+        mark(attempt);
+        if (!written(progressCsvRow(attempt))) return StoreFault{StorageFault::writeError, file, kept.errorString()};
     }
-    KeptFile kept(file);
-    if (!kept.writeWhole(csv)) return StoreFault{StorageFault::writeError, file, kept.errorString()};
+    if (!kept.commit()) return StoreFault{StorageFault::writeError, file, kept.errorString()};
     return std::nullopt;
 }
 

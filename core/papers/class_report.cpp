@@ -67,20 +67,34 @@ ClassReport::ClassReport(ReportChoice choice)
 {
 }
 
+std::int64_t ClassReport::utcOffsetAt(std::int64_t finishedAt) const
+{
+    return m_choice.utcOffsetAt ? m_choice.utcOffsetAt(finishedAt) : 0;
+}
+
 std::int64_t ClassReport::dayOf(std::int64_t finishedAt) const
 {
-    return floorDivide(finishedAt + m_choice.utcOffsetSeconds, secondsPerDay);
+    return floorDivide(finishedAt + utcOffsetAt(finishedAt), secondsPerDay);
 }
 
 void ClassReport::add(const PracticeAttempt& attempt)
 {
+    if (m_choice.group) {
+        m_groupsRead.insert(attempt.group);
+        if (attempt.group != *m_choice.group) return;
+    }
     const std::int64_t day = dayOf(attempt.finishedAt);
-    if (m_choice.group && attempt.group != *m_choice.group) return;
     if ((m_choice.fromDay && day < *m_choice.fromDay) || (m_choice.toDay && day > *m_choice.toDay)) return;
     if (!m_seen.insert(idValue(attempt.id)).second) return;
+    if (!attempt.hasMarks()) {
+        ++m_unmarkedCount;
+        return;
+    }
 
     const int score = attempt.score();
+    const bool corrected = attempt.marksCheck == MarksCheck::corrected;
     ++m_attemptCount;
+    m_correctedCount += corrected ? 1 : 0;
     tally(m_questions, attempt);
     const std::int64_t monday = mondayOf(day);
     tally(m_weeks, monday, score);
@@ -98,6 +112,7 @@ void ClassReport::add(const PracticeAttempt& attempt)
         trainee.group = attempt.group;
     }
     ++trainee.attempts;
+    trainee.corrected += corrected ? 1 : 0;
     trainee.otherNames = trainee.attempts - trainee.names[{trainee.surname, trainee.givenName}];
     trainee.markSum += score;
     tally(trainee.questions, attempt);

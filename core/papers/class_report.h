@@ -5,8 +5,10 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <tuple>
 #include <unordered_set>
@@ -20,7 +22,9 @@ struct ReportChoice {
     std::optional<std::string> group;
     std::optional<std::int64_t> fromDay;  // days since 1970, on the report's clock, both included
     std::optional<std::int64_t> toDay;
-    std::int64_t utcOffsetSeconds = 0;  // turns the kept UTC times into the report's clock
+    // The report's clock ahead of UTC at an instant (seconds since 1970), by the time zone's rules for that
+    // instant: a summer attempt keeps its summer hour whenever the report is made. None: UTC.
+    std::function<std::int64_t(std::int64_t)> utcOffsetAt;
 };
 
 // A week's attempts; a week is named by its Monday, in days since 1970.
@@ -37,7 +41,8 @@ struct TraineeReport {
     std::string surname;
     std::string givenName;
     std::string group;
-    int attempts = 0;
+    int attempts = 0;  // with marks: its exercise reads
+    int corrected = 0;  // attempts whose marks sent differed from those their data prove
     int otherNames = 0;  // attempts of the account typed under another name than its usual one
     int markSum = 0;
     QuestionRecords questions{};
@@ -57,13 +62,18 @@ public:
 
     explicit ClassReport(ReportChoice choice);
 
-    // Counts the attempt when the choice covers it and it was not counted before.
+    // Counts the attempt when the choice covers it and it was not counted before, by the marks its data
+    // prove (AttemptMarker); one whose exercise does not read is counted apart, without a mark.
     void add(const PracticeAttempt& attempt);
     // Adds every attempt of `source`; false when it stopped at a fault.
     bool read(AttemptSource& source);
 
     const ReportChoice& choice() const { return m_choice; }
     int attemptCount() const { return m_attemptCount; }
+    int correctedCount() const { return m_correctedCount; }
+    int unmarkedCount() const { return m_unmarkedCount; }
+    // With a group chosen, the groups of every attempt read, chosen or not: a mistyped group is told by them.
+    const std::set<std::string>& groupsRead() const { return m_groupsRead; }
     const QuestionRecords& questions() const { return m_questions; }
     const std::map<std::int64_t, WeekTally>& weeks() const { return m_weeks; }
     // By name, then group, then account.
@@ -73,6 +83,8 @@ public:
     std::optional<std::int64_t> lastDay() const;
     // The day on the report's clock of a kept UTC time.
     std::int64_t dayOf(std::int64_t finishedAt) const;
+    // The report's clock ahead of UTC at that time.
+    std::int64_t utcOffsetAt(std::int64_t finishedAt) const;
 
 private:
     // An account's attempts are one trainee's, whatever name was typed.
@@ -87,6 +99,9 @@ private:
     std::map<std::int64_t, WeekTally> m_weeks;
     QuestionRecords m_questions{};
     int m_attemptCount = 0;
+    int m_correctedCount = 0;
+    int m_unmarkedCount = 0;
+    std::set<std::string> m_groupsRead;
     std::optional<std::int64_t> m_firstDay;
     std::optional<std::int64_t> m_lastDay;
 };

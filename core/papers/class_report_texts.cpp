@@ -1,8 +1,10 @@
 #include "core/papers/class_report_texts.h"
 
+#include "core/papers/sheet_texts.h"
 #include "core/practice/answer_marking.h"
 #include "core/practice/practice_texts.h"
 #include "core/text/joined_text.h"
+#include "core/text/number_text.h"
 
 #include <chrono>
 
@@ -16,7 +18,7 @@ constexpr std::array<std::string_view, 12> monthNames{"janvier",   "février", "
 
 std::string plural(long long count, std::string_view one, std::string_view many)
 {
-    return joinedText(numberChars(count), " ", count == 1 ? one : many);
+    return joinedText(groupedInteger(count), " ", count == 1 ? one : many);
 }
 
 }  // namespace
@@ -60,6 +62,19 @@ std::string countsLine(std::size_t trainees, int attempts)
 {
     return joinedText(plural(static_cast<long long>(trainees), "stagiaire", "stagiaires"), ", ",
                       plural(attempts, "exercice", "exercices"));
+}
+
+std::string marksCheckLine(int corrected, int unmarked)
+{
+    std::string line;
+    if (corrected > 0)
+        line = plural(corrected, "exercice dont les notes envoyées différaient : noté ici d'après ses réponses",
+                      "exercices dont les notes envoyées différaient : notés ici d'après leurs réponses");
+    if (unmarked > 0)
+        appendJoined(line, line.empty() ? "" : " ; ",
+                     plural(unmarked, "exercice sans note : ses données", "exercices sans note : leurs données"),
+                     " ne se lisent pas");
+    return line;
 }
 
 std::string meanMarkText(int markSum, int count, std::string_view decimalSeparator)
@@ -119,6 +134,8 @@ std::string traineeSummary(const TraineeReport& trainee, std::string_view decima
                  meanMarkText(trainee.markSum, trainee.attempts, decimalSeparator));
     if (trainee.otherNames > 0)
         appendJoined(line, " — ", plural(trainee.otherNames, "saisi", "saisis"), " sous un autre nom");
+    if (trainee.corrected > 0)
+        appendJoined(line, " — notes envoyées corrigées pour ", plural(trainee.corrected, "exercice", "exercices"));
     return line;
 }
 
@@ -137,9 +154,9 @@ std::string expectedAnswerText(Question question, const ExpectedAnswers& expecte
 {
     switch (question) {
     case Question::worstNozzle: return nozzleAnswer(expected.worstNozzle);
-    case Question::worstNozzleLoss: return joinedText(numberChars(expected.worstNozzleLoss, sep), " b");
-    case Question::feedLoss: return joinedText(numberChars(expected.feedLoss, sep), " b");
-    case Question::pumpPressure: return joinedText(numberChars(expected.pumpPressure, sep), " b");
+    case Question::worstNozzleLoss: return markedPressure(expected.worstNozzleLoss, sep);
+    case Question::feedLoss: return markedPressure(expected.feedLoss, sep);
+    case Question::pumpPressure: return markedPressure(expected.pumpPressure, sep);
     case Question::pumpVerdict: return std::string(expected.pumpSufficient ? pumpSufficesAnswer : relayNeededAnswer);
     }
     return {};

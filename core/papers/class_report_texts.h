@@ -36,6 +36,7 @@ inline constexpr std::string_view noAnswer = "(sans réponse)";
 inline constexpr std::string_view right = "juste";
 inline constexpr std::string_view wrong = "faux";
 inline constexpr std::string_view unreadableExercise = "Les données de cet exercice ne se lisent pas.";
+inline constexpr std::string_view correctedMarks = " — notes envoyées différentes, corrigées";
 }  // namespace classReportTexts
 
 // "8 décembre 2026", "1er mars 2027", for a day counted from 1970.
@@ -48,6 +49,9 @@ std::string groupLine(const ReportChoice& choice);
 std::string periodLine(const ClassReport& report);
 // "25 stagiaires, 312 exercices".
 std::string countsLine(std::size_t trainees, int attempts);
+// What the marks proven from the attempts' own data found: "2 exercices dont les notes envoyées différaient :
+// notés ici d'après leurs réponses ; 1 exercice sans note : ses données ne se lisent pas"; empty when all agree.
+std::string marksCheckLine(int corrected, int unmarked);
 // "3,4 / 5": the mean of `markSum` over `count` marks, one decimal.
 std::string meanMarkText(int markSum, int count, std::string_view decimalSeparator);
 // "72 %", or a dash when nothing was asked.

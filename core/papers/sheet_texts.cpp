@@ -69,7 +69,8 @@ std::string markTotal(const std::vector<SheetQuestion>& questions)
 
 namespace {
 
-// A pressure as an instructor marks it: to the hundredth of a bar, never "-0,00".
+}  // namespace
+
 std::string markedPressure(double bars, std::string_view sep)
 {
     const double hundredths = std::round(bars * 100) / 100 + 0.0;
@@ -79,8 +80,6 @@ std::string markedPressure(double bars, std::string_view sep)
     std::string text(digits.data(), written.ptr);
     return text.replace(text.size() - 3, 1, sep) + " b";
 }
-
-}  // namespace
 
 std::array<std::string, 7> answerTableRow(const std::string& exercise, const ExerciseRecord& record,
                                           std::string_view sep)

@@ -41,6 +41,9 @@ std::string markTotal(const std::vector<SheetQuestion>& questions);
 inline constexpr std::string_view answerTableHeading = "Réponses de la série";
 inline constexpr std::array<std::string_view, 7> answerTableColumns{
     "Ex.", "Lance la plus défavorable", "Pression à la division", "Jab", "Jbc", "Pression à la pompe", "Pompe"};
+// A pressure as an instructor marks it, and every paper shows an expected one: to the hundredth of a bar,
+// never "-0,00" ("6,52 b").
+std::string markedPressure(double bars, std::string_view decimalSeparator);
 // One exercise's row; the record as its final screen left it.
 std::array<std::string, 7> answerTableRow(const std::string& exercise, const ExerciseRecord& record,
                                           std::string_view decimalSeparator);

@@ -13,6 +13,11 @@ namespace tavelle {
 // The longest time an attempt may say it took, as the class database bounds it: a month.
 inline constexpr std::int64_t longestAttemptSeconds = 30 * 86'400;
 
+// How an attempt's marks stand once they are marked again from its own exercise and answers: as sent;
+// corrected, the marks sent differing; or none, its exercise not reading. Until then they are the marks
+// its machine gave, which whoever sent it could have written.
+enum class MarksCheck { unchecked, proven, corrected, unreadable };
+
 // One finished practice exercise, as it is kept: when, what was asked, what was answered.
 struct PracticeAttempt {
     std::string id;  // unique, made on the trainee's machine: a UUID, 36 lowercase characters
@@ -27,8 +32,11 @@ struct PracticeAttempt {
     std::array<bool, questionCount> right{};
     std::int64_t secondsTaken = 0;
     std::string account;  // the class database's account that filed it; empty for an attempt kept here
+    MarksCheck marksCheck = MarksCheck::unchecked;  // `right` then holds the marks proven, none when unreadable
 
     int score() const;
+    // False when its exercise does not read: it has no mark.
+    bool hasMarks() const { return marksCheck != MarksCheck::unreadable; }
 };
 
 // A past attempt as the summary lists it.

@@ -2,6 +2,8 @@
 
 #include "core/text/joined_text.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <chrono>
 #include <cstdio>
@@ -40,8 +42,8 @@ constexpr std::size_t columnScore = 8;
 constexpr std::size_t firstAnswerColumn = 9;
 constexpr std::size_t columnExercise = firstAnswerColumn + 2 * questionCount;
 constexpr std::size_t columnAccount = columnExercise + 1;
-// Exports written before the account was kept end with the exercise.
-constexpr std::string_view accountHeading = ",account";
+constexpr std::size_t columnMarksCheck = columnAccount + 1;
+constexpr std::array<MarksCheck, 3> writtenChecks{MarksCheck::proven, MarksCheck::corrected, MarksCheck::unreadable};
 // A value quoted in a message is cut here: the line must stay one readable line.
 constexpr std::size_t longestValueShown = 40;
 
@@ -133,8 +135,19 @@ std::string progressCsvHeader()
         const std::string_view key = questionKey(question);
         appendJoined(header, ",", key, "Answer,", key, "Right");
     }
-    appendJoined(header, ",exercise", accountHeading, "\n");
+    header += ",exercise,account,marksCheck\n";
     return header;
+}
+
+std::string_view marksCheckName(MarksCheck check)
+{
+    switch (check) {
+    case MarksCheck::unchecked: break;
+    case MarksCheck::proven: return "proven";
+    case MarksCheck::corrected: return "corrected";
+    case MarksCheck::unreadable: return "unreadable";
+    }
+    return {};
 }
 
 std::string progressCsvRow(const PracticeAttempt& attempt)
@@ -147,10 +160,12 @@ std::string progressCsvRow(const PracticeAttempt& attempt)
     row += csvField(attempt.source);
     row += ',';
     if (attempt.seed) row += std::to_string(*attempt.seed);
-    appendJoined(row, ",", std::to_string(attempt.secondsTaken), ",", std::to_string(attempt.score()));
+    const bool marked = attempt.hasMarks();
+    appendJoined(row, ",", std::to_string(attempt.secondsTaken), ",", marked ? std::to_string(attempt.score()) : "");
     for (std::size_t i = 0; i < questionCount; ++i)
-        appendJoined(row, ",", csvField(attempt.answers[i]), ",", attempt.right[i] ? "1" : "0");
-    appendJoined(row, ",", csvField(attempt.exercise), ",", csvField(attempt.account), "\n");
+        appendJoined(row, ",", csvField(attempt.answers[i]), ",", !marked ? "" : attempt.right[i] ? "1" : "0");
+    appendJoined(row, ",", csvField(attempt.exercise), ",", csvField(attempt.account), ",",
+                 marksCheckName(attempt.marksCheck), "\n");
     return row;
 }
 
@@ -171,10 +186,12 @@ std::optional<std::int64_t> parseUtcTimestamp(std::string_view text)
     return *day * 86'400 + *hours * 3600 + *minutes * 60 + *seconds;
 }
 
-ProgressCsvReader::ProgressCsvReader(std::istream& in, std::string name, bool french)
+ProgressCsvReader::ProgressCsvReader(std::istream& in, std::string name, bool french,
+                                     std::function<void(PracticeAttempt&)> mark)
     : m_in(in)
     , m_name(std::move(name))
     , m_french(french)
+    , m_mark(std::move(mark))
     , m_fields(headerNames().size())
 {
 }
@@ -244,11 +261,18 @@ bool ProgressCsvReader::readHeader()
     for (std::size_t i = 0; i < m_fieldCount && i < m_fields.size(); ++i)
         appendJoined(header, i == 0 ? "" : ",", m_fields[i]);
     header += '\n';
-    const std::string current = progressCsvHeader();
-    const std::string withoutAccount =
-        joinedText(std::string_view(current).substr(0, current.size() - accountHeading.size() - 1), "\n");
-    m_columns = header == current ? m_fields.size() : m_fields.size() - 1;
-    if (record != Record::read || m_fieldCount != m_columns || (header != current && header != withoutAccount))
+    // Exports written before end with the exercise, or with the account.
+    const std::vector<std::string> names = headerNames();
+    std::string known;
+    bool isKnown = false;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        appendJoined(known, i == 0 ? "" : ",", names[i]);
+        if (i >= columnExercise && header == known + "\n") {
+            isKnown = true;
+            m_columns = i + 1;
+        }
+    }
+    if (record != Record::read || !isKnown || m_fieldCount != m_columns)
         return refuse(1, "ce n'est pas un export de la progression de Tavelle (tavelle --progression)",
                       "this is not an export of Tavelle's progress (tavelle --progression)");
     return true;
@@ -290,18 +314,36 @@ bool ProgressCsvReader::fill(PracticeAttempt& attempt)
     const std::optional<std::int64_t> seconds = decimal<std::int64_t>(m_fields[columnSecondsTaken]);
     if (!seconds) return refuseField(line, columnSecondsTaken);
     attempt.secondsTaken = *seconds;
+    // Exports written before the column marked every attempt.
+    attempt.marksCheck = MarksCheck::proven;
+    if (m_columns > columnMarksCheck) {
+        const auto written = std::find_if(writtenChecks.begin(), writtenChecks.end(), [&](MarksCheck check) {
+            return marksCheckName(check) == m_fields[columnMarksCheck];
+        });
+        if (written == writtenChecks.end()) return refuseField(line, columnMarksCheck);
+        attempt.marksCheck = *written;
+    }
+    const bool marked = attempt.hasMarks();
     for (std::size_t i = 0; i < questionCount; ++i) {
         const std::size_t column = firstAnswerColumn + 2 * i;
         attempt.answers[i] = typedText(m_fields[column]);
         const std::string& right = m_fields[column + 1];
-        if (right != "0" && right != "1") return refuseField(line, column + 1);
+        if (marked ? right != "0" && right != "1" : !right.empty()) return refuseField(line, column + 1);
         attempt.right[i] = right == "1";
     }
     const std::optional<int> score = decimal<int>(m_fields[columnScore]);
-    if (!score || *score != attempt.score()) return refuseField(line, columnScore);
+    if (marked ? !score || *score != attempt.score() : !m_fields[columnScore].empty())
+        return refuseField(line, columnScore);
     attempt.exercise = typedText(m_fields[columnExercise]);
-    if (!attempt.exercise.starts_with('{')) return refuseField(line, columnExercise);
     attempt.account = m_columns > columnAccount ? typedText(m_fields[columnAccount]) : std::string();
+    const MarksCheck written = attempt.marksCheck;
+    m_mark(attempt);
+    // The file's flags are the ones its export proved: that the ones sent differed is the file's to say.
+    if (written == MarksCheck::corrected && attempt.marksCheck == MarksCheck::proven)
+        attempt.marksCheck = MarksCheck::corrected;
+    if (marked && !attempt.hasMarks())
+        return refuse(line, "la colonne exercise ne se lit plus comme un exercice : le fichier a été coupé ou modifié",
+                      "column exercise no longer reads as an exercise: the file was cut or edited");
     return true;
 }
 

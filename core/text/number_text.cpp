@@ -221,6 +221,18 @@ std::string integerText(long long value)
     return integerChars(value).str();
 }
 
+std::string groupedInteger(long long value)
+{
+    const std::string digits = integerText(value);
+    const std::size_t first = value < 0 ? 1 : 0;
+    std::string grouped = digits.substr(0, first);
+    for (std::size_t i = first; i < digits.size(); ++i) {
+        if (i > first && (digits.size() - i) % 3 == 0) grouped += "\u202F";
+        grouped += digits[i];
+    }
+    return grouped;
+}
+
 std::string numberText(float value, std::string_view decimalSeparator)
 {
     return numberChars(value, decimalSeparator).str();

@@ -41,6 +41,8 @@ NumberChars numberChars(T value)
 
 // The one conversion of a number to its display text.
 std::string integerText(long long value);
+// A count in a sentence, as French writes it: thousands apart by a narrow no-break space ("100 000").
+std::string groupedInteger(long long value);
 
 template <std::integral T>
 std::string numberText(T value)

@@ -2,6 +2,7 @@
 
 #include "classdb/class_server.h"
 #include "core/progress/progress_csv.h"
+#include "format/attempt_marks.h"
 #include "tests/support/class_generator.h"
 #include "tests/support/private_postgres.h"
 
@@ -65,7 +66,7 @@ TEST(ClassCommand, PreparesOnceAndExportsEveryTraineeOrOneGroup)
     const QString administrator = cluster.connection(database);
     QTemporaryDir home;
     EXPECT_EQ(tavelle({QStringLiteral("--base"), administrator, QStringLiteral("--preparer-base")}, home.path()).out,
-              QStringLiteral("tavelle: La base de la classe est prête : version 0 → 2.\n"));
+              QStringLiteral("tavelle: La base de la classe est prête : version 0 → 3.\n"));
     ASSERT_TRUE(
         cluster.createLogin(QStringLiteral("durand"), QStringLiteral("mdp"), QStringLiteral("tavelle_stagiaire")));
     PracticeAttempt a;
@@ -83,6 +84,9 @@ TEST(ClassCommand, PreparesOnceAndExportsEveryTraineeOrOneGroup)
                      .failure);
     a.account = "durand";
     b.account = "durand";
+    AttemptMarker mark;
+    mark(a);
+    mark(b);
 
     const QString header = QString::fromStdString(progressCsvHeader());
     const QString rowA = QString::fromStdString(progressCsvRow(a));
@@ -98,7 +102,7 @@ TEST(ClassCommand, PreparesOnceAndExportsEveryTraineeOrOneGroup)
     const Case cases[] = {
         {{QStringLiteral("--base"), administrator, QStringLiteral("--preparer-base")},
          0,
-         QStringLiteral("tavelle: La base de la classe est déjà prête (version 2).\n"),
+         QStringLiteral("tavelle: La base de la classe est déjà prête (version 3).\n"),
          {}},
         {{QStringLiteral("--base"), administrator, QStringLiteral("--progression"), QStringLiteral("-")},
          0,

@@ -3,6 +3,9 @@
 #include "core/progress/attempt_id.h"
 #include "core/progress/class_database_texts.h"
 #include "core/progress/progress_csv.h"
+#include "format/attempt_marks.h"
+#include "format/json_writer.h"
+#include "format/random_exercises.h"
 #include "tests/support/private_postgres.h"
 
 #include <QProcess>
@@ -31,6 +34,25 @@ PracticeAttempt anAttempt(const std::string& surname, const std::string& group, 
     attempt.right = {true, true, false, true, true};
     attempt.secondsTaken = 185;
     return attempt;
+}
+
+// The export as its file would hold it.
+std::variant<std::string, ServerFailure> exported(ClassServer& server, const std::optional<QString>& group)
+{
+    std::string csv;
+    const std::optional<ServerFailure> failure = server.writeProgressCsv(group, [&](const std::string& text) {
+        csv += text;
+        return true;
+    });
+    if (failure) return *failure;
+    return csv;
+}
+
+// The row an export writes: the attempt marked again from its exercise.
+std::string exportedRow(PracticeAttempt attempt)
+{
+    AttemptMarker()(attempt);
+    return progressCsvRow(attempt);
 }
 
 // One private cluster for the whole run; each test its own database in it, prepared as the administrator
@@ -107,12 +129,12 @@ TEST_F(ClassServerTest, TheInstructorExportsEveryAttemptAsTheLocalFileWould)
     a.account = login(QStringLiteral("a")).toStdString();
     b.account = login(QStringLiteral("b")).toStdString();
     ClassServer instructor(as(QStringLiteral("f")));
-    const auto all = instructor.progressCsv(std::nullopt);
+    const auto all = exported(instructor, std::nullopt);
     ASSERT_TRUE(std::holds_alternative<std::string>(all));
-    EXPECT_EQ(std::get<std::string>(all), progressCsvHeader() + progressCsvRow(b) + progressCsvRow(a));
-    const auto groupB = instructor.progressCsv(QStringLiteral("Groupe \"B\", matin"));
+    EXPECT_EQ(std::get<std::string>(all), progressCsvHeader() + exportedRow(b) + exportedRow(a));
+    const auto groupB = exported(instructor, QStringLiteral("Groupe \"B\", matin"));
     ASSERT_TRUE(std::holds_alternative<std::string>(groupB));
-    EXPECT_EQ(std::get<std::string>(groupB), progressCsvHeader() + progressCsvRow(a));
+    EXPECT_EQ(std::get<std::string>(groupB), progressCsvHeader() + exportedRow(a));
 }
 
 TEST_F(ClassServerTest, ATraineeReadsAndAddsOnlyTheirOwn)
@@ -133,9 +155,9 @@ TEST_F(ClassServerTest, ATraineeReadsAndAddsOnlyTheirOwn)
     EXPECT_EQ(results.front().finishedAt, 1'796'725'800 + 60 * 11);
     EXPECT_EQ(results.front().score, 4);
     EXPECT_EQ(results.front().secondsTaken, 185);
-    const auto own = b.progressCsv(std::nullopt);
+    const auto own = exported(b, std::nullopt);
     ASSERT_TRUE(std::holds_alternative<std::string>(own));
-    EXPECT_EQ(std::get<std::string>(own), progressCsvHeader() + progressCsvRow(theirs));
+    EXPECT_EQ(std::get<std::string>(own), progressCsvHeader() + exportedRow(theirs));
 
     // Straight SQL as a trainee: another's rows stay unseen, and no kept row changes or goes.
     struct Case {
@@ -221,9 +243,45 @@ TEST_F(ClassServerTest, AHostileTraineeIsRefusedOrFiledUnderTheirAccount)
     PracticeAttempt forged = anAttempt("Durand", "B", 1'796'725'862);
     ASSERT_FALSE(ClassServer(as(QStringLiteral("b"))).send({forged}).failure);
     forged.account = login(QStringLiteral("b")).toStdString();
-    const auto exported = ClassServer(as(QStringLiteral("f"))).progressCsv(std::nullopt);
-    ASSERT_TRUE(std::holds_alternative<std::string>(exported));
-    EXPECT_NE(std::get<std::string>(exported).find(progressCsvRow(forged)), std::string::npos);
+    ClassServer instructor(as(QStringLiteral("f")));
+    const auto all = exported(instructor, std::nullopt);
+    ASSERT_TRUE(std::holds_alternative<std::string>(all));
+    EXPECT_NE(std::get<std::string>(all).find(exportedRow(forged)), std::string::npos);
+}
+
+// Marks the trainee sends are never the export's: each attempt is marked again from its exercise and answers.
+TEST_F(ClassServerTest, AForgedMarkExportsAsItsDataProveIt)
+{
+    JsonWriter json;
+    writeExercise(json, RandomExercises(7).next());
+    struct Case {
+        const char* act;
+        std::string exercise;
+        std::string exportedMarks;  // score, then each answer and its flag
+        const char* check;
+    };
+    const Case cases[] = {
+        {"5/5 on an empty exercise", "", ",,n/a,,n/a,,n/a,,n/a,,n/a", "unreadable"},
+        {"5/5 on a cut exercise", json.text().substr(0, 30), ",,n/a,,n/a,,n/a,,n/a,,n/a", "unreadable"},
+        {"5/5 for wrong answers", json.text(), ",0,n/a,0,n/a,0,n/a,0,n/a,0,n/a,0", "corrected"},
+    };
+    ClassServer trainee(as(QStringLiteral("a")));
+    ClassServer instructor(as(QStringLiteral("f")));
+    for (const Case& c : cases) {
+        PracticeAttempt forged = anAttempt("Durand", "B", 1'796'725'862);
+        forged.answers.fill("n/a");
+        forged.right.fill(true);
+        forged.exercise = c.exercise;
+        ASSERT_FALSE(trainee.send({forged}).failure) << c.act;
+        const auto all = exported(instructor, std::nullopt);
+        ASSERT_TRUE(std::holds_alternative<std::string>(all)) << c.act;
+        const std::string& csv = std::get<std::string>(all);
+        const std::size_t row = csv.find(forged.id);
+        ASSERT_NE(row, std::string::npos) << c.act;
+        const std::string line = csv.substr(row, csv.find('\n', row) - row);
+        EXPECT_NE(line.find(",185" + c.exportedMarks + ","), std::string::npos) << c.act << ": " << line;
+        EXPECT_TRUE(line.ends_with(std::string(",") + c.check)) << c.act << ": " << line;
+    }
 }
 
 // Each fault: its code, one French sentence, and nothing of the batch kept.
@@ -277,6 +335,63 @@ TEST_F(ClassServerTest, EachFaultIsOneFrenchSentenceAndAddsNothing)
     const auto refused = ClassServer(cluster->connection(database)).prepare(from, to);
     ASSERT_TRUE(refused);
     EXPECT_EQ(refused->fault, ServerFault::newerSchema);
+}
+
+// A newer schema is written to while every migration beyond this program's says its programs still write.
+TEST_F(ClassServerTest, ANewerSchemaThatStillTakesThisProgramsRowsIsWrittenTo)
+{
+    const auto migration = [&](int version, int oldestWriter) {
+        return cluster->sql(database, QStringLiteral("INSERT INTO tavelle_schema (version, oldest_writer) VALUES "
+                                                     "(%1, %2)")
+                                          .arg(version)
+                                          .arg(oldestWriter));
+    };
+    const int own = ClassServer::schemaVersion();
+    ASSERT_EQ(migration(own + 1, own), 0);
+    EXPECT_FALSE(ClassServer(as(QStringLiteral("a"))).send({anAttempt("Durand", "B", 1'796'725'862)}).failure);
+    ASSERT_EQ(migration(own + 2, own + 2), 0);
+    const SendReport refused = ClassServer(as(QStringLiteral("a"))).send({anAttempt("Durand", "B", 1'796'725'900)});
+    ASSERT_TRUE(refused.failure);
+    EXPECT_EQ(refused.failure->fault, ServerFault::newerSchema);
+    EXPECT_EQ(rowsAsSuperuser(), 1);
+}
+
+// The administrator's steps as README gives them: the server's superuser makes the group roles and the
+// database's owner, which has no CREATEROLE; the owner prepares; past years move to an archive partitioned by
+// year, and sending goes on.
+TEST_F(ClassServerTest, AnOwnerWithoutCreateRolePreparesAndAYearIsArchived)
+{
+    const QString owned = cluster->createDatabase();
+    const QString owner = owned + QStringLiteral("_owner");
+    ASSERT_TRUE(cluster->createLogin(owner, QStringLiteral("mdp")));
+    ASSERT_EQ(
+        cluster->sql(QStringLiteral("postgres"), QStringLiteral("ALTER DATABASE %1 OWNER TO %2").arg(owned, owner)), 0);
+    int from = 0;
+    int to = 0;
+    const auto failure = ClassServer(cluster->connection(owned, owner, QStringLiteral("mdp"))).prepare(from, to);
+    ASSERT_FALSE(failure) << failure->detail.toStdString();
+    QString output;
+    EXPECT_NE(cluster->sql(owned, QStringLiteral("CREATE ROLE intrus"), &output, owner, QStringLiteral("mdp")), 0);
+    EXPECT_TRUE(output.contains(QStringLiteral("permission denied"))) << output.toStdString();
+
+    ClassServer trainee(as(QStringLiteral("a")));
+    ASSERT_FALSE(trainee.send({anAttempt("Durand", "B", 1'767'225'600 + 86'400)}).failure);  // 2 January 2026
+    ASSERT_EQ(cluster->sql(database,
+                           QStringLiteral("CREATE TABLE attempt_archive (LIKE attempt INCLUDING DEFAULTS INCLUDING "
+                                          "CONSTRAINTS) PARTITION BY RANGE (finished_at); "
+                                          "GRANT SELECT ON attempt_archive TO tavelle_formateur; "
+                                          "CREATE TABLE attempt_2026 PARTITION OF attempt_archive "
+                                          "FOR VALUES FROM ('2026-01-01') TO ('2027-01-01'); BEGIN; "
+                                          "INSERT INTO attempt_archive SELECT * FROM attempt WHERE finished_at < "
+                                          "'2027-01-01'; DELETE FROM attempt WHERE finished_at < '2027-01-01'; "
+                                          "COMMIT;"),
+                           &output),
+              0)
+        << output.toStdString();
+    EXPECT_FALSE(trainee.send({anAttempt("Durand", "B", 1'796'725'862)}).failure);
+    cluster->sql(database, QStringLiteral("SELECT count(*) FROM attempt_2026"), &output);
+    EXPECT_EQ(output, QStringLiteral("1"));
+    EXPECT_EQ(rowsAsSuperuser(), 1);
 }
 
 // Whatever form the connection takes, a message names the server by host, database and user, never by its

@@ -140,6 +140,7 @@ std::vector<PracticeAttempt> generatedClass(const ClassShape& shape)
                     attempt.right[q] =
                         markAnswer(allQuestions[q], attempt.answers[q], expected, ",").kind == MarkKind::right;
                 }
+                attempt.marksCheck = MarksCheck::proven;
                 attempts.push_back(std::move(attempt));
             }
         }

@@ -228,14 +228,36 @@ TEST(ClassReportTool, KeepsOneGroupAndOnePeriod)
     EXPECT_EQ(classPage.find("S49"), std::string::npos);
 }
 
+// Each time on the clock of its own day: a summer attempt keeps its summer hour in a report made in winter,
+// and a winter one its winter hour in a report made in summer; a day's filter takes local days.
+TEST(ClassReportTool, PlacesEachAttemptInTheLocalTimeOfItsOwnDay)
+{
+    std::vector<PracticeAttempt> attempts = testing::generatedClass({});
+    attempts.resize(2);
+    attempts[1].surname = attempts[0].surname;
+    attempts[1].givenName = attempts[0].givenName;
+    attempts[0].finishedAt = 1'789'079'400;  // 10 September 2026, 22:30 UTC
+    attempts[1].finishedAt = 1'796'945'400;  // 10 December 2026, 23:30 UTC
+    const ScratchFolder dir;
+    write(dir.path / "c.csv", testing::progressExport(attempts));
+    const fs::path pdf = dir.path / "b.pdf";
+    const ToolRun run = runTool(
+        "TZ=Europe/Paris XDG_CONFIG_HOME=/nonexistent XDG_CONFIG_DIRS=/nonexistent " TAVELLE_SHEETS_PATH,
+        "--bilan " + (dir.path / "c.csv").string() + " --depuis 2026-09-11 -o " + pdf.string(), "", "fr_FR.UTF-8");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(pageText(pdf, 1).find("Du 11 septembre 2026 au 11 décembre 2026"), std::string::npos);
+    const std::string own = pageText(pdf, 2);
+    for (const char* heading : {"\n11 septembre 2026 à 0 h 30 — ", "\n11 décembre 2026 à 0 h 30 — "})
+        EXPECT_NE(own.find(heading), std::string::npos) << heading << own;
+}
+
 TEST(ClassReportTool, AReportOfNothingIsOnePageThatSaysSo)
 {
     const ScratchFolder dir;
     write(dir.path / "c.csv", testing::progressExport(testing::generatedClass({})));
     write(dir.path / "empty.csv", testing::progressExport({}));
     for (const std::string& arguments :
-         {dir.path.string() + "/c.csv --groupe 'Groupe Z'", dir.path.string() + "/c.csv --depuis 2030-01-01",
-          dir.path.string() + "/empty.csv"}) {
+         {dir.path.string() + "/c.csv --groupe 'Groupe B' --depuis 2030-01-01", dir.path.string() + "/empty.csv"}) {
         const fs::path pdf = dir.path / "rien.pdf";
         const ToolRun run = report(arguments + " -o " + pdf.string());
         ASSERT_EQ(run.status, 0) << arguments << run.err;
@@ -254,6 +276,9 @@ TEST(ClassReportTool, RefusesInOneLineWhatItCannotRead)
     std::string broken = csv;
     broken.insert(broken.find('\n', broken.find('\n', broken.find('\n') + 1) + 1), ",extra");
     write(dir.path / "broken.csv", broken);
+    std::string cut = csv;
+    cut.erase(cut.find("}\",", cut.find('\n', cut.find('\n') + 1)), 1);
+    write(dir.path / "cut.csv", cut);
     const struct {
         std::string arguments;
         std::string error;
@@ -263,7 +288,14 @@ TEST(ClassReportTool, RefusesInOneLineWhatItCannotRead)
              "/old.csv, ligne 1 : ce n'est pas un export de la progression de Tavelle "
              "(tavelle --progression)\n"},
         {d + "/broken.csv -o " + d + "/r.pdf",
-         "tavelle-sheets: " + d + "/broken.csv, ligne 3 : 22 colonnes au lieu de 21\n"},
+         "tavelle-sheets: " + d + "/broken.csv, ligne 3 : 23 colonnes au lieu de 22\n"},
+        {d + "/cut.csv -o " + d + "/r.pdf",
+         "tavelle-sheets: " + d +
+             "/cut.csv, ligne 3 : la colonne exercise ne se lit plus comme un exercice : le fichier a été coupé ou "
+             "modifié\n"},
+        {d + "/good.csv --groupe 'Groupe Z' -o " + d + "/r.pdf",
+         "tavelle-sheets: aucun exercice lu n'est du groupe « Groupe Z » ; les groupes sont : « Groupe A », "
+         "« Groupe B »\n"},
         {d + "/missing.csv -o " + d + "/r.pdf",
          "tavelle-sheets: impossible de lire " + d + "/missing.csv : fichier ou dossier introuvable\n"},
         {d + "/good.csv --depuis 8/12/2026 -o " + d + "/r.pdf",

@@ -297,6 +297,18 @@ TEST_F(SheetsTool, AClassListThatIsNotTextOrABadStampIsRefusedInOneLine)
     }
 }
 
+TEST_F(SheetsTool, AClassListThatIsAFolderOrMissingSaysWhy)
+{
+    fs::create_directory(file("adir"));
+    for (const auto& [name, reason] :
+         {std::pair{"adir", "c'est un dossier"}, std::pair{"absent.txt", "fichier ou dossier introuvable"}}) {
+        const CommandRun sheet =
+            run(TAVELLE_SHEETS_PATH " --class " + file(name).string() + " -o " + file("set.pdf").string());
+        EXPECT_EQ(sheet.status, 2) << name;
+        EXPECT_EQ(sheet.err, "tavelle-sheets: impossible de lire " + file(name).string() + " : " + reason + "\n");
+    }
+}
+
 TEST_F(SheetsTool, AFullDiskSaysSoAndAPipeWithoutReaderIsNamed)
 {
     // A private mount of a tiny file system: the disk is full for this command only.

@@ -1,5 +1,6 @@
 #include "tools/sheets/class_list.h"
 
+#include "format/input_error.h"
 #include "format/printable_text.h"
 #include "tools/common/tool_stage.h"
 
@@ -7,6 +8,8 @@
 #include <QStringDecoder>
 #include <QStringList>
 
+#include <cerrno>
+#include <filesystem>
 #include <fstream>
 #include <set>
 
@@ -70,8 +73,18 @@ Trainee splitTraineeName(const std::string& line)
 std::vector<std::string> readClassList(const std::string& path, std::size_t most, void (*warn)(const std::string& line))
 {
     const std::string shown = printableText(path, kLongestPathShown);
-    std::ifstream file(path, std::ios::binary);
-    if (!file) throw UsageError("cannot read the class " + shown);
+    // A folder opens as a stream that reads nothing: it is said for what it is, as is any file that does not open.
+    std::error_code notChecked;
+    const bool folder = std::filesystem::is_directory(path, notChecked);
+    std::ifstream file;
+    if (!folder) file.open(path, std::ios::binary);
+    if (!file.is_open()) {
+        InputProblem problem;
+        problem.fault = InputFault::cannotRead;
+        problem.systemError = folder ? EISDIR : errno;
+        problem.file = shown;
+        throw InputError(std::move(problem));
+    }
     std::vector<std::string> trainees;
     std::set<std::string> seen;
     std::string line;

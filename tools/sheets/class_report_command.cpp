@@ -4,6 +4,7 @@
 #include "classdb/class_server.h"
 #include "core/papers/class_report.h"
 #include "core/progress/progress_csv.h"
+#include "format/attempt_marks.h"
 #include "format/input_error.h"
 #include "format/printable_text.h"
 #include "platform/kept_file.h"
@@ -27,6 +28,7 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -82,9 +84,24 @@ void readExport(const std::string& path, ClassReport& report)
         if (!file) throw unreadable(path, errno);
         in = &file;
     }
-    ProgressCsvReader reader(*in, shownPath(path), messagesInFrench());
+    ProgressCsvReader reader(*in, shownPath(path), messagesInFrench(), AttemptMarker());
     if (!report.read(reader)) throw InputError(*reader.fault());
     if (in->bad()) throw unreadable(path, errno);
+}
+
+constexpr std::int64_t secondsPerDay = 86'400;
+
+// The start of a day (since 1970) on this machine's clock, in seconds since 1970.
+std::int64_t localMidnight(std::int64_t day)
+{
+    constexpr std::int64_t julianDayOf1970 = 2'440'588;
+    return QDateTime(QDate::fromJulianDay(day + julianDayOf1970), QTime(0, 0)).toSecsSinceEpoch();
+}
+
+// The machine's clock ahead of UTC at an instant, by its time zone's rules for that instant.
+std::int64_t localOffsetAt(std::int64_t secondsSince1970)
+{
+    return QDateTime::fromSecsSinceEpoch(secondsSince1970).offsetFromUtc();
 }
 
 void quietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message)
@@ -96,13 +113,42 @@ void quietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& mess
 std::optional<std::string> readClassDatabase(const QString& connection, ClassReport& report)
 {
     ClassServer server(connection);
-    const std::optional<QString> group =
-        report.choice().group ? std::optional(QString::fromStdString(*report.choice().group)) : std::nullopt;
-    auto attempts = server.attempts(group);
+    const ReportChoice& choice = report.choice();
+    AttemptChoice asked;
+    if (choice.group) asked.group = QString::fromStdString(*choice.group);
+    // The server leaves out what lies a day or more beyond the period, whatever a clock change does to local
+    // midnight; the report keeps the period's exact days.
+    if (choice.fromDay) asked.from = localMidnight(*choice.fromDay) - secondsPerDay;
+    if (choice.toDay) asked.before = localMidnight(*choice.toDay + 2);
+    auto attempts = server.attempts(asked);
     if (const auto* failure = std::get_if<ServerFailure>(&attempts)) return failure->text().toStdString();
     ServerAttempts& source = *std::get<std::unique_ptr<ServerAttempts>>(attempts);
     if (!report.read(source)) return source.fault();
     return std::nullopt;
+}
+
+// A group that no attempt read bears, nor any on the class database, is a mistyped one: the line names the
+// groups there are. Nothing when the group is known, or nothing at all was read.
+std::optional<std::string> unknownGroup(const ClassReport& report, const QString& connection)
+{
+    const std::optional<std::string>& group = report.choice().group;
+    if (!group || report.groupsRead().count(*group) == 1) return std::nullopt;
+    std::set<std::string> groups = report.groupsRead();
+    if (!connection.isEmpty()) {
+        ClassServer server(connection);
+        auto onServer = server.groups();
+        if (const auto* failure = std::get_if<ServerFailure>(&onServer)) return failure->text().toStdString();
+        for (const QString& name : std::get<std::vector<QString>>(onServer)) groups.insert(name.toStdString());
+    }
+    if (groups.empty() || groups.count(*group) == 1) return std::nullopt;
+    std::string french;
+    std::string english;
+    for (const std::string& name : groups) {
+        french += (french.empty() ? "« " : ", « ") + printableText(name) + " »";
+        english += (english.empty() ? "\"" : ", \"") + printableText(name) + "\"";
+    }
+    return said("aucun exercice lu n'est du groupe « " + printableText(*group) + " » ; les groupes sont : " + french,
+                "no attempt read is of group \"" + printableText(*group) + "\"; the groups are: " + english);
 }
 
 std::optional<std::string> writeReport(const std::string& output, const ClassReport& report,
@@ -203,7 +249,7 @@ int runClassReport(int argc, char** argv)
                                           "cannot write " + shownPath(output) +
                                               ": it is one of the files read; name "
                                               "another file for the report"));
-            choice.utcOffsetSeconds = QDateTime::currentDateTime().offsetFromUtc();
+            choice.utcOffsetAt = localOffsetAt;
             report.emplace(choice);
             for (const std::string& path : files) readExport(path, *report);
             return std::nullopt;
@@ -224,6 +270,10 @@ int runClassReport(int argc, char** argv)
             std::fprintf(stderr, "%s: %s\n", program, failure->c_str());
             return 2;
         }
+    if (const std::optional<std::string> unknown = unknownGroup(*report, connection)) {
+        std::fprintf(stderr, "%s: %s\n", program, unknown->c_str());
+        return 2;
+    }
     if (const std::optional<std::string> failure = writeReport(output, *report, separator)) {
         std::fprintf(stderr, "%s: %s\n", program, inUserLanguage(*failure).c_str());
         return 2;

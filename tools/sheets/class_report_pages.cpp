@@ -4,8 +4,9 @@
 #include "core/papers/sheet_texts.h"
 #include "core/practice/answer_marking.h"
 #include "core/practice/practice_questions.h"
-#include "core/screens/walkthrough.h"
-#include "format/exercise_reader.h"
+#include "core/text/joined_text.h"
+#include "core/text/number_text.h"
+#include "format/attempt_marks.h"
 #include "screens/screen_window.h"
 #include "tools/sheets/page_geometry.h"
 
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace tavelle {
 
@@ -35,10 +37,12 @@ const QColor darkGrey(80, 80, 80);
 const QColor midGrey(150, 150, 150);
 const QColor lightGrey(205, 205, 205);
 
+// Type comes in whole pixels of the page's 96 to the inch: rounded up, never below its size in points (8.5 pt
+// would round down to 11 px, 8.25 pt).
 QFont reportFont(qreal points, bool bold = false)
 {
     QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(points);
+    font.setPixelSize(int(std::ceil(points * 96.0 / 72.0)));
     font.setBold(bold);
     return font;
 }
@@ -62,20 +66,6 @@ std::size_t weakestQuestion(const QuestionRecords& records)
             records[weakest].right * std::int64_t(records[i].asked))
             weakest = i;
     return weakest;
-}
-
-std::optional<ExerciseRecord> recordOf(const std::string& exercise, std::string_view separator)
-{
-    try {
-        ExerciseReader reader{std::string_view(exercise)};
-        reader.readStart();
-        const std::optional<ExerciseInput> input = reader.next();
-        ExerciseRecord record;
-        if (!input || !walkExercise(*input, record, separator).accepted) return std::nullopt;
-        return record;
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
 }
 
 }  // namespace
@@ -149,7 +139,9 @@ void ClassReportPages::drawNothing(const ClassReport& report)
 {
     const QRectF area = beginPage(text(classReportTexts::title), text(groupLine(report.choice())));
     qreal top = area.top() + gap;
-    top += drawLine(text(periodLine(report)), m_textFont, area, top) + mm(20);
+    top += drawLine(text(periodLine(report)), m_textFont, area, top);
+    top +=
+        drawLine(text(marksCheckLine(report.correctedCount(), report.unmarkedCount())), m_boldFont, area, top) + mm(20);
     top += drawLine(text(classReportTexts::nothingHeading), m_headingFont, area, top) + gap;
     drawLine(text(classReportTexts::nothingText), m_textFont, area, top);
 }
@@ -161,7 +153,10 @@ void ClassReportPages::drawClassPages(const ClassReport& report, const std::vect
     QRectF area = beginPage(title, group);
     qreal top = area.top() + gap;
     top += drawLine(text(periodLine(report)), m_textFont, area, top);
-    top += drawLine(text(countsLine(trainees.size(), report.attemptCount())), m_boldFont, area, top) + gap;
+    top += drawLine(text(countsLine(trainees.size(), report.attemptCount())), m_boldFont, area, top);
+    const std::string checked = marksCheckLine(report.correctedCount(), report.unmarkedCount());
+    if (!checked.empty()) top += drawLine(text(checked), m_boldFont, area, top);
+    top += gap;
     drawShares(QRectF(area.left(), top, area.width(), sharesHeight), text(classReportTexts::sharesHeading),
                report.questions(), nullptr);
     top += sharesHeight + gap;
@@ -209,7 +204,7 @@ void ClassReportPages::drawTableHeader(const QRectF& row)
 void ClassReportPages::drawTableRow(const QRectF& row, const ClassReport& report, const TraineeReport& trainee)
 {
     const std::string lastDate = frenchDate(report.dayOf(trainee.latest.front().finishedAt));
-    const std::array<QString, 4> cells{text(traineeName(trainee)), QString::number(trainee.attempts),
+    const std::array<QString, 4> cells{text(traineeName(trainee)), text(groupedInteger(trainee.attempts)),
                                        text(meanMarkText(trainee.markSum, trainee.attempts, m_decimalSeparator)),
                                        text(lastDate)};
     m_painter.setFont(m_smallFont);
@@ -423,7 +418,7 @@ void ClassReportPages::drawTraineePage(const ClassReport& report, const TraineeR
     const std::size_t shown = std::min(attemptsShown, trainee.latest.size());
     for (std::size_t i = 0; i < shown; ++i)
         top += drawAttempt(QRectF(area.left(), top, area.width(), area.bottom() - top), trainee.latest[i], trainee,
-                           report.choice().utcOffsetSeconds) +
+                           report.utcOffsetAt(trainee.latest[i].finishedAt)) +
                mm(2);
 }
 
@@ -431,9 +426,11 @@ qreal ClassReportPages::drawAttempt(const QRectF& area, const PracticeAttempt& a
                                     std::int64_t utcOffset)
 {
     qreal top = area.top();
-    top += drawLine(text(attemptHeading(attempt, utcOffset) + otherNameText(attempt, trainee)), m_smallBoldFont, area,
-                    top);
-    const std::optional<ExerciseRecord> record = recordOf(attempt.exercise, m_decimalSeparator);
+    const std::string_view corrected =
+        attempt.marksCheck == MarksCheck::corrected ? classReportTexts::correctedMarks : std::string_view();
+    top += drawLine(text(joinedText(attemptHeading(attempt, utcOffset), otherNameText(attempt, trainee), corrected)),
+                    m_smallBoldFont, area, top);
+    const std::optional<ExerciseRecord> record = attemptExercise(attempt.exercise, m_decimalSeparator);
     if (!record) return top - area.top() + drawLine(text(classReportTexts::unreadableExercise), m_smallFont, area, top);
     top += drawLine(text(recalledData(*record, m_decimalSeparator)), m_smallFont, area, top);
     const ExpectedAnswers expected = expectedAnswers(*record);

@@ -88,7 +88,7 @@ TEST(ClassReport, KeepsOnlyTheChosenGroupAndPeriodOnTheReportsClock)
     choice.group = "Groupe B";
     choice.fromDay = day8December2026;
     choice.toDay = day8December2026 + 1;
-    choice.utcOffsetSeconds = 3600;
+    choice.utcOffsetAt = [](std::int64_t) { return 3600; };
     ClassReport report(choice);
     report.add(attempt(1, "Durand", at(day8December2026, 10), 4, "Groupe A"));
     report.add(attempt(2, "Durand", at(day8December2026, 0) - 1800, 4, "Groupe B"));  // 7 Dec, 23:30 UTC: the 8th
@@ -101,6 +101,32 @@ TEST(ClassReport, KeepsOnlyTheChosenGroupAndPeriodOnTheReportsClock)
     EXPECT_EQ(report.lastDay(), day8December2026 + 1);
     EXPECT_EQ(periodLine(report), "Du 8 décembre 2026 au 9 décembre 2026");
     EXPECT_EQ(groupLine(report.choice()), "Groupe : Groupe B");
+    EXPECT_EQ(report.groupsRead(), (std::set<std::string>{"Groupe A", "Groupe B"}));
+}
+
+// Marks are the ones the attempt's data prove: corrected ones count as proven and are told; an attempt
+// without marks counts apart.
+TEST(ClassReport, CountsProvenMarksAndTellsCorrectedAndUnmarkedAttempts)
+{
+    ClassReport report({});
+    PracticeAttempt corrected = attempt(1, "Durand", at(day8December2026, 10), 1);
+    corrected.marksCheck = MarksCheck::corrected;
+    PracticeAttempt unmarked = attempt(2, "Durand", at(day8December2026, 11), 0);
+    unmarked.marksCheck = MarksCheck::unreadable;
+    for (const PracticeAttempt& made : {corrected, unmarked, attempt(3, "Durand", at(day8December2026, 12), 5)})
+        report.add(made);
+    EXPECT_EQ(report.attemptCount(), 2);
+    EXPECT_EQ(report.correctedCount(), 1);
+    EXPECT_EQ(report.unmarkedCount(), 1);
+    const TraineeReport& trainee = *report.trainees().front();
+    EXPECT_EQ(trainee.markSum, 6);
+    EXPECT_EQ(traineeSummary(trainee, ","),
+              "Durand Élise — Groupe A — 2 exercices, moyenne 3,0 / 5 — notes envoyées corrigées pour 1 exercice");
+    EXPECT_EQ(marksCheckLine(1, 0), "1 exercice dont les notes envoyées différaient : noté ici d'après ses réponses");
+    EXPECT_EQ(marksCheckLine(2, 3), "2 exercices dont les notes envoyées différaient : notés ici d'après leurs "
+                                    "réponses ; 3 exercices sans note : leurs données ne se lisent pas");
+    EXPECT_EQ(marksCheckLine(0, 1), "1 exercice sans note : ses données ne se lisent pas");
+    EXPECT_EQ(marksCheckLine(0, 0), "");
 }
 
 TEST(ClassReport, KeepsATraineesTenNewestAttemptsNewestFirst)
@@ -180,6 +206,7 @@ TEST(ClassReportTexts, NameTheTraineeAndTheirAttempts)
     trainee.attempts = 12;
     trainee.markSum = 41;
     EXPECT_EQ(traineeSummary(trainee, ","), "Durand Élise — 12 exercices, moyenne 3,4 / 5");
+    EXPECT_EQ(countsLine(1, 100'000), "1 stagiaire, 100\u202F000 exercices");
     trainee.group = "Groupe B";
     EXPECT_EQ(traineeSummary(trainee, ","), "Durand Élise — Groupe B — 12 exercices, moyenne 3,4 / 5");
 
@@ -191,11 +218,12 @@ TEST(ClassReportTexts, NameTheTraineeAndTheirAttempts)
     made.finishedAt = -60;
     EXPECT_EQ(attemptHeading(made, 0), "31 décembre 1969 à 23 h 59 — 4 / 5 en 3 min 05 s");
 
-    ExpectedAnswers expected{2, 6.5f, 1.25f, 8.6f, true};
+    // Rounded as the exam key rounds them.
+    ExpectedAnswers expected{2, 6.5f, 0.01200001f, 8.6f, true};
     EXPECT_EQ(expectedAnswerText(Question::worstNozzle, expected, ","), "Lance 2");
-    EXPECT_EQ(expectedAnswerText(Question::worstNozzleLoss, expected, ","), "6,5 b");
-    EXPECT_EQ(expectedAnswerText(Question::feedLoss, expected, ","), "1,25 b");
-    EXPECT_EQ(expectedAnswerText(Question::pumpPressure, expected, ","), "8,6 b");
+    EXPECT_EQ(expectedAnswerText(Question::worstNozzleLoss, expected, ","), "6,50 b");
+    EXPECT_EQ(expectedAnswerText(Question::feedLoss, expected, ","), "0,01 b");
+    EXPECT_EQ(expectedAnswerText(Question::pumpPressure, expected, ","), "8,60 b");
     EXPECT_EQ(expectedAnswerText(Question::pumpVerdict, expected, ","), "La pompe suffit");
     expected.pumpSufficient = false;
     EXPECT_EQ(expectedAnswerText(Question::pumpVerdict, expected, ","), "Il faut un relais");

@@ -21,7 +21,21 @@ PracticeAttempt namedAttempt()
     attempt.answers = {"Lance 2", "6,5", "", "8,6", "La pompe suffit"};
     attempt.right = {true, true, false, true, true};
     attempt.exercise = R"({"pumpRating":"1000/15","feedDiameter":70})";
+    attempt.marksCheck = MarksCheck::proven;
     return attempt;
+}
+
+// Stands for the format's AttemptMarker: an object reads as an exercise whose marks are the file's, anything
+// else does not read; "{}" proves every mark wrong.
+void markLikeTheFormat(PracticeAttempt& attempt)
+{
+    const bool reads = attempt.exercise.starts_with('{');
+    const std::array<bool, questionCount> proven =
+        attempt.exercise == "{}" ? std::array<bool, questionCount>{} : attempt.right;
+    attempt.marksCheck = !reads                    ? MarksCheck::unreadable
+                         : proven == attempt.right ? MarksCheck::proven
+                                                   : MarksCheck::corrected;
+    attempt.right = reads ? proven : std::array<bool, questionCount>{};
 }
 
 std::string validRow()
@@ -41,8 +55,17 @@ std::string rowWith(std::size_t column, const std::string& value)
     std::string row = progressCsvRow(attempt);
     std::size_t start = 0;
     for (std::size_t i = 0; i < column; ++i) start = row.find(',', start) + 1;
-    const std::size_t end = column == 20 ? row.size() - 1 : row.find(',', start);
+    const std::size_t end = column == 21 ? row.size() - 1 : row.find(',', start);
     return row.replace(start, end - start, value);
+}
+
+// The row of an attempt whose exercise did not read at its export, given a score all the same.
+std::string unmarkedRowScored(const std::string& score)
+{
+    PracticeAttempt attempt = namedAttempt();
+    attempt.marksCheck = MarksCheck::unreadable;
+    std::string row = progressCsvRow(attempt);
+    return row.replace(row.find(",185,,"), 6, ",185," + score + ",");
 }
 
 std::string withoutLineEnd(std::string row)
@@ -59,7 +82,7 @@ struct Read {
 Read readAll(const std::string& text, bool french = true)
 {
     std::istringstream in(text);
-    ProgressCsvReader reader(in, "classe.csv", french);
+    ProgressCsvReader reader(in, "classe.csv", french, markLikeTheFormat);
     Read read;
     PracticeAttempt attempt;
     while (reader.next(attempt)) read.attempts.push_back(attempt);
@@ -77,13 +100,16 @@ TEST(PracticeAttempt, ExportsOneQuotedCsvRowPerAttempt)
               "attemptId,surname,givenName,group,finishedAt,source,seed,secondsTaken,score,worstNozzleAnswer,"
               "worstNozzleRight,worstNozzleLossAnswer,"
               "worstNozzleLossRight,feedLossAnswer,feedLossRight,pumpPressureAnswer,pumpPressureRight,"
-              "pumpVerdictAnswer,pumpVerdictRight,exercise,account\n");
+              "pumpVerdictAnswer,pumpVerdictRight,exercise,account,marksCheck\n");
     EXPECT_EQ(progressCsvRow(attempt),
               "0f8fad5b-d9cb-469f-a165-70867728950e,Durand,Élise,\"Groupe \"\"B\"\", matin\","
               "2026-12-08T10:31:02Z,\"classe, groupe \"\"B\"\".tavelle\",18446744073709551615,185,4,Lance 2,1,"
               "\"6,5\",1,1,0,\"8,6\",1,La pompe suffit,1,"
-              "\"{\"\"pumpRating\"\":\"\"1000/15\"\",\"\"feedDiameter\"\":70}\",\n");
+              "\"{\"\"pumpRating\"\":\"\"1000/15\"\",\"\"feedDiameter\"\":70}\",,proven\n");
     EXPECT_EQ(progressCsvRow(PracticeAttempt{}).substr(0, 29), ",,,,1970-01-01T00:00:00Z,,,0,");
+    attempt.marksCheck = MarksCheck::unreadable;
+    attempt.right = {};
+    EXPECT_NE(progressCsvRow(attempt).find(",185,,Lance 2,,\"6,5\",,1,,\"8,6\",,La pompe suffit,,"), std::string::npos);
 }
 
 TEST(ProgressCsvReader, ReadsBackWhatTheExportWrites)
@@ -147,26 +173,56 @@ TEST(ProgressCsvReader, NothingTypedBecomesAFormulaAndItReadsBackAsTyped)
         for (const std::string* field : {&back.givenName, &back.group, &back.source, &back.answers[4], &back.account})
             EXPECT_EQ(*field, c.typed);
     }
-    // An exercise is an object whatever apostrophe leads it.
-    EXPECT_EQ(readAll(progressCsvHeader() + rowWith(19, "'={}")).fault,
-              "classe.csv, ligne 2 : la colonne exercise ne peut valoir « '={} »");
 }
 
-// An export written before the account column reads as attempts kept on their machine.
-TEST(ProgressCsvReader, ReadsExportsWrittenWithoutTheAccount)
+// Exports written before the marks were checked, or before the account, read as marked by their writer.
+TEST(ProgressCsvReader, ReadsExportsWrittenBeforeTheAccountOrTheCheck)
 {
     PracticeAttempt filed = namedAttempt();
     filed.account = "durand";
-    const auto withoutAccount = [](std::string line) {
+    const auto withoutLast = [](std::string line) {
         return line.erase(line.rfind(','), line.size() - 1 - line.rfind(','));
     };
-    const Read before = readAll(withoutAccount(progressCsvHeader()) + withoutAccount(progressCsvRow(filed)));
-    ASSERT_FALSE(before.fault) << *before.fault;
-    ASSERT_EQ(before.attempts.size(), 1u);
-    EXPECT_EQ(before.attempts[0].account, "");
-    EXPECT_EQ(before.attempts[0].exercise, filed.exercise);
-    EXPECT_EQ(readAll(withoutAccount(progressCsvHeader()) + progressCsvRow(filed)).fault,
+    const std::string header = progressCsvHeader();
+    const std::string row = progressCsvRow(filed);
+    for (const std::string& text :
+         {withoutLast(header) + withoutLast(row), withoutLast(withoutLast(header)) + withoutLast(withoutLast(row))}) {
+        const Read before = readAll(text);
+        ASSERT_FALSE(before.fault) << *before.fault;
+        ASSERT_EQ(before.attempts.size(), 1u);
+        EXPECT_EQ(before.attempts[0].exercise, filed.exercise);
+        EXPECT_EQ(before.attempts[0].marksCheck, MarksCheck::proven);
+    }
+    EXPECT_EQ(readAll(withoutLast(withoutLast(header)) + withoutLast(row)).fault,
               "classe.csv, ligne 2 : 21 colonnes au lieu de 20");
+}
+
+// Each row is marked again; what its export found stands beside: marks it corrected, an exercise it could
+// not read (kept without marks); an exercise that no longer reads is a damaged file.
+TEST(ProgressCsvReader, MarksEachRowAgainAndRefusesAnExerciseCutSinceItsExport)
+{
+    const std::string header = progressCsvHeader();
+    PracticeAttempt forged = namedAttempt();
+    forged.exercise = "{}";
+    PracticeAttempt unreadable = namedAttempt();
+    unreadable.exercise = "";
+    markLikeTheFormat(forged);
+    markLikeTheFormat(unreadable);
+    const Read read = readAll(header + progressCsvRow(forged) + progressCsvRow(unreadable) + rowWith(21, "corrected"));
+    ASSERT_FALSE(read.fault) << *read.fault;
+    ASSERT_EQ(read.attempts.size(), 3u);
+    EXPECT_EQ(read.attempts[0].marksCheck, MarksCheck::corrected);
+    EXPECT_EQ(read.attempts[0].score(), 0);
+    EXPECT_EQ(read.attempts[1].marksCheck, MarksCheck::unreadable);
+    EXPECT_FALSE(read.attempts[1].hasMarks());
+    EXPECT_EQ(read.attempts[2].marksCheck, MarksCheck::corrected);
+
+    const std::string cut = "classe.csv, ligne 2 : la colonne exercise ne se lit plus comme un exercice : le fichier "
+                            "a été coupé ou modifié";
+    for (const std::string& exercise : {std::string("'={}"), std::string("\"pumpRating=1000/15\"")})
+        EXPECT_EQ(readAll(header + rowWith(19, exercise)).fault, cut);
+    EXPECT_EQ(readAll(header + rowWith(19, "x"), false).fault,
+              "classe.csv, line 2: column exercise no longer reads as an exercise: the file was cut or edited");
 }
 
 TEST(ProgressCsvReader, TakesLinesEndedTheWindowsWay)
@@ -199,10 +255,10 @@ TEST(ProgressCsvReader, RefusesWhatNoExportWritesInOneLineNamingTheFileAndTheLin
          "classe.csv, ligne 1 : ce n'est pas un export de la progression de Tavelle (tavelle --progression)"},
         {header.substr(0, header.size() - 1) + ",extra\n",
          "classe.csv, ligne 1 : ce n'est pas un export de la progression de Tavelle (tavelle --progression)"},
-        {header + validRow() + good.substr(0, 40) + "\n", "classe.csv, ligne 4 : 2 colonnes au lieu de 21"},
-        {header + good + "\n", "classe.csv, ligne 3 : 1 colonne au lieu de 21"},
+        {header + validRow() + good.substr(0, 40) + "\n", "classe.csv, ligne 4 : 2 colonnes au lieu de 22"},
+        {header + good + "\n", "classe.csv, ligne 3 : 1 colonne au lieu de 22"},
         {header + rowWith(19, "\"open"), "classe.csv, ligne 2 : un guillemet ouvert n'est jamais fermé"},
-        {header + rowWith(5, "\"a\"b"), "classe.csv, ligne 2 : 22 colonnes au lieu de 21"},
+        {header + rowWith(5, "\"a\"b"), "classe.csv, ligne 2 : 23 colonnes au lieu de 22"},
         {header + rowWith(0, "0F8FAD5B-D9CB-469F-A165-70867728950E"),
          "classe.csv, ligne 2 : la colonne attemptId ne peut valoir « 0F8FAD5B-D9CB-469F-A165-70867728950E »"},
         {header + rowWith(0, "0f8fad5b-d9cb-469f-a165-70867728950"),
@@ -211,10 +267,9 @@ TEST(ProgressCsvReader, RefusesWhatNoExportWritesInOneLineNamingTheFileAndTheLin
          "classe.csv, ligne 2 : la colonne attemptId ne peut valoir « 0f8fad5b-d9cb-469f-a165+70867728950e »"},
         {header.substr(0, 7) + "ID" + header.substr(9) + good,
          "classe.csv, ligne 1 : ce n'est pas un export de la progression de Tavelle (tavelle --progression)"},
-        {header + withoutLineEnd(rowWith(19, "\"a\"b")), "classe.csv, ligne 2 : 22 colonnes au lieu de 21"},
+        {header + withoutLineEnd(rowWith(19, "\"a\"b")), "classe.csv, ligne 2 : 23 colonnes au lieu de 22"},
         {header + rowWith(0, "0f8fad5b-d9cb-469f-a165-70867728950."),
          "classe.csv, ligne 2 : la colonne attemptId ne peut valoir « 0f8fad5b-d9cb-469f-a165-70867728950. »"},
-        {header + rowWith(19, "\"a\nb\rc\""), "classe.csv, ligne 2 : la colonne exercise ne peut valoir « a b c »"},
         {header + rowWith(0, "0f8fad5b-d9cb-469f-a165-70867728950g"),
          "classe.csv, ligne 2 : la colonne attemptId ne peut valoir « 0f8fad5b-d9cb-469f-a165-70867728950g »"},
         {header + rowWith(4, "2026-02-30T10:00:00Z"),
@@ -231,10 +286,9 @@ TEST(ProgressCsvReader, RefusesWhatNoExportWritesInOneLineNamingTheFileAndTheLin
         {header + rowWith(10, "oui"), "classe.csv, ligne 2 : la colonne worstNozzleRight ne peut valoir « oui »"},
         {header + rowWith(8, "5"), "classe.csv, ligne 2 : la colonne score ne peut valoir « 5 »"},
         {header + rowWith(8, ""), "classe.csv, ligne 2 : la colonne score ne peut valoir «  »"},
-        {header + rowWith(19, "pumpRating=1000/15"),
-         "classe.csv, ligne 2 : la colonne exercise ne peut valoir « pumpRating=1000/15 »"},
-        {header + rowWith(19, "\"" + std::string(50, 'x') + "\""),
-         "classe.csv, ligne 2 : la colonne exercise ne peut valoir « " + std::string(40, 'x') + "… »"},
+        {header + rowWith(21, ""), "classe.csv, ligne 2 : la colonne marksCheck ne peut valoir «  »"},
+        {header + rowWith(21, "unreadable"), "classe.csv, ligne 2 : la colonne worstNozzleRight ne peut valoir « 1 »"},
+        {header + unmarkedRowScored("4"), "classe.csv, ligne 2 : la colonne score ne peut valoir « 4 »"},
         // A line break inside a quoted field counts as a line: the fault names the line the row starts on.
         {header + validRow() + rowWith(7, "x"), "classe.csv, ligne 4 : la colonne secondsTaken ne peut valoir « x »"},
         {header + rowWith(1, "\"a\nb\"").replace(0, 1, "x"),
@@ -253,7 +307,7 @@ TEST(ProgressCsvReader, RefusesWhatNoExportWritesInOneLineNamingTheFileAndTheLin
     EXPECT_EQ(readAll("", false).fault,
               "classe.csv, line 1: this is not an export of Tavelle's progress (tavelle --progression)");
     EXPECT_EQ(readAll(header + rowWith(19, "\"open"), false).fault, "classe.csv, line 2: a quote is never closed");
-    EXPECT_EQ(readAll(header + "a\n", false).fault, "classe.csv, line 2: 1 column instead of 21");
+    EXPECT_EQ(readAll(header + "a\n", false).fault, "classe.csv, line 2: 1 column instead of 22");
 }
 
 TEST(ProgressCsvReader, ReadsDaysAndTimesOnlyInTheirOneForm)

@@ -82,6 +82,16 @@ TEST(IntegerText, PlainDigitsWithLeadingMinus)
     EXPECT_EQ(numberText(5100), "5100");
 }
 
+TEST(IntegerText, CountsInASentenceKeepTheirThousandsApart)
+{
+    const struct {
+        long long value;
+        const char* text;
+    } cases[] = {
+        {0, "0"}, {999, "999"}, {1000, "1\u202F000"}, {100'000, "100\u202F000"}, {-1'234'567, "-1\u202F234\u202F567"}};
+    for (const auto& c : cases) EXPECT_EQ(groupedInteger(c.value), c.text) << c.value;
+}
+
 TEST(JoinedText, TakesTextsAndNumbersInOrder)
 {
     std::string line;
