@@ -6,6 +6,7 @@
 #include "core/progress/progress_csv.h"
 #include "core/progress/storage_fault.h"
 #include "core/screens/about_texts.h"
+#include "core/text/system_reason.h"
 #include "platform/kept_file.h"
 #include "platform/qt_own_texts.h"
 #include "shell/class_command.h"
@@ -47,6 +48,7 @@ struct CommandLineTexts {
     const char* unknownOption;
     const char* tryHelp;
     const char* notWritten;
+    const char* fileNotWritten;
     const char* helpName;
     const char* versionName;
     const char* guideName;
@@ -76,10 +78,11 @@ constexpr CommandLineTexts englishTexts{
     "unknown option",
     "; run tavelle --help for usage",
     "the %1 could not be written: %2",
+    "cannot write %1: %2",
     "help",
     "version",
     "guide's file name",
-    "For this run, the class database that keeps every trainee's practice: a\n"
+    "For this run, the class database that keeps every trainee's practice: a "
     "PostgreSQL connection string or service name (instead of the setting classe/base).",
     "For the administrator, once: prepares the class database.",
     "Names the trainee who practises, as \"NAME First name\".",
@@ -104,13 +107,14 @@ constexpr CommandLineTexts frenchTexts{
     "[FICHIER]",
     "prend au plus un FICHIER pour s'entraîner, et aucun avec --progression, mais a reçu",
     "option inconnue",
-    "; lancez tavelle --help pour l'usage",
+    " ; lancez tavelle --help pour l'usage",
+    "impossible d'écrire %1 : %2",
     "impossible d'écrire %1 : %2",
     "l'aide",
     "la version",
     "le nom du fichier du guide",
-    "Pour ce lancement, la base de la classe qui garde l'entraînement de chaque\n"
-    "stagiaire : une chaîne de connexion PostgreSQL ou un nom de service (au lieu du\n"
+    "Pour ce lancement, la base de la classe qui garde l'entraînement de chaque "
+    "stagiaire : une chaîne de connexion PostgreSQL ou un nom de service (au lieu du "
     "réglage classe/base).",
     "Pour l'administrateur, une fois : prépare la base de la classe.",
     "Nomme le stagiaire qui s'entraîne, sous la forme \"NOM Prénom\".",
@@ -153,7 +157,9 @@ int exportProgression(const QString& file)
     if (!QFileInfo::exists(progressDatabaseFile())) {
         KeptFile kept(file);
         if (kept.writeWhole(QByteArray::fromStdString(progressCsvHeader()))) return 0;
-        std::fprintf(stderr, "%s: %s\n", programName, qPrintable(kept.errorString()));
+        const QString reason = QString::fromStdString(systemReason(kept.systemError(), userLanguage()));
+        std::fprintf(stderr, "%s: %s\n", programName,
+                     qPrintable(QString::fromUtf8(texts().fileNotWritten).arg(echoed(file, file.size()), reason)));
         return usageErrorStatus;
     }
     const std::unique_ptr<ProgressStore> store = loadProgressStore(progressModuleFile(), progressDatabaseFile());
@@ -179,7 +185,7 @@ int answer(const std::string& text, const char* what)
     errno = 0;
     const bool written = std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0;
     if (written) return 0;
-    const QString reason = QString::fromLocal8Bit(errno != 0 ? std::strerror(errno) : "write error");
+    const QString reason = QString::fromStdString(systemReason(errno != 0 ? errno : EIO, userLanguage()));
     std::fprintf(stderr, "%s: %s\n", programName,
                  qPrintable(QString::fromUtf8(texts().notWritten).arg(QString::fromUtf8(what), reason)));
     return usageErrorStatus;

@@ -4,6 +4,7 @@
 #include "core/progress/attempt_id.h"
 #include "core/progress/progress_csv.h"
 #include "core/progress/storage_fault.h"
+#include "core/text/system_reason.h"
 #include "platform/kept_file.h"
 #include "platform/sql_connection_name.h"
 #include "shell/progress_schema.h"
@@ -319,7 +320,9 @@ std::optional<StoreFault> SqliteProgressStore::exportCsv(const QString& file)
         csv += progressCsvRow(attempt);
     }
     KeptFile kept(file);
-    if (!kept.writeWhole(csv)) return StoreFault{StorageFault::writeError, file, kept.errorString()};
+    if (!kept.writeWhole(csv))
+        return StoreFault{StorageFault::writeError, file,
+                          QString::fromStdString(systemReason(kept.systemError(), userLanguage()))};
     return std::nullopt;
 }
 
