@@ -1,25 +1,16 @@
 #include "format/input_error.h"
 
-#include <algorithm>
+#include "core/text/wording.h"
+
 #include <array>
-#include <cerrno>
-#include <cstring>
-#include <initializer_list>
 #include <string_view>
-#include <utility>
 
 namespace tavelle {
 
 namespace {
 
-struct Words {
-    std::string_view english;
-    std::string_view french;
-    std::string_view in(Language language) const { return language == Language::french ? french : english; }
-};
-
 // Indexed by InputFault. {n} is the exercise's number, the other names the problem's particulars.
-constexpr std::array<Words, 8> kFaults{{
+constexpr std::array<Wording, 8> kFaults{{
     {"cannot read {file}: {reason}", "impossible de lire {file} : {reason}"},
     {"{where}malformed JSON at line {line}, column {column}: {syntax}, found {found}",
      "{where}JSON mal formé à la ligne {line}, colonne {column} : {syntax}, trouvé {found}"},
@@ -40,7 +31,7 @@ constexpr std::array<Words, 8> kFaults{{
 }};
 
 // Indexed by JsonSyntax.
-constexpr std::array<Words, 19> kSyntax{{
+constexpr std::array<Wording, 19> kSyntax{{
     {"expected an exercise object or an array of exercises", "un exercice ou un tableau d'exercices est attendu"},
     {"expected four hexadecimal digits after \\u", "quatre chiffres hexadécimaux sont attendus après \\u"},
     {"unterminated string", "chaîne sans guillemet de fin"},
@@ -67,7 +58,7 @@ constexpr std::array<Words, 19> kSyntax{{
 }};
 
 // Indexed by JsonKind.
-constexpr std::array<Words, 7> kKinds{{
+constexpr std::array<Wording, 7> kKinds{{
     {"", ""},
     {"an object", "un objet"},
     {"an array", "un tableau"},
@@ -77,99 +68,42 @@ constexpr std::array<Words, 7> kKinds{{
     {"a number", "un nombre"},
 }};
 
-constexpr Words kStandardInput{"standard input", "l'entrée standard"};
-constexpr Words kEndOfInput{"the end of the input", "la fin du texte"};
-constexpr Words kExerciseWhere{"exercise {n}: ", "exercice {n} : "};
-constexpr Words kValue{"value {value}", "la valeur {value}"};
-
-struct SystemReason {
-    int code;
-    std::string_view french;
-};
-
-// The reasons a file cannot be read, as a French user reads them whatever the system's translations.
-constexpr std::array<SystemReason, 14> kSystemReasons{{
-    {ENOENT, "fichier ou dossier introuvable"},
-    {EACCES, "permission refusée"},
-    {EPERM, "opération non permise"},
-    {EISDIR, "c'est un dossier"},
-    {ENOTDIR, "une partie du chemin n'est pas un dossier"},
-    {ENOSPC, "plus de place sur le périphérique"},
-    {EROFS, "système de fichiers en lecture seule"},
-    {ELOOP, "trop de liens symboliques à suivre"},
-    {ENAMETOOLONG, "nom de fichier trop long"},
-    {EIO, "erreur d'entrée-sortie"},
-    {EMFILE, "trop de fichiers ouverts"},
-    {ENFILE, "trop de fichiers ouverts dans le système"},
-    {ENXIO, "périphérique introuvable"},
-    {ENOMEM, "mémoire insuffisante"},
-}};
-
-using Fields = std::initializer_list<std::pair<std::string_view, std::string>>;
-
-std::string filled(std::string_view pattern, Fields fields)
-{
-    std::string text;
-    while (!pattern.empty()) {
-        const std::size_t open = pattern.find('{');
-        const std::size_t close = pattern.find('}', open);
-        std::string_view name;
-        if (open != std::string_view::npos && close != std::string_view::npos)
-            name = pattern.substr(open + 1, close - open - 1);
-        const auto field = std::find_if(fields.begin(), fields.end(), [&](const auto& f) { return f.first == name; });
-        if (field == fields.end()) {
-            // Not a field ("'}'" in a wording): kept as written.
-            const std::size_t kept = open == std::string_view::npos ? pattern.size() : open + 1;
-            text += pattern.substr(0, kept);
-            pattern.remove_prefix(kept);
-            continue;
-        }
-        text += pattern.substr(0, open);
-        text += field->second;
-        pattern.remove_prefix(close + 1);
-    }
-    return text;
-}
+constexpr Wording kStandardInput{"standard input", "l'entrée standard"};
+constexpr Wording kEndOfInput{"the end of the input", "la fin du texte"};
+constexpr Wording kExerciseWhere{"exercise {n}: ", "exercice {n} : "};
+constexpr Wording kValue{"value {value}", "la valeur {value}"};
 
 template <typename Index, std::size_t size>
-std::string_view words(const std::array<Words, size>& table, Index index, Language language)
+std::string_view words(const std::array<Wording, size>& table, Index index, Language language)
 {
     return table.at(static_cast<std::size_t>(index)).in(language);
 }
 
 }  // namespace
 
-std::string systemReason(int systemError, Language language)
-{
-    if (language == Language::english) return std::strerror(systemError);
-    for (const SystemReason& reason : kSystemReasons)
-        if (reason.code == systemError) return std::string(reason.french);
-    return "erreur du système n° " + std::to_string(systemError);
-}
-
 std::string wording(const InputProblem& problem, Language language)
 {
     const std::string n = std::to_string(problem.exercise);
     const std::string file = problem.file.empty() ? std::string(kStandardInput.in(language)) : problem.file;
-    const std::string where = problem.exercise == 0 ? std::string() : filled(kExerciseWhere.in(language), {{"n", n}});
+    const std::string where = problem.exercise == 0 ? std::string() : composed(kExerciseWhere.in(language), {{"n", n}});
     const std::string found = problem.found ? "'" + *problem.found + "'" : std::string(kEndOfInput.in(language));
     const std::string kind(words(kKinds, problem.kind, language));
     const std::string value =
-        problem.kind == JsonKind::none ? filled(kValue.in(language), {{"value", problem.value}}) : kind;
-    return filled(words(kFaults, problem.fault, language),
-                  {{"n", n},
-                   {"file", file},
-                   {"reason", systemReason(problem.systemError, language)},
-                   {"where", where},
-                   {"line", std::to_string(problem.line)},
-                   {"column", std::to_string(problem.column)},
-                   {"syntax", std::string(words(kSyntax, problem.syntax, language))},
-                   {"found", found},
-                   {"kind", kind},
-                   {"key", problem.key},
-                   {"value", value},
-                   {"allowed", problem.allowed},
-                   {"limit", std::to_string(problem.limit)}});
+        problem.kind == JsonKind::none ? composed(kValue.in(language), {{"value", problem.value}}) : kind;
+    return composed(words(kFaults, problem.fault, language),
+                    {{"n", n},
+                     {"file", file},
+                     {"reason", systemReason(problem.systemError, language)},
+                     {"where", where},
+                     {"line", std::to_string(problem.line)},
+                     {"column", std::to_string(problem.column)},
+                     {"syntax", std::string(words(kSyntax, problem.syntax, language))},
+                     {"found", found},
+                     {"kind", kind},
+                     {"key", problem.key},
+                     {"value", value},
+                     {"allowed", problem.allowed},
+                     {"limit", std::to_string(problem.limit)}});
 }
 
 }  // namespace tavelle

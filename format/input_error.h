@@ -1,13 +1,14 @@
 #pragma once
 
+#include "core/text/language.h"
+#include "core/text/system_reason.h"
+
 #include <cstddef>
 #include <optional>
 #include <stdexcept>
 #include <string>
 
 namespace tavelle {
-
-enum class Language { english, french };
 
 // What is wrong with an exercise file.
 enum class InputFault {
@@ -64,20 +65,17 @@ struct InputProblem {
     std::size_t limit = 0;
 };
 
-// The problem in one line: in English as tavelle-solve has always said it, or in French.
+// The problem in one line, in English or in French.
 std::string wording(const InputProblem& problem, Language language);
 
-// The system's reason for `systemError` (errno): English as the C library says it, French of our own.
-std::string systemReason(int systemError, Language language);
-
 // Bad input: unreadable, malformed JSON, an unknown or repeated key, a value that is not one of
-// its list's items; or a tool's own complaint, in English. The message is one line naming the
-// exercise (from 1) and the key.
+// its list's items; or a tool's own complaint, already worded. The message is one line naming the
+// exercise (from 1) and the key, in the user's language.
 class InputError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
     explicit InputError(InputProblem problem)
-        : std::runtime_error(wording(problem, Language::english))
+        : std::runtime_error(wording(problem, userLanguage()))
         , m_problem(std::move(problem))
     {
     }

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+
 #include <unistd.h>
 
 namespace tavelle {
@@ -22,22 +24,47 @@ KeptFile::KeptFile(const QString& path)
     }
 }
 
+// Qt keeps the failed call's errno; the refusals it makes before any call are told apart here.
+bool KeptFile::failed()
+{
+    const int number = errno;
+    const QFileInfo info(m_file->fileName());
+    if (!m_toStandardOutput && info.isDir())
+        m_systemError = EISDIR;
+    else if (number != 0)
+        m_systemError = number;
+    else if (!m_toStandardOutput && info.exists() && !info.isWritable())
+        m_systemError = EACCES;
+    else
+        m_systemError = EIO;
+    return false;
+}
+
 bool KeptFile::open()
 {
-    if (m_toStandardOutput)
-        return static_cast<QFile&>(*m_file).open(STDOUT_FILENO, QIODevice::WriteOnly, QFileDevice::DontCloseHandle);
-    return m_file->open(QIODevice::WriteOnly);
+    errno = 0;
+    const bool opened = m_toStandardOutput ? static_cast<QFile&>(*m_file).open(STDOUT_FILENO, QIODevice::WriteOnly,
+                                                                               QFileDevice::DontCloseHandle)
+                                           : m_file->open(QIODevice::WriteOnly);
+    return opened || failed();
 }
 
 bool KeptFile::commit()
 {
-    if (auto* beside = qobject_cast<QSaveFile*>(m_file.get())) return beside->commit();
-    return m_file->flush() && m_file->error() == QFileDevice::NoError;
+    errno = 0;
+    if (auto* beside = qobject_cast<QSaveFile*>(m_file.get())) return beside->commit() || failed();
+    return (m_file->flush() && m_file->error() == QFileDevice::NoError) || failed();
+}
+
+bool KeptFile::write(QByteArrayView text)
+{
+    errno = 0;
+    return m_file->write(text.data(), text.size()) == text.size() || failed();
 }
 
 bool KeptFile::writeWhole(QByteArrayView text)
 {
-    return open() && m_file->write(text.data(), text.size()) == text.size() && commit();
+    return open() && write(text) && commit();
 }
 
 }  // namespace tavelle

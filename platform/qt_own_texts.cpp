@@ -1,21 +1,16 @@
 #include "platform/qt_own_texts.h"
 
+#include "core/text/language.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QString>
-
-#include <cstdlib>
-#include <string_view>
 
 namespace tavelle {
 
 bool messagesInFrench()
 {
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const char* value = std::getenv(name);
-        if (value != nullptr && *value != '\0') return std::string_view(value).starts_with("fr");
-    }
-    return false;
+    return userLanguage() == Language::french;
 }
 
 QtOwnTexts::QtOwnTexts()

@@ -4,7 +4,7 @@
 
 namespace tavelle {
 
-// True when the user's settings ask for French messages (LC_ALL, then LC_MESSAGES, then LANG).
+// True when the user's settings ask for French messages: core/text/language.h's userLanguage() decides.
 bool messagesInFrench();
 
 // Qt's own texts (the answer fields' context menu, the command-line parser's help and errors) in

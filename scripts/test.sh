@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks that every source file keeps the layout .clang-format declares, then
+# Installs what is missing (the French locale too), checks that every source file keeps the layout
+# .clang-format declares, then
 # builds and runs every test twice, any compiler warning failing the
 # build: in build/ as shipped (Release), and in build-sanitize/ instrumented with AddressSanitizer,
 # LeakSanitizer and UndefinedBehaviorSanitizer, where any finding fails the run. In between,
@@ -35,6 +36,11 @@ sanitizer_environment() {
 }
 
 "$root/scripts/install-deps.sh"
+
+# The whole run is what a French machine sees: French settings, the C library's French messages. A test
+# that needs other settings sets them itself.
+export LANG=fr_FR.UTF-8
+unset LANGUAGE LC_ALL LC_MESSAGES LC_NUMERIC LC_CTYPE LC_COLLATE LC_TIME LC_MONETARY
 
 # The layout .clang-format declares, before anything is built: a file that strays from it fails at once.
 "$root/scripts/check-format.sh"

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/application_start.h"
 
+#include "core/text/wording.h"
+
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -10,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace tavelle {
@@ -29,6 +32,17 @@ struct OpeningState {
 };
 std::optional<OpeningState> opening;
 
+constexpr Wording kNoDisplay{
+    "no display could be opened ({reason}); to run it without a screen, start it under a virtual X server: "
+    "xvfb-run -a {program}",
+    "aucun écran n'a pu être ouvert ({reason}) ; pour le lancer sans écran, lancez-le sous un serveur X virtuel : "
+    "xvfb-run -a {program}"};
+constexpr Wording kNoFont{
+    "warning: no usable font was found, so texts will show as empty boxes; install the package fonts-liberation2 "
+    "(or fonts-dejavu-core)",
+    "attention : aucune police utilisable n'a été trouvée, les textes s'afficheront en cases vides ; installez le "
+    "paquet fonts-liberation2 (ou fonts-dejavu-core)"};
+
 QString oneLine(QString text)
 {
     text.replace(QLatin1Char('\n'), QLatin1Char(' '));
@@ -40,10 +54,9 @@ QString oneLine(QString text)
     // The first thing Qt said is the cause ("could not connect to display :99"); its last words only
     // suggest reinstalling it.
     const QString reason = opening->held.empty() ? fatalText : opening->held.front().text;
-    std::fprintf(stderr,
-                 "%s: no display could be opened (%s); to run it without a screen, start it under a virtual X "
-                 "server: xvfb-run -a %s\n",
-                 opening->programName, qPrintable(oneLine(reason)), opening->programName);
+    const std::string line = composed(kNoDisplay, userLanguage(),
+                                      {{"reason", oneLine(reason).toStdString()}, {"program", opening->programName}});
+    std::fprintf(stderr, "%s: %s\n", opening->programName, line.c_str());
     std::fflush(stderr);
     // Qt is half-way through its start-up: none of it may run again, not even its clean-up.
     std::_Exit(1);
@@ -88,10 +101,7 @@ void warnWhenNoFontIsUsable(const char* programName)
 {
     // Qt lists its generic families ("Sans Serif") even then, but none of them resolves to a face.
     if (!QFontInfo(QGuiApplication::font()).family().isEmpty()) return;
-    std::fprintf(stderr,
-                 "%s: warning: no usable font was found, so texts will show as empty boxes; install the package "
-                 "fonts-liberation2 (or fonts-dejavu-core)\n",
-                 programName);
+    std::fprintf(stderr, "%s: %s\n", programName, composed(kNoFont, userLanguage()).c_str());
 }
 
 }  // namespace tavelle

@@ -6,6 +6,8 @@
 #include "core/progress/progress_csv.h"
 #include "core/progress/storage_fault.h"
 #include "core/screens/about_texts.h"
+#include "core/text/system_reason.h"
+#include "core/text/wording.h"
 #include "platform/kept_file.h"
 #include "platform/qt_own_texts.h"
 #include "shell/class_command.h"
@@ -33,96 +35,91 @@ constexpr const char* programName = "tavelle";
 
 constexpr qsizetype longestEcho = 60;
 
-// The command line's own words, in the user's language; Qt's (Usage, Options, its errors) come with
-// Qt's translations. Lines of at most 80 columns.
+// The command line's own words in both languages; Qt's (Usage, Options, its errors) come with Qt's
+// translations. Lines of at most 80 columns.
 struct CommandLineTexts {
-    const char* description;
-    const char* help;
-    const char* practice;
-    const char* progression;
-    const char* fileName;
-    const char* fileArgument;
-    const char* fileSyntax;
-    const char* tooManyFiles;
-    const char* unknownOption;
-    const char* tryHelp;
-    const char* notWritten;
-    const char* helpName;
-    const char* versionName;
-    const char* guideName;
-    const char* base;
-    const char* prepareBase;
-    const char* trainee;
-    const char* traineeName;
-    const char* group;
-    const char* prepareNeedsBase;
-    const char* groupNeedsBase;
-    const char* groupAlone;
+    Wording description;
+    Wording help;
+    Wording practice;
+    Wording progression;
+    Wording fileName;
+    Wording fileArgument;
+    Wording fileSyntax;
+    Wording tooManyFiles;
+    Wording unknownOption;
+    Wording tryHelp;
+    Wording notWritten;
+    Wording fileNotWritten;
+    Wording helpName;
+    Wording versionName;
+    Wording guideName;
+    Wording base;
+    Wording prepareBase;
+    Wording trainee;
+    Wording traineeName;
+    Wording group;
+    Wording prepareNeedsBase;
+    Wording groupNeedsBase;
+    Wording groupAlone;
 };
 
-constexpr CommandLineTexts englishTexts{
-    "Tavelle: exercises in fire-fighting hydraulics (head losses of a hose layout,\n"
-    "step by step, in French). The exercise is set up in its windows; with FILE, or\n"
-    "with --entrainement, the trainee practises: answers first, is marked, and the\n"
-    "progress is kept.\n"
-    "Without a display, run it under a virtual X server: xvfb-run -a tavelle",
-    "Displays help on commandline options.",
-    "Practise: on the exercises of FILE, or on drawn ones.",
-    "Writes every practice exercise kept so far to FILE as CSV (- for standard output).",
-    "FILE",
-    "Exercises to practise (JSON, as tavelle-solve reads; *.tavelle).",
-    "[FILE]",
-    "takes at most one FILE to practise, and none with --progression, but was given",
-    "unknown option",
-    "; run tavelle --help for usage",
-    "the %1 could not be written: %2",
-    "help",
-    "version",
-    "guide's file name",
-    "For this run, the class database that keeps every trainee's practice: a\n"
-    "PostgreSQL connection string or service name (instead of the setting classe/base).",
-    "For the administrator, once: prepares the class database.",
-    "Names the trainee who practises, as \"NAME First name\".",
-    "NAME",
-    "The trainee's group; with --progression, exports this group only.",
-    "--preparer-base needs --base CONNINFO or the setting classe/base",
-    "--groupe with --progression needs a class database: --base CONNINFO or the setting classe/base",
-    "--groupe goes with --stagiaire or --progression"};
+constexpr CommandLineTexts kTexts{
+    {"Tavelle: exercises in fire-fighting hydraulics (head losses of a hose layout,\n"
+     "step by step, in French). The exercise is set up in its windows; with FILE, or\n"
+     "with --entrainement, the trainee practises: answers first, is marked, and the\n"
+     "progress is kept.\n"
+     "Without a display, run it under a virtual X server: xvfb-run -a tavelle",
+     "Tavelle : exercices d'hydraulique de lutte contre l'incendie (pertes de charge\n"
+     "d'un établissement, pas à pas, en français). L'exercice se pose dans ses\n"
+     "fenêtres ; avec FICHIER, ou avec --entrainement, le stagiaire s'entraîne : il\n"
+     "répond d'abord, il est noté, et sa progression est gardée.\n"
+     "Sans écran, lancez-le sous un serveur X virtuel : xvfb-run -a tavelle"},
+    {"Displays help on commandline options.", "Afficher cette aide."},
+    {"Practise: on the exercises of FILE, or on drawn ones.",
+     "S'entraîner : sur les exercices de FICHIER, ou sur des exercices tirés."},
+    {"Writes every practice exercise kept so far to FILE as CSV (- for standard output).",
+     "Écrire en CSV dans FICHIER chaque exercice d'entraînement gardé jusqu'ici (- pour la sortie "
+     "standard)."},
+    {"FILE", "FICHIER"},
+    {"Exercises to practise (JSON, as tavelle-solve reads; *.tavelle).",
+     "Exercices pour s'entraîner (JSON, comme les lit tavelle-solve ; *.tavelle)."},
+    {"[FILE]", "[FICHIER]"},
+    {"takes at most one FILE to practise, and none with --progression, but was given",
+     "prend au plus un FICHIER pour s'entraîner, et aucun avec --progression, mais a reçu"},
+    {"unknown option", "option inconnue"},
+    {"; run tavelle --help for usage", " ; lancez tavelle --help pour l'usage"},
+    {"the {what} could not be written: {reason}", "impossible d'écrire {what} : {reason}"},
+    {"cannot write {file}: {reason}", "impossible d'écrire {file} : {reason}"},
+    {"help", "l'aide"},
+    {"version", "la version"},
+    {"guide's file name", "le nom du fichier du guide"},
+    {"For this run, the class database that keeps every trainee's practice: a "
+     "PostgreSQL connection string or service name (instead of the setting classe/base).",
+     "Pour ce lancement, la base de la classe qui garde l'entraînement de chaque "
+     "stagiaire : une chaîne de connexion PostgreSQL ou un nom de service (au lieu du "
+     "réglage classe/base)."},
+    {"For the administrator, once: prepares the class database.",
+     "Pour l'administrateur, une fois : prépare la base de la classe."},
+    {"Names the trainee who practises, as \"NAME First name\".",
+     "Nomme le stagiaire qui s'entraîne, sous la forme \"NOM Prénom\"."},
+    {"NAME", "NOM"},
+    {"The trainee's group; with --progression, exports this group only.",
+     "Le groupe du stagiaire ; avec --progression, n'exporte que ce groupe."},
+    {"--preparer-base needs --base CONNINFO or the setting classe/base",
+     "--preparer-base demande --base CONNINFO ou le réglage classe/base"},
+    {"--groupe with --progression needs a class database: --base CONNINFO or the setting classe/base",
+     "--groupe avec --progression demande une base de la classe : --base CONNINFO ou le réglage classe/base"},
+    {"--groupe goes with --stagiaire or --progression", "--groupe va avec --stagiaire ou --progression"}};
 
-constexpr CommandLineTexts frenchTexts{
-    "Tavelle : exercices d'hydraulique de lutte contre l'incendie (pertes de charge\n"
-    "d'un établissement, pas à pas, en français). L'exercice se pose dans ses\n"
-    "fenêtres ; avec FICHIER, ou avec --entrainement, le stagiaire s'entraîne : il\n"
-    "répond d'abord, il est noté, et sa progression est gardée.\n"
-    "Sans écran, lancez-le sous un serveur X virtuel : xvfb-run -a tavelle",
-    "Afficher cette aide.",
-    "S'entraîner : sur les exercices de FICHIER, ou sur des exercices tirés.",
-    "Écrire en CSV dans FICHIER chaque exercice d'entraînement gardé jusqu'ici (- pour la sortie "
-    "standard).",
-    "FICHIER",
-    "Exercices pour s'entraîner (JSON, comme les lit tavelle-solve ; *.tavelle).",
-    "[FICHIER]",
-    "prend au plus un FICHIER pour s'entraîner, et aucun avec --progression, mais a reçu",
-    "option inconnue",
-    "; lancez tavelle --help pour l'usage",
-    "impossible d'écrire %1 : %2",
-    "l'aide",
-    "la version",
-    "le nom du fichier du guide",
-    "Pour ce lancement, la base de la classe qui garde l'entraînement de chaque\n"
-    "stagiaire : une chaîne de connexion PostgreSQL ou un nom de service (au lieu du\n"
-    "réglage classe/base).",
-    "Pour l'administrateur, une fois : prépare la base de la classe.",
-    "Nomme le stagiaire qui s'entraîne, sous la forme \"NOM Prénom\".",
-    "NOM",
-    "Le groupe du stagiaire ; avec --progression, n'exporte que ce groupe.",
-    "--preparer-base demande --base CONNINFO ou le réglage classe/base",
-    "--groupe avec --progression demande une base de la classe : --base CONNINFO ou le réglage classe/base",
-    "--groupe va avec --stagiaire ou --progression"};
-
-const CommandLineTexts& texts()
+QString qtText(const Wording& wording)
 {
-    return messagesInFrench() ? frenchTexts : englishTexts;
+    const std::string_view text = wording.in(userLanguage());
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+std::string said(const Wording& wording)
+{
+    return std::string(wording.in(userLanguage()));
 }
 
 // What the user typed, as one short line: control characters escaped, a long argument cut.
@@ -153,7 +150,11 @@ int exportProgression(const QString& file)
     if (!QFileInfo::exists(progressDatabaseFile())) {
         KeptFile kept(file);
         if (kept.writeWhole(QByteArray::fromStdString(progressCsvHeader()))) return 0;
-        std::fprintf(stderr, "%s: %s\n", programName, qPrintable(kept.errorString()));
+        const Language language = userLanguage();
+        const std::string line = composed(kTexts.fileNotWritten, language,
+                                          {{"file", echoed(file, file.size()).toStdString()},
+                                           {"reason", systemReason(kept.systemError(), language)}});
+        std::fprintf(stderr, "%s: %s\n", programName, line.c_str());
         return usageErrorStatus;
     }
     const std::unique_ptr<ProgressStore> store = loadProgressStore(progressModuleFile(), progressDatabaseFile());
@@ -179,9 +180,10 @@ int answer(const std::string& text, const char* what)
     errno = 0;
     const bool written = std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0;
     if (written) return 0;
-    const QString reason = QString::fromLocal8Bit(errno != 0 ? std::strerror(errno) : "write error");
-    std::fprintf(stderr, "%s: %s\n", programName,
-                 qPrintable(QString::fromUtf8(texts().notWritten).arg(QString::fromUtf8(what), reason)));
+    const Language language = userLanguage();
+    const std::string line = composed(kTexts.notWritten, language,
+                                      {{"what", what}, {"reason", systemReason(errno != 0 ? errno : EIO, language)}});
+    std::fprintf(stderr, "%s: %s\n", programName, line.c_str());
     return usageErrorStatus;
 }
 
@@ -202,33 +204,31 @@ std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
         translating = std::make_unique<QCoreApplication>(translatingArgc, translatingArgv);
     const QtOwnTexts qtTexts;
 
-    const CommandLineTexts& words = texts();
+    const CommandLineTexts& words = kTexts;
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf8(words.description));
+    parser.setApplicationDescription(qtText(words.description));
     // Not addHelpOption(): its --help-all would offer Qt's own options, which this program does not take.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString::fromUtf8(words.help));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, qtText(words.help));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     // For the package's checks: starts the print program as a print does, without a display.
     QCommandLineOption checkPrintModule(QStringLiteral("check-print-module"));
     checkPrintModule.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(checkPrintModule);
-    const QCommandLineOption practice(QStringLiteral("entrainement"), QString::fromUtf8(words.practice));
+    const QCommandLineOption practice(QStringLiteral("entrainement"), qtText(words.practice));
     parser.addOption(practice);
-    const QCommandLineOption progression(QStringLiteral("progression"), QString::fromUtf8(words.progression),
-                                         QString::fromUtf8(words.fileName));
+    const QCommandLineOption progression(QStringLiteral("progression"), qtText(words.progression),
+                                         qtText(words.fileName));
     parser.addOption(progression);
-    const QCommandLineOption base(QStringLiteral("base"), QString::fromUtf8(words.base), QStringLiteral("CONNINFO"));
+    const QCommandLineOption base(QStringLiteral("base"), qtText(words.base), QStringLiteral("CONNINFO"));
     parser.addOption(base);
-    const QCommandLineOption prepareBase(QStringLiteral("preparer-base"), QString::fromUtf8(words.prepareBase));
+    const QCommandLineOption prepareBase(QStringLiteral("preparer-base"), qtText(words.prepareBase));
     parser.addOption(prepareBase);
-    const QCommandLineOption trainee(QStringLiteral("stagiaire"), QString::fromUtf8(words.trainee),
-                                     QString::fromUtf8(words.traineeName));
+    const QCommandLineOption trainee(QStringLiteral("stagiaire"), qtText(words.trainee), qtText(words.traineeName));
     parser.addOption(trainee);
-    const QCommandLineOption group(QStringLiteral("groupe"), QString::fromUtf8(words.group), QStringLiteral("G"));
+    const QCommandLineOption group(QStringLiteral("groupe"), qtText(words.group), QStringLiteral("G"));
     parser.addOption(group);
-    parser.addPositionalArgument(QString::fromUtf8(words.fileName), QString::fromUtf8(words.fileArgument),
-                                 QString::fromUtf8(words.fileSyntax));
+    parser.addPositionalArgument(qtText(words.fileName), qtText(words.fileArgument), qtText(words.fileSyntax));
     // For the package's checks: the user guide F1 opens, found as the running program finds it.
     QCommandLineOption guideFile(QStringLiteral("guide-file"));
     guideFile.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -238,35 +238,36 @@ std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
         QString error;
         if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty()) {
             const QString dashes = unknown.constFirst().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
-            error = QString::fromUtf8(words.unknownOption) % QStringLiteral(" \"") % dashes % unknown.constFirst() %
+            error = qtText(words.unknownOption) % QStringLiteral(" \"") % dashes % unknown.constFirst() %
                     QStringLiteral("\"");
         } else {
             error = parser.errorText();
             if (error.endsWith(QLatin1Char('.'))) error.chop(1);
             if (!error.isEmpty()) error[0] = error[0].toLower();
         }
-        std::fprintf(stderr, "%s: %s%s\n", programName, qPrintable(echoed(error)), words.tryHelp);
+        std::fprintf(stderr, "%s: %s%s\n", programName, qPrintable(echoed(error)), said(words.tryHelp).c_str());
         return usageErrorStatus;
     }
     if (parser.isSet(help)) {
         // Without a QCoreApplication yet, the parser cannot name the program itself.
         QString text = parser.helpText();
         text.replace(QStringLiteral("<executable_name>"), QString::fromLatin1(programName));
-        return answer(text.toStdString(), words.helpName);
+        return answer(text.toStdString(), said(words.helpName).c_str());
     }
     if (parser.isSet(version))
-        return answer(std::string(programName) + " " + versionNumberText() + "\n", words.versionName);
+        return answer(std::string(programName) + " " + versionNumberText() + "\n", said(words.versionName).c_str());
 
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1 || (!files.isEmpty() && parser.isSet(progression))) {
-        std::fprintf(stderr, "%s: %s \"%s\"%s\n", programName, words.tooManyFiles,
-                     qPrintable(echoed(files.constLast())), words.tryHelp);
+        std::fprintf(stderr, "%s: %s \"%s\"%s\n", programName, said(words.tooManyFiles).c_str(),
+                     qPrintable(echoed(files.constLast())), said(words.tryHelp).c_str());
         return usageErrorStatus;
     }
     if (parser.isSet(prepareBase)) {
         const QString connection = classDatabaseConnection(parser.value(base));
         if (connection.isEmpty()) {
-            std::fprintf(stderr, "%s: %s%s\n", programName, words.prepareNeedsBase, words.tryHelp);
+            std::fprintf(stderr, "%s: %s%s\n", programName, said(words.prepareNeedsBase).c_str(),
+                         said(words.tryHelp).c_str());
             return usageErrorStatus;
         }
         return prepareClassDatabase(connection);
@@ -278,7 +279,8 @@ std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
                                        parser.isSet(group) ? std::optional(parser.value(group)) : std::nullopt,
                                        parser.value(progression));
         if (parser.isSet(group)) {
-            std::fprintf(stderr, "%s: %s%s\n", programName, words.groupNeedsBase, words.tryHelp);
+            std::fprintf(stderr, "%s: %s%s\n", programName, said(words.groupNeedsBase).c_str(),
+                         said(words.tryHelp).c_str());
             return usageErrorStatus;
         }
         return exportProgression(parser.value(progression));
@@ -291,7 +293,7 @@ std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
         }
         launch.trainee = std::get<Trainee>(named);
     } else if (parser.isSet(group)) {
-        std::fprintf(stderr, "%s: %s%s\n", programName, words.groupAlone, words.tryHelp);
+        std::fprintf(stderr, "%s: %s%s\n", programName, said(words.groupAlone).c_str(), said(words.tryHelp).c_str());
         return usageErrorStatus;
     }
     launch.classDatabase = parser.value(base).trimmed();
@@ -300,7 +302,7 @@ std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
     if (parser.isSet(checkPrintModule)) return printProgramRuns(printProgramFile()) ? 0 : 1;
     if (parser.isSet(guideFile)) {
         const QString guide = userGuideFile();
-        return guide.isEmpty() ? 1 : answer(guide.toStdString() + "\n", words.guideName);
+        return guide.isEmpty() ? 1 : answer(guide.toStdString() + "\n", said(words.guideName).c_str());
     }
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #include "shell/print_operation.h"
 
 #include "core/application_identity.h"
+#include "core/text/wording.h"
 #include "screens/paper_screen.h"
 #include "screens/screen_window.h"
 #include "shell/message_boxes.h"
@@ -88,6 +89,33 @@ private:
     std::function<void(QWidget&)> m_lost;
 };
 
+// What a print that fails says on standard error, in the user's language.
+constexpr Wording kCannotPrint{"cannot print: {reason}", "impossible d'imprimer : {reason}"};
+constexpr Wording kNoAnswer{"the print program {program} gave no answer within {seconds} s and was ended",
+                            "le programme d'impression {program} n'a pas répondu en {seconds} s et a été arrêté"};
+constexpr Wording kCancelledAtTheEnd{
+    "the print under way was cancelled as the program ended: the print program {program} had not answered within "
+    "{seconds} s",
+    "l'impression en cours a été annulée à la fin du programme : le programme d'impression {program} n'avait pas "
+    "répondu en {seconds} s"};
+constexpr Wording kCannotStart{"the print program {program} cannot start: {reason}",
+                               "le programme d'impression {program} ne démarre pas : {reason}"};
+constexpr Wording kNonsense{"the print program {program} answered nonsense: \"{answer}\"",
+                            "le programme d'impression {program} a répondu de façon incompréhensible : \"{answer}\""};
+constexpr Wording kEmptyLine{"an empty line", "une ligne vide"};
+constexpr Wording kOnPrinter{"on {printer}: {reason}", "sur {printer} : {reason}"};
+constexpr Wording kCrashed{"the print program {program} crashed before answering",
+                           "le programme d'impression {program} s'est arrêté net avant de répondre"};
+constexpr Wording kEndedSilent{"the print program {program} ended with status {status} without answering",
+                               "le programme d'impression {program} s'est terminé avec le code {status} sans répondre"};
+constexpr Wording kJobCancelled{"the print job {job} is cancelled at the print server",
+                                "le travail d'impression {job} est annulé sur le serveur d'impression"};
+
+QString said(const Wording& wording, std::initializer_list<WordingPart> parts)
+{
+    return QString::fromStdString(composed(wording, userLanguage(), parts));
+}
+
 void sayOnStandardError(const QString& line)
 {
     std::fprintf(stderr, "tavelle: %s\n", qPrintable(line));
@@ -107,9 +135,8 @@ PrintOperation::PrintOperation(MessageBoxes& messages, QString printProgram, std
             endPrint(programFailure(*m_process), TellUser::yes);
             return;
         }
-        endPrint(QStringLiteral("the print program %1 gave no answer within %2 s and was ended")
-                     .arg(m_program)
-                     .arg(double(m_answerBound.count()) / 1000.0),
+        endPrint(said(kNoAnswer, {{"program", m_program.toStdString()},
+                                  {"seconds", QString::number(double(m_answerBound.count()) / 1000.0).toStdString()}}),
                  TellUser::yes);
     });
 }
@@ -133,10 +160,10 @@ void PrintOperation::endAsTheProgramEnds()
         m_process->disconnect();
         awaitOutcome();
         if (m_state == State::awaitingAnswer && m_process->state() != QProcess::NotRunning) {
-            sayOnStandardError(QStringLiteral("the print under way was cancelled as the program ended: the print "
-                                              "program %1 had not answered within %2 s")
-                                   .arg(m_program)
-                                   .arg(double(m_answerBound.count()) / 1000.0));
+            sayOnStandardError(
+                said(kCancelledAtTheEnd,
+                     {{"program", m_program.toStdString()},
+                      {"seconds", QString::number(double(m_answerBound.count()) / 1000.0).toStdString()}}));
             endPrint({}, TellUser::no);
         } else {
             endPrint(programFailure(*m_process), TellUser::no);
@@ -213,7 +240,8 @@ void PrintOperation::printScreen(ScreenWindow& screen)
         &process, &QProcess::errorOccurred, &m_answerTimer,
         [this, print](QProcess::ProcessError error) {
             if (print != m_printsAsked || m_state == State::idle || error != QProcess::FailedToStart) return;
-            endPrint(QStringLiteral("the print program %1 cannot start: %2").arg(m_program, m_process->errorString()),
+            endPrint(said(kCannotStart,
+                          {{"program", m_program.toStdString()}, {"reason", m_process->errorString().toStdString()}}),
                      TellUser::yes);
         },
         Qt::QueuedConnection);
@@ -263,30 +291,24 @@ void PrintOperation::readAnswer(const QByteArray& line)
 void PrintOperation::heardNonsense(const QByteArray& said)
 {
     m_state = State::nonsense;
-    m_firstNonsense = said.isEmpty() ? QByteArray("an empty line") : said;
+    m_firstNonsense = said.isEmpty() ? QByteArray::fromStdString(std::string(kEmptyLine.in(userLanguage()))) : said;
 }
 
 QString PrintOperation::programFailure(const QProcess& process) const
 {
     switch (m_state) {
     case State::nonsense:
-        return QStringLiteral("the print program %1 answered nonsense: \"%2\"")
-            .arg(m_program, QString::fromUtf8(m_firstNonsense));
+        return said(kNonsense, {{"program", m_program.toStdString()}, {"answer", m_firstNonsense.toStdString()}});
     case State::answered: {
         if (m_outcomeAnswer->kind == PrintAnswer::Kind::printed) return {};
-        const QString reason = QString::fromStdString(m_outcomeAnswer->reason);
-        return m_outcomeAnswer->printer.empty()
-                   ? reason
-                   : QStringLiteral("on %1: %2").arg(QString::fromStdString(m_outcomeAnswer->printer), reason);
+        if (m_outcomeAnswer->printer.empty()) return QString::fromStdString(m_outcomeAnswer->reason);
+        return said(kOnPrinter, {{"printer", m_outcomeAnswer->printer}, {"reason", m_outcomeAnswer->reason}});
     }
     case State::idle:
     case State::awaitingAnswer: break;
     }
-    if (process.exitStatus() == QProcess::CrashExit)
-        return QStringLiteral("the print program %1 crashed before answering").arg(m_program);
-    return QStringLiteral("the print program %1 ended with status %2 without answering")
-        .arg(m_program)
-        .arg(process.exitCode());
+    if (process.exitStatus() == QProcess::CrashExit) return said(kCrashed, {{"program", m_program.toStdString()}});
+    return said(kEndedSilent, {{"program", m_program.toStdString()}, {"status", std::to_string(process.exitCode())}});
 }
 
 void PrintOperation::endPrint(const QString& failure, TellUser tellUser)
@@ -307,7 +329,7 @@ void PrintOperation::endPrint(const QString& failure, TellUser tellUser)
     if (!printed && m_heldJob != 0) cancelJob(m_heldJob);
     m_inputDropper.reset();
     if (!printed) {
-        if (!failure.isEmpty()) sayOnStandardError(QStringLiteral("cannot print: ") + failure);
+        if (!failure.isEmpty()) sayOnStandardError(said(kCannotPrint, {{"reason", failure.toStdString()}}));
         if (tellUser == TellUser::yes)
             m_messages.plain(toQString(applicationTitle), QStringLiteral("Impossible d'imprimer"));
     }
@@ -337,7 +359,7 @@ void PrintOperation::cancelJob(int job)
     });
     cancel->start(m_program, {QStringLiteral("--cancel"), QString::number(job)});
     m_cancels.push_back(std::move(cancel));
-    sayOnStandardError(QStringLiteral("the print job %1 is cancelled at the print server").arg(job));
+    sayOnStandardError(said(kJobCancelled, {{"job", std::to_string(job)}}));
 }
 
 }  // namespace tavelle

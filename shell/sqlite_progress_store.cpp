@@ -4,6 +4,7 @@
 #include "core/progress/attempt_id.h"
 #include "core/progress/progress_csv.h"
 #include "core/progress/storage_fault.h"
+#include "core/text/system_reason.h"
 #include "format/attempt_marks.h"
 #include "platform/kept_file.h"
 #include "platform/sql_connection_name.h"
@@ -316,18 +317,19 @@ std::optional<StoreFault> SqliteProgressStore::exportCsv(const QString& file)
 
     // Row by row into the file, each attempt marked again from its exercise as every export marks it.
     KeptFile kept(file);
-    const auto written = [&](const std::string& text) {
-        return kept.device().write(text.data(), qint64(text.size())) == qint64(text.size());
+    const auto written = [&](const std::string& text) { return kept.write(QByteArrayView(text)); };
+    const auto writeFault = [&] {
+        return StoreFault{StorageFault::writeError, file,
+                          QString::fromStdString(systemReason(kept.systemError(), userLanguage()))};
     };
-    if (!kept.open() || !written(progressCsvHeader()))
-        return StoreFault{StorageFault::writeError, file, kept.errorString()};
+    if (!kept.open() || !written(progressCsvHeader())) return writeFault();
     AttemptMarker mark;
     for (PracticeAttempt attempt; attempts.next();) {
         if (const auto failure = readAttempt(attempts, answers, attempt)) return fault(*failure);
         mark(attempt);
-        if (!written(progressCsvRow(attempt))) return StoreFault{StorageFault::writeError, file, kept.errorString()};
+        if (!written(progressCsvRow(attempt))) return writeFault();
     }
-    if (!kept.commit()) return StoreFault{StorageFault::writeError, file, kept.errorString()};
+    if (!kept.commit()) return writeFault();
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 #include "shell/user_guide.h"
 
 #include "core/screens/guide_sections.h"
+#include "core/text/wording.h"
 #include "screens/screen_window.h"
 #include "shell/message_boxes.h"
 
@@ -18,6 +19,16 @@
 namespace tavelle {
 
 namespace {
+
+constexpr Wording kGuideNotInstalled{"the user guide is not installed ({file})",
+                                     "le guide de l'utilisateur n'est pas installé ({file})"};
+constexpr Wording kGuideNotOpened{"nothing could open the user guide {file}",
+                                  "rien n'a pu ouvrir le guide de l'utilisateur {file}"};
+
+void sayOnTerminal(const Wording& wording, const QString& file)
+{
+    std::fprintf(stderr, "tavelle: %s\n", composed(wording, userLanguage(), {{"file", file.toStdString()}}).c_str());
+}
 
 QString runningProgramDirectory()
 {
@@ -70,10 +81,10 @@ bool GuideOnF1::eventFilter(QObject* watched, QEvent* event)
     const QString guide = userGuideFile();
     if (guide.isEmpty()) {
         const QString expected = installedGuideFile(runningProgramDirectory());
-        std::fprintf(stderr, "tavelle: the user guide is not installed (%s)\n", qPrintable(expected));
+        sayOnTerminal(kGuideNotInstalled, expected);
         m_messages.information(toQString(guideBoxTitle), toQString(guideMissingText(expected.toStdString())));
     } else if (!QDesktopServices::openUrl(userGuideUrl(guide, watched))) {
-        std::fprintf(stderr, "tavelle: nothing could open the user guide %s\n", qPrintable(guide));
+        sayOnTerminal(kGuideNotOpened, guide);
         m_messages.information(toQString(guideBoxTitle), toQString(guideNotOpenedText(guide.toStdString())));
     }
     return true;

@@ -24,13 +24,14 @@ failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
 # Runs tavelle with the environment assignments and arguments given (before and after "--"), without
-# the caller's display, platform or Wayland session; sets status, out and err.
+# the caller's display, platform or Wayland session, under English settings unless the assignments say
+# otherwise; sets status, out and err.
 run() {
   local assignments=()
   while [ "$1" != "--" ]; do assignments+=("$1"); shift; done
   shift
   set +e
-  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE "${assignments[@]}" \
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE -u LANGUAGE LC_ALL=C "${assignments[@]}" \
     timeout 60 "$tavelle" "$@" >"$work/out" 2>"$work/err"
   status=$?
   set -e
@@ -75,7 +76,7 @@ expect_one_error_line "an unknown option under French settings" 2 'option inconn
 # A help or version that cannot be written is an error, said in one line.
 for option in --help --version; do
   set +e
-  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$tavelle" "$option" >/dev/full 2>"$work/err"
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C "$tavelle" "$option" >/dev/full 2>"$work/err"
   status=$?
   set -e
   err=$(cat "$work/err")
@@ -98,6 +99,8 @@ run --
 expect_one_error_line "no DISPLAY" 1 "no display could be opened" "xvfb-run -a tavelle"
 run QT_QPA_PLATFORM=nowhere --
 expect_one_error_line "a platform plugin that is not there" 1 "no display could be opened" "nowhere" "xvfb-run -a tavelle"
+run LC_ALL=fr_FR.UTF-8 --
+expect_one_error_line "no DISPLAY under French settings" 1 "aucun écran n'a pu être ouvert" "xvfb-run -a tavelle"
 
 # The first screen shown, the program ends at once (see shell/first_expose_report.h).
 printf '<?xml version="1.0"?>\n<fontconfig></fontconfig>\n' >"$work/no-fonts.conf"

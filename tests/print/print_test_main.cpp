@@ -32,6 +32,11 @@ int main(int argc, char** argv)
     if (!mkdtemp(folderTemplate)) return EXIT_FAILURE;
     const QString folder = QString::fromLocal8Bit(folderTemplate);
     tavelle::testing::PrivateCupsServer::prepareEnvironment(folder);
+    // The print's messages on standard error are checked in English: the language of messages is English
+    // whatever the settings give the numbers (LC_ALL's locale, if any, becomes LANG's).
+    if (const char* all = std::getenv("LC_ALL"); all != nullptr && *all != '\0') setenv("LANG", all, 1);
+    unsetenv("LC_ALL");
+    setenv("LC_MESSAGES", "C", 1);
 
     int status = EXIT_FAILURE;
     {

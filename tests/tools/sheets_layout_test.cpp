@@ -76,6 +76,28 @@ TEST(SheetsLayout, ALongNameAndATenDigitSeedTouchNothingOnAnyPageKind)
         EXPECT_NE(pages[std::size_t(page)].find(shown), std::string::npos) << pages[std::size_t(page)];
 }
 
+TEST(SheetsLayout, AOneWordNameTooLongForItsBoxIsBrokenWholeAndNoTypeIsUnderEightAndAHalfPoints)
+{
+    const ScratchFolder dir;
+    std::string name = "Q";
+    while (name.size() < 60) name += "abcdefghijklmnopqrstuvwxyz"[name.size() % 26];
+    {
+        std::ofstream(dir.path / "class.txt") << name << "\n";
+    }
+    const fs::path pdf = dir.path / "class.pdf";
+    const ToolRun run = sheets("--class " + (dir.path / "class.txt").string() + " --seed 9 -o " + pdf.string());
+    ASSERT_EQ(run.status, 0) << run.err;
+    expectNothingTouches(pdf);
+    std::string page = pdfPages(pdf).front();
+    std::erase(page, ' ');
+    EXPECT_NE(page.find(name), std::string::npos) << page;
+    // A word's box is the face's ascent to descent: 1.117 of the type size for Liberation Sans.
+    double smallest = 1000;
+    for (const std::vector<Word>& words : pdfWords(pdf))
+        for (const Word& word : words) smallest = std::min(smallest, (word.box.bottom - word.box.top) / 1.117);
+    EXPECT_GE(smallest, 8.5 - 0.005);
+}
+
 // Three hundred random exercises, a hundred a test so that each stays short.
 class SheetsLayoutDrawn : public testing::TestWithParam<int> {};
 

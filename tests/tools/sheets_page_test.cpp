@@ -153,29 +153,5 @@ TEST(SheetsPage, ARefusedExerciseKeepsItsRowInTheKeyTable)
     EXPECT_NE(table.find("3 lance 1 "), std::string::npos) << table;
 }
 
-TEST(SheetsPage, MessagesInFrenchUnderAFrenchLocaleInEnglishOtherwise)
-{
-    struct Case {
-        const char* arguments;
-        const char* english;
-        const char* french;
-    };
-    const Case cases[] = {
-        {"--random 2", "missing -o OUT.pdf; run tavelle-sheets --help for usage",
-         "il manque -o SORTIE.pdf; lancez tavelle-sheets --help pour l'usage"},
-        {"--random 2 -o /nowhere/set.pdf", "cannot write /nowhere/set.pdf: No such file or directory",
-         "impossible d'écrire /nowhere/set.pdf : fichier ou dossier introuvable"},
-        {"--code 7 -o set.pdf", "--code takes the code printed on the trainee pages, such as 7-12",
-         "--code attend le code imprimé sur les pages des stagiaires, comme 7-12"},
-    };
-    for (const Case& c : cases) {
-        for (const auto& [locale, message] : {std::pair{"C", c.english}, {"fr_FR.UTF-8", c.french}}) {
-            const ToolRun sheet = runTool(TAVELLE_SHEETS_PATH, c.arguments, "", locale);
-            EXPECT_EQ(sheet.status, 2) << c.arguments;
-            EXPECT_NE(sheet.err.find("tavelle-sheets: " + std::string(message)), std::string::npos) << sheet.err;
-        }
-    }
-}
-
 }  // namespace
 }  // namespace tavelle::test

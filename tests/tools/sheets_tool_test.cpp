@@ -291,7 +291,7 @@ TEST_F(SheetsTool, AClassListThatIsNotTextOrABadStampIsRefusedInOneLine)
         const CommandRun sheet =
             run(c.environment + " " TAVELLE_SHEETS_PATH " --class " + path + " -o " + file("set.pdf").string());
         EXPECT_EQ(sheet.status, c.status) << c.message;
-        EXPECT_EQ(sheet.err.substr(0, sheet.err.find(';')),
+        EXPECT_EQ(sheet.err.substr(0, sheet.err.find(" ;")),
                   "tavelle-sheets: " + c.message + (c.status == 0 ? "\n" : ""));
         EXPECT_EQ(std::count(sheet.err.begin(), sheet.err.end(), '\n'), 1) << sheet.err;
     }

@@ -9,7 +9,7 @@ namespace tavelle {
 std::optional<int> answerHelpOrVersion(const ToolCommandLine& commandLine)
 {
     if (!commandLine.wantsHelp() && !commandLine.wantsVersion()) return std::nullopt;
-    OutputFile output(stdout, "standard output");
+    OutputFile output = standardOutput(commandLine.language());
     output.write(commandLine.wantsHelp() ? commandLine.helpText() : commandLine.versionText());
     output.close();
     return 0;

@@ -1,7 +1,9 @@
 #include "tools/common/output_file.h"
 
+#include "core/text/system_reason.h"
+#include "tools/common/tool_texts.h"
+
 #include <cerrno>
-#include <cstring>
 
 #include <sys/stat.h>
 
@@ -9,7 +11,14 @@ namespace tavelle {
 
 void OutputFile::fail() const
 {
-    throw WriteError("cannot write " + m_name + ": " + std::strerror(errno));
+    const int number = errno != 0 ? errno : EIO;
+    throw WriteError(
+        composed(kCannotWrite, m_language, {{"file", m_name}, {"reason", systemReason(number, m_language)}}));
+}
+
+OutputFile standardOutput(Language language)
+{
+    return OutputFile(stdout, std::string(kStandardOutput.in(language)), language);
 }
 
 void OutputFile::write(std::string_view text)

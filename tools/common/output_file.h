@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/text/language.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <optional>
@@ -9,8 +11,8 @@
 
 namespace tavelle {
 
-// Output that could not be written, with the system's reason: "cannot write standard output: No
-// space left on device".
+// Output that could not be written, with the system's reason, in the user's language: "cannot write
+// standard output: No space left on device".
 class WriteError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -20,9 +22,11 @@ public:
 // pass for success.
 class OutputFile {
 public:
-    OutputFile(std::FILE* file, std::string name)
+    // `name` as the messages show it, in `language`.
+    OutputFile(std::FILE* file, std::string name, Language language = userLanguage())
         : m_file(file)
         , m_name(std::move(name))
+        , m_language(language)
     {
     }
 
@@ -36,7 +40,11 @@ private:
 
     std::FILE* m_file;
     std::string m_name;
+    Language m_language;
 };
+
+// Standard output, named in `language`.
+OutputFile standardOutput(Language language = userLanguage());
 
 // The file a path names, or "-" for the given standard stream, as the system tells them apart: the
 // same file under another spelling or through a link is the same identity. Nothing when there is none.

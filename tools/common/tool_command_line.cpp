@@ -2,6 +2,10 @@
 
 #include "core/screens/about_texts.h"
 #include "format/printable_text.h"
+#include "platform/qt_own_texts.h"
+#include "tools/common/tool_texts.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <charconv>
@@ -17,24 +21,40 @@ std::string toStd(const QString& text)
 
 }  // namespace
 
-std::uint64_t wholeNumber(const std::string& option, const std::string& value)
+std::uint64_t wholeNumber(const std::string& option, const std::string& value, Language language)
 {
     std::uint64_t number = 0;
     const auto result = std::from_chars(value.data(), value.data() + value.size(), number);
     if (value.empty() || result.ec != std::errc() || result.ptr != value.data() + value.size())
-        throw UsageError("option " + option + " takes a whole number, not \"" + printableText(value) + "\"");
+        throw UsageError(composed(kWholeNumber, language, {{"option", option}, {"value", printableText(value)}}));
     return number;
 }
 
-ToolCommandLine::ToolCommandLine(std::string program, std::string usage, std::string_view description)
-    : m_program(std::move(program))
-    , m_usage(std::move(usage))
-    ,
-    // Worded as the application's own command line words them (Qt's words).
-    m_help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-           QStringLiteral("Displays help on commandline options."))
-    , m_version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
-                QStringLiteral("Displays version information."))
+namespace {
+
+QString qtText(const Wording& wording, Language language)
+{
+    return QString::fromUtf8(wording.in(language).data(), qsizetype(wording.in(language).size()));
+}
+
+// The application that carries Qt's translations while the command line is read; it never sees the
+// tool's own arguments.
+char translatingName[] = "tavelle-tool";
+char* translatingArguments[] = {translatingName, nullptr};
+
+}  // namespace
+
+ToolCommandLine::ToolCommandLine(Language language, std::string program, std::vector<std::string> forms,
+                                 std::string_view description)
+    : m_language(language)
+    , m_program(std::move(program))
+    , m_forms(std::move(forms))
+    , m_translating(language == Language::french && QCoreApplication::instance() == nullptr
+                        ? std::make_unique<QCoreApplication>(m_translatingArgc, translatingArguments)
+                        : nullptr)
+    , m_qtTexts(language == Language::french ? std::make_unique<QtOwnTexts>() : nullptr)
+    , m_help(QStringList{QStringLiteral("h"), QStringLiteral("help")}, qtText(kHelpOption, language))
+    , m_version(QStringList{QStringLiteral("v"), QStringLiteral("version")}, qtText(kVersionOption, language))
 {
     // The description's lines are joined where no sentence ends, then wrapped at 80 columns with the rest
     // of the help.
@@ -45,6 +65,14 @@ ToolCommandLine::ToolCommandLine(std::string program, std::string usage, std::st
     m_parser.addOption(m_help);
     m_parser.addOption(m_version);
 }
+
+ToolCommandLine::ToolCommandLine(std::string program, std::string usage, std::string_view description)
+    : ToolCommandLine(userLanguage(), std::move(program), {}, description)
+{
+    m_usage = std::move(usage);
+}
+
+ToolCommandLine::~ToolCommandLine() = default;
 
 void ToolCommandLine::parse(int argc, char** argv)
 {
@@ -64,7 +92,7 @@ void ToolCommandLine::parse(int argc, char** argv)
                 break;
             }
         }
-        throw UsageError("unknown option \"" + printableText(toStd(typed)) + "\"");
+        throw UsageError(composed(kUnknownOption, m_language, {{"option", printableText(toStd(typed))}}));
     }
     QString error = m_parser.errorText();
     if (error.endsWith(QLatin1Char('.'))) error.chop(1);
@@ -113,9 +141,18 @@ std::string wrapped(std::string_view text, std::size_t synopsisIndent)
 
 std::string ToolCommandLine::helpText() const
 {
-    // Qt's first line names "<executable_name>" without an application object: the synopsis replaces it.
+    // Each form on a line of its own, the program named under the first; a form too long for a line goes on
+    // under its own arguments.
+    const std::string label(kUsageLabel.in(m_language));
+    std::string synopsis =
+        m_usage.empty() ? std::string() : wrapped(m_usage, m_usage.find(' ', m_usage.find(' ') + 1) + 1);
+    for (std::size_t form = 0; form < m_forms.size(); ++form) {
+        const std::string lead = form == 0 ? label : std::string(columns(label), ' ');
+        synopsis += wrapped(lead + " " + m_program + " " + m_forms[form] + "\n", columns(lead) + m_program.size() + 2);
+    }
+    // Qt's first line names the program as Qt knows it: the synopsis replaces it.
     const std::string qtHelp = toStd(m_parser.helpText());
-    return wrapped(m_usage + qtHelp.substr(qtHelp.find('\n') + 1), m_usage.find(' ', m_usage.find(' ') + 1) + 1);
+    return synopsis + wrapped(qtHelp.substr(qtHelp.find('\n') + 1), 0);
 }
 
 std::string ToolCommandLine::versionText() const

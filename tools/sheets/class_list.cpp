@@ -1,6 +1,7 @@
 #include "tools/sheets/class_list.h"
 
-#include "format/input_error.h"
+#include "core/text/system_reason.h"
+#include "core/text/wording.h"
 #include "format/printable_text.h"
 #include "tools/common/tool_stage.h"
 
@@ -16,6 +17,16 @@
 namespace tavelle {
 
 namespace {
+
+constexpr Wording kUnreadable{"cannot read the class {file}: {reason}",
+                              "impossible de lire la classe {file} : {reason}"};
+constexpr Wording kNotText{"the class {file} is not UTF-8 text: line {line}",
+                           "la classe {file} n'est pas du texte UTF-8 : ligne {line}"};
+constexpr Wording kTwice{"the class {file} names {name} twice: line {line}",
+                         "la classe {file} nomme {name} deux fois : ligne {line}"};
+constexpr Wording kTooMany{"a class holds at most {count} trainees", "une classe compte au plus {count} stagiaires"};
+constexpr Wording kNoTrainee{"the class {file} names no trainee: one name a line",
+                             "la classe {file} ne nomme aucun stagiaire : un nom par ligne"};
 
 QString trimmed(const QString& text)
 {
@@ -70,21 +81,20 @@ Trainee splitTraineeName(const std::string& line)
     return trainee;
 }
 
-std::vector<std::string> readClassList(const std::string& path, std::size_t most, void (*warn)(const std::string& line))
+std::vector<std::string> readClassList(const std::string& path, std::size_t most, void (*warn)(const std::string& line),
+                                       Language language)
 {
     const std::string shown = printableText(path, kLongestPathShown);
-    // A folder opens as a stream that reads nothing: it is said for what it is, as is any file that does not open.
+    const auto unreadable = [&](int number) {
+        return UsageError(composed(kUnreadable, language,
+                                   {{"file", shown}, {"reason", systemReason(number != 0 ? number : EIO, language)}}));
+    };
+    // A folder opens as a stream that reads nothing: it is said for what it is.
     std::error_code notChecked;
-    const bool folder = std::filesystem::is_directory(path, notChecked);
-    std::ifstream file;
-    if (!folder) file.open(path, std::ios::binary);
-    if (!file.is_open()) {
-        InputProblem problem;
-        problem.fault = InputFault::cannotRead;
-        problem.systemError = folder ? EISDIR : errno;
-        problem.file = shown;
-        throw InputError(std::move(problem));
-    }
+    if (std::filesystem::is_directory(path, notChecked)) throw unreadable(EISDIR);
+    errno = 0;
+    std::ifstream file(path, std::ios::binary);
+    if (!file) throw unreadable(errno);
     std::vector<std::string> trainees;
     std::set<std::string> seen;
     std::string line;
@@ -92,16 +102,19 @@ std::vector<std::string> readClassList(const std::string& path, std::size_t most
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (number == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);  // a byte order mark
         if (!isText(line))
-            throw UsageError("the class " + shown + " is not UTF-8 text: line " + std::to_string(number));
+            throw UsageError(composed(kNotText, language, {{"file", shown}, {"line", std::to_string(number)}}));
         if (line.find_first_not_of(" \t") == std::string::npos) continue;
         const QString name = trimmed(QString::fromStdString(line));
         trainees.push_back(name.toStdString());
         if (!seen.insert(name.toCaseFolded().toStdString()).second)
-            warn("the class " + shown + " names " + printableText(trainees.back()) + " twice: line " +
-                 std::to_string(number));
-        if (trainees.size() > most) throw UsageError("a class holds at most " + std::to_string(most) + " trainees");
+            warn(composed(
+                kTwice, language,
+                {{"file", shown}, {"name", printableText(trainees.back())}, {"line", std::to_string(number)}}));
+        if (trainees.size() > most) throw UsageError(composed(kTooMany, language, {{"count", std::to_string(most)}}));
     }
-    if (trainees.empty()) throw UsageError("the class " + shown + " names no trainee: one name a line");
+    // A folder opens as a file and fails at its first read.
+    if (file.bad()) throw unreadable(errno);
+    if (trainees.empty()) throw UsageError(composed(kNoTrainee, language, {{"file", shown}}));
     return trainees;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/text/language.h"
+
 #include <string>
 #include <vector>
 
@@ -18,8 +20,9 @@ struct Trainee {
 Trainee splitTraineeName(const std::string& line);
 
 // One trainee a line, UTF-8 text; blank lines are skipped, blanks around a name dropped. Throws
-// UsageError naming the first line that is not UTF-8 text; `warn` is told of each name given twice.
-std::vector<std::string> readClassList(const std::string& path, std::size_t most,
-                                       void (*warn)(const std::string& line));
+// UsageError, in `language`, naming the first line that is not UTF-8 text or why the file cannot be read;
+// `warn` is told of each name given twice.
+std::vector<std::string> readClassList(const std::string& path, std::size_t most, void (*warn)(const std::string& line),
+                                       Language language);
 
 }  // namespace tavelle

@@ -15,6 +15,7 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QRegularExpression>
+#include <QTextOption>
 
 #include <algorithm>
 #include <array>
@@ -36,10 +37,11 @@ constexpr qreal tableRowHeight = mm(6);
 constexpr std::size_t tableRowsPerPage = 38;
 constexpr std::array<qreal, 7> tableColumnWidths{mm(13), mm(33), mm(30), mm(20), mm(20), mm(30), mm(34)};
 
+// The whole pixel size nearest `points`, as the device would draw it, but never under the smallest type.
 QFont sheetFont(qreal points, bool bold = false)
 {
     QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(points);
+    font.setPixelSize(std::max(qRound(points * 96 / 72), pixelsForPoints(smallestPoints)));
     font.setBold(bold);
     return font;
 }
@@ -179,15 +181,23 @@ QString keepPointsTogether(QString question)
 constexpr qreal identityRowHeight = mm(8);
 constexpr qreal cellPadding = mm(1.5);
 
+// A name breaks between its words, and inside a word only where the word alone is wider than its box.
+QTextOption nameLayout(Qt::Alignment alignment)
+{
+    QTextOption layout(alignment);
+    layout.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    return layout;
+}
+
 }  // namespace
 
-// A name is never cut: it takes the type size that fits the box, down to the smallest, then a second line,
-// and the box grows with it.
+// A name is never cut: it takes the type size that fits the box, down to the smallest, then more lines,
+// and the box grows with them.
 QFont ExamSheets::nameFont(const QString& name, qreal width)
 {
     QFont font = m_boldFont;
     if (measure(font, QRectF(0, 0, m_paper.width(), m_paper.height()), Qt::AlignLeft, name).width() > width)
-        font.setPointSizeF(smallestPoints);
+        font.setPixelSize(pixelsForPoints(smallestPoints));
     return font;
 }
 
@@ -197,8 +207,9 @@ qreal ExamSheets::identityNameHeight(const std::array<QString, 2>& names, qreal 
     for (const QString& name : names) {
         if (name.isEmpty()) continue;
         const qreal width = half - captionWidth - 2 * cellPadding;
-        const QRectF taken = measure(nameFont(name, width), QRectF(0, 0, width, m_paper.height()),
-                                     Qt::AlignLeft | Qt::TextWordWrap, name);
+        m_painter.setFont(nameFont(name, width));
+        const QRectF taken =
+            m_painter.boundingRect(QRectF(0, 0, width, m_paper.height()), name, nameLayout(Qt::AlignLeft));
         height = std::max(height, taken.height() + mm(2));
     }
     return height;
@@ -241,7 +252,7 @@ qreal ExamSheets::drawIdentityBlock(const QRectF& area, const SheetExercise& exe
         const QRectF place = cells[i].adjusted(cellPadding + std::max(captionWidths[0], captionWidths[1]) + cellPadding,
                                                0, -cellPadding, 0);
         m_painter.setFont(nameFont(names[i], place.width()));
-        m_painter.drawText(place, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, names[i]);
+        m_painter.drawText(place, names[i], nameLayout(Qt::AlignLeft | Qt::AlignVCenter));
     }
     return height;
 }

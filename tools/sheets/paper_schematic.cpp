@@ -2,6 +2,7 @@
 
 #include "screens/line_item.h"
 #include "screens/shape_item.h"
+#include "tools/sheets/page_geometry.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -107,7 +108,8 @@ QRectF drawPaperSchematic(QPainter& painter, const QWidget& screen, const QRectF
         if (!drawn(*child, screen) || !hasText(*child)) continue;
         const auto* label = qobject_cast<const QLabel*>(child);
         QFont font = label->font();
-        font.setPointSizeF(std::max(font.pointSizeF(), smallestPoints / scale));
+        const int own = font.pixelSize() > 0 ? font.pixelSize() : pageGeometry::pixelsForPoints(font.pointSizeF());
+        font.setPixelSize(std::max(own, pageGeometry::pixelsForPoints(smallestPoints, scale)));
         const int flags = int(label->alignment()) | Qt::TextDontClip | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
         painter.setFont(font);
         textBoxes.push_back(painter.boundingRect(placeOf(*label, screen), flags, label->text()));

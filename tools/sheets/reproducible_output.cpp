@@ -5,7 +5,6 @@
 #include <QTimeZone>
 
 #include <cerrno>
-#include <cstring>
 
 namespace tavelle {
 
@@ -36,10 +35,12 @@ qint64 ReproducibleOutput::writeData(const char* data, qint64 length)
                                          .toString(QStringLiteral("yyyyMMddHHmmss"))
                                          .toLatin1();
             bytes.replace(stamp, stampLength, epoch.left(stampLength));
+            errno = 0;
             written(m_target.write(bytes), length);
             return length;
         }
     }
+    errno = 0;
     written(m_target.write(data, length), length);
     return length;
 }
@@ -47,20 +48,18 @@ qint64 ReproducibleOutput::writeData(const char* data, qint64 length)
 void ReproducibleOutput::written(qint64 count, qint64 length)
 {
     if (count == length || !m_succeeded) return;
-    const int number = errno;
+    m_systemError = errno;
     m_succeeded = false;
-    m_failure = m_target.errorString();
-    // A file that fails a large write forgets the system's reason: it is the write's own.
-    if (number != 0 && (m_failure.isEmpty() || m_failure == QStringLiteral("Unknown error")))
-        m_failure = QString::fromLocal8Bit(std::strerror(number));
 }
 
 bool ReproducibleOutput::flushTarget()
 {
     auto* file = qobject_cast<QFileDevice*>(&m_target);
-    if (file == nullptr || !m_succeeded || file->flush()) return m_succeeded;
+    if (file == nullptr || !m_succeeded) return m_succeeded;
+    errno = 0;
+    if (file->flush()) return true;
+    m_systemError = errno;
     m_succeeded = false;
-    m_failure = file->errorString();
     return false;
 }
 

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QIODevice>
-#include <QString>
 
 #include <optional>
 
@@ -20,9 +19,9 @@ public:
     bool succeeded() const { return m_succeeded; }
     // Hands the target's buffered bytes to the system; false when that fails.
     bool flushTarget();
-    // Why the first write that failed failed, as the target said it then: a file closed afterwards
-    // forgets the reason.
-    QString failure() const { return m_failure; }
+    // Why the first write that failed failed, as the system's error number (errno) then: a file closed
+    // afterwards forgets the reason. 0 when nothing failed or the system gave no number.
+    int systemError() const { return m_systemError; }
 
 protected:
     qint64 readData(char*, qint64) override { return -1; }
@@ -32,7 +31,7 @@ private:
     QIODevice& m_target;
     std::optional<qint64> m_epoch;
     bool m_succeeded = true;
-    QString m_failure;
+    int m_systemError = 0;
 
     void written(qint64 count, qint64 length);
 };

@@ -79,56 +79,60 @@ int main(int argc, char** argv)
     QDir directory;
     std::string platform;
     bool practice = false;
-    const std::optional<int> ended = tavelle::runStage("tavelle-snapshots", [&]() -> std::optional<int> {
-        tavelle::ToolCommandLine commandLine(
-            "tavelle-snapshots", "Usage: tavelle-snapshots [-platform NAME] [--practice] OUTDIR [FILE]\n",
-            "Walks the exercise in FILE (tavelle-solve's JSON input; - for standard input; a built-in\n"
-            "three-nozzle exercise when FILE is not given) and writes a picture of each of the eleven\n"
-            "screens to OUTDIR/<screen>.png. An array of exercises is walked as one run; the pictures show\n"
-            "the last exercise, which must be accepted by the entry screens. Renders off screen unless\n"
-            "-platform NAME or QT_QPA_PLATFORM names another platform. With --practice, pictures the\n"
-            "practice windows instead: both questions marked and the summary.");
-        // Qt's own spelling, -platform, as well as --platform.
-        commandLine.parser().setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        const QCommandLineOption platformOption(QStringLiteral("platform"),
-                                                QStringLiteral("The Qt platform plugin to render with."),
-                                                QStringLiteral("NAME"));
-        commandLine.parser().addOption(platformOption);
-        const QCommandLineOption practiceOption(QStringLiteral("practice"),
-                                                QStringLiteral("Picture the practice windows instead."));
-        commandLine.parser().addOption(practiceOption);
-        commandLine.parser().addPositionalArgument(QStringLiteral("OUTDIR"),
-                                                   QStringLiteral("Folder of the pictures, made if missing."));
-        commandLine.parser().addPositionalArgument(QStringLiteral("FILE"),
-                                                   QStringLiteral("Exercises as JSON; - for standard input."),
-                                                   QStringLiteral("[FILE]"));
-        commandLine.parse(argc, argv);
-        if (const std::optional<int> answered = tavelle::answerHelpOrVersion(commandLine)) return answered;
-        if (commandLine.isSet(platformOption)) platform = commandLine.value(platformOption);
-        practice = commandLine.isSet(practiceOption);
-        const std::vector<std::string> arguments = commandLine.positionalArguments();
-        if (arguments.empty()) throw UsageError("missing OUTDIR");
-        if (arguments.size() > 2) throw UsageError("too many arguments: give OUTDIR and at most one FILE");
+    const std::optional<int> ended = tavelle::runStage(
+        "tavelle-snapshots",
+        [&]() -> std::optional<int> {
+            // A developer's tool, not installed: its words are English under any settings.
+            tavelle::ToolCommandLine commandLine(
+                tavelle::Language::english, "tavelle-snapshots", {"[-platform NAME] [--practice] OUTDIR [FILE]"},
+                "Walks the exercise in FILE (tavelle-solve's JSON input; - for standard input; a built-in\n"
+                "three-nozzle exercise when FILE is not given) and writes a picture of each of the eleven\n"
+                "screens to OUTDIR/<screen>.png. An array of exercises is walked as one run; the pictures show\n"
+                "the last exercise, which must be accepted by the entry screens. Renders off screen unless\n"
+                "-platform NAME or QT_QPA_PLATFORM names another platform. With --practice, pictures the\n"
+                "practice windows instead: both questions marked and the summary.");
+            // Qt's own spelling, -platform, as well as --platform.
+            commandLine.parser().setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+            const QCommandLineOption platformOption(QStringLiteral("platform"),
+                                                    QStringLiteral("The Qt platform plugin to render with."),
+                                                    QStringLiteral("NAME"));
+            commandLine.parser().addOption(platformOption);
+            const QCommandLineOption practiceOption(QStringLiteral("practice"),
+                                                    QStringLiteral("Picture the practice windows instead."));
+            commandLine.parser().addOption(practiceOption);
+            commandLine.parser().addPositionalArgument(QStringLiteral("OUTDIR"),
+                                                       QStringLiteral("Folder of the pictures, made if missing."));
+            commandLine.parser().addPositionalArgument(QStringLiteral("FILE"),
+                                                       QStringLiteral("Exercises as JSON; - for standard input."),
+                                                       QStringLiteral("[FILE]"));
+            commandLine.parse(argc, argv);
+            if (const std::optional<int> answered = tavelle::answerHelpOrVersion(commandLine)) return answered;
+            if (commandLine.isSet(platformOption)) platform = commandLine.value(platformOption);
+            practice = commandLine.isSet(practiceOption);
+            const std::vector<std::string> arguments = commandLine.positionalArguments();
+            if (arguments.empty()) throw UsageError("missing OUTDIR");
+            if (arguments.size() > 2) throw UsageError("too many arguments: give OUTDIR and at most one FILE");
 
-        std::optional<tavelle::ExerciseReader> builtIn;
-        std::optional<tavelle::ExerciseFile> file;
-        if (arguments.size() == 1)
-            builtIn.emplace(tavelle::builtInExercise);
-        else
-            file.emplace(arguments[1]);
-        separator = tavelle::systemDecimalSeparator();
-        const std::optional<std::string> refusal = walk(builtIn ? *builtIn : file->reader(), record, separator);
+            std::optional<tavelle::ExerciseReader> builtIn;
+            std::optional<tavelle::ExerciseFile> file;
+            if (arguments.size() == 1)
+                builtIn.emplace(tavelle::builtInExercise);
+            else
+                file.emplace(arguments[1]);
+            separator = tavelle::systemDecimalSeparator();
+            const std::optional<std::string> refusal = walk(builtIn ? *builtIn : file->reader(), record, separator);
 
-        directory.setPath(QString::fromLocal8Bit(arguments[0].c_str()));
-        if (!directory.mkpath(QStringLiteral(".")))
-            throw UsageError("cannot create the directory " +
-                             tavelle::printableText(arguments[0], tavelle::kLongestPathShown));
-        if (refusal) {
-            std::fprintf(stderr, "tavelle-snapshots: %s\n", refusal->c_str());
-            return 1;
-        }
-        return std::nullopt;
-    });
+            directory.setPath(QString::fromLocal8Bit(arguments[0].c_str()));
+            if (!directory.mkpath(QStringLiteral(".")))
+                throw UsageError("cannot create the directory " +
+                                 tavelle::printableText(arguments[0], tavelle::kLongestPathShown));
+            if (refusal) {
+                std::fprintf(stderr, "tavelle-snapshots: %s\n", refusal->c_str());
+                return 1;
+            }
+            return std::nullopt;
+        },
+        tavelle::Language::english);
     if (ended) return *ended;
 
     // Pictures need no screen: render off screen unless a platform is asked for.

@@ -2,6 +2,7 @@
 // calculations as the application's screens and writes what each screen would show, one exercise
 // at a time: each is read, walked and written before the next is read.
 #include "core/screens/walkthrough.h"
+#include "core/text/wording.h"
 #include "format/exercise_reader.h"
 #include "format/printable_text.h"
 #include "format/random_exercises.h"
@@ -9,6 +10,7 @@
 #include "tools/common/help_or_version.h"
 #include "tools/common/output_file.h"
 #include "tools/common/tool_command_line.h"
+#include "tools/common/tool_texts.h"
 #include "tools/solve/answer_key.h"
 #include "tools/solve/result_json.h"
 
@@ -19,9 +21,38 @@
 
 namespace {
 
+using tavelle::composed;
+using tavelle::Language;
 using tavelle::UsageError;
+using tavelle::Wording;
 
 constexpr std::uint64_t kMostRandomExercises = 10'000'000;
+
+constexpr Wording kDescription{
+    "Reads exercises as JSON from FILE, or from standard input when FILE is - or not given, and writes what every "
+    "screen shows: JSON, or with --text a French answer key. With --random, writes N exercises that every entry "
+    "rule accepts instead. Formats: answer_key_format.md in /usr/share/doc/tavelle (docs/ in the sources), beside "
+    "the user guide and example exercises.\n"
+    "tavelle-sheets makes printable A4 exam sheets of the same exercises.",
+    "Lit des exercices en JSON dans FICHIER, ou sur l'entrée standard quand FICHIER est - ou absent, et écrit ce "
+    "que montre chaque écran : en JSON, ou avec --text en corrigé rédigé en français. Avec --random, écrit à la "
+    "place N exercices que toutes les règles de saisie acceptent. Formats : answer_key_format.md dans "
+    "/usr/share/doc/tavelle (docs/ dans les sources), à côté du guide de l'utilisateur et des exercices "
+    "d'exemple.\n"
+    "tavelle-sheets fait des mêmes exercices des feuilles d'examen A4 à imprimer."};
+constexpr Wording kFileForm{"[--text] [{file}]", "[--text] [{file}]"};
+constexpr Wording kTextOption{"Write a French answer key instead of JSON.",
+                              "Écrire un corrigé rédigé en français au lieu du JSON."};
+constexpr Wording kRandomOption{"Write N random exercises.", "Écrire N exercices tirés au hasard."};
+constexpr Wording kSeedOption{"Seed of --random (default: any).", "Graine de --random (par défaut : au hasard)."};
+constexpr Wording kFileArgument{"Exercises as JSON; - for standard input.",
+                                "Exercices en JSON ; - pour l'entrée standard."};
+constexpr Wording kRandomAlone{"--random takes no {file} and no --text", "--random ne prend ni {file} ni --text"};
+
+QString qtText(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 struct Options {
     bool text = false;
@@ -33,18 +64,22 @@ struct Options {
 Options readOptions(const tavelle::ToolCommandLine& commandLine, const QCommandLineOption& text,
                     const QCommandLineOption& random, const QCommandLineOption& seed)
 {
+    const Language language = commandLine.language();
+    const std::string_view file = tavelle::kFilePlaceholder.in(language);
     Options options;
     options.text = commandLine.isSet(text);
-    if (commandLine.isSet(random)) options.randomCount = tavelle::wholeNumber("--random", commandLine.value(random));
-    if (commandLine.isSet(seed)) options.seed = tavelle::wholeNumber("--seed", commandLine.value(seed));
+    if (commandLine.isSet(random))
+        options.randomCount = tavelle::wholeNumber("--random", commandLine.value(random), language);
+    if (commandLine.isSet(seed)) options.seed = tavelle::wholeNumber("--seed", commandLine.value(seed), language);
     const std::vector<std::string> files = commandLine.positionalArguments();
-    if (files.size() > 1) throw UsageError("only one FILE may be given");
+    if (files.size() > 1) throw UsageError(composed(tavelle::kOnlyOneFile, language, {{"file", file}}));
     if (!files.empty()) options.file = files.front();
 
-    if (options.randomCount && (options.text || options.file)) throw UsageError("--random takes no FILE and no --text");
-    if (options.seed && !options.randomCount) throw UsageError("--seed goes with --random");
+    if (options.randomCount && (options.text || options.file))
+        throw UsageError(composed(kRandomAlone, language, {{"file", file}}));
+    if (options.seed && !options.randomCount) throw UsageError(composed(tavelle::kSeedWithRandom, language));
     if (options.randomCount && *options.randomCount > kMostRandomExercises)
-        throw UsageError("--random takes at most " + std::to_string(kMostRandomExercises) + " exercises");
+        throw UsageError(composed(tavelle::kMostRandom, language, {{"count", std::to_string(kMostRandomExercises)}}));
     return options;
 }
 
@@ -108,27 +143,21 @@ int solve(tavelle::ExerciseReader& reader, bool text, tavelle::OutputFile& outpu
 
 int run(int argc, char** argv)
 {
-    tavelle::ToolCommandLine commandLine(
-        "tavelle-solve",
-        "Usage: tavelle-solve [--text] [FILE]\n"
-        "       tavelle-solve --random N [--seed S]\n",
-        "Reads exercises as JSON from FILE, or from standard input when FILE is - or not given, and\n"
-        "writes what every screen shows: JSON, or with --text a French answer key. With --random,\n"
-        "writes N exercises that every entry rule accepts instead. Formats: answer_key_format.md in\n"
-        "/usr/share/doc/tavelle (docs/ in the sources), beside the user guide and example exercises.\n"
-        "tavelle-sheets makes printable A4 exam sheets of the same exercises.");
-    const QCommandLineOption text(QStringLiteral("text"), QStringLiteral("Write a French answer key instead of JSON."));
-    const QCommandLineOption random(QStringLiteral("random"), QStringLiteral("Write N random exercises."),
-                                    QStringLiteral("N"));
-    const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Seed of --random (default: any)."),
-                                  QStringLiteral("S"));
+    const Language language = tavelle::userLanguage();
+    const std::string_view file = tavelle::kFilePlaceholder.in(language);
+    tavelle::ToolCommandLine commandLine(language, "tavelle-solve",
+                                         {composed(kFileForm, language, {{"file", file}}), "--random N [--seed S]"},
+                                         kDescription.in(language));
+    const QCommandLineOption text(QStringLiteral("text"), qtText(kTextOption.in(language)));
+    const QCommandLineOption random(QStringLiteral("random"), qtText(kRandomOption.in(language)), QStringLiteral("N"));
+    const QCommandLineOption seed(QStringLiteral("seed"), qtText(kSeedOption.in(language)), QStringLiteral("S"));
     commandLine.parser().addOptions({text, random, seed});
-    commandLine.parser().addPositionalArgument(
-        QStringLiteral("FILE"), QStringLiteral("Exercises as JSON; - for standard input."), QStringLiteral("[FILE]"));
+    commandLine.parser().addPositionalArgument(qtText(file), qtText(kFileArgument.in(language)),
+                                               qtText("[" + std::string(file) + "]"));
     commandLine.parse(argc, argv);
     if (const std::optional<int> answered = tavelle::answerHelpOrVersion(commandLine)) return *answered;
 
-    tavelle::OutputFile output(stdout, "standard output");
+    tavelle::OutputFile output = tavelle::standardOutput(language);
     const Options options = readOptions(commandLine, text, random, seed);
     if (options.randomCount) {
         writeRandom(*options.randomCount, options.seed ? *options.seed : std::random_device{}(), output);
