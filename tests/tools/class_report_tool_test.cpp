@@ -305,11 +305,11 @@ TEST(ClassReportTool, RefusesInOneLineWhatItCannotRead)
          "tavelle-sheets: --jusqu-a attend une date sous la forme AAAA-MM-JJ, comme 2026-12-08, pas \"2026-02-30\"; "
          "lancez tavelle-sheets --help pour l'usage\n"},
         {d + "/good.csv --depuis 2026-12-09 --jusqu-a 2026-12-08 -o " + d + "/r.pdf",
-         "tavelle-sheets: --depuis vient après --jusqu-a; lancez tavelle-sheets --help pour l'usage\n"},
+         "tavelle-sheets: --depuis vient après --jusqu-a ; lancez tavelle-sheets --help pour l'usage\n"},
         {"-o " + d + "/r.pdf",
          "tavelle-sheets: --bilan lit des fichiers exportés par tavelle --progression, ou la base de la classe "
-         "(--base, ou le réglage classe/base); lancez tavelle-sheets --help pour l'usage\n"},
-        {d + "/good.csv", "tavelle-sheets: il manque -o SORTIE.pdf; lancez tavelle-sheets --help pour l'usage\n"},
+         "(--base, ou le réglage classe/base) ; lancez tavelle-sheets --help pour l'usage\n"},
+        {d + "/good.csv", "tavelle-sheets: il manque -o SORTIE.pdf ; lancez tavelle-sheets --help pour l'usage\n"},
         {d + "/good.csv -o " + d + "/./good.csv",
          "tavelle-sheets: impossible d'écrire " + d +
              "/./good.csv : c'est un des fichiers lus ; nommez un autre fichier "

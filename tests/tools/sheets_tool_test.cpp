@@ -305,7 +305,8 @@ TEST_F(SheetsTool, AClassListThatIsAFolderOrMissingSaysWhy)
         const CommandRun sheet =
             run(TAVELLE_SHEETS_PATH " --class " + file(name).string() + " -o " + file("set.pdf").string());
         EXPECT_EQ(sheet.status, 2) << name;
-        EXPECT_EQ(sheet.err, "tavelle-sheets: impossible de lire " + file(name).string() + " : " + reason + "\n");
+        EXPECT_EQ(sheet.err,
+                  "tavelle-sheets: impossible de lire la classe " + file(name).string() + " : " + reason + "\n");
     }
 }
 

@@ -66,12 +66,6 @@ ToolCommandLine::ToolCommandLine(Language language, std::string program, std::ve
     m_parser.addOption(m_version);
 }
 
-ToolCommandLine::ToolCommandLine(std::string program, std::string usage, std::string_view description)
-    : ToolCommandLine(userLanguage(), std::move(program), {}, description)
-{
-    m_usage = std::move(usage);
-}
-
 ToolCommandLine::~ToolCommandLine() = default;
 
 void ToolCommandLine::parse(int argc, char** argv)
@@ -144,8 +138,7 @@ std::string ToolCommandLine::helpText() const
     // Each form on a line of its own, the program named under the first; a form too long for a line goes on
     // under its own arguments.
     const std::string label(kUsageLabel.in(m_language));
-    std::string synopsis =
-        m_usage.empty() ? std::string() : wrapped(m_usage, m_usage.find(' ', m_usage.find(' ') + 1) + 1);
+    std::string synopsis;
     for (std::size_t form = 0; form < m_forms.size(); ++form) {
         const std::string lead = form == 0 ? label : std::string(columns(label), ' ');
         synopsis += wrapped(lead + " " + m_program + " " + m_forms[form] + "\n", columns(lead) + m_program.size() + 2);

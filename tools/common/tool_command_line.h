@@ -29,9 +29,6 @@ public:
     // `forms` are the synopsis's forms without the program's name: {"[--text] [FILE]", "--random N"}.
     ToolCommandLine(Language language, std::string program, std::vector<std::string> forms,
                     std::string_view description);
-    // The synopsis as one text, "Usage: …" lines included, in the user's language: for a command that words
-    // its help itself (the class report, until it gives its forms).
-    ToolCommandLine(std::string program, std::string usage, std::string_view description);
     ~ToolCommandLine();
     ToolCommandLine(const ToolCommandLine&) = delete;
     ToolCommandLine& operator=(const ToolCommandLine&) = delete;
@@ -55,7 +52,6 @@ private:
     Language m_language;
     std::string m_program;
     std::vector<std::string> m_forms;
-    std::string m_usage;
     int m_translatingArgc = 1;
     std::unique_ptr<QCoreApplication> m_translating;
     std::unique_ptr<QtOwnTexts> m_qtTexts;

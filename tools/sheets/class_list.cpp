@@ -2,6 +2,7 @@
 
 #include "core/text/system_reason.h"
 #include "core/text/wording.h"
+#include "format/input_error.h"
 #include "format/printable_text.h"
 #include "tools/common/tool_stage.h"
 
@@ -86,7 +87,7 @@ std::vector<std::string> readClassList(const std::string& path, std::size_t most
 {
     const std::string shown = printableText(path, kLongestPathShown);
     const auto unreadable = [&](int number) {
-        return UsageError(composed(kUnreadable, language,
+        return InputError(composed(kUnreadable, language,
                                    {{"file", shown}, {"reason", systemReason(number != 0 ? number : EIO, language)}}));
     };
     // A folder opens as a stream that reads nothing: it is said for what it is.

@@ -4,19 +4,20 @@
 #include "classdb/class_server.h"
 #include "core/papers/class_report.h"
 #include "core/progress/progress_csv.h"
+#include "core/text/system_reason.h"
+#include "core/text/wording.h"
 #include "format/attempt_marks.h"
 #include "format/input_error.h"
 #include "format/printable_text.h"
 #include "platform/kept_file.h"
-#include "platform/qt_own_texts.h"
 #include "platform/system_locale.h"
 #include "screens/application_look.h"
 #include "tools/common/help_or_version.h"
 #include "tools/common/output_file.h"
 #include "tools/common/tool_command_line.h"
+#include "tools/common/tool_texts.h"
 #include "tools/sheets/class_report_pages.h"
 #include "tools/sheets/reproducible_output.h"
-#include "tools/sheets/user_language.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -40,15 +41,53 @@ namespace {
 
 constexpr const char* program = "tavelle-sheets";
 
-// A line of this command in the user's language.
-std::string said(std::string_view french, std::string_view english)
+constexpr Wording kDescription{
+    "Writes the class report as an A4 PDF from progress exports (tavelle --progression) or from the class database: "
+    "the class's page (attempts, share of right answers per question, mean mark week by week, the trainees' table), "
+    "then a page per trainee. An attempt found twice counts once. With no file and no --base, the class database of "
+    "the setting classe/base. DATE is YYYY-MM-DD.",
+    "Écrit le bilan de la classe en PDF A4 à partir d'exports de progression (tavelle --progression) ou de la base "
+    "de la classe : la page de la classe (exercices faits, part de réponses justes par question, note moyenne "
+    "semaine par semaine, le tableau des stagiaires), puis une page par stagiaire. Un exercice trouvé deux fois "
+    "compte une fois. Sans fichier ni --base, la base de la classe du réglage classe/base. DATE s'écrit "
+    "AAAA-MM-JJ."};
+constexpr Wording kForm{
+    "--bilan [{csv} …] [--base CONNINFO] [--groupe G] [--depuis DATE] [--jusqu-a DATE] -o {output}",
+    "--bilan [{csv} …] [--base CONNINFO] [--groupe G] [--depuis DATE] [--jusqu-a DATE] -o {output}"};
+constexpr Wording kCsvPlaceholder{"FILE.csv", "FICHIER.csv"};
+constexpr Wording kBilanOption{"Write the class report.", "Écrire le bilan de la classe."};
+constexpr Wording kBaseOption{"The class database: a libpq connection string or a service name.",
+                              "La base de la classe : une chaîne de connexion libpq ou un nom de service."};
+constexpr Wording kGroupOption{"Only this group's attempts.", "Seulement les exercices de ce groupe."};
+constexpr Wording kFromOption{"Attempts from this day on.", "Les exercices à partir de ce jour."};
+constexpr Wording kToOption{"Attempts up to this day.", "Les exercices jusqu'à ce jour."};
+constexpr Wording kOutputOption{"The PDF file to write; - for standard output.",
+                                "Le fichier PDF à écrire ; - pour la sortie standard."};
+constexpr Wording kFilesArgument{"Progress exports; - for standard input.",
+                                 "Exports de progression ; - pour l'entrée standard."};
+constexpr Wording kBadDay{"{option} takes a date as YYYY-MM-DD, such as 2026-12-08, not \"{value}\"",
+                          "{option} attend une date sous la forme AAAA-MM-JJ, comme 2026-12-08, pas \"{value}\""};
+constexpr Wording kNothingToRead{
+    "--bilan reads files exported by tavelle --progression, or the class database (--base, or the setting "
+    "classe/base)",
+    "--bilan lit des fichiers exportés par tavelle --progression, ou la base de la classe (--base, ou le réglage "
+    "classe/base)"};
+constexpr Wording kFromAfterTo{"--depuis comes after --jusqu-a", "--depuis vient après --jusqu-a"};
+constexpr Wording kIsAnInput{"it is one of the files read; name another file for the report",
+                             "c'est un des fichiers lus ; nommez un autre fichier pour le bilan"};
+constexpr Wording kUnknownGroup{"no attempt read is of group {group}; the groups are: {groups}",
+                                "aucun exercice lu n'est du groupe {group} ; les groupes sont : {groups}"};
+constexpr Wording kQuotedName{"\"{name}\"", "« {name} »"};
+constexpr Wording kListSeparator{", ", ", "};
+
+std::string shownPath(const std::string& path, Language language = userLanguage())
 {
-    return std::string(messagesInFrench() ? french : english);
+    return path == "-" ? std::string(kStandardInput.in(language)) : printableText(path, kLongestPathShown);
 }
 
-std::string shownPath(const std::string& path)
+std::string shownOutput(const std::string& path, Language language)
 {
-    return path == "-" ? said("l'entrée standard", "standard input") : printableText(path, kLongestPathShown);
+    return path == "-" ? std::string(kStandardOutput.in(language)) : printableText(path, kLongestPathShown);
 }
 
 std::optional<std::int64_t> dayOption(const ToolCommandLine& commandLine, const QCommandLineOption& option,
@@ -58,9 +97,8 @@ std::optional<std::int64_t> dayOption(const ToolCommandLine& commandLine, const 
     const std::string value = commandLine.value(option);
     const std::optional<std::int64_t> day = parseIsoDay(value);
     if (!day)
-        throw UsageError(said(
-            name + " attend une date sous la forme AAAA-MM-JJ, comme 2026-12-08, pas \"" + printableText(value) + "\"",
-            name + " takes a date as YYYY-MM-DD, such as 2026-12-08, not \"" + printableText(value) + "\""));
+        throw UsageError(
+            composed(kBadDay, commandLine.language(), {{"option", name}, {"value", printableText(value)}}));
     return day;
 }
 
@@ -84,7 +122,7 @@ void readExport(const std::string& path, ClassReport& report)
         if (!file) throw unreadable(path, errno);
         in = &file;
     }
-    ProgressCsvReader reader(*in, shownPath(path), messagesInFrench(), AttemptMarker());
+    ProgressCsvReader reader(*in, shownPath(path), userLanguage() == Language::french, AttemptMarker());
     if (!report.read(reader)) throw InputError(*reader.fault());
     if (in->bad()) throw unreadable(path, errno);
 }
@@ -141,24 +179,25 @@ std::optional<std::string> unknownGroup(const ClassReport& report, const QString
         for (const QString& name : std::get<std::vector<QString>>(onServer)) groups.insert(name.toStdString());
     }
     if (groups.empty() || groups.count(*group) == 1) return std::nullopt;
-    std::string french;
-    std::string english;
-    for (const std::string& name : groups) {
-        french += (french.empty() ? "« " : ", « ") + printableText(name) + " »";
-        english += (english.empty() ? "\"" : ", \"") + printableText(name) + "\"";
-    }
-    return said("aucun exercice lu n'est du groupe « " + printableText(*group) + " » ; les groupes sont : " + french,
-                "no attempt read is of group \"" + printableText(*group) + "\"; the groups are: " + english);
+    const Language language = userLanguage();
+    std::string names;
+    for (const std::string& name : groups)
+        names += (names.empty() ? "" : std::string(kListSeparator.in(language))) +
+                 composed(kQuotedName, language, {{"name", printableText(name)}});
+    return composed(kUnknownGroup, language,
+                    {{"group", composed(kQuotedName, language, {{"name", printableText(*group)}})}, {"groups", names}});
 }
 
 std::optional<std::string> writeReport(const std::string& output, const ClassReport& report,
                                        const std::string& separator)
 {
-    const std::string failed =
-        "cannot write " + (output == "-" ? std::string("standard output") : printableText(output, kLongestPathShown)) +
-        ": ";
+    const Language language = userLanguage();
+    const auto failed = [&](int systemError) {
+        return composed(kCannotWrite, language,
+                        {{"file", shownOutput(output, language)}, {"reason", systemReason(systemError, language)}});
+    };
     KeptFile file(QString::fromLocal8Bit(output.c_str()));
-    if (!file.open()) return failed + file.errorString().toStdString();
+    if (!file.open()) return failed(file.systemError());
     {
         ReproducibleOutput out(file.device());
         out.open(QIODevice::WriteOnly);
@@ -167,13 +206,18 @@ std::optional<std::string> writeReport(const std::string& output, const ClassRep
         pdf.setCreator(QStringLiteral("Tavelle"));
         pdf.setTitle(QStringLiteral("Bilan de la classe"));
         ClassReportPages pages(pdf, separator);
-        if (!pages.draw(report) || !out.succeeded()) return failed + file.errorString().toStdString();
+        if (!pages.draw(report) || !out.flushTarget()) return failed(out.systemError() != 0 ? out.systemError() : EIO);
     }
-    if (!file.commit()) return failed + file.errorString().toStdString();
+    if (!file.commit()) return failed(file.systemError());
     return std::nullopt;
 }
 
 }  // namespace
+
+std::string classReportForm(Language language)
+{
+    return composed(kForm, language, {{"csv", kCsvPlaceholder.in(language)}, {"output", kPdfPlaceholder.in(language)}});
+}
 
 bool asksForClassReport(int argc, char** argv)
 {
@@ -190,34 +234,30 @@ int runClassReport(int argc, char** argv)
     QString connection;
     std::optional<ClassReport> report;
     const std::string separator = systemDecimalSeparator();
+    const Language language = userLanguage();
     const std::optional<int> ended = runStage(
-        program, inUserLanguage(program, [&]() -> std::optional<int> {
-            ToolCommandLine commandLine(
-                program,
-                "Usage: tavelle-sheets --bilan [FILE.csv …] [--base CONNINFO] [--groupe G]\n"
-                "                      [--depuis DATE] [--jusqu-a DATE] -o OUT.pdf\n",
-                "Writes the class report as an A4 PDF from progress exports (tavelle --progression) or from the class\n"
-                "database: the class's page (attempts, share of right answers per question, mean mark week by week,\n"
-                "the trainees' table), then a page per trainee. An attempt found twice counts once. With no FILE and\n"
-                "no --base, the class database of the setting classe/base. DATE is YYYY-MM-DD.");
-            const QCommandLineOption bilan(QStringLiteral("bilan"), QStringLiteral("Write the class report."));
-            const QCommandLineOption base(
-                QStringLiteral("base"),
-                QStringLiteral("The class database: a libpq connection string or a service name."),
-                QStringLiteral("CONNINFO"));
-            const QCommandLineOption group(QStringLiteral("groupe"), QStringLiteral("Only this group's attempts."),
+        program,
+        [&]() -> std::optional<int> {
+            const std::string_view pdf = kPdfPlaceholder.in(language);
+            const std::string_view csv = kCsvPlaceholder.in(language);
+            ToolCommandLine commandLine(language, program, {classReportForm(language)}, kDescription.in(language));
+            const auto qtText = [](std::string_view text) {
+                return QString::fromUtf8(text.data(), qsizetype(text.size()));
+            };
+            const QCommandLineOption bilan(QStringLiteral("bilan"), qtText(kBilanOption.in(language)));
+            const QCommandLineOption base(QStringLiteral("base"), qtText(kBaseOption.in(language)),
+                                          QStringLiteral("CONNINFO"));
+            const QCommandLineOption group(QStringLiteral("groupe"), qtText(kGroupOption.in(language)),
                                            QStringLiteral("G"));
-            const QCommandLineOption from(QStringLiteral("depuis"), QStringLiteral("Attempts from this day on."),
+            const QCommandLineOption from(QStringLiteral("depuis"), qtText(kFromOption.in(language)),
                                           QStringLiteral("DATE"));
-            const QCommandLineOption to(QStringLiteral("jusqu-a"), QStringLiteral("Attempts up to this day."),
+            const QCommandLineOption to(QStringLiteral("jusqu-a"), qtText(kToOption.in(language)),
                                         QStringLiteral("DATE"));
             const QCommandLineOption out(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                         QStringLiteral("The PDF file to write; - for standard output."),
-                                         QStringLiteral("OUT.pdf"));
+                                         qtText(kOutputOption.in(language)), qtText(pdf));
             commandLine.parser().addOptions({bilan, base, group, from, to, out});
-            commandLine.parser().addPositionalArgument(QStringLiteral("FILE.csv"),
-                                                       QStringLiteral("Progress exports; - for standard input."),
-                                                       QStringLiteral("FILE.csv…"));
+            commandLine.parser().addPositionalArgument(qtText(csv), qtText(kFilesArgument.in(language)),
+                                                       qtText(csv) + QStringLiteral("…"));
             commandLine.parse(argc, argv);
             if (const std::optional<int> answered = answerHelpOrVersion(commandLine)) return answered;
             const std::vector<std::string> files = commandLine.positionalArguments();
@@ -225,35 +265,29 @@ int runClassReport(int argc, char** argv)
             if (commandLine.isSet(base) || files.empty())
                 connection = classDatabaseConnection(
                     QString::fromStdString(commandLine.isSet(base) ? commandLine.value(base) : ""));
-            if (files.empty() && connection.isEmpty())
-                throw UsageError(
-                    said("--bilan lit des fichiers exportés par tavelle --progression, ou la base de la classe "
-                         "(--base, ou le réglage classe/base)",
-                         "--bilan reads files exported by tavelle --progression, or the class database "
-                         "(--base, or the setting classe/base)"));
+            if (files.empty() && connection.isEmpty()) throw UsageError(std::string(kNothingToRead.in(language)));
             ReportChoice choice;
             if (commandLine.isSet(group)) choice.group = commandLine.value(group);
             choice.fromDay = dayOption(commandLine, from, "--depuis");
             choice.toDay = dayOption(commandLine, to, "--jusqu-a");
             if (choice.fromDay && choice.toDay && *choice.fromDay > *choice.toDay)
-                throw UsageError(said("--depuis vient après --jusqu-a", "--depuis comes after --jusqu-a"));
-            if (!commandLine.isSet(out) || commandLine.value(out).empty()) throw UsageError("missing -o OUT.pdf");
+                throw UsageError(std::string(kFromAfterTo.in(language)));
+            if (!commandLine.isSet(out) || commandLine.value(out).empty())
+                throw UsageError(composed(kMissingOutput, language, {{"output", pdf}}));
             output = commandLine.value(out);
             // An output that is one of the inputs would be lost as it is written.
             const std::optional<FileIdentity> written = fileIdentity(output, STDOUT_FILENO);
             for (const std::string& path : files)
                 if (written && written == fileIdentity(path, STDIN_FILENO))
-                    throw WriteError(said("impossible d'écrire " + shownPath(output) +
-                                              " : c'est un des fichiers lus ; "
-                                              "nommez un autre fichier pour le bilan",
-                                          "cannot write " + shownPath(output) +
-                                              ": it is one of the files read; name "
-                                              "another file for the report"));
+                    throw WriteError(
+                        composed(kCannotWrite, language,
+                                 {{"file", shownOutput(output, language)}, {"reason", kIsAnInput.in(language)}}));
             choice.utcOffsetAt = localOffsetAt;
             report.emplace(choice);
             for (const std::string& path : files) readExport(path, *report);
             return std::nullopt;
-        }));
+        },
+        language);
     if (ended) return *ended;
 
     // The report is drawn, never shown: no display is opened, and the fonts are written in the same order on
@@ -275,7 +309,7 @@ int runClassReport(int argc, char** argv)
         return 2;
     }
     if (const std::optional<std::string> failure = writeReport(output, *report, separator)) {
-        std::fprintf(stderr, "%s: %s\n", program, inUserLanguage(*failure).c_str());
+        std::fprintf(stderr, "%s: %s\n", program, failure->c_str());
         return 2;
     }
     return 0;

@@ -1,8 +1,14 @@
 #pragma once
 
+#include "core/text/language.h"
+
 #include <optional>
+#include <string>
 
 namespace tavelle {
+
+// The class report's form in the synopsis, without the program's name.
+std::string classReportForm(Language language);
 
 // True when the command line asks for a class report (--bilan) rather than exam sheets.
 bool asksForClassReport(int argc, char** argv);

@@ -75,9 +75,6 @@ constexpr Wording kSheetsForm{"[{file} | - | --random N [--seed S] | --code CODE
                               "{output} [--trainee | --key]",
                               "[{file} | - | --random N [--seed S] | --code CODE | --class {file} [--seed S]] -o "
                               "{output} [--trainee | --key]"};
-constexpr Wording kReportForm{"--bilan FILE.csv [FILE.csv …] [--groupe G] [--depuis DATE] [--jusqu-a DATE] -o {output}",
-                              "--bilan FICHIER.csv [FICHIER.csv …] [--groupe G] [--depuis DATE] [--jusqu-a DATE] -o "
-                              "{output}"};
 constexpr Wording kRandomOption{"Draw N exercises.", "Tirer N exercices."};
 constexpr Wording kSeedOption{"The seed of the random set.", "La graine de la série tirée."};
 constexpr Wording kOutputOption{"The PDF file to write; - for standard output.",
@@ -384,7 +381,7 @@ int main(int argc, char** argv)
             const std::string_view pdf = tavelle::kPdfPlaceholder.in(language);
             tavelle::ToolCommandLine commandLine(language, kProgram,
                                                  {composed(kSheetsForm, language, {{"file", file}, {"output", pdf}}),
-                                                  composed(kReportForm, language, {{"output", pdf}})},
+                                                  tavelle::classReportForm(language)},
                                                  kDescription.in(language));
             const QCommandLineOption random(QStringLiteral("random"), qtText(kRandomOption.in(language)),
                                             QStringLiteral("N"));
