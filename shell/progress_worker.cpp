@@ -88,7 +88,10 @@ struct ProgressWorker::State : std::enable_shared_from_this<State> {
     // sends everything unsent when it runs.
     void queueSend()
     {
-        if (!openClassDatabase || sendQueued.exchange(true)) return;
+        if (!openClassDatabase) return;
+        // The sender's store opens after this one has brought the file to its schema, never beside it.
+        openedStore();
+        if (sendQueued.exchange(true)) return;
         senderQueue.post([state = shared_from_this()] {
             state->sendQueued = false;
             state->sendUnsent();
