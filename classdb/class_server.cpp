@@ -15,6 +15,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <libpq-fe.h>
+
 #include <algorithm>
 
 namespace tavelle {
@@ -64,12 +66,25 @@ void readAnswers(const QString& json, PracticeAttempt& attempt)
     }
 }
 
+// The socket of an open connection, for the watchdog; -1 when there is none.
+int socketOf(const QSqlDatabase& database)
+{
+    const QVariant handle = database.driver()->handle();
+    // Qt's driver names it after libpq's struct, whose typedef is PGconn.
+    if (handle.metaType().sizeOf() != sizeof(PGconn*) ||
+        (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0))
+        return -1;
+    PGconn* connection = *static_cast<PGconn* const*>(handle.constData());
+    return connection == nullptr ? -1 : PQsocket(connection);
+}
+
 }  // namespace
 
-ClassServer::ClassServer(QString connection)
+ClassServer::ClassServer(QString connection, std::chrono::milliseconds callBound)
     : m_connection(std::move(connection))
     , m_name(uniqueConnectionName(u"tavelle-class", this))
     , m_server(QString::fromStdString(shownServer(serverName(m_connection))))
+    , m_watchdog(callBound)
 {
 }
 
@@ -104,6 +119,8 @@ void ClassServer::disconnect()
 std::optional<ServerFailure> ClassServer::failed(const QSqlError& error, bool inTransaction)
 {
     ServerFailure result = failureOf(error, m_server);
+    // Abandoned at its bound: the server did not answer in time.
+    if (m_watchdog.cut()) result.fault = ServerFault::unreachable;
     QSqlDatabase database = QSqlDatabase::database(m_name, false);
     // A connection the server dropped is made again at the next call.
     if (result.fault == ServerFault::unreachable || !database.isOpen()) {
@@ -131,6 +148,7 @@ std::optional<ServerFailure> ClassServer::connect(bool checkSchema)
                        (error.databaseText().isEmpty() ? error.text() : error.databaseText()).trimmed());
     }
     if (!checkSchema || m_schemaChecked) return std::nullopt;
+    const CallWatchdog::Watch watched = m_watchdog.watch(socketOf(database));
     QSqlQuery query(database);
     if (!query.exec(QStringLiteral("SELECT coalesce(max(version), 0) FROM tavelle_schema")) || !query.next())
         return failed(query.lastError());
@@ -196,6 +214,7 @@ SendReport ClassServer::send(const std::vector<PracticeAttempt>& attempts)
     if (attempts.empty()) return report;
     if ((report.failure = connect(true))) return report;
     QSqlDatabase database = QSqlDatabase::database(m_name, false);
+    CallWatchdog::Watch watched = m_watchdog.watch(socketOf(database));
     if (!database.transaction()) {
         report.failure = failed(database.lastError());
         return report;
@@ -224,6 +243,7 @@ SendReport ClassServer::send(const std::vector<PracticeAttempt>& attempts)
         query.addBindValue(attempt.score());
         query.addBindValue(answersJson(attempt));
         query.addBindValue(QString::fromStdString(attempt.exercise));
+        watched.again();
         if (!query.exec()) {
             report.failure = failed(query.lastError(), true);
             report.added.clear();
@@ -232,6 +252,7 @@ SendReport ClassServer::send(const std::vector<PracticeAttempt>& attempts)
         }
         (query.next() ? report.added : report.alreadyThere).push_back(attempt.id);
     }
+    watched.again();
     if (!database.commit()) {
         report.failure = failed(database.lastError(), true);
         report.added.clear();
@@ -243,7 +264,9 @@ SendReport ClassServer::send(const std::vector<PracticeAttempt>& attempts)
 std::variant<std::vector<PastResult>, ServerFailure> ClassServer::ownRecentResults(int count)
 {
     if (auto refused = connect(true)) return *refused;
-    QSqlQuery query(QSqlDatabase::database(m_name, false));
+    QSqlDatabase database = QSqlDatabase::database(m_name, false);
+    const CallWatchdog::Watch watched = m_watchdog.watch(socketOf(database));
+    QSqlQuery query(database);
     query.setForwardOnly(true);
     if (!query.prepare(QStringLiteral("SELECT CAST(extract(epoch FROM finished_at) AS bigint), score, seconds_taken "
                                       "FROM attempt WHERE trainee_login = session_user "

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "classdb/call_watchdog.h"
 #include "classdb/class_database.h"
 #include "core/progress/attempt_source.h"
 #include "format/attempt_marks.h"
@@ -7,6 +8,7 @@
 #include <QSqlQuery>
 #include <QString>
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -47,10 +49,12 @@ struct AttemptChoice {
 
 // The class database on a PostgreSQL server, through Qt SQL's PostgreSQL driver. `connection` is a libpq
 // connection string ("host=salle dbname=tavelle"), a postgresql:// URI or a service name of pg_service.conf
-// ("tavelle"); passwords come from libpq's own password file, never from here.
+// ("tavelle"); passwords come from libpq's own password file, never from here. Each call that sends
+// attempts or reads a trainee's own results waits at most `callBound` for each answer of the server, then
+// is abandoned as a server that does not answer, and the connection is made again at the next call.
 class ClassServer final : public ClassDatabase {
 public:
-    explicit ClassServer(QString connection);
+    explicit ClassServer(QString connection, std::chrono::milliseconds callBound = std::chrono::seconds(10));
     ~ClassServer() override;
     ClassServer(const ClassServer&) = delete;
     ClassServer& operator=(const ClassServer&) = delete;
@@ -86,6 +90,7 @@ private:
     QString m_name;
     QString m_server;  // as messages show it
     bool m_schemaChecked = false;
+    CallWatchdog m_watchdog;
 };
 
 }  // namespace tavelle

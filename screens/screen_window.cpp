@@ -203,34 +203,38 @@ QWidget& ScreenWindow::designedContent()
 
 void ScreenWindow::fitInto(QRect availableArea)
 {
-    if (m_scrolledContent != nullptr) return;
     // Before its first showing the window has no frame yet: a title bar is allowed for.
     QSize frame = frameGeometry().size() - size();
     if (frame.isEmpty()) frame = QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
     const QSize room = availableArea.size() - frame;
-    const QSize designed = size();
+    const QSize designed = m_scrolledContent != nullptr ? m_scrolledContent->size() : size();
     if (designed.width() <= room.width() && designed.height() <= room.height()) return;
 
-    auto* content = new QWidget;
-    content->setObjectName(QStringLiteral("designedContent"));
-    for (QObject* child : children()) {
-        auto* widget = qobject_cast<QWidget*>(child);
-        if (widget == nullptr || widget->isWindow()) continue;
-        const bool shown = !widget->isHidden();
-        const QRect geometry = widget->geometry();
-        widget->setParent(content);
-        widget->setGeometry(geometry);
-        widget->setVisible(shown);
+    if (m_scrolledContent == nullptr) {
+        // The focus the design gives stays where it was: moved into the scroll area, a widget loses it.
+        QWidget* focused = focusWidget();
+        auto* content = new QWidget;
+        content->setObjectName(QStringLiteral("designedContent"));
+        for (QObject* child : children()) {
+            auto* widget = qobject_cast<QWidget*>(child);
+            if (widget == nullptr || widget->isWindow()) continue;
+            const bool shown = !widget->isHidden();
+            const QRect geometry = widget->geometry();
+            widget->setParent(content);
+            widget->setGeometry(geometry);
+            widget->setVisible(shown);
+        }
+        content->setFixedSize(designed);
+        m_scrollArea = new QScrollArea(this);
+        m_scrollArea->setObjectName(QStringLiteral("designedContentScroll"));
+        m_scrollArea->setFrameShape(QFrame::NoFrame);
+        m_scrollArea->setWidget(content);
+        m_scrolledContent = content;
+        m_scrollArea->show();
+        if (focused != nullptr) focused->setFocus();
     }
-    content->setFixedSize(designed);
-    auto* scrollArea = new QScrollArea(this);
-    scrollArea->setObjectName(QStringLiteral("designedContentScroll"));
-    scrollArea->setFrameShape(QFrame::NoFrame);
-    scrollArea->setWidget(content);
-    m_scrolledContent = content;
     setFixedSize(designed.boundedTo(room.expandedTo(QSize(1, 1))));
-    scrollArea->setGeometry(rect());
-    scrollArea->show();
+    m_scrollArea->setGeometry(rect());
 }
 
 void ScreenWindow::showEvent(QShowEvent* event)
@@ -240,6 +244,29 @@ void ScreenWindow::showEvent(QShowEvent* event)
     centreOnScreen(*this);
     if (m_offTaskBar) askToStayOffTaskBar(*this);
     QDialog::showEvent(event);
+}
+
+void ScreenWindow::moveEvent(QMoveEvent* event)
+{
+    QDialog::moveEvent(event);
+    keepFrameInside();
+}
+
+void ScreenWindow::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    // Activated, the window has the frame its window manager gave.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) keepFrameInside();
+}
+
+void ScreenWindow::keepFrameInside()
+{
+    // A window manager tells the frame it gives only once the window shows: a frame larger than allowed
+    // for is fitted again, then placed anew.
+    const QScreen* shownOn = screen();
+    if (!isVisible() || shownOn == nullptr || shownOn->availableGeometry().contains(frameGeometry())) return;
+    fitInto(shownOn->availableGeometry());
+    centreOnScreen(*this);
 }
 
 void ScreenWindow::keyPressEvent(QKeyEvent* event)

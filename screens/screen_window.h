@@ -16,6 +16,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 
 namespace tavelle {
 
@@ -83,6 +84,8 @@ protected:
     void keepOffTaskBar() { m_offTaskBar = true; }
 
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;  // Escape must not close a screen: closing would end the program
@@ -91,9 +94,11 @@ private:
     // On a screen whose available area is smaller than the designed window, the designed content goes
     // into a scroll area as large as that area allows, so that every control can be reached.
     void fitInto(QRect availableArea);
+    void keepFrameInside();
 
     ScreenId m_id;
     QWidget* m_scrolledContent = nullptr;
+    QScrollArea* m_scrollArea = nullptr;
     ScreenHost& m_host;
     bool m_closingForNavigation = false;
     std::map<std::string, QWidget*, std::less<>> m_loadedControls;

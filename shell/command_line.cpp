@@ -14,6 +14,7 @@
 #include "shell/print_program.h"
 #include "shell/progress_module.h"
 #include "shell/user_guide.h"
+#include "shell/waiting_attempts.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -274,10 +275,14 @@ std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
     }
     if (parser.isSet(progression)) {
         const QString connection = classDatabaseConnection(parser.value(base));
-        if (!connection.isEmpty())
-            return exportClassProgress(connection,
-                                       parser.isSet(group) ? std::optional(parser.value(group)) : std::nullopt,
-                                       parser.value(progression));
+        if (!connection.isEmpty()) {
+            const int status =
+                exportClassProgress(connection, parser.isSet(group) ? std::optional(parser.value(group)) : std::nullopt,
+                                    parser.value(progression));
+            // What is not on the server yet is not in its export.
+            reportWaitingAttempts();
+            return status;
+        }
         if (parser.isSet(group)) {
             std::fprintf(stderr, "%s: %s%s\n", programName, said(words.groupNeedsBase).c_str(),
                          said(words.tryHelp).c_str());

@@ -1,4 +1,5 @@
 // Tavelle: the trainee's walk through one fire-fighting hydraulics exercise after another.
+#include "classdb/class_database_setting.h"
 #include "core/application_identity.h"
 #include "platform/qt_own_texts.h"
 #include "platform/system_locale.h"
@@ -16,6 +17,7 @@
 #include "shell/progress_module.h"
 #include "shell/qt_message_boxes.h"
 #include "shell/user_guide.h"
+#include "shell/waiting_attempts.h"
 
 #include <QApplication>
 
@@ -56,8 +58,11 @@ int main(int argc, char** argv)
         tavelle::ApplicationPrinting printing{messages, tavelle::printProgramFile()};
         tavelle::Navigator navigator{messages, printing.operation(), tavelle::systemDecimalSeparator(),
                                      [] { QCoreApplication::exit(0); }};
-        // Practice and its exercises outlive every window; only practice loads the progress module.
+        // Practice and its exercises outlive every window; practice loads the progress module, or, outside
+        // practice, the sending of what waits once the first window shows.
         std::unique_ptr<tavelle::Practice> practice;
+        // Outside practice, what an earlier run could not send to the class database goes now.
+        std::unique_ptr<tavelle::ProgressWorker> waitingSender;
     };
     auto run = std::make_unique<Run>();
     tavelle::GuideOnF1 guideOnF1(run->messages);
@@ -67,11 +72,16 @@ int main(int argc, char** argv)
                                        // The windows go with the process: Qt can no longer destroy them once the
                                        // display is lost.
                                        run->practice.reset();
+                                       run->waitingSender.reset();
                                        run->printing.operation().endWithoutWindows();
                                    });
     // The trainee reaches no "Imprimer" before the home screen shows: the question waits until then.
     tavelle::afterFirstExpose([&run] { run->printing.noteDefaultPrinter(); });
     if (launch.practice) run->practice = tavelle::startPractice(launch, run->messages);
+    if (!run->practice)
+        tavelle::afterFirstExpose([&run, &launch] {
+            run->waitingSender = tavelle::sendWaitingAttempts(tavelle::classDatabaseConnection(launch.classDatabase));
+        });
     if (run->practice)
         run->navigator.start(*run->practice);
     else

@@ -9,16 +9,18 @@
 #include <functional>
 #include <memory>
 
-class QThread;
-class QTimer;
-
 namespace tavelle {
 
-// The one thread that owns the progress store (a Qt SQL connection belongs to the thread that opened
-// it). Its jobs run there one after the other, in the order they were asked; each answer comes back on
-// the thread that asked, through its event loop, so the window never waits on the store nor on the
-// class database. Keeping an attempt locally is one job; sending what is unsent to the class database is
-// another, after it on the same thread, so that only what is kept is ever sent.
+class JobThread;
+
+// The threads that own the progress store and the class database (a Qt SQL connection belongs to the
+// thread that opened it): the store's, where each attempt is kept and the progress read, and the
+// sender's, where attempts go to the class database, so that keeping an attempt never waits on the
+// network. Each thread runs its jobs one after the other, in the order they were asked; a send is asked
+// of the sender once every keep asked before it is on disk, so that only what is kept is ever sent.
+// Each answer comes back on the thread that asked, through its event loop, so the window never waits.
+// What the jobs use is held by them: a job still running when the owner gives up waiting touches
+// nothing freed.
 class ProgressWorker {
 public:
     using OpenStore = std::function<std::unique_ptr<ProgressStore>()>;
@@ -35,9 +37,10 @@ public:
         std::optional<ServerFailure> failure;
     };
 
-    // `openStore` and `openClassDatabase` run on the worker, at its first job. `lockedRetries` is how
-    // long a store locked by another program is tried again before the attempt is said not kept. While
-    // attempts wait for the class database, they are sent again every `sendRetry`.
+    // `openStore` runs on each thread at its first job (the sender reads and marks what it sends through a
+    // store of its own), `openClassDatabase` on the sender's. `lockedRetries` is how long a store locked
+    // by another program is tried again before the attempt is said not kept. While attempts wait for the
+    // class database, they are sent again every `sendRetry`.
     explicit ProgressWorker(OpenStore openStore, std::chrono::milliseconds lockedRetries = std::chrono::seconds(30),
                             OpenClassDatabase openClassDatabase = {},
                             std::chrono::milliseconds sendRetry = std::chrono::seconds(30));
@@ -52,33 +55,22 @@ public:
     // Sends every unsent attempt to the class database; each try's outcome, this one's and the retries',
     // goes to the listener. Nothing happens without a class database.
     void send();
-    void onSent(std::function<void(SendOutcome)> listener) { m_sentListener = std::move(listener); }
+    void onSent(std::function<void(SendOutcome)> listener);
 
-    // Runs every job queued so far, then ends the thread; false when `bound` passed first.
+    // Keeps every attempt queued so far and tries once more to send what waits, then ends the threads;
+    // false when `bound` passed first (the threads then end alone, after their jobs). No answer comes after.
     bool finish(std::chrono::milliseconds bound);
     std::chrono::milliseconds finishBound() const { return m_lockedRetries + std::chrono::seconds(10); }
 
 private:
-    void post(std::function<void(ProgressStore*)> job);
-    template <typename Answer>
-    void answer(std::function<void(Answer)> done, Answer value);
+    struct State;
 
-    void sendUnsent(ProgressStore* store);
-
-    OpenStore m_openStore;
-    OpenClassDatabase m_openClassDatabase;
     std::chrono::milliseconds m_lockedRetries;
-    std::chrono::milliseconds m_sendRetry;
-    std::function<void(SendOutcome)> m_sentListener;
-    QThread* m_thread = nullptr;
-    QObject* m_worker = nullptr;  // lives on the thread
-    QObject m_home;  // lives here: the answers are delivered through it
-    std::unique_ptr<ProgressStore> m_store;  // used, made and destroyed on the thread only
-    std::unique_ptr<ClassDatabase> m_classDatabase;  // likewise
-    QTimer* m_retry = nullptr;  // likewise
-    bool m_serverAnswered = true;  // at the last try; on the thread only
-    bool m_storeTried = false;
-    bool m_finished = false;
+    std::shared_ptr<State> m_state;
+    std::unique_ptr<QObject> m_home;  // lives here: the answers are delivered through it
+    std::unique_ptr<JobThread> m_storeThread;
+    std::unique_ptr<JobThread> m_senderThread;
+    std::optional<bool> m_finishedInTime;
 };
 
 }  // namespace tavelle

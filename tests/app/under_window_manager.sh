@@ -2,6 +2,7 @@
 # Runs a command on a private Xvfb display managed by IceWM, then stops both. IceWM has a task bar
 # and honours the hints Qt and the application give: the window type and states (EWMH) and the
 # functions a window allows (Motif), and tells in _NET_WM_ALLOWED_ACTIONS what it offers. Usage: under_window_manager.sh COMMAND [ARGUMENT...]
+# The screen is 1600×1200, or TAVELLE_WM_SCREEN (WIDTHxHEIGHT).
 set -euo pipefail
 
 for tool in Xvfb icewm xprop; do
@@ -23,7 +24,7 @@ trap cleanup EXIT
 
 # shellcheck source=../support/private_xvfb.sh
 . "$(dirname "${BASH_SOURCE[0]}")/../support/private_xvfb.sh"
-start_private_xvfb "$workdir" 1600x1200x24 || exit 1
+start_private_xvfb "$workdir" "${TAVELLE_WM_SCREEN:-1600x1200}x24" || exit 1
 
 # The stock configuration, not the user's.
 HOME="$workdir" icewm 2>"$workdir/icewm.log" &

@@ -163,6 +163,73 @@ TEST_F(ClassPracticeTest, AnAttemptTheServerCannotTakeWaitsAndGoesOnceItCan)
     }
 }
 
+// The server hangs with its connection open (stopped, the kernel still acknowledging): the attempts
+// finished meanwhile are kept here at once, the worker ends within its bound, and each attempt reaches
+// the server once when it comes back, at the next try.
+TEST_F(ClassPracticeTest, AHungServerHoldsNoKeepAndGetsEachAttemptOnce)
+{
+    QTemporaryDir machine;
+    const QString file = machine.filePath(QStringLiteral("progression.sqlite"));
+    const PracticeAttempt attempts[] = {anAttempt(), anAttempt(), anAttempt()};
+    std::vector<ProgressWorker::SendOutcome> tries;
+    int kept = 0;
+    {
+        ProgressWorker worker([file] { return std::make_unique<SqliteProgressStore>(file); }, 30s,
+                              [connection = trainee()] { return std::make_unique<ClassServer>(connection, 3s); });
+        worker.onSent([&tries](ProgressWorker::SendOutcome outcome) { tries.push_back(std::move(outcome)); });
+        const auto finish = [&](const PracticeAttempt& attempt) {
+            worker.keep(attempt, [&kept](ProgressWorker::KeepOutcome outcome) { kept += outcome.fault ? 0 : 1; });
+            worker.send();
+        };
+        finish(attempts[0]);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !tries.empty(); }, 30'000));
+        ASSERT_EQ(tries.back().waiting, 0);
+        ASSERT_TRUE(cluster.signalServer(SIGSTOP));
+        finish(attempts[1]);
+        finish(attempts[2]);
+        const bool allKept = QTest::qWaitFor([&] { return kept == 3; }, 30'000);
+        const std::size_t triesWhenKept = tries.size();
+        const bool ended = worker.finish(worker.finishBound());
+        cluster.signalServer(SIGCONT);
+        EXPECT_TRUE(allKept);
+        EXPECT_EQ(triesWhenKept, 1u) << "the keeps waited for the hung send";
+        EXPECT_TRUE(ended);
+    }
+    EXPECT_EQ(rowsOf(attempts[1].id) + rowsOf(attempts[2].id), 0);
+    const ProgressWorker::SendOutcome resumed = run(file, trainee());
+    EXPECT_EQ(resumed.waiting, 0);
+    EXPECT_FALSE(resumed.failure);
+    for (const PracticeAttempt& attempt : attempts) EXPECT_EQ(rowsOf(attempt.id), 1);
+}
+
+// What waits here goes at a plain start too, once the home window shows; until then the export of the
+// class database says how many attempts it lacks.
+TEST_F(ClassPracticeTest, APlainStartSendsWhatWaits)
+{
+    const PracticeAttempt attempt = anAttempt();
+    ASSERT_FALSE(SqliteProgressStore(progressDatabaseFile()).keep(attempt));
+    const auto exportedWaiting = [this] {
+        QProcess exporter;
+        exporter.start(QStringLiteral(TAVELLE_PROGRAM),
+                       {QStringLiteral("--base"), trainee(), QStringLiteral("--progression"), QStringLiteral("-")});
+        EXPECT_TRUE(exporter.waitForFinished(30'000));
+        EXPECT_EQ(exporter.exitCode(), 0);
+        return QString::fromUtf8(exporter.readAllStandardError()).trimmed();
+    };
+    EXPECT_EQ(exportedWaiting(), QString::fromStdString("tavelle: " + attemptsWaitingText(1)));
+
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(TAVELLE_PROGRAM), {QStringLiteral("--base"), trainee()});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return rowsOf(attempt.id) == 1; }, 30'000));
+    program.terminate();
+    ASSERT_TRUE(program.waitForFinished(30'000));
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    EXPECT_EQ(exportedWaiting(), QString());
+}
+
 // Practice over the real navigator and windows, from the command line as a lab's login script types it.
 class ClassWalkTest : public ClassPracticeTest {
 protected:

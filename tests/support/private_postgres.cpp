@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QProcess>
 
+#include <csignal>
+
 #include <pwd.h>
 #include <unistd.h>
 
@@ -101,6 +103,22 @@ pid_t PrivatePostgres::serverProcess() const
     QFile file(m_folder.filePath(QStringLiteral("data/postmaster.pid")));
     if (!file.open(QIODevice::ReadOnly)) return 0;
     return static_cast<pid_t>(file.readLine().trimmed().toLong());
+}
+
+bool PrivatePostgres::signalServer(int signal) const
+{
+    const pid_t server = serverProcess();
+    if (server <= 0 || ::kill(server, signal) != 0) return false;
+    bool all = true;
+    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile status(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!status.open(QIODevice::ReadOnly)) continue;
+        // pid (name) state ppid …: the name may hold blanks, the fields after its ')' do not.
+        const QByteArray line = status.readAll();
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 1 && fields[1].toLong() == server) all = ::kill(entry.toInt(), signal) == 0 && all;
+    }
+    return all;
 }
 
 QString PrivatePostgres::connection(const QString& database, const QString& user, const QString& password) const

@@ -39,6 +39,10 @@ public:
     bool start();
     // The postmaster's process, to pause it (SIGSTOP) and resume it.
     pid_t serverProcess() const;
+    // Sends `signal` to the postmaster and each of its processes (the backends of open connections), as
+    // a server that hangs with its connections open (SIGSTOP) and comes back (SIGCONT); false when one
+    // could not be signalled.
+    bool signalServer(int signal) const;
 
 private:
     // Runs a PostgreSQL program as the cluster's owner; its output on failure.
