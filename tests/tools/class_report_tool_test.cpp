@@ -299,10 +299,10 @@ TEST(ClassReportTool, RefusesInOneLineWhatItCannotRead)
         {d + "/missing.csv -o " + d + "/r.pdf",
          "tavelle-sheets: impossible de lire " + d + "/missing.csv : fichier ou dossier introuvable\n"},
         {d + "/good.csv --depuis 8/12/2026 -o " + d + "/r.pdf",
-         "tavelle-sheets: --depuis attend une date sous la forme AAAA-MM-JJ, comme 2026-12-08, pas \"8/12/2026\"; "
+         "tavelle-sheets: --depuis attend une date sous la forme AAAA-MM-JJ, comme 2026-12-08, pas \"8/12/2026\" ; "
          "lancez tavelle-sheets --help pour l'usage\n"},
         {d + "/good.csv --jusqu-a 2026-02-30 -o " + d + "/r.pdf",
-         "tavelle-sheets: --jusqu-a attend une date sous la forme AAAA-MM-JJ, comme 2026-12-08, pas \"2026-02-30\"; "
+         "tavelle-sheets: --jusqu-a attend une date sous la forme AAAA-MM-JJ, comme 2026-12-08, pas \"2026-02-30\" ; "
          "lancez tavelle-sheets --help pour l'usage\n"},
         {d + "/good.csv --depuis 2026-12-09 --jusqu-a 2026-12-08 -o " + d + "/r.pdf",
          "tavelle-sheets: --depuis vient après --jusqu-a ; lancez tavelle-sheets --help pour l'usage\n"},
