@@ -3,6 +3,7 @@
 // exported as the instructor does, to a file. Prints, for each: the attempts, the export's best time of
 // `runs`, that run's peak memory (KiB) and the file's size.
 // Usage: tavelle_export_bench TAVELLE RUNS COUNT...
+#include "bench/best_of_runs.h"
 #include "classdb/class_server.h"
 #include "format/json_writer.h"
 #include "format/random_exercises.h"
@@ -74,30 +75,13 @@ int main(int argc, char** argv)
             return 1;
         }
         const QString csv = out.filePath(QStringLiteral("export.csv"));
-        double best = -1;
-        long bestKib = 0;
-        for (int run = 0; run < runs; ++run) {
-            QProcess time;
-            time.start(QStringLiteral("/usr/bin/time"),
-                       {QStringLiteral("-f"), QStringLiteral("%e %M"), QStringLiteral("-o"),
-                        out.filePath(QStringLiteral("time")), QString::fromLocal8Bit(argv[1]), QStringLiteral("--base"),
-                        connection, QStringLiteral("--progression"), csv});
-            if (!time.waitForFinished(1'800'000) || time.exitCode() != 0) {
-                std::fprintf(stderr, "the export failed: %s\n", time.readAllStandardError().constData());
-                return 1;
-            }
-            std::FILE* measured = std::fopen(qPrintable(out.filePath(QStringLiteral("time"))), "r");
-            double seconds = 0;
-            long kib = 0;
-            const bool read = measured != nullptr && std::fscanf(measured, "%lf %ld", &seconds, &kib) == 2;
-            if (measured != nullptr) std::fclose(measured);
-            if (!read) return 1;
-            if (best < 0 || seconds < best) {
-                best = seconds;
-                bestKib = kib;
-            }
-        }
-        std::printf("%ld %.2f %ld %lld\n", count, best, bestKib, static_cast<long long>(QFileInfo(csv).size()));
+        const std::optional<tavelle::bench::TimedRun> best =
+            tavelle::bench::bestOfRuns(QString::fromLocal8Bit(argv[1]),
+                                       {QStringLiteral("--base"), connection, QStringLiteral("--progression"), csv},
+                                       runs, out.filePath(QStringLiteral("time")), 1'800'000);
+        if (!best) return 1;
+        std::printf("%ld %.2f %ld %lld\n", count, best->seconds, best->peakKib,
+                    static_cast<long long>(QFileInfo(csv).size()));
         std::fflush(stdout);
         cluster.sql(QStringLiteral("postgres"), QStringLiteral("DROP DATABASE ") + database);
     }

@@ -2,6 +2,7 @@
 // a database of its own, then the report is made from it three times. Prints, for each, the attempts,
 // the best time and that run's peak memory, so that they can be set beside the export's own.
 // Usage: tavelle_report_database_bench TAVELLE-SHEETS EXPORT.csv...
+#include "bench/best_of_runs.h"
 #include "classdb/class_server.h"
 #include "core/progress/progress_csv.h"
 #include "tests/support/private_postgres.h"
@@ -59,31 +60,13 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "cannot load %s\n", argv[i]);
             return 1;
         }
-        double best = -1;
-        long bestKib = 0;
-        for (int run = 0; run < 3; ++run) {
-            QProcess time;
-            time.start(QStringLiteral("/usr/bin/time"),
-                       {QStringLiteral("-f"), QStringLiteral("%e %M"), QStringLiteral("-o"),
-                        out.filePath(QStringLiteral("time")), QString::fromLocal8Bit(argv[1]),
-                        QStringLiteral("--bilan"), QStringLiteral("--base"), connection, QStringLiteral("-o"),
-                        out.filePath(QStringLiteral("bilan.pdf"))});
-            if (!time.waitForFinished(600'000) || time.exitCode() != 0) {
-                std::fprintf(stderr, "the report failed: %s\n", time.readAllStandardError().constData());
-                return 1;
-            }
-            std::FILE* measured = std::fopen(qPrintable(out.filePath(QStringLiteral("time"))), "r");
-            double seconds = 0;
-            long kib = 0;
-            const bool read = measured != nullptr && std::fscanf(measured, "%lf %ld", &seconds, &kib) == 2;
-            if (measured != nullptr) std::fclose(measured);
-            if (!read) return 1;
-            if (best < 0 || seconds < best) {
-                best = seconds;
-                bestKib = kib;
-            }
-        }
-        std::printf("%d %.2f %ld\n", attempts, best, bestKib);
+        const std::optional<tavelle::bench::TimedRun> best =
+            tavelle::bench::bestOfRuns(QString::fromLocal8Bit(argv[1]),
+                                       {QStringLiteral("--bilan"), QStringLiteral("--base"), connection,
+                                        QStringLiteral("-o"), out.filePath(QStringLiteral("bilan.pdf"))},
+                                       3, out.filePath(QStringLiteral("time")), 600'000);
+        if (!best) return 1;
+        std::printf("%d %.2f %ld\n", attempts, best->seconds, best->peakKib);
     }
     return 0;
 }
