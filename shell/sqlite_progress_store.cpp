@@ -205,8 +205,21 @@ std::optional<StoreFault> SqliteProgressStore::openOnce()
     // Another copy practising at the same time reads while this one writes.
     if (auto failure = run(query, QStringLiteral("PRAGMA journal_mode=WAL"))) return failure;
     while (version < schemaVersion()) {
-        if (!database.transaction()) return fault(database.lastError());
-        std::optional<StoreFault> failure;
+        // The write lock first, then the version again: another connection, of this program or another copy,
+        // may have brought the file on since it was read, and a step taken twice fails.
+        if (auto failure = run(query, QStringLiteral("BEGIN IMMEDIATE"))) return failure;
+        std::optional<StoreFault> failure = run(query, QStringLiteral("PRAGMA user_version"));
+        if (!failure) version = query.next() ? query.value(0).toInt() : 0;
+        query.finish();
+        if (!failure && version > schemaVersion()) failure = fault(StorageFault::newerVersion);
+        if (!failure && version == schemaVersion()) {
+            if (database.commit()) break;
+            failure = fault(database.lastError());
+        }
+        if (failure) {
+            database.rollback();
+            return failure;
+        }
         if (version < static_cast<int>(migrations.size())) {
             for (const char* statement : migrations[static_cast<std::size_t>(version)])
                 if (!failure) failure = run(query, QString::fromLatin1(statement));

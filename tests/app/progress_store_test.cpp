@@ -1,3 +1,4 @@
+#include "core/progress/attempt_id.h"
 #include "core/progress/storage_fault.h"
 #include "shell/progress_worker.h"
 #include "shell/sqlite_progress_store.h"
@@ -19,7 +20,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <functional>
+#include <optional>
+#include <thread>
 #include <tuple>
 
 namespace tavelle::testing {
@@ -158,6 +163,38 @@ TEST(ProgressStore, AFileLockedByAnotherProgramRefusesAfterItsTimeout)
 }
 
 // On a machine two trainees share, each one's summary counts their own attempts alone.
+// Two connections that meet a new file at once (the keeping and the sending threads, two copies of the
+// program) each bring it to its schema or find it there: neither takes a step twice.
+TEST(ProgressStore, ConnectionsOpeningANewFileAtOnceBothKeep)
+{
+    for (int round = 0; round < 20; ++round) {
+        QTemporaryDir home;
+        const QString file = home.filePath(QStringLiteral("progression.sqlite"));
+        std::atomic<int> ready = 0;
+        std::optional<StoreFault> faults[2];
+        const auto keepOne = [&](std::optional<StoreFault>& fault) {
+            SqliteProgressStore store(file);
+            PracticeAttempt attempt = anAttempt(1'700'000'000, true);
+            attempt.id = newAttemptId();
+            ++ready;
+            while (ready < 2) std::this_thread::yield();
+            // A lock meets a lock as the worker meets it: by trying again.
+            for (int attempts = 0; attempts < 100; ++attempts) {
+                fault = store.keep(attempt);
+                if (!fault || fault->fault != StorageFault::locked) break;
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+        };
+        std::thread first(keepOne, std::ref(faults[0]));
+        std::thread second(keepOne, std::ref(faults[1]));
+        first.join();
+        second.join();
+        for (const auto& fault : faults)
+            ASSERT_FALSE(fault) << "round " << round << ": " << fault->detail.toStdString();
+        EXPECT_EQ(SqliteProgressStore(file).read(10).recent.size(), 2u);
+    }
+}
+
 TEST(ProgressStore, EachTraineeReadsTheirOwnResults)
 {
     QTemporaryDir dir;
