@@ -55,7 +55,9 @@ TEST(UserLanguage, TheFirstSetVariableOfLcAllLcMessagesAndLangDecides)
         {nullptr, "fr_BE", "en_GB.UTF-8", Language::french},  {"", "", "fr", Language::french},
         {"C", nullptr, "fr_FR.UTF-8", Language::english},     {nullptr, "C.UTF-8", "fr_FR.UTF-8", Language::english},
         {nullptr, nullptr, "en_US.UTF-8", Language::english}, {nullptr, nullptr, "fy_NL.UTF-8", Language::english},
-        {nullptr, nullptr, nullptr, Language::english},
+        {nullptr, nullptr, nullptr, Language::english},       {nullptr, nullptr, "fr.UTF-8", Language::french},
+        {nullptr, nullptr, "fr@euro", Language::french},      {nullptr, nullptr, "frp_IT.UTF-8", Language::english},
+        {nullptr, nullptr, "fr_FR", Language::french},        {nullptr, nullptr, "f", Language::english},
     };
     for (const Case& c : cases) {
         const ScopedVariable lcAll("LC_ALL", c.lcAll);
