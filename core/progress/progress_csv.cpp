@@ -141,13 +141,9 @@ std::string progressCsvHeader()
 
 std::string_view marksCheckName(MarksCheck check)
 {
-    switch (check) {
-    case MarksCheck::unchecked: break;
-    case MarksCheck::proven: return "proven";
-    case MarksCheck::corrected: return "corrected";
-    case MarksCheck::unreadable: return "unreadable";
-    }
-    return {};
+    // In the order the checks are declared; an attempt not checked has no name.
+    constexpr std::string_view names[] = {"", "proven", "corrected", "unreadable"};
+    return names[static_cast<std::size_t>(check)];
 }
 
 std::string progressCsvRow(const PracticeAttempt& attempt)
