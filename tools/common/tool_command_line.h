@@ -17,6 +17,12 @@ namespace tavelle {
 
 class QtOwnTexts;
 
+// A text of the tool's own, as Qt's parser takes it.
+inline QString qtText(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
 // The value of an option that takes a whole number; throws UsageError naming the option otherwise.
 std::uint64_t wholeNumber(const std::string& option, const std::string& value, Language language = userLanguage());
 

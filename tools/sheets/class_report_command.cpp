@@ -241,9 +241,6 @@ int runClassReport(int argc, char** argv)
             const std::string_view pdf = kPdfPlaceholder.in(language);
             const std::string_view csv = kCsvPlaceholder.in(language);
             ToolCommandLine commandLine(language, program, {classReportForm(language)}, kDescription.in(language));
-            const auto qtText = [](std::string_view text) {
-                return QString::fromUtf8(text.data(), qsizetype(text.size()));
-            };
             const QCommandLineOption bilan(QStringLiteral("bilan"), qtText(kBilanOption.in(language)));
             const QCommandLineOption base(QStringLiteral("base"), qtText(kBaseOption.in(language)),
                                           QStringLiteral("CONNINFO"));

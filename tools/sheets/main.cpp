@@ -111,11 +111,6 @@ constexpr Wording kPartsExclude{"--trainee and --key exclude each other", "--tra
 constexpr Wording kNothingToWrite{"no exercise to put on the sheets; {file} is not written",
                                   "aucun exercice à mettre sur les feuilles ; {file} n'est pas écrit"};
 
-QString qtText(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 void say(const std::string& line)
 {
     std::fprintf(stderr, "%s: %s\n", kProgram, line.c_str());
@@ -383,21 +378,22 @@ int main(int argc, char** argv)
                                                  {composed(kSheetsForm, language, {{"file", file}, {"output", pdf}}),
                                                   tavelle::classReportForm(language)},
                                                  kDescription.in(language));
-            const QCommandLineOption random(QStringLiteral("random"), qtText(kRandomOption.in(language)),
+            const QCommandLineOption random(QStringLiteral("random"), tavelle::qtText(kRandomOption.in(language)),
                                             QStringLiteral("N"));
-            const QCommandLineOption seedOption(QStringLiteral("seed"), qtText(kSeedOption.in(language)),
+            const QCommandLineOption seedOption(QStringLiteral("seed"), tavelle::qtText(kSeedOption.in(language)),
                                                 QStringLiteral("S"));
             const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                            qtText(kOutputOption.in(language)), qtText(pdf));
-            const QCommandLineOption codeOption(QStringLiteral("code"), qtText(kCodeOption.in(language)),
+                                            tavelle::qtText(kOutputOption.in(language)), tavelle::qtText(pdf));
+            const QCommandLineOption codeOption(QStringLiteral("code"), tavelle::qtText(kCodeOption.in(language)),
                                                 QStringLiteral("CODE"));
-            const QCommandLineOption classOption(QStringLiteral("class"), qtText(kClassOption.in(language)),
-                                                 qtText(file));
-            const QCommandLineOption trainee(QStringLiteral("trainee"), qtText(kTraineeOption.in(language)));
-            const QCommandLineOption key(QStringLiteral("key"), qtText(kKeyOption.in(language)));
+            const QCommandLineOption classOption(QStringLiteral("class"), tavelle::qtText(kClassOption.in(language)),
+                                                 tavelle::qtText(file));
+            const QCommandLineOption trainee(QStringLiteral("trainee"), tavelle::qtText(kTraineeOption.in(language)));
+            const QCommandLineOption key(QStringLiteral("key"), tavelle::qtText(kKeyOption.in(language)));
             commandLine.parser().addOptions({random, seedOption, codeOption, classOption, output, trainee, key});
-            commandLine.parser().addPositionalArgument(qtText(file), qtText(kFileArgument.in(language)),
-                                                       qtText("[" + std::string(file) + "]"));
+            commandLine.parser().addPositionalArgument(tavelle::qtText(file),
+                                                       tavelle::qtText(kFileArgument.in(language)),
+                                                       tavelle::qtText("[" + std::string(file) + "]"));
             commandLine.parse(argc, argv);
             if (const std::optional<int> answered = tavelle::answerHelpOrVersion(commandLine)) return answered;
 
