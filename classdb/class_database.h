@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/progress/account_check.h"
 #include "core/progress/class_database_texts.h"
 #include "core/progress/practice_attempt.h"
 
@@ -53,6 +54,8 @@ public:
     // which the caller tells). Holds one row at a time, however many there are.
     virtual std::optional<ServerFailure> writeProgressCsv(const std::optional<QString>& group,
                                                           const std::function<bool(const std::string&)>& write) = 0;
+    // What the account that logged in may do, as the server grants it, and how this machine reaches it.
+    virtual std::variant<AccountFacts, ServerFailure> accountFacts() = 0;
 };
 
 }  // namespace tavelle

@@ -72,6 +72,7 @@ public:
     std::variant<std::vector<PastResult>, ServerFailure> ownRecentResults(int count) override;
     std::optional<ServerFailure> writeProgressCsv(const std::optional<QString>& group,
                                                   const std::function<bool(const std::string&)>& write) override;
+    std::variant<AccountFacts, ServerFailure> accountFacts() override;
     // The attempts writeProgressCsv() exports, one at a time, or those of `choice`. They are read through
     // this object's connection: the source must not outlive it, and no other call may come while it is
     // read.
@@ -90,6 +91,7 @@ private:
     QString m_name;
     QString m_server;  // as messages show it
     bool m_schemaChecked = false;
+    int m_schemaFound = 0;  // the server's schema version, once checked
     CallWatchdog m_watchdog;
 };
 

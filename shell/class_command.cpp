@@ -46,6 +46,22 @@ int prepareClassDatabase(const QString& connection)
     return 0;
 }
 
+int checkClassAccount(const QString& connection)
+{
+    const CommandApplication application;
+    const std::unique_ptr<ClassDatabase> database = loadClassDatabase(progressModuleFile(), connection);
+    if (!database) return 1;
+    const std::variant<AccountFacts, ServerFailure> facts = database->accountFacts();
+    if (const auto* failure = std::get_if<ServerFailure>(&facts)) {
+        say(stderr, failure->text().toStdString());
+        return 1;
+    }
+    const AccountCheck check = accountCheck(std::get<AccountFacts>(facts));
+    std::fputs(check.text.c_str(), stdout);
+    std::fflush(stdout);
+    return check.sound ? 0 : 1;
+}
+
 int exportClassProgress(const QString& connection, const std::optional<QString>& group, const QString& file)
 {
     const CommandApplication application;

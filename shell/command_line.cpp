@@ -56,10 +56,12 @@ struct CommandLineTexts {
     Wording guideName;
     Wording base;
     Wording prepareBase;
+    Wording checkBase;
     Wording trainee;
     Wording traineeName;
     Wording group;
     Wording prepareNeedsBase;
+    Wording checkNeedsBase;
     Wording groupNeedsBase;
     Wording groupAlone;
 };
@@ -101,6 +103,11 @@ constexpr CommandLineTexts kTexts{
      "réglage classe/base)."},
     {"For the administrator, once: prepares the class database.",
      "Pour l'administrateur, une fois : prépare la base de la classe."},
+    {"For the administrator, from a trainee's or an instructor's machine: connects\n"
+     "as its user and says what the account may do on the class database.",
+     "Pour l'administrateur, depuis le poste d'un stagiaire ou d'un formateur : se\n"
+     "connecte comme son utilisateur et dit ce que le compte peut faire sur la base de\n"
+     "la classe."},
     {"Names the trainee who practises, as \"NAME First name\".",
      "Nomme le stagiaire qui s'entraîne, sous la forme \"NOM Prénom\"."},
     {"NAME", "NOM"},
@@ -108,6 +115,8 @@ constexpr CommandLineTexts kTexts{
      "Le groupe du stagiaire ; avec --progression, n'exporte que ce groupe."},
     {"--preparer-base needs --base CONNINFO or the setting classe/base",
      "--preparer-base demande --base CONNINFO ou le réglage classe/base"},
+    {"--verifier-base needs --base CONNINFO or the setting classe/base",
+     "--verifier-base demande --base CONNINFO ou le réglage classe/base"},
     {"--groupe with --progression needs a class database: --base CONNINFO or the setting classe/base",
      "--groupe avec --progression demande une base de la classe : --base CONNINFO ou le réglage classe/base"},
     {"--groupe goes with --stagiaire or --progression", "--groupe va avec --stagiaire ou --progression"}};
@@ -225,6 +234,8 @@ std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
     parser.addOption(base);
     const QCommandLineOption prepareBase(QStringLiteral("preparer-base"), qtText(words.prepareBase));
     parser.addOption(prepareBase);
+    const QCommandLineOption checkBase(QStringLiteral("verifier-base"), qtText(words.checkBase));
+    parser.addOption(checkBase);
     const QCommandLineOption trainee(QStringLiteral("stagiaire"), qtText(words.trainee), qtText(words.traineeName));
     parser.addOption(trainee);
     const QCommandLineOption group(QStringLiteral("groupe"), qtText(words.group), QStringLiteral("G"));
@@ -264,14 +275,16 @@ std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
                      qPrintable(echoed(files.constLast())), said(words.tryHelp).c_str());
         return usageErrorStatus;
     }
-    if (parser.isSet(prepareBase)) {
+    if (parser.isSet(prepareBase) || parser.isSet(checkBase)) {
         const QString connection = classDatabaseConnection(parser.value(base));
+        const bool preparing = parser.isSet(prepareBase);
         if (connection.isEmpty()) {
-            std::fprintf(stderr, "%s: %s%s\n", programName, said(words.prepareNeedsBase).c_str(),
+            std::fprintf(stderr, "%s: %s%s\n", programName,
+                         said(preparing ? words.prepareNeedsBase : words.checkNeedsBase).c_str(),
                          said(words.tryHelp).c_str());
             return usageErrorStatus;
         }
-        return prepareClassDatabase(connection);
+        return preparing ? prepareClassDatabase(connection) : checkClassAccount(connection);
     }
     if (parser.isSet(progression)) {
         const QString connection = classDatabaseConnection(parser.value(base));

@@ -212,5 +212,91 @@ TEST(ClassCommand, TheReportFromTheDatabaseIsTheReportFromItsExport)
     EXPECT_FALSE(QFile::exists(home.filePath(QStringLiteral("refus.pdf"))));
 }
 
+// The administrator's steps as README gives them: the superuser's script (again, it makes nothing), the
+// owner's preparation with no right beyond its database, then the check from each account's machine.
+TEST(ClassCommand, TheSuperusersScriptThenThePreparationThenEachAccountsCheck)
+{
+    PrivatePostgres cluster;
+    ASSERT_TRUE(cluster.failure().isEmpty()) << cluster.failure().toStdString();
+    // An owner made before with a right too many loses it.
+    ASSERT_EQ(cluster.sql(QStringLiteral("postgres"), QStringLiteral("CREATE ROLE tavelle_admin LOGIN CREATEROLE")), 0);
+    QString output;
+    for (int run = 0; run < 2; ++run) {
+        ASSERT_EQ(cluster.sql(QStringLiteral("postgres"), QStringLiteral("\\i " TAVELLE_SERVER_ROLES_SQL), &output), 0)
+            << output.toStdString();
+        EXPECT_EQ(output, QString());
+    }
+    ASSERT_EQ(cluster.sql(QStringLiteral("tavelle"),
+                          QStringLiteral("ALTER ROLE tavelle_admin PASSWORD 'mdp'; SELECT rolcreaterole FROM pg_roles "
+                                         "WHERE rolname = 'tavelle_admin'"),
+                          &output),
+              0);
+    EXPECT_EQ(output, QStringLiteral("f"));
+    const QString owner =
+        cluster.connection(QStringLiteral("tavelle"), QStringLiteral("tavelle_admin"), QStringLiteral("mdp"));
+    QTemporaryDir home;
+    EXPECT_EQ(tavelle({QStringLiteral("--base"), owner, QStringLiteral("--preparer-base")}, home.path()).out,
+              QStringLiteral("tavelle: La base de la classe est prête : version 0 → 3.\n"));
+
+    const QString password = QStringLiteral("mdp");
+    ASSERT_TRUE(cluster.createLogin(QStringLiteral("durand"), password, QStringLiteral("tavelle_stagiaire")));
+    ASSERT_TRUE(cluster.createLogin(QStringLiteral("formateur1"), password, QStringLiteral("tavelle_formateur")));
+    ASSERT_TRUE(cluster.createLogin(QStringLiteral("intrus"), password));
+    ASSERT_TRUE(cluster.createLogin(QStringLiteral("curieux"), password, QStringLiteral("tavelle_stagiaire")));
+    ASSERT_EQ(cluster.sql(QStringLiteral("postgres"), QStringLiteral("GRANT pg_read_server_files TO curieux")), 0);
+    PracticeAttempt attempt;
+    attempt.id = newAttemptId();
+    attempt.surname = "Durand";
+    attempt.givenName = "Élise";
+    attempt.finishedAt = 1'796'725'800;
+    ASSERT_FALSE(ClassServer(cluster.connection(QStringLiteral("tavelle"), QStringLiteral("durand"), password))
+                     .send({attempt})
+                     .failure);
+    // A password file others may read, which libpq ignores.
+    QFile exposed(home.filePath(QStringLiteral("pgpass")));
+    ASSERT_TRUE(exposed.open(QIODevice::WriteOnly));
+    exposed.close();
+    ASSERT_TRUE(exposed.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
+
+    struct Case {
+        QString login;
+        QString password;
+        bool exposedPasswordFile;
+        int status;
+        QString found;  // in the standard output, or the error when it fails
+    };
+    const QString sound = QStringLiteral("Rien à revoir : ce compte sert Tavelle comme prévu.\n");
+    const Case cases[] = {
+        {QStringLiteral("durand"), password, false, 0,
+         QStringLiteral("  [ok] Stagiaire (tavelle_stagiaire) : envoie ses tentatives et lit les siennes, 1 tentative "
+                        "sur le serveur.\n  [ok] Ne peut ni modifier ni effacer une tentative.\n  [ok] Ne crée ni "
+                        "table ni fonction temporaire.\n  [ok] Aucun droit d'administration du serveur.\n") +
+             sound},
+        {QStringLiteral("formateur1"), password, false, 0,
+         QStringLiteral("  [ok] Formateur (tavelle_formateur) : lit les tentatives de toute la classe, 1 tentative sur "
+                        "le serveur.\n")},
+        {QStringLiteral("tavelle_admin"), password, false, 0, QStringLiteral("  [ok] Propriétaire de la base")},
+        {QStringLiteral("intrus"), password, false, 1, QStringLiteral("  [à revoir] Ni stagiaire ni formateur")},
+        {QStringLiteral("curieux"), password, false, 1,
+         QStringLiteral("  [à revoir] Droits de trop : pg_read_server_files ;")},
+        {QStringLiteral("postgres"), {}, false, 1, QStringLiteral("  [à revoir] Droits de trop : SUPERUSER ;")},
+        {QStringLiteral("durand"), password, true, 1,
+         QStringLiteral("  [à revoir] Le fichier de mots de passe ") + exposed.fileName()},
+        {QStringLiteral("durand"), QStringLiteral("faux"), false, 1, QStringLiteral("tavelle: Identification refusée")},
+    };
+    for (const Case& c : cases) {
+        if (c.exposedPasswordFile) qputenv("PGPASSFILE", exposed.fileName().toLocal8Bit());
+        const ProgramRun check =
+            tavelle({QStringLiteral("--base"), cluster.connection(QStringLiteral("tavelle"), c.login, c.password),
+                     QStringLiteral("--verifier-base")},
+                    home.path());
+        qunsetenv("PGPASSFILE");
+        EXPECT_EQ(check.status, c.status) << c.login.toStdString() << "\n" << check.out.toStdString();
+        EXPECT_TRUE((c.status == 0 || !check.out.isEmpty() ? check.out : check.err).contains(c.found))
+            << c.login.toStdString() << "\n"
+            << check.out.toStdString() << check.err.toStdString();
+    }
+}
+
 }  // namespace
 }  // namespace tavelle::testing

@@ -1,10 +1,14 @@
 #include "core/practice/trainee.h"
+#include "core/progress/account_check.h"
 #include "core/progress/attempt_id.h"
 #include "core/progress/class_database_texts.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
+#include <string>
+#include <vector>
 
 namespace tavelle {
 namespace {
@@ -198,6 +202,125 @@ TEST(ClassDatabaseTexts, OneFrenchSentenceForEachFault)
               "2 résultats attendent d'être envoyés au serveur de la classe. Serveur muet.");
     EXPECT_EQ(schemaPreparedText(0, 1), "La base de la classe est prête : version 0 → 1.");
     EXPECT_EQ(schemaPreparedText(1, 1), "La base de la classe est déjà prête (version 1).");
+}
+
+// What the check from a trainee's machine says of each account, one hostile or careless setup a row.
+TEST(AccountCheck, SaysWhatTheAccountMayDoAndWhatStandsInItsWay)
+{
+    AccountFacts trainee;
+    trainee.account = "durand";
+    trainee.server = "service=tavelle";
+    trainee.link = ServerLink::localSocket;
+    trainee.schemaVersion = 3;
+    trainee.programSchemaVersion = 3;
+    trainee.trainee = true;
+    trainee.maySend = true;
+    trainee.mayRead = true;
+    trainee.readableAttempts = 1;
+    const AccountCheck sound = accountCheck(trainee);
+    EXPECT_TRUE(sound.sound);
+    EXPECT_EQ(sound.text, "Compte « durand » sur le serveur de la classe (« service=tavelle ») :\n"
+                          "  [ok] Liaison locale (socket Unix) : rien ne passe par le réseau.\n"
+                          "  [ok] Base prête pour ce programme (version 3).\n"
+                          "  [ok] Stagiaire (tavelle_stagiaire) : envoie ses tentatives et lit les siennes, 1 "
+                          "tentative sur le serveur.\n"
+                          "  [ok] Ne peut ni modifier ni effacer une tentative.\n"
+                          "  [ok] Ne crée ni table ni fonction temporaire.\n"
+                          "  [ok] Aucun droit d'administration du serveur.\n"
+                          "Rien à revoir : ce compte sert Tavelle comme prévu.\n");
+
+    struct Case {
+        std::function<void(AccountFacts&)> change;
+        std::vector<std::string> lines;  // found in the text
+        bool sound;
+    };
+    const Case cases[] = {
+        {[](AccountFacts& f) {
+             f.link = ServerLink::encryptedVerified;
+             f.sslMode = "verify-full";
+             f.schemaVersion = 4;
+         },
+         {"  [ok] Liaison chiffrée, certificat du serveur vérifié (sslmode=verify-full).\n",
+          "  [ok] Base préparée par une version plus récente de Tavelle (version 4) : ce programme (version 3) y "
+          "écrit encore.\n"},
+         true},
+        {[](AccountFacts& f) {
+             f.link = ServerLink::encryptedUnchecked;
+             f.sslMode = "require";
+         },
+         {"  [à revoir] Liaison chiffrée, mais rien ne garantit que c'est le serveur du centre (sslmode=require) : "
+          "réglez sslmode=verify-full et sslrootcert, le certificat de l'autorité du centre.\n",
+          "1 point à revoir avec l'administrateur.\n"},
+         false},
+        {[](AccountFacts& f) {
+             f.link = ServerLink::plain;
+             f.sslMode = "prefer";
+             f.mayChange = true;
+             f.mayMakeTemporary = true;
+         },
+         {"  [à revoir] Liaison en clair (sslmode=prefer) : les résultats passent lisibles sur le réseau ; réglez "
+          "sslmode=verify-full et sslrootcert, le certificat de l'autorité du centre.\n",
+          "  [à revoir] Peut modifier, effacer ou vider des tentatives : l'administrateur lui retire UPDATE, DELETE "
+          "et TRUNCATE sur la table attempt.\n",
+          "  [à revoir] Peut créer des tables et des fonctions temporaires : l'administrateur lui retire ce droit "
+          "(REVOKE TEMPORARY ON DATABASE).\n",
+          "3 points à revoir avec l'administrateur.\n"},
+         false},
+        {[](AccountFacts& f) {
+             f.trainee = false;
+             f.instructor = true;
+             f.readableAttempts = 12'345;
+         },
+         {"  [ok] Formateur (tavelle_formateur) : lit les tentatives de toute la classe, 12\u202f345 tentatives "
+          "sur le serveur.\n"},
+         true},
+        {[](AccountFacts& f) { f.instructor = true; },
+         {"  [à revoir] À la fois stagiaire et formateur : il lit les tentatives de toute la classe ; "
+          "l'administrateur ne lui laisse qu'un des rôles tavelle_stagiaire et tavelle_formateur.\n"},
+         false},
+        {[](AccountFacts& f) { f.maySend = false; },
+         {"  [à revoir] Stagiaire (tavelle_stagiaire), mais le serveur ne le laisse pas envoyer ses tentatives ou "
+          "lire les siennes : l'administrateur rend au rôle les droits de la préparation.\n"},
+         false},
+        {[](AccountFacts& f) {
+             f.trainee = false;
+             f.instructor = true;
+             f.mayRead = false;
+         },
+         {"  [à revoir] Formateur (tavelle_formateur), mais le serveur ne le laisse pas lire les tentatives : "
+          "l'administrateur rend au rôle les droits de la préparation.\n"},
+         false},
+        {[](AccountFacts& f) {
+             f.trainee = false;
+             f.excessRights = {"CREATEROLE", "pg_read_server_files"};
+         },
+         {"  [à revoir] Ni stagiaire ni formateur : l'administrateur lui donne l'un des rôles (« GRANT "
+          "tavelle_stagiaire TO durand » ou tavelle_formateur).\n",
+          "  [à revoir] Droits de trop : CREATEROLE, pg_read_server_files ; l'administrateur les lui retire (ALTER "
+          "ROLE ou REVOKE).\n"},
+         false},
+        // The owner changes the table by right.
+        {[](AccountFacts& f) {
+             f.owner = true;
+             f.mayChange = true;
+             f.mayMakeTemporary = true;
+             f.excessRights = {"SUPERUSER"};
+         },
+         {"  [ok] Propriétaire de la base de la classe : il la prépare (« tavelle --base … --preparer-base ») et ne "
+          "sert pas à s'entraîner.\n  [à revoir] Droits de trop : SUPERUSER"},
+         false},
+        {[](AccountFacts& f) { f.exposedPasswordFile = "/home/durand/.pgpass"; },
+         {"  [à revoir] Le fichier de mots de passe /home/durand/.pgpass est lisible par d'autres comptes de ce "
+          "poste, et libpq l'ignore : chmod 600 /home/durand/.pgpass.\n"},
+         false},
+    };
+    for (const Case& c : cases) {
+        AccountFacts facts = trainee;
+        c.change(facts);
+        const AccountCheck check = accountCheck(facts);
+        EXPECT_EQ(check.sound, c.sound) << check.text;
+        for (const std::string& line : c.lines) EXPECT_NE(check.text.find(line), std::string::npos) << check.text;
+    }
 }
 
 }  // namespace
