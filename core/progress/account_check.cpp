@@ -34,13 +34,15 @@ void addLink(Findings& findings, const AccountFacts& facts)
         findings.add(true, "Liaison locale (socket Unix) : rien ne passe par le réseau.");
         return;
     case ServerLink::encryptedVerified:
-        findings.add(true, joinedText("Liaison chiffrée, certificat du serveur vérifié (sslmode=", facts.sslMode, ")."));
+        findings.add(true,
+                     joinedText("Liaison chiffrée, certificat du serveur vérifié (sslmode=", facts.sslMode, ")."));
         return;
     case ServerLink::encryptedUnchecked:
-        findings.add(false, joinedText("Liaison chiffrée, mais rien ne garantit que c'est le serveur du centre (sslmode=",
-                                       facts.sslMode,
-                                       ") : réglez sslmode=verify-full et sslrootcert, le certificat de "
-                                       "l'autorité du centre."));
+        findings.add(false,
+                     joinedText("Liaison chiffrée, mais rien ne garantit que c'est le serveur du centre (sslmode=",
+                                facts.sslMode,
+                                ") : réglez sslmode=verify-full et sslrootcert, le certificat de "
+                                "l'autorité du centre."));
         return;
     case ServerLink::plain:
     default: break;
@@ -52,8 +54,8 @@ void addLink(Findings& findings, const AccountFacts& facts)
 
 void addRole(Findings& findings, const AccountFacts& facts)
 {
-    const std::string attempts = joinedText(groupedInteger(facts.readableAttempts),
-                                            facts.readableAttempts > 1 ? " tentatives" : " tentative");
+    const std::string attempts =
+        joinedText(groupedInteger(facts.readableAttempts), facts.readableAttempts > 1 ? " tentatives" : " tentative");
     if (facts.owner) {
         findings.add(true, "Propriétaire de la base de la classe : il la prépare (« tavelle --base … "
                            "--preparer-base ») et ne sert pas à s'entraîner.");

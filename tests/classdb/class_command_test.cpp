@@ -237,6 +237,10 @@ TEST(ClassCommand, TheSuperusersScriptThenThePreparationThenEachAccountsCheck)
     QTemporaryDir home;
     EXPECT_EQ(tavelle({QStringLiteral("--base"), owner, QStringLiteral("--preparer-base")}, home.path()).out,
               QStringLiteral("tavelle: La base de la classe est prête : version 0 → 3.\n"));
+    EXPECT_NE(cluster.sql(QStringLiteral("tavelle"), QStringLiteral("CREATE ROLE intrus"), &output,
+                          QStringLiteral("tavelle_admin"), QStringLiteral("mdp")),
+              0);
+    EXPECT_TRUE(output.contains(QStringLiteral("permission denied"))) << output.toStdString();
 
     const QString password = QStringLiteral("mdp");
     ASSERT_TRUE(cluster.createLogin(QStringLiteral("durand"), password, QStringLiteral("tavelle_stagiaire")));

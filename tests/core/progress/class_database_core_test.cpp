@@ -229,6 +229,9 @@ TEST(AccountCheck, SaysWhatTheAccountMayDoAndWhatStandsInItsWay)
                           "  [ok] Aucun droit d'administration du serveur.\n"
                           "Rien à revoir : ce compte sert Tavelle comme prévu.\n");
 
+    const std::string traineeWithoutRights =
+        "  [à revoir] Stagiaire (tavelle_stagiaire), mais le serveur ne le laisse pas envoyer ses tentatives ou "
+        "lire les siennes : l'administrateur rend au rôle les droits de la préparation.\n";
     struct Case {
         std::function<void(AccountFacts&)> change;
         std::vector<std::string> lines;  // found in the text
@@ -278,10 +281,8 @@ TEST(AccountCheck, SaysWhatTheAccountMayDoAndWhatStandsInItsWay)
          {"  [à revoir] À la fois stagiaire et formateur : il lit les tentatives de toute la classe ; "
           "l'administrateur ne lui laisse qu'un des rôles tavelle_stagiaire et tavelle_formateur.\n"},
          false},
-        {[](AccountFacts& f) { f.maySend = false; },
-         {"  [à revoir] Stagiaire (tavelle_stagiaire), mais le serveur ne le laisse pas envoyer ses tentatives ou "
-          "lire les siennes : l'administrateur rend au rôle les droits de la préparation.\n"},
-         false},
+        {[](AccountFacts& f) { f.maySend = false; }, {traineeWithoutRights}, false},
+        {[](AccountFacts& f) { f.mayRead = false; }, {traineeWithoutRights}, false},
         {[](AccountFacts& f) {
              f.trainee = false;
              f.instructor = true;
