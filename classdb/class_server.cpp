@@ -320,9 +320,11 @@ std::variant<std::vector<PastResult>, ServerFailure> ClassServer::ownRecentResul
     return results;
 }
 
-ServerAttempts::ServerAttempts(QSqlQuery query, std::function<ServerFailure(const QSqlError&)> failed)
+ServerAttempts::ServerAttempts(QSqlQuery query, std::function<ServerFailure(const QSqlError&)> failed,
+                               QHash<QString, std::pair<QString, QString>> usualNames)
     : m_query(std::move(query))
     , m_failed(std::move(failed))
+    , m_usualNames(std::move(usualNames))
 {
 }
 
@@ -351,7 +353,16 @@ bool ServerAttempts::read(PracticeAttempt& attempt)
     attempt.secondsTaken = toSeconds(m_query.value(7));
     readAnswers(m_query.value(8).toString(), attempt);
     attempt.exercise = m_query.value(9).toString().toStdString();
-    attempt.account = m_query.value(10).toString().toStdString();
+    const QString account = m_query.value(10).toString();
+    attempt.account = account.toStdString();
+    const auto usual = m_usualNames.constFind(account);
+    if (usual != m_usualNames.cend() &&
+        (usual->first != m_query.value(1).toString() || usual->second != m_query.value(2).toString())) {
+        QString name = usual->first;
+        if (!name.isEmpty() && !usual->second.isEmpty()) name += QLatin1Char(' ');
+        name += usual->second;
+        attempt.usualName = name.toStdString();
+    }
     return true;
 }
 
@@ -366,6 +377,16 @@ std::variant<std::unique_ptr<ServerAttempts>, ServerFailure> ClassServer::attemp
     if (auto refused = connect(true)) return *refused;
     QSqlQuery query(QSqlDatabase::database(m_name, false));
     query.setForwardOnly(true);
+    // Each account's usual name, over every attempt of it the reader may read: the one it gives most often,
+    // the first given among those. One per account, whatever the number of attempts.
+    QHash<QString, std::pair<QString, QString>> usualNames;
+    if (!query.exec(QStringLiteral("SELECT DISTINCT ON (trainee_login) trainee_login, surname, given_name FROM attempt "
+                                   "GROUP BY trainee_login, surname, given_name "
+                                   "ORDER BY trainee_login, count(*) DESC, min(finished_at), surname, given_name")))
+        return *failed(query.lastError());
+    while (query.next())
+        usualNames.insert(query.value(0).toString(), {query.value(1).toString(), query.value(2).toString()});
+    if (query.lastError().isValid()) return *failed(query.lastError());
     // Each condition on the server, in the order its indexes keep (migration 003): no row travels to be
     // left out, and none is sorted in memory.
     QStringList conditions;
@@ -383,8 +404,8 @@ std::variant<std::unique_ptr<ServerAttempts>, ServerFailure> ClassServer::attemp
     if (choice.from) query.addBindValue(QVariant::fromValue<qint64>(*choice.from));
     if (choice.before) query.addBindValue(QVariant::fromValue<qint64>(*choice.before));
     if (!query.exec()) return *failed(query.lastError());
-    return std::make_unique<ServerAttempts>(std::move(query),
-                                            [this](const QSqlError& error) { return *failed(error); });
+    return std::make_unique<ServerAttempts>(
+        std::move(query), [this](const QSqlError& error) { return *failed(error); }, std::move(usualNames));
 }
 
 std::variant<std::vector<QString>, ServerFailure> ClassServer::groups()

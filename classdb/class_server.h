@@ -5,6 +5,7 @@
 #include "core/progress/attempt_source.h"
 #include "format/attempt_marks.h"
 
+#include <QHash>
 #include <QSqlQuery>
 #include <QString>
 
@@ -24,8 +25,10 @@ namespace tavelle {
 // each is marked again from its exercise (AttemptMarker), never taken on its sender's word.
 class ServerAttempts final : public AttemptSource {
 public:
-    // `failed` turns the query's error into the fault.
-    ServerAttempts(QSqlQuery query, std::function<ServerFailure(const QSqlError&)> failed);
+    // `failed` turns the query's error into the fault; `usualNames` gives each account's usual name (its
+    // surname and first name).
+    ServerAttempts(QSqlQuery query, std::function<ServerFailure(const QSqlError&)> failed,
+                   QHash<QString, std::pair<QString, QString>> usualNames);
 
     bool next(PracticeAttempt& attempt) override;
     std::optional<std::string> fault() const override;
@@ -38,6 +41,7 @@ private:
     AttemptMarker m_mark;
     std::function<ServerFailure(const QSqlError&)> m_failed;
     std::optional<ServerFailure> m_failure;
+    QHash<QString, std::pair<QString, QString>> m_usualNames;
 };
 
 // Which attempts to read: one group's, finished from an instant on, before an instant (seconds since 1970).

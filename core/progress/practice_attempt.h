@@ -32,6 +32,9 @@ struct PracticeAttempt {
     std::array<bool, questionCount> right{};
     std::int64_t secondsTaken = 0;
     std::string account;  // the class database's account that filed it; empty for an attempt kept here
+    // The name its account gives most often ("Durand Élise"), when this attempt was typed under another;
+    // the class database tells it.
+    std::string usualName;
     MarksCheck marksCheck = MarksCheck::unchecked;  // `right` then holds the marks proven, none when unreadable
 
     int score() const;

@@ -43,6 +43,7 @@ constexpr std::size_t firstAnswerColumn = 9;
 constexpr std::size_t columnExercise = firstAnswerColumn + 2 * questionCount;
 constexpr std::size_t columnAccount = columnExercise + 1;
 constexpr std::size_t columnMarksCheck = columnAccount + 1;
+constexpr std::size_t columnUsualName = columnMarksCheck + 1;
 constexpr std::array<MarksCheck, 3> writtenChecks{MarksCheck::proven, MarksCheck::corrected, MarksCheck::unreadable};
 // A value quoted in a message is cut here: the line must stay one readable line.
 constexpr std::size_t longestValueShown = 40;
@@ -135,7 +136,7 @@ std::string progressCsvHeader()
         const std::string_view key = questionKey(question);
         appendJoined(header, ",", key, "Answer,", key, "Right");
     }
-    header += ",exercise,account,marksCheck\n";
+    header += ",exercise,account,marksCheck,usualName\n";
     return header;
 }
 
@@ -161,7 +162,7 @@ std::string progressCsvRow(const PracticeAttempt& attempt)
     for (std::size_t i = 0; i < questionCount; ++i)
         appendJoined(row, ",", csvField(attempt.answers[i]), ",", !marked ? "" : attempt.right[i] ? "1" : "0");
     appendJoined(row, ",", csvField(attempt.exercise), ",", csvField(attempt.account), ",",
-                 marksCheckName(attempt.marksCheck), "\n");
+                 marksCheckName(attempt.marksCheck), ",", csvField(attempt.usualName), "\n");
     return row;
 }
 
@@ -257,7 +258,7 @@ bool ProgressCsvReader::readHeader()
     for (std::size_t i = 0; i < m_fieldCount && i < m_fields.size(); ++i)
         appendJoined(header, i == 0 ? "" : ",", m_fields[i]);
     header += '\n';
-    // Exports written before end with the exercise, or with the account.
+    // Exports written before end with the exercise, the account or the marks' check.
     const std::vector<std::string> names = headerNames();
     std::string known;
     bool isKnown = false;
@@ -332,6 +333,7 @@ bool ProgressCsvReader::fill(PracticeAttempt& attempt)
         return refuseField(line, columnScore);
     attempt.exercise = typedText(m_fields[columnExercise]);
     attempt.account = m_columns > columnAccount ? typedText(m_fields[columnAccount]) : std::string();
+    attempt.usualName = m_columns > columnUsualName ? typedText(m_fields[columnUsualName]) : std::string();
     const MarksCheck written = attempt.marksCheck;
     m_mark(attempt);
     // The file's flags are the ones its export proved: that the ones sent differed is the file's to say.

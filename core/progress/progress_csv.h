@@ -19,7 +19,8 @@ namespace tavelle {
 // attempt (empty for an attempt kept on its machine) and `marksCheck`: the score and each question's
 // right flag are the marks the attempt's own exercise and answers prove (AttemptMarker marks the attempt
 // before it is written), "proven" when the marks sent were the same, "corrected" when they differed,
-// "unreadable", with the score and flags empty, when the exercise does not read. A field a spreadsheet
+// "unreadable", with the score and flags empty, when the exercise does not read; last, `usualName`, the name
+// the account gives most often, when the attempt was typed under another. A field a spreadsheet
 // would take as a formula (beginning with =, +, -, @, a tab or a carriage return) is written after an
 // apostrophe.
 std::string progressCsvHeader();
@@ -31,7 +32,7 @@ std::string_view marksCheckName(MarksCheck check);
 std::string utcTimestamp(std::int64_t secondsSince1970);
 
 // Reads a progress export (`progressCsvHeader()`, then `progressCsvRow()` rows) a row at a time, and the
-// exports written before the account and marksCheck columns. Each attempt is marked again by `mark`
+// exports written before the account, marksCheck and usualName columns. Each attempt is marked again by `mark`
 // (AttemptMarker), never taken on the file's word. A file whose header differs, or a row that no export
 // writes, is refused: the fault names the file and the line. So is an exercise that no longer reads
 // though the export read it (a file cut or edited since); one the export itself found unreadable is kept,

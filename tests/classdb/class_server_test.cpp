@@ -239,13 +239,18 @@ TEST_F(ClassServerTest, AHostileTraineeIsRefusedOrFiledUnderTheirAccount)
     cluster->sql(database, QStringLiteral("SELECT trainee_login FROM attempt"), &filedUnder);
     EXPECT_EQ(filedUnder, login(QStringLiteral("a")));
 
-    // A classmate's typed name is filed, and exported, under the account that sent it.
+    // A classmate's typed name is filed, and exported, under the account that sent it, beside the name that
+    // account usually gives.
+    PracticeAttempt own = anAttempt("Martin", "B", 1'796'725'000);
     PracticeAttempt forged = anAttempt("Durand", "B", 1'796'725'862);
-    ASSERT_FALSE(ClassServer(as(QStringLiteral("b"))).send({forged}).failure);
-    forged.account = login(QStringLiteral("b")).toStdString();
+    ASSERT_FALSE(
+        ClassServer(as(QStringLiteral("b"))).send({own, anAttempt("Martin", "B", 1'796'725'100), forged}).failure);
+    own.account = forged.account = login(QStringLiteral("b")).toStdString();
+    forged.usualName = "Martin Élise";
     ClassServer instructor(as(QStringLiteral("f")));
     const auto all = exported(instructor, std::nullopt);
     ASSERT_TRUE(std::holds_alternative<std::string>(all));
+    EXPECT_NE(std::get<std::string>(all).find(exportedRow(own)), std::string::npos);
     EXPECT_NE(std::get<std::string>(all).find(exportedRow(forged)), std::string::npos);
 }
 
@@ -280,7 +285,7 @@ TEST_F(ClassServerTest, AForgedMarkExportsAsItsDataProveIt)
         ASSERT_NE(row, std::string::npos) << c.act;
         const std::string line = csv.substr(row, csv.find('\n', row) - row);
         EXPECT_NE(line.find(",185" + c.exportedMarks + ","), std::string::npos) << c.act << ": " << line;
-        EXPECT_TRUE(line.ends_with(std::string(",") + c.check)) << c.act << ": " << line;
+        EXPECT_TRUE(line.ends_with(std::string(",") + c.check + ",")) << c.act << ": " << line;
     }
 }
 

@@ -288,7 +288,7 @@ TEST(ClassReportTool, RefusesInOneLineWhatItCannotRead)
              "/old.csv, ligne 1 : ce n'est pas un export de la progression de Tavelle "
              "(tavelle --progression)\n"},
         {d + "/broken.csv -o " + d + "/r.pdf",
-         "tavelle-sheets: " + d + "/broken.csv, ligne 3 : 23 colonnes au lieu de 22\n"},
+         "tavelle-sheets: " + d + "/broken.csv, ligne 3 : 24 colonnes au lieu de 23\n"},
         {d + "/cut.csv -o " + d + "/r.pdf",
          "tavelle-sheets: " + d +
              "/cut.csv, ligne 3 : la colonne exercise ne se lit plus comme un exercice : le fichier a été coupé ou "

@@ -55,7 +55,8 @@ std::string rowWith(std::size_t column, const std::string& value)
     std::string row = progressCsvRow(attempt);
     std::size_t start = 0;
     for (std::size_t i = 0; i < column; ++i) start = row.find(',', start) + 1;
-    const std::size_t end = column == 21 ? row.size() - 1 : row.find(',', start);
+    const std::size_t comma = row.find(',', start);
+    const std::size_t end = comma == std::string::npos ? row.size() - 1 : comma;
     return row.replace(start, end - start, value);
 }
 
@@ -100,12 +101,12 @@ TEST(PracticeAttempt, ExportsOneQuotedCsvRowPerAttempt)
               "attemptId,surname,givenName,group,finishedAt,source,seed,secondsTaken,score,worstNozzleAnswer,"
               "worstNozzleRight,worstNozzleLossAnswer,"
               "worstNozzleLossRight,feedLossAnswer,feedLossRight,pumpPressureAnswer,pumpPressureRight,"
-              "pumpVerdictAnswer,pumpVerdictRight,exercise,account,marksCheck\n");
+              "pumpVerdictAnswer,pumpVerdictRight,exercise,account,marksCheck,usualName\n");
     EXPECT_EQ(progressCsvRow(attempt),
               "0f8fad5b-d9cb-469f-a165-70867728950e,Durand,Élise,\"Groupe \"\"B\"\", matin\","
               "2026-12-08T10:31:02Z,\"classe, groupe \"\"B\"\".tavelle\",18446744073709551615,185,4,Lance 2,1,"
               "\"6,5\",1,1,0,\"8,6\",1,La pompe suffit,1,"
-              "\"{\"\"pumpRating\"\":\"\"1000/15\"\",\"\"feedDiameter\"\":70}\",,proven\n");
+              "\"{\"\"pumpRating\"\":\"\"1000/15\"\",\"\"feedDiameter\"\":70}\",,proven,\n");
     EXPECT_EQ(progressCsvRow(PracticeAttempt{}).substr(0, 29), ",,,,1970-01-01T00:00:00Z,,,0,");
     attempt.marksCheck = MarksCheck::unreadable;
     attempt.right = {};
@@ -164,18 +165,20 @@ TEST(ProgressCsvReader, NothingTypedBecomesAFormulaAndItReadsBackAsTyped)
         attempt.source = c.typed;
         attempt.answers[4] = c.typed;
         attempt.account = c.typed;
+        attempt.usualName = c.typed;
         const std::string row = progressCsvRow(attempt);
         EXPECT_NE(row.find("Durand," + c.written + "," + c.written + ","), std::string::npos) << row;
         const Read read = readAll(progressCsvHeader() + row);
         ASSERT_FALSE(read.fault) << *read.fault;
         ASSERT_EQ(read.attempts.size(), 1u);
         const PracticeAttempt& back = read.attempts[0];
-        for (const std::string* field : {&back.givenName, &back.group, &back.source, &back.answers[4], &back.account})
+        for (const std::string* field :
+             {&back.givenName, &back.group, &back.source, &back.answers[4], &back.account, &back.usualName})
             EXPECT_EQ(*field, c.typed);
     }
 }
 
-// Exports written before the marks were checked, or before the account, read as marked by their writer.
+// Exports written before the usual name, the marks' check or the account read as marked by their writer.
 TEST(ProgressCsvReader, ReadsExportsWrittenBeforeTheAccountOrTheCheck)
 {
     PracticeAttempt filed = namedAttempt();
@@ -185,16 +188,18 @@ TEST(ProgressCsvReader, ReadsExportsWrittenBeforeTheAccountOrTheCheck)
     };
     const std::string header = progressCsvHeader();
     const std::string row = progressCsvRow(filed);
+    const auto withoutLastTwo = [&](const std::string& line) { return withoutLast(withoutLast(line)); };
     for (const std::string& text :
-         {withoutLast(header) + withoutLast(row), withoutLast(withoutLast(header)) + withoutLast(withoutLast(row))}) {
+         {withoutLast(header) + withoutLast(row), withoutLastTwo(header) + withoutLastTwo(row),
+          withoutLast(withoutLastTwo(header)) + withoutLast(withoutLastTwo(row))}) {
         const Read before = readAll(text);
         ASSERT_FALSE(before.fault) << *before.fault;
         ASSERT_EQ(before.attempts.size(), 1u);
         EXPECT_EQ(before.attempts[0].exercise, filed.exercise);
         EXPECT_EQ(before.attempts[0].marksCheck, MarksCheck::proven);
     }
-    EXPECT_EQ(readAll(withoutLast(withoutLast(header)) + withoutLast(row)).fault,
-              "classe.csv, ligne 2 : 21 colonnes au lieu de 20");
+    EXPECT_EQ(readAll(withoutLastTwo(header) + withoutLast(row)).fault,
+              "classe.csv, ligne 2 : 22 colonnes au lieu de 21");
 }
 
 // Each row is marked again; what its export found stands beside: marks it corrected, an exercise it could
@@ -268,10 +273,10 @@ TEST(ProgressCsvReader, RefusesWhatNoExportWritesInOneLineNamingTheFileAndTheLin
          "classe.csv, ligne 1 : ce n'est pas un export de la progression de Tavelle (tavelle --progression)"},
         {header.substr(0, header.size() - 1) + ",extra\n",
          "classe.csv, ligne 1 : ce n'est pas un export de la progression de Tavelle (tavelle --progression)"},
-        {header + validRow() + good.substr(0, 40) + "\n", "classe.csv, ligne 4 : 2 colonnes au lieu de 22"},
-        {header + good + "\n", "classe.csv, ligne 3 : 1 colonne au lieu de 22"},
+        {header + validRow() + good.substr(0, 40) + "\n", "classe.csv, ligne 4 : 2 colonnes au lieu de 23"},
+        {header + good + "\n", "classe.csv, ligne 3 : 1 colonne au lieu de 23"},
         {header + rowWith(19, "\"open"), "classe.csv, ligne 2 : un guillemet ouvert n'est jamais fermé"},
-        {header + rowWith(5, "\"a\"b"), "classe.csv, ligne 2 : 23 colonnes au lieu de 22"},
+        {header + rowWith(5, "\"a\"b"), "classe.csv, ligne 2 : 24 colonnes au lieu de 23"},
         {header + rowWith(0, "0F8FAD5B-D9CB-469F-A165-70867728950E"),
          "classe.csv, ligne 2 : la colonne attemptId ne peut valoir « 0F8FAD5B-D9CB-469F-A165-70867728950E »"},
         {header + rowWith(0, "0f8fad5b-d9cb-469f-a165-70867728950"),
@@ -280,7 +285,7 @@ TEST(ProgressCsvReader, RefusesWhatNoExportWritesInOneLineNamingTheFileAndTheLin
          "classe.csv, ligne 2 : la colonne attemptId ne peut valoir « 0f8fad5b-d9cb-469f-a165+70867728950e »"},
         {header.substr(0, 7) + "ID" + header.substr(9) + good,
          "classe.csv, ligne 1 : ce n'est pas un export de la progression de Tavelle (tavelle --progression)"},
-        {header + withoutLineEnd(rowWith(19, "\"a\"b")), "classe.csv, ligne 2 : 23 colonnes au lieu de 22"},
+        {header + withoutLineEnd(rowWith(19, "\"a\"b")), "classe.csv, ligne 2 : 24 colonnes au lieu de 23"},
         {header + rowWith(0, "0f8fad5b-d9cb-469f-a165-70867728950."),
          "classe.csv, ligne 2 : la colonne attemptId ne peut valoir « 0f8fad5b-d9cb-469f-a165-70867728950. »"},
         {header + rowWith(0, "0f8fad5b-d9cb-469f-a165-70867728950g"),
@@ -320,7 +325,7 @@ TEST(ProgressCsvReader, RefusesWhatNoExportWritesInOneLineNamingTheFileAndTheLin
     EXPECT_EQ(readAll("", false).fault,
               "classe.csv, line 1: this is not an export of Tavelle's progress (tavelle --progression)");
     EXPECT_EQ(readAll(header + rowWith(19, "\"open"), false).fault, "classe.csv, line 2: a quote is never closed");
-    EXPECT_EQ(readAll(header + "a\n", false).fault, "classe.csv, line 2: 1 column instead of 22");
+    EXPECT_EQ(readAll(header + "a\n", false).fault, "classe.csv, line 2: 1 column instead of 23");
 }
 
 TEST(ProgressCsvReader, ReadsDaysAndTimesOnlyInTheirOneForm)
