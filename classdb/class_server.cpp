@@ -1,23 +1,19 @@
 #include "classdb/class_server.h"
 
 #include "class_database_migrations.h"
+#include "classdb/answers_json.h"
 #include "classdb/connection_fault.h"
 #include "classdb/connection_string.h"
+#include "classdb/pg_handle.h"
 #include "core/progress/progress_csv.h"
 #include "platform/sql_connection_name.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
-
-#include <libpq-fe.h>
-
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <memory>
@@ -43,78 +39,6 @@ ServerFailure failureOf(const QSqlError& error, const QString& server)
     const QString code = error.nativeErrorCode();
     const QString detail = (error.databaseText().isEmpty() ? error.text() : error.databaseText()).trimmed();
     return {code.isEmpty() ? ServerFault::unreachable : faultOfCode(code), detail, server};
-}
-
-qint64 toSeconds(const QVariant& value)
-{
-    return value.toLongLong();
-}
-
-QString answersJson(const PracticeAttempt& attempt)
-{
-    QJsonObject answers;
-    for (std::size_t i = 0; i < questionCount; ++i)
-        answers.insert(QString::fromLatin1(questionKey(allQuestions[i])),
-                       QJsonObject{{QStringLiteral("given"), QString::fromStdString(attempt.answers[i])},
-                                   {QStringLiteral("right"), attempt.right[i]}});
-    return QString::fromUtf8(QJsonDocument(answers).toJson(QJsonDocument::Compact));
-}
-
-void readAnswers(const QString& json, PracticeAttempt& attempt)
-{
-    const QJsonObject answers = QJsonDocument::fromJson(json.toUtf8()).object();
-    for (std::size_t i = 0; i < questionCount; ++i) {
-        const QJsonObject answer = answers.value(QString::fromLatin1(questionKey(allQuestions[i]))).toObject();
-        attempt.answers[i] = answer.value(QStringLiteral("given")).toString().toStdString();
-        attempt.right[i] = answer.value(QStringLiteral("right")).toBool();
-    }
-}
-
-// libpq's own handle of an open connection; null when there is none.
-PGconn* pgConnectionOf(const QSqlDatabase& database)
-{
-    const QVariant handle = database.driver()->handle();
-    // Qt's driver names it after libpq's struct, whose typedef is PGconn.
-    if (handle.metaType().sizeOf() != sizeof(PGconn*) ||
-        (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0))
-        return nullptr;
-    return *static_cast<PGconn* const*>(handle.constData());
-}
-
-// The socket of an open connection, for the watchdog; -1 when there is none.
-int socketOf(const QSqlDatabase& database)
-{
-    PGconn* connection = pgConnectionOf(database);
-    return connection == nullptr ? -1 : PQsocket(connection);
-}
-
-// One keyword's value of an open connection, as libpq took it (its defaults filled in).
-std::string settingOf(PGconn* connection, std::string_view keyword)
-{
-    std::unique_ptr<PQconninfoOption, decltype(&PQconninfoFree)> options(PQconninfo(connection), PQconninfoFree);
-    for (const PQconninfoOption* option = options.get(); option != nullptr && option->keyword != nullptr; ++option)
-        if (keyword == option->keyword) return option->val == nullptr ? std::string() : std::string(option->val);
-    return {};
-}
-
-// How this machine reaches the server, and the password file libpq would ignore as others may read it.
-void readLink(PGconn* connection, AccountFacts& facts)
-{
-    if (connection == nullptr) return;
-    facts.sslMode = settingOf(connection, "sslmode");
-    const char* host = PQhost(connection);
-    if (host != nullptr && host[0] == '/')
-        facts.link = ServerLink::localSocket;
-    else if (PQsslInUse(connection) == 0)
-        facts.link = ServerLink::plain;
-    else
-        facts.link = facts.sslMode == "verify-full" ? ServerLink::encryptedVerified : ServerLink::encryptedUnchecked;
-    // libpq's own rule: a plain file that its group or others may read is not read at all.
-    const std::string passwordFile = settingOf(connection, "passfile");
-    struct stat status {};
-    if (!passwordFile.empty() && ::stat(passwordFile.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
-        (status.st_mode & (S_IRWXG | S_IRWXO)) != 0)
-        facts.exposedPasswordFile = passwordFile;
 }
 
 }  // namespace
@@ -316,60 +240,8 @@ std::variant<std::vector<PastResult>, ServerFailure> ClassServer::ownRecentResul
     if (!query.exec()) return *failed(query.lastError());
     std::vector<PastResult> results;
     while (query.next())
-        results.push_back({toSeconds(query.value(0)), query.value(1).toInt(), toSeconds(query.value(2))});
+        results.push_back({query.value(0).toLongLong(), query.value(1).toInt(), query.value(2).toLongLong()});
     return results;
-}
-
-ServerAttempts::ServerAttempts(QSqlQuery query, std::function<ServerFailure(const QSqlError&)> failed,
-                               QHash<QString, std::pair<QString, QString>> usualNames)
-    : m_query(std::move(query))
-    , m_failed(std::move(failed))
-    , m_usualNames(std::move(usualNames))
-{
-}
-
-bool ServerAttempts::next(PracticeAttempt& attempt)
-{
-    if (!read(attempt)) return false;
-    m_mark(attempt);
-    return true;
-}
-
-bool ServerAttempts::read(PracticeAttempt& attempt)
-{
-    if (m_failure) return false;
-    if (!m_query.next()) {
-        if (m_query.lastError().isValid()) m_failure = m_failed(m_query.lastError());
-        return false;
-    }
-    attempt = PracticeAttempt();
-    attempt.id = m_query.value(0).toString().toStdString();
-    attempt.surname = m_query.value(1).toString().toStdString();
-    attempt.givenName = m_query.value(2).toString().toStdString();
-    attempt.group = m_query.value(3).toString().toStdString();
-    attempt.finishedAt = toSeconds(m_query.value(4));
-    attempt.source = m_query.value(5).toString().toStdString();
-    if (!m_query.value(6).isNull()) attempt.seed = m_query.value(6).toString().toULongLong();
-    attempt.secondsTaken = toSeconds(m_query.value(7));
-    readAnswers(m_query.value(8).toString(), attempt);
-    attempt.exercise = m_query.value(9).toString().toStdString();
-    const QString account = m_query.value(10).toString();
-    attempt.account = account.toStdString();
-    const auto usual = m_usualNames.constFind(account);
-    if (usual != m_usualNames.cend() &&
-        (usual->first != m_query.value(1).toString() || usual->second != m_query.value(2).toString())) {
-        QString name = usual->first;
-        if (!name.isEmpty() && !usual->second.isEmpty()) name += QLatin1Char(' ');
-        name += usual->second;
-        attempt.usualName = name.toStdString();
-    }
-    return true;
-}
-
-std::optional<std::string> ServerAttempts::fault() const
-{
-    if (!m_failure) return std::nullopt;
-    return m_failure->text().toStdString();
 }
 
 std::variant<std::unique_ptr<ServerAttempts>, ServerFailure> ClassServer::attempts(const AttemptChoice& choice)
@@ -431,57 +303,6 @@ std::optional<ServerFailure> ClassServer::writeProgressCsv(const std::optional<Q
     for (PracticeAttempt attempt; rows.next(attempt);)
         if (!write(progressCsvRow(attempt))) return std::nullopt;
     return rows.failure();
-}
-
-std::variant<AccountFacts, ServerFailure> ClassServer::accountFacts()
-{
-    if (auto refused = connect(true)) return *refused;
-    QSqlDatabase database = QSqlDatabase::database(m_name, false);
-    CallWatchdog::Watch watched = m_watchdog.watch(socketOf(database));
-    QSqlQuery query(database);
-    query.setForwardOnly(true);
-    // Each right as the server would grant it to the account that logged in, through any of its roles; a
-    // superuser holds them all, and is told as that alone.
-    if (!query.exec(QStringLiteral(
-            "SELECT session_user, pg_has_role(session_user, 'tavelle_stagiaire', 'MEMBER'), "
-            "pg_has_role(session_user, 'tavelle_formateur', 'MEMBER'), pg_has_role(session_user, c.relowner, "
-            "'MEMBER'), has_any_column_privilege(session_user, c.oid, 'INSERT'), "
-            "has_table_privilege(session_user, c.oid, 'SELECT'), "
-            "has_any_column_privilege(session_user, c.oid, 'UPDATE') OR has_table_privilege(session_user, c.oid, "
-            "'DELETE') OR has_table_privilege(session_user, c.oid, 'TRUNCATE'), "
-            "has_database_privilege(session_user, current_database(), 'TEMPORARY'), "
-            "CASE WHEN r.rolsuper THEN 'SUPERUSER' ELSE concat_ws(', ', "
-            "CASE WHEN r.rolcreaterole THEN 'CREATEROLE' END, CASE WHEN r.rolcreatedb THEN 'CREATEDB' END, "
-            "CASE WHEN r.rolbypassrls THEN 'BYPASSRLS' END, CASE WHEN r.rolreplication THEN 'REPLICATION' END, "
-            "(SELECT string_agg(p, ', ' ORDER BY p) FROM unnest(ARRAY['pg_read_server_files', "
-            "'pg_write_server_files', 'pg_execute_server_program', 'pg_read_all_data', 'pg_write_all_data']) p "
-            "WHERE pg_has_role(session_user, p, 'MEMBER'))) END "
-            "FROM pg_class c, pg_roles r WHERE c.oid = CAST('attempt' AS regclass) AND r.rolname = session_user")) ||
-        !query.next())
-        return *failed(query.lastError());
-    AccountFacts facts;
-    facts.account = query.value(0).toString().toStdString();
-    facts.server = m_server.toStdString();
-    facts.schemaVersion = m_schemaFound;
-    facts.programSchemaVersion = schemaVersion();
-    facts.trainee = query.value(1).toBool();
-    facts.instructor = query.value(2).toBool();
-    facts.owner = query.value(3).toBool();
-    facts.maySend = query.value(4).toBool();
-    facts.mayRead = query.value(5).toBool();
-    facts.mayChange = query.value(6).toBool();
-    facts.mayMakeTemporary = query.value(7).toBool();
-    for (const QString& right : query.value(8).toString().split(QStringLiteral(", "), Qt::SkipEmptyParts))
-        facts.excessRights.push_back(right.toStdString());
-    // Reading a table without the right fails the whole statement, whatever it would have read.
-    if (facts.mayRead) {
-        watched.again();
-        if (!query.exec(QStringLiteral("SELECT count(*) FROM attempt")) || !query.next())
-            return *failed(query.lastError());
-        facts.readableAttempts = query.value(0).toLongLong();
-    }
-    readLink(pgConnectionOf(database), facts);
-    return facts;
 }
 
 }  // namespace tavelle

@@ -103,10 +103,10 @@ constexpr CommandLineTexts kTexts{
      "réglage classe/base)."},
     {"For the administrator, once: prepares the class database.",
      "Pour l'administrateur, une fois : prépare la base de la classe."},
-    {"For the administrator, from a trainee's or an instructor's machine: connects\n"
+    {"For the administrator, from a trainee's or an instructor's machine: connects "
      "as its user and says what the account may do on the class database.",
-     "Pour l'administrateur, depuis le poste d'un stagiaire ou d'un formateur : se\n"
-     "connecte comme son utilisateur et dit ce que le compte peut faire sur la base de\n"
+     "Pour l'administrateur, depuis le poste d'un stagiaire ou d'un formateur : se "
+     "connecte comme son utilisateur et dit ce que le compte peut faire sur la base de "
      "la classe."},
     {"Names the trainee who practises, as \"NAME First name\".",
      "Nomme le stagiaire qui s'entraîne, sous la forme \"NOM Prénom\"."},
