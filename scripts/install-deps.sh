@@ -24,7 +24,7 @@ test_packages=(
   at-spi2-core gir1.2-atspi-2.0 python3-gi dbus dbus-x11
   clang libclang-rt-14-dev clang-format
   time valgrind jq
-  postgresql libqt6sql6-psql
+  postgresql libqt6sql6-psql openssl
   locales libc-l10n
 )
 # The tests run as on a French machine (scripts/test.sh): the C library's French messages (libc-l10n)

@@ -216,7 +216,7 @@ TEST(ClassCommand, TheReportFromTheDatabaseIsTheReportFromItsExport)
 // owner's preparation with no right beyond its database, then the check from each account's machine.
 TEST(ClassCommand, TheSuperusersScriptThenThePreparationThenEachAccountsCheck)
 {
-    PrivatePostgres cluster;
+    PrivatePostgres cluster(false, true);
     ASSERT_TRUE(cluster.failure().isEmpty()) << cluster.failure().toStdString();
     // An owner made before with a right too many loses it.
     ASSERT_EQ(cluster.sql(QStringLiteral("postgres"), QStringLiteral("CREATE ROLE tavelle_admin LOGIN CREATEROLE")), 0);
@@ -268,7 +268,9 @@ TEST(ClassCommand, TheSuperusersScriptThenThePreparationThenEachAccountsCheck)
         bool exposedPasswordFile;
         int status;
         QString found;  // in the standard output, or the error when it fails
+        QString connection = {};  // when not the socket's
     };
+    const QString network = cluster.networkConnection(QStringLiteral("tavelle"), QStringLiteral("durand"), password);
     const QString sound = QStringLiteral("Rien à revoir : ce compte sert Tavelle comme prévu.\n");
     const Case cases[] = {
         {QStringLiteral("durand"), password, false, 0,
@@ -287,15 +289,35 @@ TEST(ClassCommand, TheSuperusersScriptThenThePreparationThenEachAccountsCheck)
         {QStringLiteral("durand"), password, true, 1,
          QStringLiteral("  [à revoir] Le fichier de mots de passe ") + exposed.fileName()},
         {QStringLiteral("durand"), QStringLiteral("faux"), false, 1, QStringLiteral("tavelle: Identification refusée")},
+        {{},
+         {},
+         false,
+         0,
+         QStringLiteral("  [ok] Liaison chiffrée, certificat du serveur vérifié (sslmode=verify-full).\n"),
+         network + QStringLiteral(" sslmode=verify-full sslrootcert=") + cluster.certificateAuthority()},
+        {{},
+         {},
+         false,
+         1,
+         QStringLiteral("  [à revoir] Liaison chiffrée, mais rien ne garantit"),
+         network + QStringLiteral(" sslmode=require")},
+        {{},
+         {},
+         false,
+         1,
+         QStringLiteral("  [à revoir] Liaison en clair (sslmode=disable)"),
+         network + QStringLiteral(" sslmode=disable")},
     };
     for (const Case& c : cases) {
         if (c.exposedPasswordFile) qputenv("PGPASSFILE", exposed.fileName().toLocal8Bit());
-        const ProgramRun check =
-            tavelle({QStringLiteral("--base"), cluster.connection(QStringLiteral("tavelle"), c.login, c.password),
-                     QStringLiteral("--verifier-base")},
-                    home.path());
+        const ProgramRun check = tavelle(
+            {QStringLiteral("--base"),
+             c.connection.isEmpty() ? cluster.connection(QStringLiteral("tavelle"), c.login, c.password) : c.connection,
+             QStringLiteral("--verifier-base")},
+            home.path());
         qunsetenv("PGPASSFILE");
-        EXPECT_EQ(check.status, c.status) << c.login.toStdString() << "\n" << check.out.toStdString();
+        EXPECT_EQ(check.status, c.status) << c.login.toStdString() << c.connection.toStdString() << "\n"
+                                          << check.out.toStdString() << check.err.toStdString();
         EXPECT_TRUE((c.status == 0 || !check.out.isEmpty() ? check.out : check.err).contains(c.found))
             << c.login.toStdString() << "\n"
             << check.out.toStdString() << check.err.toStdString();

@@ -6,7 +6,11 @@
 
 #include <csignal>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
 #include <pwd.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tavelle::testing {
@@ -16,9 +20,24 @@ namespace {
 const QString binaries = QStringLiteral("/usr/lib/postgresql/15/bin/");
 const QString owner = QStringLiteral("postgres");
 
+// A port no one listens on now, on localhost; 0 when none is found.
+int freePort()
+{
+    const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
+    if (probe < 0) return 0;
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    const bool bound = ::bind(probe, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+                       ::getsockname(probe, reinterpret_cast<sockaddr*>(&address), &size) == 0;
+    ::close(probe);
+    return bound ? ntohs(address.sin_port) : 0;
+}
+
 }  // namespace
 
-PrivatePostgres::PrivatePostgres(bool durable)
+PrivatePostgres::PrivatePostgres(bool durable, bool tls)
     : m_durable(durable)
 {
     if (!m_folder.isValid()) {
@@ -42,9 +61,17 @@ PrivatePostgres::PrivatePostgres(bool durable)
         m_failure = QStringLiteral("initdb: ") + output;
         return;
     }
+    if (tls) {
+        m_port = freePort();
+        if (m_port == 0 || !makeCertificates()) {
+            if (m_failure.isEmpty()) m_failure = QStringLiteral("no free port on localhost");
+            return;
+        }
+    }
     QFile rules(m_folder.filePath(QStringLiteral("data/pg_hba.conf")));
     if (!rules.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        rules.write("local all postgres trust\nlocal all all scram-sha-256\n") < 0) {
+        rules.write("local all postgres trust\nlocal all all scram-sha-256\n"
+                    "host all all 127.0.0.1/32 scram-sha-256\nhost all all ::1/128 scram-sha-256\n") < 0) {
         m_failure = QStringLiteral("pg_hba.conf: ") + rules.errorString();
         return;
     }
@@ -77,10 +104,70 @@ bool PrivatePostgres::runAsOwner(const QString& program, const QStringList& argu
     return done;
 }
 
+bool PrivatePostgres::makeCertificates()
+{
+    const QString extensions = m_folder.filePath(QStringLiteral("server.ext"));
+    QFile names(extensions);
+    if (!names.open(QIODevice::WriteOnly) || names.write("subjectAltName=DNS:localhost\n") < 0) {
+        m_failure = QStringLiteral("server.ext: ") + names.errorString();
+        return false;
+    }
+    names.close();
+    const auto file = [&](const char* name) { return m_folder.filePath(QString::fromLatin1(name)); };
+    const QStringList steps[] = {
+        {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("rsa:2048"),
+         QStringLiteral("-nodes"), QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
+         QStringLiteral("/CN=Tavelle test authority"), QStringLiteral("-keyout"), file("ca.key"),
+         QStringLiteral("-out"), file("ca.pem")},
+        {QStringLiteral("req"), QStringLiteral("-newkey"), QStringLiteral("rsa:2048"), QStringLiteral("-nodes"),
+         QStringLiteral("-subj"), QStringLiteral("/CN=localhost"), QStringLiteral("-keyout"), file("server.key"),
+         QStringLiteral("-out"), file("server.csr")},
+        {QStringLiteral("x509"), QStringLiteral("-req"), QStringLiteral("-in"), file("server.csr"),
+         QStringLiteral("-CA"), file("ca.pem"), QStringLiteral("-CAkey"), file("ca.key"),
+         QStringLiteral("-CAcreateserial"), QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-extfile"),
+         extensions, QStringLiteral("-out"), file("server.crt")},
+    };
+    for (const QStringList& step : steps) {
+        QProcess openssl;
+        openssl.setProcessChannelMode(QProcess::MergedChannels);
+        openssl.start(QStringLiteral("openssl"), step);
+        if (!openssl.waitForFinished(60'000) || openssl.exitStatus() != QProcess::NormalExit ||
+            openssl.exitCode() != 0) {
+            m_failure = QStringLiteral("openssl: ") + QString::fromLocal8Bit(openssl.readAll()) + openssl.errorString();
+            return false;
+        }
+    }
+    // The server reads its key only when no one else may.
+    const QByteArray key = QFile::encodeName(file("server.key"));
+    const passwd* account = geteuid() == 0 ? getpwnam("postgres") : nullptr;
+    if ((account != nullptr && chown(key.constData(), account->pw_uid, account->pw_gid) != 0) ||
+        chmod(key.constData(), 0600) != 0) {
+        m_failure = QStringLiteral("the server's key cannot be given to the postgres account");
+        return false;
+    }
+    return true;
+}
+
+QString PrivatePostgres::certificateAuthority() const
+{
+    return m_folder.filePath(QStringLiteral("ca.pem"));
+}
+
+QString PrivatePostgres::networkConnection(const QString& database, const QString& user, const QString& password) const
+{
+    return QStringLiteral("host=localhost port=%1 dbname=%2 user=%3 password=%4")
+        .arg(QString::number(m_port), database, user, password);
+}
+
 bool PrivatePostgres::start()
 {
-    const QString options = QStringLiteral("-k %1 -c listen_addresses='' -c fsync=%2 -c max_connections=100")
-                                .arg(m_folder.path(), m_durable ? QStringLiteral("on") : QStringLiteral("off"));
+    QString options = QStringLiteral("-k %1 -c listen_addresses='' -c fsync=%2 -c max_connections=100")
+                          .arg(m_folder.path(), m_durable ? QStringLiteral("on") : QStringLiteral("off"));
+    if (m_port != 0)
+        options = QStringLiteral("-k %1 -c listen_addresses=localhost -p %2 -c ssl=on -c ssl_cert_file=%3 "
+                                 "-c ssl_key_file=%4 -c fsync=off -c max_connections=100")
+                      .arg(m_folder.path(), QString::number(m_port), m_folder.filePath(QStringLiteral("server.crt")),
+                           m_folder.filePath(QStringLiteral("server.key")));
     m_running = runAsOwner(QStringLiteral("pg_ctl"),
                            {QStringLiteral("-D"), m_folder.filePath(QStringLiteral("data")), QStringLiteral("-l"),
                             m_folder.filePath(QStringLiteral("log")), QStringLiteral("-w"), QStringLiteral("-o"),
@@ -124,6 +211,7 @@ bool PrivatePostgres::signalServer(int signal) const
 QString PrivatePostgres::connection(const QString& database, const QString& user, const QString& password) const
 {
     QString text = QStringLiteral("host=%1 dbname=%2 user=%3").arg(m_folder.path(), database, user);
+    if (m_port != 0) text += QStringLiteral(" port=") + QString::number(m_port);
     if (!password.isEmpty()) text += QStringLiteral(" password=") + password;
     return text;
 }
@@ -140,7 +228,8 @@ int PrivatePostgres::sql(const QString& database, const QString& statements, QSt
     process.start(binaries + QStringLiteral("psql"),
                   {QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-A"), QStringLiteral("-t"),
                    QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"), QStringLiteral("-h"), m_folder.path(),
-                   QStringLiteral("-U"), user, QStringLiteral("-d"), database, QStringLiteral("-c"), statements});
+                   QStringLiteral("-p"), QString::number(m_port != 0 ? m_port : 5432), QStringLiteral("-U"), user,
+                   QStringLiteral("-d"), database, QStringLiteral("-c"), statements});
     if (!process.waitForFinished(60'000)) {
         process.kill();
         process.waitForFinished();

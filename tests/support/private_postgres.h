@@ -14,8 +14,10 @@ namespace tavelle::testing {
 // other account with its password (scram-sha-256). Stopped and removed with the object.
 class PrivatePostgres {
 public:
-    // `durable`: fsync as a real server does (for measures); off, tests run faster.
-    explicit PrivatePostgres(bool durable = false);
+    // `durable`: fsync as a real server does (for measures); off, tests run faster. `tls`: the server also
+    // listens on localhost, on a free port, with TLS from a certificate authority of its own
+    // (certificateAuthority()), and takes accounts there with or without TLS.
+    explicit PrivatePostgres(bool durable = false, bool tls = false);
     ~PrivatePostgres();
     PrivatePostgres(const PrivatePostgres&) = delete;
     PrivatePostgres& operator=(const PrivatePostgres&) = delete;
@@ -34,6 +36,10 @@ public:
     // The libpq connection string to `database` as `user`.
     QString connection(const QString& database, const QString& user = QStringLiteral("postgres"),
                        const QString& password = {}) const;
+    // The connection to `database` as `user` over localhost (with tls), without its sslmode.
+    QString networkConnection(const QString& database, const QString& user, const QString& password) const;
+    // The authority's certificate that signed the server's, for sslrootcert.
+    QString certificateAuthority() const;
 
     bool stop();
     bool start();
@@ -49,7 +55,11 @@ private:
     bool runAsOwner(const QString& program, const QStringList& arguments, QString* output = nullptr) const;
 
     QTemporaryDir m_folder;
+    // Makes the authority and the server's certificate (CN and name localhost); false with the reason.
+    bool makeCertificates();
+
     bool m_durable;
+    int m_port = 0;  // with tls: the port on localhost, which names the socket too
     bool m_running = false;
     QString m_failure;
     int m_databases = 0;

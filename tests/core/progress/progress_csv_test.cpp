@@ -229,7 +229,7 @@ TEST(ProgressCsvReader, MarksEachRowAgainAndRefusesAnExerciseCutSinceItsExport)
     EXPECT_EQ(readAll(header + rowWith(19, "x"), false).fault,
               "classe.csv, line 2: column exercise no longer reads as an exercise: the file was cut or edited");
     std::string correctedThenCut = rowWith(19, "x");
-    correctedThenCut.replace(correctedThenCut.rfind(','), std::string::npos, ",corrected\n");
+    correctedThenCut.replace(correctedThenCut.rfind(",proven,"), 8, ",corrected,");
     EXPECT_EQ(readAll(header + correctedThenCut).fault, cut);
     EXPECT_EQ(marksCheckName(MarksCheck::unchecked), "");
 }
@@ -246,13 +246,14 @@ TEST(ProgressCsvReader, ShowsARefusedValueOnOneLineAndCutWhenLong)
 TEST(ProgressCsvReader, TakesLinesEndedTheWindowsWay)
 {
     std::string text = progressCsvHeader() + rowWith(6, "") + rowWith(5, "\"a,b\"") + rowWith(5, "s\r") +
-                       rowWith(20, "\"d,e\"") + rowWith(21, "\"proven\"");
+                       rowWith(20, "\"d,e\"") + rowWith(22, "\"Martin Élise\"");
     for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2)) text.insert(at, "\r");
     const Read read = readAll(text);
     ASSERT_FALSE(read.fault) << *read.fault;
     ASSERT_EQ(read.attempts.size(), 5u);
     EXPECT_EQ(read.attempts[2].source, "s\r") << "a carriage return inside a row is the field's own";
     EXPECT_EQ(read.attempts[3].account, "d,e");
+    EXPECT_EQ(read.attempts[4].usualName, "Martin Élise");
     EXPECT_EQ(read.attempts[0].exercise, R"({"pumpRating":"1000/15"})");
     EXPECT_EQ(read.attempts[1].source, "a,b");
 }
