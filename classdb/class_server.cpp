@@ -74,6 +74,7 @@ ServerFailure ClassServer::failure(ServerFault fault, const QString& detail) con
 void ClassServer::disconnect()
 {
     m_schemaChecked = false;
+    m_insert.reset();
     if (!QSqlDatabase::contains(m_name)) return;
     QSqlDatabase::database(m_name, false).close();
     QSqlDatabase::removeDatabase(m_name);
@@ -87,6 +88,7 @@ std::optional<ServerFailure> ClassServer::failed(const QSqlError& error, bool in
     QSqlDatabase database = QSqlDatabase::database(m_name, false);
     // A connection the server dropped is made again at the next call.
     if (result.fault == ServerFault::unreachable || !database.isOpen()) {
+        m_insert.reset();
         database.close();
         m_schemaChecked = false;
     } else if (inTransaction) {
@@ -183,15 +185,19 @@ SendReport ClassServer::send(const std::vector<PracticeAttempt>& attempts)
         report.failure = failed(database.lastError());
         return report;
     }
-    QSqlQuery query(database);
-    const bool prepared = query.prepare(QStringLiteral(
-        "INSERT INTO attempt (id, surname, given_name, trainee_group, finished_at, source, seed, seconds_taken, "
-        "score, answers, exercise) VALUES (CAST(? AS uuid), ?, ?, ?, to_timestamp(?), ?, CAST(? AS numeric), ?, "
-        "?, CAST(? AS jsonb), ?) ON CONFLICT (id) DO NOTHING RETURNING id"));
-    if (!prepared) {
-        report.failure = failed(query.lastError(), true);
-        return report;
+    // Prepared once a connection: each send then costs the server no parse and no round trip of its own.
+    if (!m_insert) {
+        auto insert = std::make_unique<QSqlQuery>(database);
+        if (!insert->prepare(QStringLiteral(
+                "INSERT INTO attempt (id, surname, given_name, trainee_group, finished_at, source, seed, "
+                "seconds_taken, score, answers, exercise) VALUES (CAST(? AS uuid), ?, ?, ?, to_timestamp(?), ?, "
+                "CAST(? AS numeric), ?, ?, CAST(? AS jsonb), ?) ON CONFLICT (id) DO NOTHING RETURNING id"))) {
+            report.failure = failed(insert->lastError(), true);
+            return report;
+        }
+        m_insert = std::move(insert);
     }
+    QSqlQuery& query = *m_insert;
     for (const PracticeAttempt& attempt : attempts) {
         query.addBindValue(QString::fromStdString(attempt.id));
         query.addBindValue(QString::fromStdString(attempt.surname));
@@ -216,6 +222,7 @@ SendReport ClassServer::send(const std::vector<PracticeAttempt>& attempts)
         }
         (query.next() ? report.added : report.alreadyThere).push_back(attempt.id);
     }
+    query.finish();
     watched.again();
     if (!database.commit()) {
         report.failure = failed(database.lastError(), true);

@@ -96,6 +96,7 @@ private:
     QString m_server;  // as messages show it
     bool m_schemaChecked = false;
     int m_schemaFound = 0;  // the server's schema version, once checked
+    std::unique_ptr<QSqlQuery> m_insert;  // the sending's statement, prepared on the open connection
     CallWatchdog m_watchdog;
 };
 
