@@ -62,6 +62,7 @@ struct CommandLineTexts {
     Wording group;
     Wording prepareNeedsBase;
     Wording checkNeedsBase;
+    Wording prepareOrCheck;
     Wording groupNeedsBase;
     Wording groupAlone;
 };
@@ -117,6 +118,9 @@ constexpr CommandLineTexts kTexts{
      "--preparer-base demande --base CONNINFO ou le réglage classe/base"},
     {"--verifier-base needs --base CONNINFO or the setting classe/base",
      "--verifier-base demande --base CONNINFO ou le réglage classe/base"},
+    {"--preparer-base and --verifier-base go one at a time: the check connects as the machine's user",
+     "--preparer-base et --verifier-base vont l'un sans l'autre : la vérification se connecte comme "
+     "l'utilisateur du poste"},
     {"--groupe with --progression needs a class database: --base CONNINFO or the setting classe/base",
      "--groupe avec --progression demande une base de la classe : --base CONNINFO ou le réglage classe/base"},
     {"--groupe goes with --stagiaire or --progression", "--groupe va avec --stagiaire ou --progression"}};
@@ -273,6 +277,11 @@ std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
     if (files.size() > 1 || (!files.isEmpty() && parser.isSet(progression))) {
         std::fprintf(stderr, "%s: %s \"%s\"%s\n", programName, said(words.tooManyFiles).c_str(),
                      qPrintable(echoed(files.constLast())), said(words.tryHelp).c_str());
+        return usageErrorStatus;
+    }
+    if (parser.isSet(prepareBase) && parser.isSet(checkBase)) {
+        std::fprintf(stderr, "%s: %s%s\n", programName, said(words.prepareOrCheck).c_str(),
+                     said(words.tryHelp).c_str());
         return usageErrorStatus;
     }
     if (parser.isSet(prepareBase) || parser.isSet(checkBase)) {

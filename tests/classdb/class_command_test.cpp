@@ -117,6 +117,11 @@ TEST(ClassCommand, PreparesOnceAndExportsEveryTraineeOrOneGroup)
          {},
          QStringLiteral("tavelle: La base nommée n'existe pas sur le serveur de la classe (« ") + nowhere +
              QStringLiteral(" ») : vérifiez la connexion réglée avec l'administrateur.\n")},
+        {{QStringLiteral("--preparer-base"), QStringLiteral("--verifier-base")},
+         2,
+         {},
+         QStringLiteral("tavelle: --preparer-base et --verifier-base vont l'un sans l'autre : la vérification se "
+                        "connecte comme l'utilisateur du poste ; lancez tavelle --help pour l'usage\n")},
         {{QStringLiteral("--stagiaire"), QStringLiteral("DURAND")},
          2,
          {},
