@@ -10,7 +10,6 @@
 #include <netinet/in.h>
 #include <pwd.h>
 #include <sys/socket.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tavelle::testing {
@@ -106,46 +105,23 @@ bool PrivatePostgres::runAsOwner(const QString& program, const QStringList& argu
 
 bool PrivatePostgres::makeCertificates()
 {
-    const QString extensions = m_folder.filePath(QStringLiteral("server.ext"));
-    QFile names(extensions);
-    if (!names.open(QIODevice::WriteOnly) || names.write("subjectAltName=DNS:localhost\n") < 0) {
-        m_failure = QStringLiteral("server.ext: ") + names.errorString();
-        return false;
-    }
-    names.close();
-    const auto file = [&](const char* name) { return m_folder.filePath(QString::fromLatin1(name)); };
-    const QStringList steps[] = {
-        {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("rsa:2048"),
-         QStringLiteral("-nodes"), QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
-         QStringLiteral("/CN=Tavelle test authority"), QStringLiteral("-keyout"), file("ca.key"),
-         QStringLiteral("-out"), file("ca.pem")},
-        {QStringLiteral("req"), QStringLiteral("-newkey"), QStringLiteral("rsa:2048"), QStringLiteral("-nodes"),
-         QStringLiteral("-subj"), QStringLiteral("/CN=localhost"), QStringLiteral("-keyout"), file("server.key"),
-         QStringLiteral("-out"), file("server.csr")},
-        {QStringLiteral("x509"), QStringLiteral("-req"), QStringLiteral("-in"), file("server.csr"),
-         QStringLiteral("-CA"), file("ca.pem"), QStringLiteral("-CAkey"), file("ca.key"),
-         QStringLiteral("-CAcreateserial"), QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-extfile"),
-         extensions, QStringLiteral("-out"), file("server.crt")},
-    };
-    for (const QStringList& step : steps) {
-        QProcess openssl;
-        openssl.setProcessChannelMode(QProcess::MergedChannels);
-        openssl.start(QStringLiteral("openssl"), step);
-        if (!openssl.waitForFinished(60'000) || openssl.exitStatus() != QProcess::NormalExit ||
-            openssl.exitCode() != 0) {
-            m_failure = QStringLiteral("openssl: ") + QString::fromLocal8Bit(openssl.readAll()) + openssl.errorString();
-            return false;
-        }
-    }
     // The server reads its key only when no one else may.
-    const QByteArray key = QFile::encodeName(file("server.key"));
-    const passwd* account = geteuid() == 0 ? getpwnam("postgres") : nullptr;
-    if ((account != nullptr && chown(key.constData(), account->pw_uid, account->pw_gid) != 0) ||
-        chmod(key.constData(), 0600) != 0) {
-        m_failure = QStringLiteral("the server's key cannot be given to the postgres account");
-        return false;
-    }
-    return true;
+    QProcess openssl;
+    openssl.setWorkingDirectory(m_folder.path());
+    openssl.setProcessChannelMode(QProcess::MergedChannels);
+    openssl.start(QStringLiteral("sh"),
+                  {QStringLiteral("-ec"),
+                   QStringLiteral("openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj '/CN=Tavelle test' "
+                                  "-keyout ca.key -out ca.pem; "
+                                  "openssl req -newkey rsa:2048 -nodes -subj /CN=localhost -keyout server.key "
+                                  "-out server.csr; echo subjectAltName=DNS:localhost > server.ext; "
+                                  "openssl x509 -req -in server.csr -CA ca.pem -CAkey ca.key -CAcreateserial "
+                                  "-days 2 -extfile server.ext -out server.crt; chmod 600 server.key; "
+                                  "if [ \"$(id -u)\" = 0 ]; then chown postgres server.key; fi")});
+    if (openssl.waitForFinished(60'000) && openssl.exitStatus() == QProcess::NormalExit && openssl.exitCode() == 0)
+        return true;
+    m_failure = QStringLiteral("openssl: ") + QString::fromLocal8Bit(openssl.readAll()) + openssl.errorString();
+    return false;
 }
 
 QString PrivatePostgres::certificateAuthority() const
