@@ -258,14 +258,21 @@ std::variant<std::unique_ptr<ServerAttempts>, ServerFailure> ClassServer::attemp
     query.setForwardOnly(true);
     // Each account's usual name, over every attempt of it the reader may read: the one it gives most often,
     // the first given among those. One per account, whatever the number of attempts.
-    QHash<QString, std::pair<QString, QString>> usualNames;
-    if (!query.exec(QStringLiteral("SELECT DISTINCT ON (trainee_login) trainee_login, surname, given_name FROM attempt "
-                                   "GROUP BY trainee_login, surname, given_name "
-                                   "ORDER BY trainee_login, count(*) DESC, min(finished_at), surname, given_name")))
-        return *failed(query.lastError());
-    while (query.next())
-        usualNames.insert(query.value(0).toString(), {query.value(1).toString(), query.value(2).toString()});
-    if (query.lastError().isValid()) return *failed(query.lastError());
+    QHash<QString, ServerAttempts::UsualName> usualNames;
+    if (choice.usualNames) {
+        if (!query.exec(QStringLiteral("SELECT DISTINCT ON (trainee_login) trainee_login, surname, given_name "
+                                       "FROM attempt GROUP BY trainee_login, surname, given_name ORDER BY "
+                                       "trainee_login, count(*) DESC, min(finished_at), surname, given_name")))
+            return *failed(query.lastError());
+        while (query.next()) {
+            ServerAttempts::UsualName& usual = usualNames[query.value(0).toString()];
+            usual.surname = query.value(1).toString().toStdString();
+            usual.givenName = query.value(2).toString().toStdString();
+            usual.shown = usual.surname.empty() || usual.givenName.empty() ? usual.surname + usual.givenName
+                                                                           : usual.surname + " " + usual.givenName;
+        }
+        if (query.lastError().isValid()) return *failed(query.lastError());
+    }
     // Each condition on the server, in the order its indexes keep (migration 003): no row travels to be
     // left out, and none is sorted in memory.
     QStringList conditions;
@@ -303,7 +310,7 @@ std::variant<std::vector<QString>, ServerFailure> ClassServer::groups()
 std::optional<ServerFailure> ClassServer::writeProgressCsv(const std::optional<QString>& group,
                                                            const std::function<bool(const std::string&)>& write)
 {
-    auto source = attempts({group, std::nullopt, std::nullopt});
+    auto source = attempts({group, std::nullopt, std::nullopt, true});
     if (auto* refused = std::get_if<ServerFailure>(&source)) return *refused;
     ServerAttempts& rows = *std::get<std::unique_ptr<ServerAttempts>>(source);
     if (!write(progressCsvHeader())) return std::nullopt;

@@ -25,10 +25,17 @@ namespace tavelle {
 // each is marked again from its exercise (AttemptMarker), never taken on its sender's word.
 class ServerAttempts final : public AttemptSource {
 public:
-    // `failed` turns the query's error into the fault; `usualNames` gives each account's usual name (its
-    // surname and first name).
+    // The name an account gives most often, and as the export shows it ("Durand Élise").
+    struct UsualName {
+        std::string surname;
+        std::string givenName;
+        std::string shown;
+    };
+
+    // `failed` turns the query's error into the fault; `usualNames` gives each account's usual name, told
+    // beside an attempt typed under another.
     ServerAttempts(QSqlQuery query, std::function<ServerFailure(const QSqlError&)> failed,
-                   QHash<QString, std::pair<QString, QString>> usualNames);
+                   QHash<QString, UsualName> usualNames);
 
     bool next(PracticeAttempt& attempt) override;
     std::optional<std::string> fault() const override;
@@ -41,14 +48,16 @@ private:
     AttemptMarker m_mark;
     std::function<ServerFailure(const QSqlError&)> m_failed;
     std::optional<ServerFailure> m_failure;
-    QHash<QString, std::pair<QString, QString>> m_usualNames;
+    QHash<QString, UsualName> m_usualNames;
 };
 
-// Which attempts to read: one group's, finished from an instant on, before an instant (seconds since 1970).
+// Which attempts to read: one group's, finished from an instant on, before an instant (seconds since 1970);
+// with `usualNames`, each beside its account's usual name when typed under another (the export's column).
 struct AttemptChoice {
     std::optional<QString> group;
     std::optional<std::int64_t> from;
     std::optional<std::int64_t> before;
+    bool usualNames = false;
 };
 
 // The class database on a PostgreSQL server, through Qt SQL's PostgreSQL driver. `connection` is a libpq

@@ -7,7 +7,7 @@
 namespace tavelle {
 
 ServerAttempts::ServerAttempts(QSqlQuery query, std::function<ServerFailure(const QSqlError&)> failed,
-                               QHash<QString, std::pair<QString, QString>> usualNames)
+                               QHash<QString, UsualName> usualNames)
     : m_query(std::move(query))
     , m_failed(std::move(failed))
     , m_usualNames(std::move(usualNames))
@@ -42,13 +42,8 @@ bool ServerAttempts::read(PracticeAttempt& attempt)
     const QString account = m_query.value(10).toString();
     attempt.account = account.toStdString();
     const auto usual = m_usualNames.constFind(account);
-    if (usual != m_usualNames.cend() &&
-        (usual->first != m_query.value(1).toString() || usual->second != m_query.value(2).toString())) {
-        QString name = usual->first;
-        if (!name.isEmpty() && !usual->second.isEmpty()) name += QLatin1Char(' ');
-        name += usual->second;
-        attempt.usualName = name.toStdString();
-    }
+    if (usual != m_usualNames.cend() && (usual->surname != attempt.surname || usual->givenName != attempt.givenName))
+        attempt.usualName = usual->shown;
     return true;
 }
 

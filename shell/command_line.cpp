@@ -26,6 +26,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace tavelle {
 
@@ -60,8 +61,7 @@ struct CommandLineTexts {
     Wording trainee;
     Wording traineeName;
     Wording group;
-    Wording prepareNeedsBase;
-    Wording checkNeedsBase;
+    Wording needsBase;
     Wording prepareOrCheck;
     Wording groupNeedsBase;
     Wording groupAlone;
@@ -114,10 +114,8 @@ constexpr CommandLineTexts kTexts{
     {"NAME", "NOM"},
     {"The trainee's group; with --progression, exports this group only.",
      "Le groupe du stagiaire ; avec --progression, n'exporte que ce groupe."},
-    {"--preparer-base needs --base CONNINFO or the setting classe/base",
-     "--preparer-base demande --base CONNINFO ou le réglage classe/base"},
-    {"--verifier-base needs --base CONNINFO or the setting classe/base",
-     "--verifier-base demande --base CONNINFO ou le réglage classe/base"},
+    {"{option} needs --base CONNINFO or the setting classe/base",
+     "{option} demande --base CONNINFO ou le réglage classe/base"},
     {"--preparer-base and --verifier-base go one at a time: the check connects as the machine's user",
      "--preparer-base et --verifier-base vont l'un sans l'autre : la vérification se connecte comme "
      "l'utilisateur du poste"},
@@ -148,6 +146,14 @@ QString echoed(const QString& text, qsizetype longest = longestEcho)
     }
     if (text.size() > longest) line += QStringLiteral("…");
     return line;
+}
+
+// Refuses the command line: `line`, where the usage is told, and the usage error's status.
+int refusedUsage(std::string_view line)
+{
+    std::fprintf(stderr, "%s: %.*s%s\n", programName, static_cast<int>(line.size()), line.data(),
+                 said(kTexts.tryHelp).c_str());
+    return usageErrorStatus;
 }
 
 // Writes the kept progress as CSV, without a display.
@@ -261,8 +267,7 @@ std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
             if (error.endsWith(QLatin1Char('.'))) error.chop(1);
             if (!error.isEmpty()) error[0] = error[0].toLower();
         }
-        std::fprintf(stderr, "%s: %s%s\n", programName, qPrintable(echoed(error)), said(words.tryHelp).c_str());
-        return usageErrorStatus;
+        return refusedUsage(echoed(error).toStdString());
     }
     if (parser.isSet(help)) {
         // Without a QCoreApplication yet, the parser cannot name the program itself.
@@ -275,24 +280,15 @@ std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
 
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1 || (!files.isEmpty() && parser.isSet(progression))) {
-        std::fprintf(stderr, "%s: %s \"%s\"%s\n", programName, said(words.tooManyFiles).c_str(),
-                     qPrintable(echoed(files.constLast())), said(words.tryHelp).c_str());
-        return usageErrorStatus;
+        return refusedUsage(said(words.tooManyFiles) + " \"" + echoed(files.constLast()).toStdString() + "\"");
     }
-    if (parser.isSet(prepareBase) && parser.isSet(checkBase)) {
-        std::fprintf(stderr, "%s: %s%s\n", programName, said(words.prepareOrCheck).c_str(),
-                     said(words.tryHelp).c_str());
-        return usageErrorStatus;
-    }
+    if (parser.isSet(prepareBase) && parser.isSet(checkBase)) return refusedUsage(said(words.prepareOrCheck));
     if (parser.isSet(prepareBase) || parser.isSet(checkBase)) {
         const QString connection = classDatabaseConnection(parser.value(base));
         const bool preparing = parser.isSet(prepareBase);
-        if (connection.isEmpty()) {
-            std::fprintf(stderr, "%s: %s%s\n", programName,
-                         said(preparing ? words.prepareNeedsBase : words.checkNeedsBase).c_str(),
-                         said(words.tryHelp).c_str());
-            return usageErrorStatus;
-        }
+        if (connection.isEmpty())
+            return refusedUsage(composed(words.needsBase, userLanguage(),
+                                         {{"option", preparing ? "--preparer-base" : "--verifier-base"}}));
         return preparing ? prepareClassDatabase(connection) : checkClassAccount(connection);
     }
     if (parser.isSet(progression)) {
@@ -305,11 +301,7 @@ std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
             reportWaitingAttempts();
             return status;
         }
-        if (parser.isSet(group)) {
-            std::fprintf(stderr, "%s: %s%s\n", programName, said(words.groupNeedsBase).c_str(),
-                         said(words.tryHelp).c_str());
-            return usageErrorStatus;
-        }
+        if (parser.isSet(group)) return refusedUsage(said(words.groupNeedsBase));
         return exportProgression(parser.value(progression));
     }
     if (parser.isSet(trainee)) {
@@ -320,8 +312,7 @@ std::optional<int> answerCommandLine(int argc, char** argv, Launch& launch)
         }
         launch.trainee = std::get<Trainee>(named);
     } else if (parser.isSet(group)) {
-        std::fprintf(stderr, "%s: %s%s\n", programName, said(words.groupAlone).c_str(), said(words.tryHelp).c_str());
-        return usageErrorStatus;
+        return refusedUsage(said(words.groupAlone));
     }
     launch.classDatabase = parser.value(base).trimmed();
     launch.practice = parser.isSet(practice) || !files.isEmpty();
